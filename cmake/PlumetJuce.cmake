@@ -1,0 +1,26 @@
+# JUCE's modules are compiled once into this static library; every program and test
+# links it instead of recompiling the modules per executable.
+add_library(plumet_juce STATIC)
+target_link_libraries(plumet_juce
+    PRIVATE
+        juce::juce_core
+        juce::juce_events
+        juce::juce_data_structures
+        juce::juce_graphics
+        juce::juce_gui_basics
+        juce::juce_opengl
+    PUBLIC
+        juce::juce_recommended_config_flags)
+target_compile_definitions(plumet_juce
+    PUBLIC
+        JUCE_WEB_BROWSER=0
+        JUCE_USE_CURL=0
+        JUCE_DISPLAY_SPLASH_SCREEN=0
+        JUCE_MODAL_LOOPS_PERMITTED=1
+        JUCE_STANDALONE_APPLICATION=1
+        JUCE_GLOBAL_MODULE_SETTINGS_INCLUDED=1)
+target_compile_definitions(plumet_juce INTERFACE
+    $<TARGET_PROPERTY:plumet_juce,COMPILE_DEFINITIONS>)
+target_include_directories(plumet_juce INTERFACE
+    $<TARGET_PROPERTY:plumet_juce,INCLUDE_DIRECTORIES>)
+set_target_properties(plumet_juce PROPERTIES POSITION_INDEPENDENT_CODE ON)

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <functional>
+
+#include "model/stream.h"
+
+/** A document that lives in one file: a comic or the options. Carries the settings every
+    project file has, the file's path and whether there are unsaved changes. */
+class PProject : public PStream
+{
+public:
+    static constexpr const char* optionsFileName = "comics_options.opt";
+    static constexpr const char* comicExtension = ".plm";
+
+    /** An empty project to load into. */
+    PProject();
+    /** A new project whose file will live in folder; its name is taken from the clock. */
+    PProject(const juce::String& folder, uint16_t fileClass);
+
+    uint16_t classId() const override { return PClass::project; }
+    PBase* clone() const override { return cloneAs(*this); }
+    void copyFrom(const PBase* other) override;
+    void write(PStream& s) const override;
+    void read(PStream& s) override;
+    void invalidate() override { modified = true; }
+    bool statusText(PName& out) const override;
+
+    virtual void applySettings() {}
+    virtual void copySettings(const PProject* other);
+    virtual void propagateSettings() {}
+
+    int load(const juce::String& filePath);
+    bool save();
+
+    /** "comics_YYYYMMDD_hhmmss.plm" for the given local time, or the options file's name. */
+    static juce::String fileNameFor(uint16_t fileClass, juce::Time when);
+    /** Adds "_2", "_3" ... before the extension while the path exists on disk or `taken` claims it. */
+    void makePathUnique(const std::function<bool(const juce::String&)>& taken = {});
+
+    PName author;
+    int32_t setting1 = 0;
+    uint16_t setting2 = 0, setting3 = 0, setting4 = 0;
+    /** Full path of the file; not saved in it, and not limited to a name's length. */
+    juce::String path;
+    bool modified = false;
+};

@@ -1,0 +1,386 @@
+#include "model/stream.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
+
+#include "model/array.h"
+
+/** Everything a save holds open: the temporary file, its stream and the compressor on top. */
+struct PStream::WriteTarget
+{
+    /** Sits between compressor and file so that no failed write, not even while the
+        compressor finishes, goes unnoticed. */
+    struct CheckedOutput : juce::OutputStream
+    {
+        explicit CheckedOutput(juce::FileOutputStream& f) : file(f) {}
+        bool write(const void* data, size_t n) override
+        {
+            const bool done = file.write(data, n);
+            ok = ok && done;
+            written += (juce::int64) n;
+            return done;
+        }
+        void flush() override { file.flush(); }
+        juce::int64 getPosition() override { return written; }
+        bool setPosition(juce::int64) override { return false; }
+
+        juce::FileOutputStream& file;
+        juce::int64 written = 0;
+        bool ok = true;
+    };
+
+    juce::File target, temporary;
+    std::unique_ptr<juce::FileOutputStream> file;
+    std::unique_ptr<CheckedOutput> checked;
+    std::unique_ptr<juce::GZIPCompressorOutputStream> compressor;
+    bool ok = true;
+};
+
+namespace
+{
+constexpr int defaultCompression = -1;
+
+/** Paths given relative to the working folder are taken from there, as a shell user expects. */
+juce::File fileFor(const juce::String& path)
+{
+    return juce::File::getCurrentWorkingDirectory().getChildFile(path);
+}
+
+bool syncFolder(const juce::File& folder)
+{
+    const int fd = ::open(folder.getFullPathName().toRawUTF8(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0)
+        return false;
+    const bool synced = ::fsync(fd) == 0;
+    ::close(fd);
+    return synced;
+}
+} // namespace
+
+PStream::PStream() = default;
+
+PStream::~PStream()
+{
+    reading.reset();
+    input = nullptr;
+    abortWrite();
+}
+
+bool PStream::openForWrite(const juce::String& path)
+{
+    close();
+    version = currentVersion;
+    failed = false;
+    if (path.isEmpty())
+        return false;
+
+    auto target = std::make_unique<WriteTarget>();
+    target->target = fileFor(path);
+    // A file the user protected stays as it is.
+    if (target->target.existsAsFile() && ! target->target.hasWriteAccess())
+        return false;
+
+    target->temporary = target->target.getSiblingFile(target->target.getFileName() + ".saving")
+                            .getNonexistentSibling(false);
+    target->file = std::make_unique<juce::FileOutputStream>(target->temporary, fileBufferSize);
+    if (! target->file->openedOk())
+    {
+        target->file.reset();
+        target->temporary.deleteFile();
+        return false;
+    }
+    target->checked = std::make_unique<WriteTarget::CheckedOutput>(*target->file);
+    target->compressor = std::make_unique<juce::GZIPCompressorOutputStream>(*target->checked, defaultCompression);
+    writing = std::move(target);
+    output = writing->compressor.get();
+
+    writeInt16(classId());
+    writeInt16(version);
+    return true;
+}
+
+bool PStream::finishWrite()
+{
+    auto& w = *writing;
+    w.compressor->flush();
+    w.compressor.reset();
+    w.file->flush(); // also fsyncs the file
+    const bool written = w.ok && w.checked->ok && w.file->getStatus().wasOk();
+    const juce::int64 expected = w.checked->written;
+    w.checked.reset();
+    w.file.reset();
+    return written && w.temporary.getSize() == expected;
+}
+
+void PStream::abortWrite()
+{
+    output = nullptr;
+    if (writing == nullptr)
+        return;
+    writing->compressor.reset();
+    writing->checked.reset();
+    writing->file.reset();
+    writing->temporary.deleteFile();
+    writing.reset();
+}
+
+int PStream::openForRead(const juce::String& path)
+{
+    close();
+    version = -1;
+    failed = false;
+    if (path.isEmpty())
+        return PLoadResult::damaged;
+    auto file = std::make_unique<juce::FileInputStream>(fileFor(path));
+    if (! file->openedOk())
+        return PLoadResult::damaged;
+    return openForRead(std::move(file));
+}
+
+int PStream::openForRead(std::unique_ptr<juce::InputStream> compressed)
+{
+    close();
+    version = -1;
+    failed = false;
+    if (compressed == nullptr)
+        return PLoadResult::damaged;
+    reading = std::make_unique<juce::GZIPDecompressorInputStream>(
+        compressed.release(), true, juce::GZIPDecompressorInputStream::zlibFormat);
+    input = reading.get();
+    return readHeader();
+}
+
+int PStream::readHeader()
+{
+    const uint16_t fileClass = readUInt16();
+    version = readInt16();
+    if (failed || fileClass != classId())
+        return PLoadResult::damaged;
+    if (version >= 0 && version <= currentVersion)
+        return PLoadResult::ok;
+    if (version > currentVersion && version <= newestReadableVersion)
+        return PLoadResult::newerOrIncomplete;
+    return PLoadResult::damaged;
+}
+
+bool PStream::close()
+{
+    reading.reset();
+    input = nullptr;
+    depth = 0;
+    if (writing == nullptr)
+        return true;
+
+    output = nullptr;
+    const bool written = finishWrite();
+    bool placed = false;
+    if (written)
+    {
+        const auto from = writing->temporary.getFullPathName(), to = writing->target.getFullPathName();
+        // rename() replaces the old file in one step: there is never a moment without it.
+        placed = std::rename(from.toRawUTF8(), to.toRawUTF8()) == 0;
+        if (placed)
+            syncFolder(writing->target.getParentDirectory());
+    }
+    if (! placed)
+        writing->temporary.deleteFile();
+    writing.reset();
+    return placed;
+}
+
+void PStream::writeBytes(const void* source, size_t size)
+{
+    if (output == nullptr)
+        return;
+    if (! output->write(source, size) && writing != nullptr)
+        writing->ok = false;
+}
+
+bool PStream::readBytes(void* dest, int size)
+{
+    if (input != nullptr && input->read(dest, size) == size)
+        return true;
+    // Data that ends early reads as zeros, and the file counts as incomplete.
+    std::memset(dest, 0, (size_t) size);
+    failed = true;
+    return false;
+}
+
+void PStream::writeInt16(int value)
+{
+    const auto v = juce::ByteOrder::swapIfBigEndian((uint16_t) value);
+    writeBytes(&v, sizeof v);
+}
+
+void PStream::writeInt32(int32_t value)
+{
+    const auto v = juce::ByteOrder::swapIfBigEndian((uint32_t) value);
+    writeBytes(&v, sizeof v);
+}
+
+void PStream::writeFloat(float value)
+{
+    uint32_t bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    writeInt32((int32_t) bits);
+}
+
+void PStream::writeBool(bool value)
+{
+    const uint8_t byte = value ? 1 : 0;
+    writeBytes(&byte, 1);
+}
+
+int16_t PStream::readInt16()
+{
+    uint16_t v;
+    readBytes(&v, sizeof v);
+    return (int16_t) juce::ByteOrder::swapIfBigEndian(v);
+}
+
+int32_t PStream::readInt32()
+{
+    uint32_t v;
+    readBytes(&v, sizeof v);
+    return (int32_t) juce::ByteOrder::swapIfBigEndian(v);
+}
+
+float PStream::readFloat()
+{
+    const auto bits = (uint32_t) readInt32();
+    float value;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
+bool PStream::readBool()
+{
+    uint8_t byte;
+    readBytes(&byte, 1);
+    return byte != 0;
+}
+
+void PStream::writeName(const PName& name)
+{
+    const int n = name.length();
+    if (n == 0)
+    {
+        writeInt16(PStreamTag::emptyText);
+        return;
+    }
+    writeInt16(PStreamTag::text);
+    writeInt16(n);
+    for (int i = 0; i < n; ++i)
+        writeInt16(name.units()[i]);
+}
+
+void PStream::readName(PName& name)
+{
+    name.clear();
+    if (failed)
+        return;
+    const int16_t tag = readInt16();
+    if (tag == PStreamTag::emptyText)
+        return;
+    const int16_t length = tag == PStreamTag::text ? readInt16() : 0;
+    if (length < 1 || length > PName::maxLength)
+    {
+        failed = true;
+        return;
+    }
+    char16_t units[PName::maxLength];
+    for (int i = 0; i < length; ++i)
+        units[i] = (char16_t) readUInt16();
+    if (! failed)
+        name.assign(units, length);
+}
+
+void PStream::writeObject(const PBase* child)
+{
+    if (child != nullptr)
+    {
+        child->write(*this);
+        return;
+    }
+    writeInt16(PStreamTag::object);
+    writeInt16(PClass::base);
+}
+
+PBase* PStream::readObject()
+{
+    if (failed)
+        return nullptr;
+    if (readInt16() != PStreamTag::object)
+    {
+        failed = true;
+        return nullptr;
+    }
+    const uint16_t id = readUInt16();
+    if (id == PClass::base || failed)
+        return nullptr;
+    PBase* object = createStreamObject(id);
+    // Without a length field an unknown object cannot be skipped: the rest is unreadable.
+    if (object == nullptr || depth >= maxObjectDepth)
+    {
+        delete object;
+        failed = true;
+        return nullptr;
+    }
+    ++depth;
+    object->read(*this);
+    --depth;
+    return object;
+}
+
+PBase* PStream::readObject(uint16_t expected)
+{
+    PBase* object = readObject();
+    if (object != nullptr && object->classId() != expected)
+    {
+        delete object;
+        failed = true;
+        return nullptr;
+    }
+    return object;
+}
+
+void PStream::writeList(const PArray& list)
+{
+    writeInt16(PStreamTag::listBegin);
+    writeInt32(list.size());
+    for (PBase* element : list)
+        element->write(*this);
+    writeInt16(PStreamTag::listEnd);
+}
+
+void PStream::readList(PArray& list, ElementCheck accept)
+{
+    list.deleteAll();
+    if (failed)
+        return;
+    const int16_t tag = readInt16();
+    const int32_t count = readInt32();
+    if (tag != PStreamTag::listBegin || count < 0)
+    {
+        failed = true;
+        return;
+    }
+    // The count is not trusted for an allocation: the list grows as real elements arrive.
+    for (int32_t i = 0; i < count && ! failed; ++i)
+    {
+        PBase* element = readObject();
+        if (element == nullptr)
+            continue;
+        if (accept != nullptr && ! accept(element))
+        {
+            delete element;
+            failed = true;
+            break;
+        }
+        list.append(element);
+    }
+    if (! failed && readInt16() != PStreamTag::listEnd)
+        failed = true;
+}

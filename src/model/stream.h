@@ -1,0 +1,107 @@
+#pragma once
+
+#include <juce_core/juce_core.h>
+
+#include <memory>
+
+#include "model/item.h"
+
+class PArray;
+
+/** The 16-bit tags that frame the object stream. */
+namespace PStreamTag
+{
+constexpr int16_t object = 1101;
+constexpr int16_t listBegin = 1102;
+constexpr int16_t listEnd = 1103;
+constexpr int16_t emptyText = 1104;
+constexpr int16_t text = 1105;
+} // namespace PStreamTag
+
+/** Load results shared by every project file. */
+namespace PLoadResult
+{
+constexpr int outOfMemory = 0;
+constexpr int ok = 1;
+constexpr int damaged = 2;
+constexpr int newerOrIncomplete = 3;
+} // namespace PLoadResult
+
+/** An item saved as one file: a zlib stream of tagged, little-endian objects.
+
+    A save is openForWrite, write(*this), close; a load is openForRead, read(*this),
+    close, then a look at `failed`. Writing goes to a temporary file beside the target
+    that replaces the old file only once everything reached the disk, so a failed save
+    never costs the previous version.
+*/
+class PStream : public PItem
+{
+public:
+    /** Objects nested deeper than this (groups in groups in lists) mark a file as damaged. */
+    static constexpr int maxObjectDepth = 64;
+    static constexpr int fileBufferSize = 16384;
+    static constexpr int16_t currentVersion = 1;
+    static constexpr int16_t newestReadableVersion = 1000;
+
+    PStream();
+    ~PStream() override;
+
+    uint16_t classId() const override { return PClass::stream; }
+
+    bool openForWrite(const juce::String& path);
+    int openForRead(const juce::String& path);
+    /** Reads from an already opened raw (compressed) stream: used for data that is not a file. */
+    int openForRead(std::unique_ptr<juce::InputStream> compressed);
+    /** Ends the operation; for a write, answers whether the file was completely written and put in place. */
+    bool close();
+
+    void writeInt16(int value);
+    void writeInt32(int32_t value);
+    void writeUInt32(uint32_t value) { writeInt32((int32_t) value); }
+    void writeFloat(float value);
+    void writeBool(bool value);
+
+    int16_t readInt16();
+    uint16_t readUInt16() { return (uint16_t) readInt16(); }
+    int32_t readInt32();
+    uint32_t readUInt32() { return (uint32_t) readInt32(); }
+    float readFloat();
+    bool readBool();
+
+    void writeName(const PName& name);
+    void readName(PName& name);
+
+    void writeObject(const PBase* child);
+    /** A new object of any class the reader creates, or null (a null child or a failure). */
+    PBase* readObject();
+    /** As readObject, but any class other than `expected` marks the stream failed. */
+    PBase* readObject(uint16_t expected);
+
+    /** Decides whether a list may hold a given element; a refused element fails the read. */
+    using ElementCheck = bool (*)(const PBase*);
+    void writeList(const PArray& list);
+    void readList(PArray& list, ElementCheck accept = nullptr);
+
+    bool isWriting() const { return output != nullptr; }
+    bool isReading() const { return input != nullptr; }
+
+    juce::OutputStream* output = nullptr;
+    juce::InputStream* input = nullptr;
+    int16_t version = currentVersion;
+    bool failed = false;
+
+private:
+    struct WriteTarget;
+    std::unique_ptr<WriteTarget> writing;
+    std::unique_ptr<juce::InputStream> reading;
+    int depth = 0;
+
+    bool readBytes(void* dest, int size);
+    void writeBytes(const void* source, size_t size);
+    int readHeader();
+    bool finishWrite();
+    void abortWrite();
+};
+
+/** Creates a default object of a class that the stream reader knows, or null for any other id. */
+PBase* createStreamObject(uint16_t classId);
