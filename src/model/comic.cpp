@@ -1,5 +1,6 @@
 #include "model/comic.h"
 
+#include "model/page.h"
 #include "model/translate.h"
 
 namespace
@@ -156,6 +157,13 @@ void PComic::applyPageFormat()
 
 void PComic::applySettings()
 {
+    for (auto* element : pages)
+    {
+        auto* page = static_cast<PPage*>(element);
+        page->width = width;
+        page->height = height;
+        page->margin = margin;
+    }
 }
 
 void PComic::propagateSettings()

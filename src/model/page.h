@@ -3,8 +3,6 @@
 #include "model/array.h"
 #include "model/item.h"
 
-class PPanel;
-
 /** A page of a comic: its panels bottom first. Its size and margin come from the comic. */
 class PPage : public PItem
 {
@@ -22,8 +20,6 @@ public:
     void collectInside(const PRect& area, PArray& out) override;
     void collectHits(float x, float y, float scale, int mode, PArray& out) override;
     bool sortsByNumber() const override { return true; }
-
-    PPanel* panelAt(int i) const;
 
     PArray panels;
     float width = 10, height = 10, margin = 1;

@@ -1,0 +1,106 @@
+#include "model/shape.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "model/stream.h"
+
+namespace
+{
+constexpr float pi = 3.1415927f;
+constexpr float twoPi = 6.2831855f;
+constexpr int maxTurnsRemoved = 5;
+constexpr float minScale = 0.01f;
+constexpr float maxScale = 100.0f;
+} // namespace
+
+bool isShape(const PBase* object)
+{
+    switch (object != nullptr ? object->classId() : PClass::base)
+    {
+        case PClass::shape:
+        case PClass::curve:
+        case PClass::panel:
+        case PClass::brush:
+        case PClass::group:
+        case PClass::image:
+        case PClass::text: return true;
+        default: return false;
+    }
+}
+
+void PShape::copyFrom(const PBase* other)
+{
+    PBase::copyFrom(other);
+    auto* shape = dynamic_cast<const PShape*>(other);
+    if (shape == nullptr)
+        return;
+    x = shape->x;
+    y = shape->y;
+    scaleX = shape->scaleX;
+    scaleY = shape->scaleY;
+    rotation = shape->rotation;
+    bounds = shape->bounds;
+    slot = shape->slot;
+    sortKey = shape->sortKey;
+}
+
+void PShape::write(PStream& s) const
+{
+    PBase::write(s);
+    for (float v : {x, y, scaleX, scaleY, rotation})
+        s.writeFloat(v);
+}
+
+void PShape::read(PStream& s)
+{
+    PBase::read(s);
+    for (float* v : {&x, &y, &scaleX, &scaleY, &rotation})
+        *v = s.readFloat();
+}
+
+bool PShape::isInside(const PRect& area) const
+{
+    return area.containsRect(bounds);
+}
+
+void PShape::normalize()
+{
+    if (rotation != 0)
+    {
+        for (int i = 0; i < maxTurnsRemoved && rotation <= -pi; ++i)
+            rotation += twoPi;
+        for (int i = 0; i < maxTurnsRemoved && rotation > pi; ++i)
+            rotation -= twoPi;
+    }
+    scaleX = std::clamp(scaleX, minScale, maxScale);
+    scaleY = std::clamp(scaleY, minScale, maxScale);
+}
+
+void PShape::flip(bool horizontal)
+{
+    if (horizontal)
+        x = -x;
+    else
+        y = -y;
+}
+
+void PShape::resetTransform()
+{
+    x = y = 0;
+    scaleX = scaleY = 1;
+    rotation = 0;
+}
+
+PMatrix PShape::transform() const
+{
+    return PMatrix::translation(x, y) * PMatrix::rotation(rotation) * PMatrix::scale(scaleX, scaleY);
+}
+
+PMatrix PShape::inverseTransform() const
+{
+    // A shape squashed to nothing has no inverse; identity keeps callers free of NaN.
+    if (scaleX == 0 || scaleY == 0 || ! std::isfinite(scaleX) || ! std::isfinite(scaleY))
+        return PMatrix::identity();
+    return PMatrix::scale(1 / scaleX, 1 / scaleY) * PMatrix::rotation(-rotation) * PMatrix::translation(-x, -y);
+}
