@@ -23,4 +23,9 @@ target_compile_definitions(plumet_juce INTERFACE
     $<TARGET_PROPERTY:plumet_juce,COMPILE_DEFINITIONS>)
 target_include_directories(plumet_juce INTERFACE
     $<TARGET_PROPERTY:plumet_juce,INCLUDE_DIRECTORIES>)
+# Debian's JUCE takes zlib, libpng and libjpeg from the system instead of its own copies.
+find_package(ZLIB REQUIRED)
+find_package(PNG REQUIRED)
+find_package(JPEG REQUIRED)
+target_link_libraries(plumet_juce PUBLIC ZLIB::ZLIB PNG::PNG JPEG::JPEG)
 set_target_properties(plumet_juce PROPERTIES POSITION_INDEPENDENT_CODE ON)

@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# Installs what Plumet Comics needs on Debian 12, builds it and either starts it or runs
+# every test. Safe to run again: packages already present are not fetched, and builds
+# only recompile what changed.
+#
+#   bash setup.sh run    install, build (Release) and start the program
+#   bash setup.sh test   install, build and run every test, then again under the sanitizers
+set -euo pipefail
+cd "$(dirname "$0")"
+
+mode=${1:-run}
+jobs=$(nproc 2>/dev/null || echo 2)
+
+packages=(
+    build-essential cmake pkg-config ccache
+    juce-modules-source libfreetype-dev libfontconfig1-dev libx11-dev libxext-dev libxrandr-dev
+    libxinerama-dev libxcursor-dev libxcomposite-dev libgl1-mesa-dev libglu1-mesa-dev
+    libpng-dev libjpeg-dev zlib1g-dev
+    libgtest-dev libbenchmark-dev
+    qpdf poppler-utils libxml2-utils librsvg2-bin xvfb xauth imagemagick
+)
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+install_packages() {
+    local missing=()
+    for p in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    as_root apt-get update
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+build() { # build-dir cmake-options...
+    local dir=$1
+    shift
+    cmake -S . -B "$dir" "$@"
+    cmake --build "$dir" -j "$jobs"
+}
+
+install_packages
+case "$mode" in
+    run)
+        build build -DCMAKE_BUILD_TYPE=Release -DPLUMET_TESTS=OFF
+        ./build/tools/plumet-cli --help
+        ;;
+    test)
+        build build-test -DCMAKE_BUILD_TYPE=Release
+        ctest --test-dir build-test --output-on-failure -j "$jobs"
+        build build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPLUMET_SANITIZE=ON
+        ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+            ctest --test-dir build-asan --output-on-failure -j "$jobs"
+        ;;
+    *)
+        echo "usage: bash setup.sh run|test" >&2
+        exit 64
+        ;;
+esac

@@ -1,0 +1,166 @@
+#include "model/text.h"
+
+#include "draw/view2.h"
+#include "model/option.h"
+#include "model/stream.h"
+
+namespace
+{
+constexpr juce::juce_wchar lineFeed = 10;
+
+juce::StringArray splitLines(const juce::String& all)
+{
+    juce::StringArray lines;
+    int start = 0;
+    for (int end = all.indexOfChar(lineFeed); end >= 0; end = all.indexOfChar(start, lineFeed))
+    {
+        lines.add(all.substring(start, end));
+        start = end + 1;
+    }
+    lines.add(all.substring(start));
+    return lines;
+}
+} // namespace
+
+juce::Path buildBoxPath(const PRect& raw, PView2& view)
+{
+    const float xs[] = {raw.left, raw.right, raw.right, raw.left};
+    const float ys[] = {raw.top, raw.top, raw.bottom, raw.bottom};
+    juce::Path path;
+    for (int i = 0; i < 4; ++i)
+    {
+        float px = xs[i], py = ys[i];
+        view.mapToPage(px, py);
+        if (i == 0)
+            path.startNewSubPath(px, py);
+        else
+            path.lineTo(px, py);
+    }
+    path.closeSubPath();
+    return path;
+}
+
+PRect pathBounds(const juce::Path& path)
+{
+    if (path.isEmpty())
+        return PRect::of(0, 0, 0, 0);
+    const auto r = path.getBounds();
+    return PRect::of(r.getX(), r.getY(), r.getRight(), r.getBottom());
+}
+
+float PText::Layout::lineLeft(int i, uint16_t alignment) const
+{
+    const float width = i >= 0 && i < (int) widths.size() ? widths[(size_t) i] : 0.0f;
+    switch (alignment)
+    {
+        case alignLeft: return -blockWidth / 2;
+        case alignCentre: return -width / 2;
+        case alignRight: return blockWidth / 2 - width;
+        default: return 0.0f;
+    }
+}
+
+float PText::Layout::baseline(int i) const
+{
+    return blockHeight / 2 - ascent - (float) i * lineHeight;
+}
+
+PText::PText()
+{
+    text.assign("?");
+    fontSpec.face.assign("Comic Sans MS");
+}
+
+void PText::copyFrom(const PBase* other)
+{
+    PShape::copyFrom(other);
+    box.clear();
+    if (auto* source = dynamic_cast<const PText*>(other))
+    {
+        text = source->text;
+        fontSpec = source->fontSpec;
+        colour = source->colour;
+        align = source->align;
+    }
+}
+
+void PText::write(PStream& s) const
+{
+    PShape::write(s);
+    s.writeName(text);
+    s.writeName(fontSpec.face);
+    s.writeInt16(fontSpec.size);
+    s.writeInt32(fontSpec.style);
+    s.writeUInt32(colour);
+    s.writeInt16(align);
+}
+
+void PText::read(PStream& s)
+{
+    PShape::read(s);
+    s.readName(text);
+    s.readName(fontSpec.face);
+    fontSpec.size = s.readUInt16();
+    fontSpec.style = s.readInt32();
+    colour = s.readUInt32();
+    align = s.readUInt16();
+    fontSpec.font.reset();
+    invalidate();
+}
+
+void PText::invalidate()
+{
+    box.clear();
+    bounds = PRect::of(0, 0, 0, 0);
+}
+
+PText::Layout PText::layout() const
+{
+    const juce::Font font = fontSpec.getFont(false);
+    Layout l;
+    l.lines = splitLines(text.toString());
+    l.lineHeight = font.getHeight();
+    l.ascent = font.getAscent();
+    for (const auto& line : l.lines)
+    {
+        const float width = font.getStringWidthFloat(line);
+        l.widths.push_back(width);
+        l.blockWidth = std::max(l.blockWidth, width);
+    }
+    l.blockHeight = (float) l.lines.size() * l.lineHeight;
+    return l;
+}
+
+void PText::getBounds(PRect& out, bool raw) const
+{
+    const Layout l = layout();
+    const auto halfWidth = (float) (l.blockWidth * pointsToCentimetres / 2);
+    const auto halfHeight = (float) (l.blockHeight * pointsToCentimetres / 2);
+    out = PRect::of(-halfWidth, -halfHeight, halfWidth, halfHeight);
+    if (! raw)
+        out = out.transformBounds(transform());
+}
+
+void PText::build(PView2& view)
+{
+    PRect raw;
+    getBounds(raw, true);
+    box = buildBoxPath(raw, view);
+    bounds = pathBounds(box);
+}
+
+bool PText::hitTest(float px, float py, float, int)
+{
+    return bounds.contains(px, py) && box.contains(px, py, boxTolerance);
+}
+
+uint32_t PText::drawColour(const POption* options, bool selectedLook, bool showSelection) const
+{
+    if (options == nullptr)
+        return colour;
+    if (selectedLook)
+        return options->selectionColour1;
+    if (showSelection && hasFlag(PFlag::selected))
+        return options->selectionColour2;
+    return colour;
+}

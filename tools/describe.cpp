@@ -1,0 +1,140 @@
+#include "describe.h"
+
+#include <charconv>
+
+#include "model/comic.h"
+#include "model/option.h"
+
+namespace
+{
+using Obj = juce::DynamicObject::Ptr;
+
+/** Floats are shown in their shortest exact form: 0.1f reads as 0.1, not 0.10000000149. */
+juce::var number(float f)
+{
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, f).ptr;
+    return std::strtod(juce::String(text, (size_t) (end - text)).toRawUTF8(), nullptr);
+}
+
+juce::var hex(uint32_t word)
+{
+    return "0x" + juce::String::toHexString((juce::int64) word).paddedLeft('0', 8).toUpperCase();
+}
+
+juce::var text(const PName& name)
+{
+    return name.toString();
+}
+
+juce::var list(const PArray& items)
+{
+    juce::Array<juce::var> out;
+    for (auto* element : items)
+        out.add(describe::object(element));
+    return out;
+}
+
+void projectFields(Obj o, const PProject& p)
+{
+    o->setProperty("author", text(p.author));
+    o->setProperty("setting1", p.setting1);
+    o->setProperty("setting2", p.setting2);
+    o->setProperty("setting3", p.setting3);
+    o->setProperty("setting4", p.setting4);
+}
+
+void itemFields(Obj o, const PItem& item)
+{
+    o->setProperty("name", text(item.name));
+    o->setProperty("tag", item.tag);
+    o->setProperty("index", item.index);
+}
+} // namespace
+
+juce::var describe::object(const PBase* object)
+{
+    if (object == nullptr)
+        return {};
+    Obj into = new juce::DynamicObject();
+    into->setProperty("classId", object->classId());
+    into->setProperty("flags", hex(object->flags));
+    if (auto* item = dynamic_cast<const PItem*>(object))
+        itemFields(into, *item);
+    return into.get();
+}
+
+juce::var describe::comic(const PComic& c)
+{
+    Obj o = new juce::DynamicObject();
+    o->setProperty("classId", c.classId());
+    o->setProperty("version", c.version);
+    o->setProperty("flags", hex(c.flags));
+    o->setProperty("title", text(c.name));
+    o->setProperty("tag", c.tag);
+    o->setProperty("index", c.index);
+    projectFields(o, c);
+    o->setProperty("format", c.format);
+    o->setProperty("width", number(c.width));
+    o->setProperty("height", number(c.height));
+    o->setProperty("margin", number(c.margin));
+    o->setProperty("spare1", c.spare1);
+    o->setProperty("spare2", c.spare2);
+    o->setProperty("decor", list(c.decor));
+    o->setProperty("clips", list(c.clips));
+    o->setProperty("pages", list(c.pages));
+    return o.get();
+}
+
+juce::var describe::options(const POption& p)
+{
+    Obj o = new juce::DynamicObject();
+    o->setProperty("classId", p.classId());
+    o->setProperty("version", p.version);
+    o->setProperty("flags", hex(p.flags));
+    o->setProperty("name", text(p.name));
+    projectFields(o, p);
+    const std::pair<const char*, uint32_t> colours[] = {
+        {"pagesLight", p.pagesLight},     {"layersLight", p.layersLight},
+        {"clipsLight", p.clipsLight},     {"decorLight", p.decorLight},
+        {"pagesDark", p.pagesDark},       {"layersDark", p.layersDark},
+        {"clipsDark", p.clipsDark},       {"decorDark", p.decorDark},
+        {"groundColour", p.groundColour}, {"selectionColour2", p.selectionColour2},
+        {"selectionColour1", p.selectionColour1}, {"lockColour", p.lockColour},
+        {"gridColour", p.gridColour},     {"handleColour", p.handleColour},
+    };
+    for (const auto& [key, value] : colours)
+        o->setProperty(key, hex(value));
+    const std::pair<const char*, int> numbers[] = {
+        {"language", p.language},   {"exportDpi", p.exportDpi},         {"autosaveEvery", p.autosaveEvery},
+        {"guiSize", p.guiSize},     {"gridSize", p.gridSize},           {"gridDivisions", p.gridDivisions},
+        {"snapAngle", p.snapAngle}, {"pointSize", p.pointSize},
+    };
+    for (const auto& [key, value] : numbers)
+        o->setProperty(key, value);
+    const std::pair<const char*, bool> switches[] = {
+        {"useInch", p.useInch},   {"openGLCanvas", p.openGLCanvas}, {"lockCursor", p.lockCursor},
+        {"tooltips", p.tooltips}, {"maximised", p.maximised},       {"showGrid", p.showGrid},
+        {"snap", p.snap},
+    };
+    for (const auto& [key, value] : switches)
+        o->setProperty(key, value);
+    o->setProperty("trackSpeed", number(p.trackSpeed));
+    o->setProperty("wallOpacity", number(p.wallOpacity));
+    o->setProperty("wall", object(p.wall.get()));
+    juce::Array<juce::var> presets;
+    for (const auto& preset : p.fontPresets)
+    {
+        Obj f = new juce::DynamicObject();
+        f->setProperty("face", text(preset.face));
+        f->setProperty("size", preset.size);
+        f->setProperty("style", preset.style);
+        presets.add(f.get());
+    }
+    o->setProperty("fontPresets", presets);
+    juce::Array<juce::var> palette;
+    for (uint32_t c : p.palette)
+        palette.add(hex(c));
+    o->setProperty("palette", palette);
+    return o.get();
+}
