@@ -2,8 +2,19 @@
 
 #include <charconv>
 
+#include "model/card.h"
+#include "model/clip.h"
 #include "model/comic.h"
+#include "model/curve.h"
+#include "model/decor.h"
+#include "model/group.h"
+#include "model/image.h"
+#include "model/layer.h"
 #include "model/option.h"
+#include "model/page.h"
+#include "model/panel.h"
+#include "model/point.h"
+#include "model/text.h"
 
 namespace
 {
@@ -52,6 +63,121 @@ void itemFields(Obj o, const PItem& item)
 }
 } // namespace
 
+namespace
+{
+void shapeFields(Obj o, const PShape& shape)
+{
+    o->setProperty("x", number(shape.x));
+    o->setProperty("y", number(shape.y));
+    o->setProperty("scaleX", number(shape.scaleX));
+    o->setProperty("scaleY", number(shape.scaleY));
+    o->setProperty("rotation", number(shape.rotation));
+}
+
+void pointFields(Obj o, const PPoint& p)
+{
+    o->setProperty("x", number(p.x));
+    o->setProperty("y", number(p.y));
+    o->setProperty("thickness", p.thickness);
+    o->setProperty("sharpness", p.sharpness);
+    o->setProperty("variant", p.variant);
+}
+
+void curveFields(Obj o, const PCurve& curve)
+{
+    o->setProperty("closed", curve.isClosed());
+    o->setProperty("lineColour", hex(curve.lineColour));
+    o->setProperty("fillColour", hex(curve.fillColour));
+    o->setProperty("points", list(curve.points));
+}
+
+juce::var grid(const std::array<PGroup::GridPoint, PGroup::gridPoints>& points)
+{
+    juce::Array<juce::var> out;
+    for (const auto& p : points)
+        out.add(juce::Array<juce::var> {number(p.x), number(p.y)});
+    return out;
+}
+
+void groupFields(Obj o, const PGroup& group)
+{
+    o->setProperty("children", list(group.children));
+    o->setProperty("deformA", number(group.deformA));
+    o->setProperty("deformB", number(group.deformB));
+    o->setProperty("deformMode", group.deformMode);
+    o->setProperty("deformed", group.isDeformed());
+    o->setProperty("gridFrom", grid(group.gridFrom));
+    o->setProperty("gridTo", grid(group.gridTo));
+}
+
+void textFields(Obj o, const PText& t)
+{
+    o->setProperty("text", text(t.text));
+    o->setProperty("face", text(t.fontSpec.face));
+    o->setProperty("size", t.fontSpec.size);
+    o->setProperty("style", t.fontSpec.style);
+    o->setProperty("colour", hex(t.colour));
+    o->setProperty("align", t.align);
+}
+
+void imageFields(Obj o, const PImage& image)
+{
+    o->setProperty("file", text(image.file));
+    o->setProperty("imageTag", image.imageTag);
+    o->setProperty("opacity", number(image.opacity));
+    o->setProperty("pixelWidth", image.pixelWidth);
+    o->setProperty("pixelHeight", image.pixelHeight);
+}
+
+/** The fields a class adds to those of its bases. */
+void ownFields(Obj o, const PBase* object)
+{
+    if (auto* item = dynamic_cast<const PItem*>(object))
+        itemFields(o, *item);
+    if (auto* shape = dynamic_cast<const PShape*>(object))
+        shapeFields(o, *shape);
+    if (auto* point = dynamic_cast<const PPoint*>(object))
+        pointFields(o, *point);
+    if (auto* curve = dynamic_cast<const PCurve*>(object))
+        curveFields(o, *curve);
+    if (auto* panel = dynamic_cast<const PPanel*>(object))
+    {
+        o->setProperty("layers", list(panel->layers));
+        o->setProperty("attachment", describe::object(panel->attachment.get()));
+    }
+    if (auto* group = dynamic_cast<const PGroup*>(object))
+        groupFields(o, *group);
+    if (auto* t = dynamic_cast<const PText*>(object))
+        textFields(o, *t);
+    if (auto* image = dynamic_cast<const PImage*>(object))
+        imageFields(o, *image);
+    if (auto* page = dynamic_cast<const PPage*>(object))
+        o->setProperty("panels", list(page->panels));
+    if (auto* layer = dynamic_cast<const PLayer*>(object))
+    {
+        o->setProperty("stroke", layer->stroke);
+        o->setProperty("shapes", list(layer->shapes));
+    }
+    if (auto* clip = dynamic_cast<const PClip*>(object))
+    {
+        o->setProperty("clipSize", number(clip->clipSize));
+        o->setProperty("currentKey", clip->currentKey);
+        o->setProperty("cards", list(clip->cards));
+    }
+    if (auto* card = dynamic_cast<const PCard*>(object))
+    {
+        o->setProperty("cardNo", card->cardNo);
+        o->setProperty("shapes", list(card->shapes));
+    }
+    if (auto* decor = dynamic_cast<const PDecor*>(object))
+    {
+        o->setProperty("decorSize", number(decor->decorSize));
+        o->setProperty("currentKey", decor->currentKey);
+        o->setProperty("content", describe::object(decor->content.get()));
+    }
+}
+} // namespace
+
 juce::var describe::object(const PBase* object)
 {
     if (object == nullptr)
@@ -59,8 +185,7 @@ juce::var describe::object(const PBase* object)
     Obj into = new juce::DynamicObject();
     into->setProperty("classId", object->classId());
     into->setProperty("flags", hex(object->flags));
-    if (auto* item = dynamic_cast<const PItem*>(object))
-        itemFields(into, *item);
+    ownFields(into, object);
     return into.get();
 }
 

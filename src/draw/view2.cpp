@@ -22,12 +22,12 @@ PRect fitBoundsOf(const PBase& source)
         const auto& page = static_cast<const PPage&>(source);
         return PRect::of(-page.width * 0.5f, -page.height * 0.5f, page.width * 0.5f, page.height * 0.5f);
     }
-    if (! isShape(&source))
+    if (!isShape(&source))
         return PRect::empty();
     const auto& shape = static_cast<const PShape&>(source);
     const PRect& built = shape.bounds;
     const bool neverBuilt = built.left == 0 && built.top == 0 && built.right == 0 && built.bottom == 0;
-    if (! neverBuilt && ! built.isEmpty())
+    if (!neverBuilt && !built.isEmpty())
         return built;
     PRect raw;
     shape.getBounds(raw, false);
@@ -99,11 +99,11 @@ float PView2::penWidthFor(int setting)
 {
     switch (setting)
     {
-        case 0: return 0.025f;
-        case 25: return 0.05f;
-        case 50: return 0.075f;
-        case 100: return 0.125f;
-        default: return 0.1f;
+    case 0: return 0.025f;
+    case 25: return 0.05f;
+    case 50: return 0.075f;
+    case 100: return 0.125f;
+    default: return 0.1f;
     }
 }
 

@@ -97,7 +97,7 @@ void PCard::collectShades(PArray& shades)
 
 void PCard::scaleBy(float f)
 {
-    if (! isUsableScaleFactor(f))
+    if (!isUsableScaleFactor(f))
         return;
     for (int i = 0; i < shapes.size(); ++i)
     {

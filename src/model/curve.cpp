@@ -25,6 +25,8 @@ constexpr float hitReach = 0.1f;
 constexpr float pathTolerance = 0.1f;
 /** Caps the points one OpenGL subdivision may insert into a segment, whatever the zoom. */
 constexpr int maxSubdivisions = 1000;
+/** Caps the points of one subdivided curve, so that no zoom can exhaust memory. */
+constexpr size_t maxDensePoints = 100000;
 constexpr uint32_t lightnessMask = 0xFF;
 constexpr uint32_t alphaMask = 0xFF000000u;
 constexpr uint32_t blackLightness = 0, whiteLightness = 0xFF;
@@ -56,7 +58,7 @@ float lengthOf(Vec v)
 Vec unitOf(Vec v)
 {
     const float length = lengthOf(v);
-    if (! (length > 0.0f) || ! std::isfinite(length))
+    if (!(length > 0.0f) || !std::isfinite(length))
         return {};
     return {v.x / length, v.y / length};
 }
@@ -115,8 +117,7 @@ Vec tangentAt(Vec a, Vec h1, Vec h2, Vec b, float t)
 /** Mirrors v across the line perpendicular to the unit vector u. */
 Vec mirrorAcross(Vec u, Vec v)
 {
-    return {(u.y * u.y - u.x * u.x) * v.x - 2 * u.x * u.y * v.y,
-            -2 * u.x * u.y * v.x + (u.x * u.x - u.y * u.y) * v.y};
+    return {(u.y * u.y - u.x * u.x) * v.x - 2 * u.x * u.y * v.y, -2 * u.x * u.y * v.x + (u.x * u.x - u.y * u.y) * v.y};
 }
 
 void placeInnerHandles(const PCurve::Control& before, const PCurve::Control& anchor, const PCurve::Control& after,
@@ -255,7 +256,7 @@ bool PCurve::hasLine() const
     for (PBase* element : points)
     {
         const auto* point = static_cast<const PPoint*>(element);
-        if (! point->hasFlag(PPoint::gap) && point->thickness > 0)
+        if (!point->hasFlag(PPoint::gap) && point->thickness > 0)
             return true;
     }
     return false;
@@ -308,7 +309,7 @@ PCurve::ControlList PCurve::controlList(const ControlList& anchors, bool isClose
         placeInnerHandles(anchors[(size_t) ((i - 1 + n) % n)], anchors[(size_t) i], anchors[(size_t) ((i + 1) % n)],
                           list[(size_t) ((3 * i - 1 + size) % size)], list[(size_t) (3 * i + 1)]);
 
-    if (! isClosed && n >= 2)
+    if (!isClosed && n >= 2)
     {
         // Both ends read their neighbours' handles before either is written: with two anchors
         // each end is the other's neighbour.
@@ -336,7 +337,7 @@ void PCurve::appendSegmentOutline(juce::Path& path, const Control& a, const Cont
     for (int k = 0; k < 4; ++k)
     {
         tangent[k] = tangentAt(p[0], p[1], p[2], p[3], ts[k]);
-        const Vec normal {tangent[k].y, -tangent[k].x};
+        const Vec normal{tangent[k].y, -tangent[k].x};
         left[k] = p[k] + normal * w[k];
         right[k] = p[k] - normal * w[k];
     }
@@ -348,29 +349,35 @@ void PCurve::appendSegmentOutline(juce::Path& path, const Control& a, const Cont
     path.closeSubPath();
 }
 
-PCurve::ControlList PCurve::mappedAnchors(PView2& view) const
+PCurve::ControlList PCurve::ownAnchors() const
+{
+    ControlList anchors;
+    anchors.reserve((size_t) points.size());
+    for (PBase* element : points)
+    {
+        const auto* point = static_cast<const PPoint*>(element);
+        anchors.push_back({point->x, point->y, point->thickness, point->sharpness, point->hasFlag(PPoint::gap)});
+    }
+    return anchors;
+}
+
+void PCurve::mapToPage(PView2& view, ControlList& list) const
 {
     // A view whose matrix stack is full ignores the push, so the own transform is applied here.
     const bool pushed = view.depth < PView2::stackDepth;
     const PMatrix own = transform();
     if (pushed)
         view.pushShape(*this);
-    ControlList anchors;
-    anchors.reserve((size_t) points.size());
-    for (PBase* element : points)
+    for (Control& c : list)
     {
-        const auto* point = static_cast<const PPoint*>(element);
-        Control c {point->x, point->y, point->thickness, point->sharpness, point->hasFlag(PPoint::gap)};
-        if (! pushed)
+        if (!pushed)
             own.transform(c.x, c.y);
         view.mapToPage(c.x, c.y);
         c.x = finiteOrZero(c.x);
         c.y = finiteOrZero(c.y);
-        anchors.push_back(c);
     }
     if (pushed)
         view.pop();
-    return anchors;
 }
 
 void PCurve::takeBoundsFromCentre()
@@ -394,7 +401,7 @@ void PCurve::buildTwoPoints(const ControlList& anchors, float hw)
     if (a.thickness == b.thickness || a.gap || b.gap)
         return;
     const Vec along = unitOf(at(b) - at(a));
-    const Vec normal {-along.y, along.x};
+    const Vec normal{-along.y, along.x};
     const float wA = a.thickness / percent * hw, wB = b.thickness / percent * hw;
     outlinePath.startNewSubPath(toPoint(at(a) + normal * wA));
     outlinePath.lineTo(toPoint(at(b) + normal * wB));
@@ -424,11 +431,12 @@ void PCurve::buildForSoftware(PView2& view)
 {
     const bool varies = hasLine() && lineVaries();
     const juce::Path& cache = varies ? outlinePath : centrePath;
-    if (! hasFlag(PFlag::builtForOpenGL) && ! cache.isEmpty())
+    if (!hasFlag(PFlag::builtForOpenGL) && !cache.isEmpty())
         return;
     dropGeometry();
     const float hw = view.penWidth() * 0.5f;
-    const ControlList anchors = mappedAnchors(view);
+    ControlList anchors = ownAnchors();
+    mapToPage(view, anchors);
     if (anchors.size() == 2)
     {
         buildTwoPoints(anchors, hw);
@@ -449,13 +457,7 @@ void PCurve::buildForSoftware(PView2& view)
 
 PCurve::ControlList PCurve::subdividedAnchors(PView2& view) const
 {
-    ControlList raw;
-    raw.reserve((size_t) points.size());
-    for (PBase* element : points)
-    {
-        const auto* point = static_cast<const PPoint*>(element);
-        raw.push_back({point->x, point->y, point->thickness, point->sharpness, point->hasFlag(PPoint::gap)});
-    }
+    const ControlList raw = ownAnchors();
     const ControlList rawList = controlList(raw, isClosed());
     const size_t n = raw.size(), size = rawList.size();
 
@@ -468,14 +470,14 @@ PCurve::ControlList PCurve::subdividedAnchors(PView2& view) const
     for (size_t i = 0; i < n; ++i)
     {
         dense.push_back(raw[i]);
-        if (! isClosed() && i == n - 1)
+        if (!isClosed() && i == n - 1)
             break;
         const Control &a = raw[i], &b = raw[(i + 1) % n];
         const float chord = lengthOf(at(b) - at(a));
-        if (! subdivides || ! (chord > tolerance))
+        if (!subdivides || !(chord > tolerance))
             continue;
-        const int m = (int) std::min<double>(roundHalfAway(chord / tolerance), maxSubdivisions);
-        for (int j = 1; j < m; ++j)
+        const int m = roundHalfAway(std::min<double>(chord / tolerance, maxSubdivisions));
+        for (int j = 1; j < m && dense.size() < maxDensePoints; ++j)
         {
             const float t = (float) j / (float) m;
             Control c;
@@ -489,27 +491,14 @@ PCurve::ControlList PCurve::subdividedAnchors(PView2& view) const
         }
     }
 
-    const bool pushed = view.depth < PView2::stackDepth;
-    const PMatrix own = transform();
-    if (pushed)
-        view.pushShape(*this);
-    for (Control& c : dense)
-    {
-        if (! pushed)
-            own.transform(c.x, c.y);
-        view.mapToPage(c.x, c.y);
-        c.x = finiteOrZero(c.x);
-        c.y = finiteOrZero(c.y);
-    }
-    if (pushed)
-        view.pop();
+    mapToPage(view, dense);
     return dense;
 }
 
 void PCurve::buildForOpenGL(PView2& view)
 {
     const bool varies = hasLine() && lineVaries();
-    const bool cached = ! centrePath.isEmpty() && (! varies || ! outlinePath.isEmpty());
+    const bool cached = !centrePath.isEmpty() && (!varies || !outlinePath.isEmpty());
     if (hasFlag(PFlag::builtForOpenGL) && cached)
         return;
     dropGeometry();
@@ -535,7 +524,7 @@ void PCurve::buildForOpenGL(PView2& view)
 bool PCurve::hitTest(float px, float py, float scale, int mode)
 {
     (void) mode;
-    if (! std::isfinite(px) || ! std::isfinite(py))
+    if (!std::isfinite(px) || !std::isfinite(py))
         return false;
     const float safeScale = std::isfinite(scale) && scale > 0.0f ? scale : 1.0f;
     const float tol = hitReach / safeScale;
@@ -543,14 +532,15 @@ bool PCurve::hitTest(float px, float py, float scale, int mode)
         return false;
     if (isClosed())
         return centrePath.contains(px, py, pathTolerance);
-    return centrePath.intersectsLine({px - tol, py, px + tol, py}, pathTolerance)
-           || centrePath.intersectsLine({px, py - tol, px, py + tol}, pathTolerance);
+    return centrePath.intersectsLine({px - tol, py, px + tol, py}, pathTolerance) ||
+           centrePath.intersectsLine({px, py - tol, px, py + tol}, pathTolerance);
 }
 
 void PCurve::setOrigin(float px, float py)
 {
     // A collapsed transform cannot be undone: keep the points rather than lose the drawing.
-    if (scaleX == 0.0f || scaleY == 0.0f || ! std::isfinite(px) || ! std::isfinite(py))
+    if (scaleX == 0.0f || scaleY == 0.0f || !std::isfinite(scaleX) || !std::isfinite(scaleY) || !std::isfinite(px) ||
+        !std::isfinite(py))
         return;
     const PMatrix before = transform();
     for (PBase* element : points)
@@ -609,7 +599,7 @@ void PCurve::getBounds(PRect& out, bool raw) const
     {
         const auto* point = static_cast<const PPoint*>(element);
         float px = point->x, py = point->y;
-        if (! raw)
+        if (!raw)
             own.transform(px, py);
         out.include(px, py);
     }
@@ -617,14 +607,14 @@ void PCurve::getBounds(PRect& out, bool raw) const
 
 void PCurve::collectShades(PArray& shades)
 {
-    if (! isClosed() || shadeFor(shades, fillColour) != nullptr)
+    if (!isClosed() || shadeFor(shades, fillColour) != nullptr)
         return;
     shades.append(new PShade(fillColour, fillColour));
 }
 
 void PCurve::collectShadeUsers(PArray& shades)
 {
-    if (! isClosed())
+    if (!isClosed())
         return;
     PShade* shade = shadeFor(shades, fillColour);
     if (shade == nullptr)
@@ -637,7 +627,7 @@ void PCurve::collectShadeUsers(PArray& shades)
 
 void PCurve::applyShade(PShade& shade, PArray& changed)
 {
-    if (! isClosed() || ! coloursMatch(fillColour, shade.from))
+    if (!isClosed() || !coloursMatch(fillColour, shade.from))
         return;
     fillColour = shade.to;
     changed.append(this);

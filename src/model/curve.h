@@ -6,9 +6,8 @@
 #include <vector>
 
 #include "model/array.h"
+#include "model/point.h"
 #include "model/shape.h"
-
-class PPoint;
 
 /** The basic drawn shape: a smooth line through anchor points, open or closed, with a line
     colour, a fill colour and a line width that may change from anchor to anchor.
@@ -92,7 +91,9 @@ protected:
 private:
     void buildForSoftware(PView2& view);
     void buildForOpenGL(PView2& view);
-    ControlList mappedAnchors(PView2& view) const;
+    ControlList ownAnchors() const;
+    /** Maps a list from the curve's own coordinates to page coordinates through the view. */
+    void mapToPage(PView2& view, ControlList& list) const;
     ControlList subdividedAnchors(PView2& view) const;
     void buildTwoPoints(const ControlList& anchors, float hw);
     void buildOutline(const ControlList& list, float hw);

@@ -14,8 +14,8 @@ public:
     void copyFrom(const PBase* other) override;
 
     uint32_t word = 0;
-    std::array<float, 5> values {};
-    std::array<uint32_t, 2> words {};
-    std::array<uint16_t, 2> shorts {};
-    std::array<float, 3> extras {};
+    std::array<float, 5> values{};
+    std::array<uint32_t, 2> words{};
+    std::array<uint16_t, 2> shorts{};
+    std::array<float, 3> extras{};
 };

@@ -48,9 +48,9 @@ bool PFontSpec::fontMatchesFields() const
 
 juce::Font PFontSpec::getFont(bool large) const
 {
-    if (! fontMatchesFields())
+    if (!fontMatchesFields())
         font = std::make_unique<juce::Font>(faceName(), heightFor(size), style & knownStyles);
-    if (! large)
+    if (!large)
         return *font;
     juce::Font enlarged(*font);
     enlarged.setHeight(font->getHeight() * largeFactor);

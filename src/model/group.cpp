@@ -208,6 +208,13 @@ void PGroup::collectShadeUsers(PArray& shades)
 void PGroup::build(PView2& view)
 {
     bounds = PRect::empty();
+    // At full stack depth a push is refused while the pop would still run and unwind the
+    // parent's level; such deeply nested content is left unbuilt instead.
+    if (view.depth >= PView2::stackDepth)
+    {
+        bounds = PRect::of(0, 0, 0, 0);
+        return;
+    }
     view.pushShape(*this);
     for (auto* child : children)
     {

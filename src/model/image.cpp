@@ -55,10 +55,10 @@ void PImage::read(PStream& s)
     PShape::read(s);
     s.readName(file);
     imageTag = s.readUInt16();
-    opacity = s.readFloat();
+    opacity = readFinite(s, fullOpacity);
     pixelWidth = s.readInt32();
     pixelHeight = s.readInt32();
-    if (! hasFlag(inImagesFolder | byFullPath))
+    if (!hasFlag(inImagesFolder | byFullPath))
         file.clear();
     sanitize();
     image = {};
@@ -68,8 +68,8 @@ void PImage::read(PStream& s)
 
 void PImage::sanitize()
 {
-    // A damaged file must not hand NaN or negative sizes to the geometry.
-    opacity = std::isnan(opacity) ? fullOpacity : std::clamp(opacity, 0.0f, fullOpacity);
+    // A damaged file must not hand odd opacities or negative sizes to the back-ends.
+    opacity = std::clamp(opacity, 0.0f, fullOpacity);
     pixelWidth = std::max(pixelWidth, 0);
     pixelHeight = std::max(pixelHeight, 0);
 }
@@ -101,10 +101,10 @@ bool PImage::loadImage(const POption* folderSource)
 
 bool PImage::loadFrom(const juce::File& source)
 {
-    if (! source.existsAsFile())
+    if (!source.existsAsFile())
         return false;
     juce::Image loaded = juce::ImageFileFormat::loadFrom(source);
-    if (! loaded.isValid())
+    if (!loaded.isValid())
         return false;
     image = loaded;
     openGLCopy = {};
@@ -130,17 +130,17 @@ void PImage::getBounds(PRect& out, bool raw) const
     const auto halfWidth = (float) (w * pointsToCentimetres / 2);
     const auto halfHeight = (float) (h * pointsToCentimetres / 2);
     out = PRect::of(-halfWidth, -halfHeight, halfWidth, halfHeight);
-    if (! raw)
+    if (!raw)
         out = out.transformBounds(transform());
 }
 
 void PImage::build(PView2& view)
 {
-    if (! image.isValid() && ! buildTriedLoading)
+    if (!image.isValid() && !buildTriedLoading)
     {
         buildTriedLoading = true;
         // A name in the images folder is found there too, so that a pasted copy shows as well.
-        if (! loadImage(nullptr) && hasFlag(inImagesFolder))
+        if (!loadImage(nullptr) && hasFlag(inImagesFolder))
             loadImage(view.options);
     }
     box.clear();

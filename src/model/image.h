@@ -2,6 +2,7 @@
 
 #include <juce_graphics/juce_graphics.h>
 
+#include "model/name.h"
 #include "model/shape.h"
 
 class POption;

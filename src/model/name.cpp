@@ -2,11 +2,12 @@
 
 void PName::assign(const juce::String& source)
 {
-    const auto utf16 = source.toUTF16();
+    // Counted in code units: a character outside the basic plane takes two.
+    const auto* units = reinterpret_cast<const char16_t*>(source.toUTF16().getAddress());
     int count = 0;
-    while (count < maxLength && utf16[count] != 0)
+    while (count < maxLength && units[count] != 0)
         ++count;
-    assign(reinterpret_cast<const char16_t*>(utf16.getAddress()), count);
+    assign(units, count);
 }
 
 void PName::assign(const char16_t* units, int count)

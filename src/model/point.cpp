@@ -1,5 +1,6 @@
 #include "model/point.h"
 
+#include "model/shape.h"
 #include "model/stream.h"
 
 void PPoint::copyFrom(const PBase* other)
@@ -28,8 +29,8 @@ void PPoint::write(PStream& s) const
 void PPoint::read(PStream& s)
 {
     PBase::read(s);
-    x = s.readFloat();
-    y = s.readFloat();
+    x = readFinite(s, 0);
+    y = readFinite(s, 0);
     thickness = s.readUInt16();
     sharpness = s.readUInt16();
     if (s.version >= 1)

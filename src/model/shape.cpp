@@ -14,6 +14,13 @@ constexpr float minScale = 0.01f;
 constexpr float maxScale = 100.0f;
 } // namespace
 
+float readFinite(PStream& s, float fallback)
+{
+    const float v = s.readFloat();
+    // A NaN or infinity from a damaged file would spread through every view of the page.
+    return std::isfinite(v) ? v : fallback;
+}
+
 bool isShape(const PBase* object)
 {
     switch (object != nullptr ? object->classId() : PClass::base)
@@ -55,8 +62,11 @@ void PShape::write(PStream& s) const
 void PShape::read(PStream& s)
 {
     PBase::read(s);
-    for (float* v : {&x, &y, &scaleX, &scaleY, &rotation})
-        *v = s.readFloat();
+    x = readFinite(s, 0);
+    y = readFinite(s, 0);
+    scaleX = readFinite(s, 1);
+    scaleY = readFinite(s, 1);
+    rotation = readFinite(s, 0);
 }
 
 bool PShape::isInside(const PRect& area) const
@@ -66,6 +76,8 @@ bool PShape::isInside(const PRect& area) const
 
 void PShape::normalize()
 {
+    if (! std::isfinite(rotation))
+        rotation = 0;
     if (rotation != 0)
     {
         for (int i = 0; i < maxTurnsRemoved && rotation <= -pi; ++i)
@@ -73,8 +85,8 @@ void PShape::normalize()
         for (int i = 0; i < maxTurnsRemoved && rotation > pi; ++i)
             rotation -= twoPi;
     }
-    scaleX = std::clamp(scaleX, minScale, maxScale);
-    scaleY = std::clamp(scaleY, minScale, maxScale);
+    scaleX = std::isnan(scaleX) ? 1.0f : std::clamp(scaleX, minScale, maxScale);
+    scaleY = std::isnan(scaleY) ? 1.0f : std::clamp(scaleY, minScale, maxScale);
 }
 
 void PShape::flip(bool horizontal)

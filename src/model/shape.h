@@ -45,5 +45,8 @@ public:
     float sortKey = 0;
 };
 
+/** Reads a float, replacing NaN and infinity (never written by this program) by fallback. */
+float readFinite(PStream& s, float fallback);
+
 /** True for objects of every shape class (the lists of layers and groups hold only these). */
 bool isShape(const PBase* object);

@@ -53,10 +53,10 @@ float PText::Layout::lineLeft(int i, uint16_t alignment) const
     const float width = i >= 0 && i < (int) widths.size() ? widths[(size_t) i] : 0.0f;
     switch (alignment)
     {
-        case alignLeft: return -blockWidth / 2;
-        case alignCentre: return -width / 2;
-        case alignRight: return blockWidth / 2 - width;
-        default: return 0.0f;
+    case alignLeft: return -blockWidth / 2;
+    case alignCentre: return -width / 2;
+    case alignRight: return blockWidth / 2 - width;
+    default: return 0.0f;
     }
 }
 
@@ -137,7 +137,7 @@ void PText::getBounds(PRect& out, bool raw) const
     const auto halfWidth = (float) (l.blockWidth * pointsToCentimetres / 2);
     const auto halfHeight = (float) (l.blockHeight * pointsToCentimetres / 2);
     out = PRect::of(-halfWidth, -halfHeight, halfWidth, halfHeight);
-    if (! raw)
+    if (!raw)
         out = out.transformBounds(transform());
 }
 

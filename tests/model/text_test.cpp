@@ -1,0 +1,138 @@
+#include <gtest/gtest.h>
+
+#include "draw/view2.h"
+#include "model/comic.h"
+#include "model/decor.h"
+#include "model/group.h"
+#include "model/text.h"
+#include "support/testfiles.h"
+#include "support/tolerance.h"
+
+namespace
+{
+constexpr double halfBlockHeight = 0.3527777642; // two lines of 10 points, halved, in centimetres
+constexpr float quarterTurn = 1.5707964f;
+
+/** The font a new text measures with, made independently of the text. */
+juce::Font defaultFont()
+{
+    return {"Comic Sans MS", 10.0f, 0};
+}
+
+std::unique_ptr<PText> twoLines()
+{
+    auto t = std::make_unique<PText>();
+    t->text.assign("AB\nC");
+    return t;
+}
+
+void build(PShape& shape)
+{
+    PView2 view;
+    view.pushShape(shape);
+    shape.build(view);
+    view.pop();
+}
+} // namespace
+
+TEST(TextLayout, BlockIsAsHighAsItsLinesAndAsWideAsTheWidestLine)
+{
+    const auto l = twoLines()->layout();
+    ASSERT_EQ(l.lineCount(), 2);
+    EXPECT_TRUE(isNear(l.blockHeight, 20));
+    EXPECT_GT(defaultFont().getStringWidthFloat("AB"), defaultFont().getStringWidthFloat("C"));
+    EXPECT_TRUE(isNear(l.blockWidth, defaultFont().getStringWidthFloat("AB")));
+    EXPECT_TRUE(isNear(l.baseline(0), 10 - defaultFont().getAscent()));
+    EXPECT_TRUE(isNear(l.baseline(1), -defaultFont().getAscent()));
+
+    PText trailing;
+    trailing.text.assign("A\n");
+    EXPECT_EQ(trailing.layout().lineCount(), 2);
+}
+
+TEST(TextLayout, AlignmentPlacesEachLineAgainstTheBlock)
+{
+    const float wide = defaultFont().getStringWidthFloat("AB"), narrow = defaultFont().getStringWidthFloat("C");
+    const struct
+    {
+        uint16_t align;
+        float firstLeft, secondLeft;
+    } cases[] = {
+        {PText::alignLeft, -wide / 2, -wide / 2},
+        {PText::alignCentre, -wide / 2, -narrow / 2},
+        {PText::alignRight, -wide / 2, wide / 2 - narrow}, // both lines end at the right edge
+        {7, 0, 0},
+    };
+    const auto l = twoLines()->layout();
+    for (const auto& c : cases)
+    {
+        EXPECT_TRUE(isNear(l.lineLeft(0, c.align), c.firstLeft)) << "align " << c.align;
+        EXPECT_TRUE(isNear(l.lineLeft(1, c.align), c.secondLeft)) << "align " << c.align;
+    }
+}
+
+TEST(TextBounds, BlockInCentimetresMappedByTheShapeTransform)
+{
+    auto t = twoLines();
+    const double halfWidth = defaultFont().getStringWidthFloat("AB") * PText::pointsToCentimetres / 2;
+    PRect r;
+    t->getBounds(r, true);
+    EXPECT_TRUE(isNear(r.left, -halfWidth) && isNear(r.right, halfWidth));
+    EXPECT_TRUE(isNear(r.top, -halfBlockHeight) && isNear(r.bottom, halfBlockHeight));
+
+    t->x = 1, t->y = 2, t->scaleX = 2, t->scaleY = 3;
+    t->getBounds(r, false);
+    EXPECT_TRUE(isNear(r.left, 1 - 2 * halfWidth) && isNear(r.bottom, 2 + 3 * halfBlockHeight));
+    t->scaleX = t->scaleY = 1, t->rotation = quarterTurn;
+    t->getBounds(r, false);
+    EXPECT_TRUE(isNear(r.left, 1 - halfBlockHeight) && isNear(r.top, 2 - halfWidth));
+}
+
+TEST(TextHit, OnlyTheBuiltBoxIsHitNotTheCornersOfItsBounds)
+{
+    PText t;
+    t.text.assign("A long line");
+    t.x = 3, t.rotation = quarterTurn / 2;
+    EXPECT_FALSE(t.hitTest(3, 0, 1, 0)); // nothing is hit before it is built
+    build(t);
+    const PRect b = t.bounds;
+    EXPECT_TRUE(t.hitTest(3, 0, 1, 0));
+    EXPECT_FALSE(t.hitTest(b.left + b.width() / 50, b.top + b.height() / 50, 1, 0));
+    EXPECT_FALSE(t.hitTest(b.right + 0.01f, 0, 1, 0));
+    t.invalidate();
+    EXPECT_FALSE(t.hitTest(3, 0, 1, 0));
+}
+
+TEST(TextFile, RoundTripKeepsEveryField)
+{
+    TempFolder tmp;
+    PComic comic;
+    comic.path = tmp.path("c.plm");
+    auto* t = new PText();
+    t->flags = 0x100 | PFlag::selected;
+    t->x = 1.5f, t->y = -2, t->scaleX = 3, t->scaleY = 0.5f, t->rotation = 0.25f;
+    t->text.assign(juce::String(juce::CharPointer_UTF8("Line \xc3\xa9\nline two")));
+    t->fontSpec.face.assign("DejaVu Sans");
+    t->fontSpec.size = 77;
+    t->fontSpec.style = PFontSpec::bold | PFontSpec::underlined;
+    t->colour = 0x80123456;
+    t->align = PText::alignLeft;
+    comic.decor.append(new PDecor());
+    comic.decor.get<PDecor>(0)->contentForEdit().children.append(t);
+    ASSERT_TRUE(comic.save());
+
+    PComic loaded;
+    ASSERT_EQ(loaded.load(comic.path), PLoadResult::ok);
+    auto* back = dynamic_cast<PText*>(loaded.decor.get<PDecor>(0)->content->childAt(0));
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(back->flags, 0x100u);
+    EXPECT_EQ(back->x, 1.5f);
+    EXPECT_EQ(back->y, -2.0f);
+    EXPECT_EQ(back->scaleX, 3.0f);
+    EXPECT_EQ(back->scaleY, 0.5f);
+    EXPECT_EQ(back->rotation, 0.25f);
+    EXPECT_EQ(back->text, t->text);
+    EXPECT_EQ(back->fontSpec, t->fontSpec);
+    EXPECT_EQ(back->colour, 0x80123456u);
+    EXPECT_EQ(back->align, PText::alignLeft);
+}
