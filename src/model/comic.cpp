@@ -1,5 +1,7 @@
 #include "model/comic.h"
 
+#include "model/clip.h"
+#include "model/decor.h"
 #include "model/page.h"
 #include "model/translate.h"
 
@@ -168,4 +170,6 @@ void PComic::applySettings()
 
 void PComic::propagateSettings()
 {
+    PClip::setCurrentKeyOfAll(clips, setting3);
+    PDecor::setCurrentKeyOfAll(decor, setting3);
 }

@@ -1,5 +1,6 @@
 #include "model/image.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "draw/view2.h"

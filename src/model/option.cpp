@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "model/image.h"
+
 namespace
 {
 constexpr uint8_t hueLevels[] = {0,   7,   14,  21,  28,  35,  42,  53,  64,  74,  85,  99,  113, 120, 128,
@@ -154,7 +156,7 @@ void POption::read(PStream& s)
     for (uint32_t* c : {&groundColour, &selectionColour2, &selectionColour1, &lockColour, &gridColour, &handleColour})
         *c = s.readUInt32();
     wallOpacity = s.readFloat();
-    wall.reset(s.readObject(PClass::image));
+    wall.reset(static_cast<PImage*>(s.readObject(PClass::image)));
     for (auto& preset : fontPresets)
     {
         s.readName(preset.face);

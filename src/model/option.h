@@ -6,6 +6,8 @@
 #include "model/fontspec.h"
 #include "model/project.h"
 
+class PImage;
+
 /** The user's settings, saved as their own project file "comics_options.opt": language,
     GUI size, grid and snapping, export resolution, colours, wallpaper, font presets and
     palette. Also yields the GUI metrics that every pane lays itself out with. */
@@ -53,7 +55,7 @@ public:
     uint32_t groundColour, selectionColour2, selectionColour1, lockColour, gridColour, handleColour;
     float wallOpacity = 1.0f;
     /** The wallpaper image behind the pages, or null. */
-    std::unique_ptr<PBase> wall;
+    std::unique_ptr<PImage> wall;
     std::array<PFontSpec, presetCount> fontPresets;
     std::array<uint32_t, paletteSize> palette {};
 

@@ -1,6 +1,7 @@
 #include "model/stream.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -48,6 +49,16 @@ juce::File fileFor(const juce::String& path)
     return juce::File::getCurrentWorkingDirectory().getChildFile(path);
 }
 
+/** A file without any write permission bit is protected by its owner; that holds even
+    for a user (root) whom the system would let write anyway. */
+bool isWriteProtected(const juce::File& file)
+{
+    struct stat info;
+    if (::stat(file.getFullPathName().toRawUTF8(), &info) != 0)
+        return false;
+    return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ! file.hasWriteAccess();
+}
+
 bool syncFolder(const juce::File& folder)
 {
     const int fd = ::open(folder.getFullPathName().toRawUTF8(), O_RDONLY | O_DIRECTORY);
@@ -79,7 +90,7 @@ bool PStream::openForWrite(const juce::String& path)
     auto target = std::make_unique<WriteTarget>();
     target->target = fileFor(path);
     // A file the user protected stays as it is.
-    if (target->target.existsAsFile() && ! target->target.hasWriteAccess())
+    if (target->target.existsAsFile() && isWriteProtected(target->target))
         return false;
 
     target->temporary = target->target.getSiblingFile(target->target.getFileName() + ".saving")

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include "../support/testfiles.h"
 #include "../support/tolerance.h"
 #include "model/comic.h"
@@ -102,6 +105,27 @@ TEST(ComicFile, HandWrittenFiles)
     ASSERT_TRUE(writeZlib(tmp.file("b.plm"), wrongClass.block()));
     EXPECT_EQ(comic.load(tmp.path("b.plm")), PLoadResult::newerOrIncomplete);
     EXPECT_TRUE(comic.pages.isEmpty());
+}
+
+TEST(ComicFile, NonFiniteSizesFromAFileAreReplaced)
+{
+    // A damaged page size would make every view of every page NaN.
+    TempFolder tmp;
+    PComic comic;
+    comic.path = tmp.path("nan.plm");
+    comic.width = std::numeric_limits<float>::quiet_NaN();
+    comic.height = std::numeric_limits<float>::infinity();
+    comic.margin = -std::numeric_limits<float>::infinity();
+    addPage(comic, "", 0);
+    ASSERT_TRUE(comic.save());
+    PComic r;
+    const int result = r.load(comic.path);
+    if (result == PLoadResult::ok)
+        EXPECT_TRUE(std::isfinite(r.width) && std::isfinite(r.height) && std::isfinite(r.margin) &&
+                    std::isfinite(r.pages.get<PPage>(0)->width))
+            << r.width << " x " << r.height << ", margin " << r.margin;
+    else
+        EXPECT_EQ(result, PLoadResult::newerOrIncomplete);
 }
 
 TEST(ComicFile, TruncatedFilesAreDamaged)

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include "../support/testfiles.h"
 #include "../support/testshapes.h"
 #include "../support/tolerance.h"
@@ -130,4 +133,23 @@ TEST(GroupFile, RoundTripAndCloneKeepEveryField)
     ASSERT_TRUE(c != nullptr && c->children.size() == 2);
     EXPECT_NE(c->children.at(1), loaded.at<PGroup>(0)->children.at(1));
     EXPECT_EQ(c->gridTo, g->gridTo);
+}
+
+TEST(GroupFile, NonFiniteDeformValuesFromAFileAreReplaced)
+{
+    // The deform stage divides by grid distances: NaN there would spread over the page.
+    TempFolder tmp;
+    ShapeBox box(tmp.path("nan.plm"));
+    auto* g = new PGroup();
+    g->deformA = std::numeric_limits<float>::quiet_NaN();
+    g->deformB = std::numeric_limits<float>::infinity();
+    g->gridFrom[3].y = g->gridTo[8].x = std::numeric_limits<float>::quiet_NaN();
+    box.items.append(g);
+    ASSERT_TRUE(box.save());
+    ShapeBox loaded;
+    ASSERT_EQ(loaded.load(box.path), PLoadResult::ok);
+    const auto* r = loaded.at<PGroup>(0);
+    EXPECT_TRUE(std::isfinite(r->deformA) && std::isfinite(r->deformB));
+    for (int i = 0; i < PGroup::gridPoints; ++i)
+        EXPECT_TRUE(std::isfinite(r->gridFrom[(size_t) i].y) && std::isfinite(r->gridTo[(size_t) i].x)) << i;
 }

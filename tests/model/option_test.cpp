@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include "../support/testfiles.h"
 #include "model/option.h"
 
@@ -75,6 +78,18 @@ TEST(OptionFile, RoundTripKeepsEverySavedField)
     EXPECT_EQ(r.fontPreset(9), preset);
     EXPECT_EQ(r.wall, nullptr);
     EXPECT_TRUE(hasMetrics(r, 7, 3, 1)); // recomputed from the loaded GUI size
+}
+
+TEST(OptionFile, NonFiniteFactorsFromAFileAreReplaced)
+{
+    TempFolder tmp;
+    POption o(tmp.folder.getFullPathName());
+    o.trackSpeed = std::numeric_limits<float>::quiet_NaN();
+    o.wallOpacity = std::numeric_limits<float>::infinity();
+    ASSERT_TRUE(o.save());
+    POption r;
+    ASSERT_EQ(r.load(o.path), PLoadResult::ok);
+    EXPECT_TRUE(std::isfinite(r.trackSpeed) && std::isfinite(r.wallOpacity)) << r.trackSpeed << ", " << r.wallOpacity;
 }
 
 TEST(OptionMetrics, UnknownGuiSizeKeepsThePreviousMetrics)
