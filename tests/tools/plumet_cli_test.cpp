@@ -1,0 +1,178 @@
+// plumet-cli is how users and scripts look inside a comic: its JSON must show every object
+// and survive a copy unchanged, and its exit status must tell the failures apart.
+
+#include <gtest/gtest.h>
+
+#include "model/card.h"
+#include "model/clip.h"
+#include "model/comic.h"
+#include "model/curve.h"
+#include "model/decor.h"
+#include "model/group.h"
+#include "model/image.h"
+#include "model/layer.h"
+#include "model/option.h"
+#include "model/page.h"
+#include "model/panel.h"
+#include "model/point.h"
+#include "model/text.h"
+#include "support/testfiles.h"
+
+namespace
+{
+struct CliResult
+{
+    int status = -1;
+    juce::String out;
+};
+
+CliResult runCli(const juce::StringArray& args)
+{
+    juce::ChildProcess process;
+    juce::StringArray command(PLUMET_CLI_PATH);
+    command.addArray(args);
+    CliResult result;
+    if (! process.start(command, juce::ChildProcess::wantStdOut))
+        return result;
+    result.out = process.readAllProcessOutput();
+    process.waitForProcessToFinish(30000);
+    result.status = (int) process.getExitCode();
+    return result;
+}
+
+PCurve* makeCurve(bool closed)
+{
+    auto* curve = new PCurve();
+    curve->setClosed(closed);
+    curve->points.append(new PPoint(0, 0));
+    auto* bent = new PPoint(2, 1);
+    bent->sharpness = 100;
+    bent->variant = 3;
+    bent->thickness = 80;
+    curve->points.append(bent);
+    curve->points.append(new PPoint(4, 0));
+    curve->fillColour = 0xFF2A80C0;
+    return curve;
+}
+
+/** A comic with at least one object of every class a comic file can hold. */
+void fillComic(PComic& comic)
+{
+    comic.name.assign("Everything");
+    comic.author.assign("A. Artist");
+    comic.format = PPageFormat::a5;
+    comic.applyPageFormat();
+
+    auto* layer = new PLayer();
+    layer->name.assign("Ink");
+    layer->stroke = 25;
+    layer->shapes.append(makeCurve(false));
+    auto* text = new PText();
+    text->text.assign("Hello\nworld");
+    text->align = PText::alignRight;
+    layer->shapes.append(text);
+    auto* image = new PImage();
+    image->setFile("missing-picture.png");
+    image->flags |= PImage::byFullPath;
+    image->pixelWidth = 640;
+    image->pixelHeight = 480;
+    layer->shapes.append(image);
+    auto* group = new PGroup();
+    group->children.append(makeCurve(true));
+    group->gridTo[4].x = 0.5f;
+    layer->shapes.append(group);
+
+    auto* panel = new PPanel();
+    panel->points.append(new PPoint(0, 0));
+    panel->points.append(new PPoint(10, 0));
+    panel->points.append(new PPoint(10, 10));
+    panel->layers.append(layer);
+    auto* page = new PPage();
+    page->name.assign("One");
+    page->panels.append(panel);
+    comic.pages.append(page);
+
+    auto* clip = new PClip();
+    clip->name.assign("Tree");
+    clip->cardFor(2)->shapes.append(makeCurve(true));
+    comic.clips.append(clip);
+    auto* withContent = new PDecor();
+    withContent->contentForEdit().children.append(makeCurve(false));
+    comic.decor.append(withContent);
+    comic.decor.append(new PDecor());
+}
+} // namespace
+
+TEST(CliInfo, CopyOfAComicWithEveryClassShowsTheSameTree)
+{
+    TempFolder tmp;
+    PComic comic;
+    comic.path = tmp.path("all.plm");
+    fillComic(comic);
+    ASSERT_TRUE(comic.save());
+
+    ASSERT_EQ(runCli({"copy", tmp.path("all.plm"), tmp.path("copy.plm")}).status, 0);
+    const auto original = runCli({"info", tmp.path("all.plm")});
+    const auto copied = runCli({"info", tmp.path("copy.plm")});
+    ASSERT_EQ(original.status, 0);
+    EXPECT_EQ(original.out, copied.out);
+
+    const auto json = juce::JSON::parse(original.out);
+    EXPECT_EQ((int) json["result"], 1);
+    const auto tree = json["comic"];
+    EXPECT_EQ(tree["title"].toString(), "Everything");
+    EXPECT_EQ((double) tree["height"], 14.8);
+    const auto layer = tree["pages"][0]["panels"][0]["layers"][0];
+    EXPECT_EQ((int) layer["stroke"], 25);
+    const auto shapes = layer["shapes"];
+    ASSERT_EQ(shapes.size(), 4);
+    EXPECT_EQ((int) shapes[0]["points"][1]["variant"], 3);
+    EXPECT_EQ(shapes[1]["text"].toString(), "Hello\nworld");
+    EXPECT_EQ((int) shapes[2]["pixelWidth"], 640);
+    EXPECT_TRUE((bool) shapes[3]["deformed"]);
+    EXPECT_EQ((int) tree["clips"][0]["cards"][0]["cardNo"], 2);
+    EXPECT_TRUE(tree["decor"][1]["content"].isVoid());
+}
+
+TEST(CliInfo, OptionsFileShowsEverySavedOption)
+{
+    TempFolder tmp;
+    POption options(tmp.folder.getFullPathName());
+    options.exportDpi = 600;
+    ASSERT_TRUE(options.save());
+    const auto result = runCli({"info", tmp.path("comics_options.opt")});
+    ASSERT_EQ(result.status, 0);
+    const auto json = juce::JSON::parse(result.out)["options"];
+    EXPECT_EQ((int) json["exportDpi"], 600);
+    EXPECT_EQ(json["pagesLight"].toString(), "0xFF804DF0");
+    EXPECT_EQ(json["fontPresets"].size(), 10);
+    EXPECT_EQ(json["palette"].size(), 26);
+}
+
+TEST(CliStatus, FailuresAreToldApart)
+{
+    TempFolder tmp;
+    tmp.file("junk.plm").replaceWithText("not a comic");
+    EXPECT_EQ(runCli({"info", tmp.path("junk.plm")}).status, 2);
+    EXPECT_EQ(runCli({"info", tmp.path("absent.plm")}).status, 2);
+    EXPECT_EQ(runCli({"new", tmp.path("no-such-folder/x.plm")}).status, 3);
+    EXPECT_EQ(runCli({"new", tmp.path("x.plm"), "--format", "9"}).status, 64);
+    EXPECT_EQ(runCli({"frobnicate"}).status, 64);
+    EXPECT_EQ(runCli({}).status, 64);
+}
+
+TEST(CliNew, WritesTheRequestedComic)
+{
+    TempFolder tmp;
+    const auto title = juce::String::fromUTF8("Été"), author = juce::String::fromUTF8("Zoé");
+    ASSERT_EQ(runCli({"new", tmp.path("n.plm"), "--title", title, "--author", author, "--format", "2", "--rotate"})
+                  .status,
+              0);
+    PComic comic;
+    ASSERT_EQ(comic.load(tmp.path("n.plm")), PLoadResult::ok);
+    EXPECT_EQ(comic.name.toString(), title);
+    EXPECT_EQ(comic.author.toString(), author);
+    EXPECT_EQ(comic.width, 14.8f);
+    EXPECT_EQ(comic.height, 21.0f);
+    EXPECT_TRUE(comic.hasFlag(PComic::rotated));
+}
