@@ -3,6 +3,7 @@
 #include "model/clip.h"
 #include "model/decor.h"
 #include "model/page.h"
+#include "model/shape.h"
 #include "model/translate.h"
 
 namespace
@@ -130,9 +131,9 @@ void PComic::read(PStream& s)
 {
     PProject::read(s);
     format = s.readUInt16();
-    width = s.readFloat();
-    height = s.readFloat();
-    margin = s.readFloat();
+    width = readFinite(s, defaultSize);
+    height = readFinite(s, defaultSize);
+    margin = readFinite(s, defaultMargin);
     s.readName(author);
     spare1 = s.readUInt16();
     spare2 = s.readUInt16();

@@ -23,6 +23,7 @@ class PComic : public PProject
 {
 public:
     static constexpr uint32_t rotated = PFlag::classBit0;
+    static constexpr float defaultSize = 10, defaultMargin = 1;
 
     /** An empty comic to load into. */
     PComic();
@@ -45,7 +46,7 @@ public:
     void applyPageFormat();
 
     uint16_t format = PPageFormat::customCm;
-    float width = 10, height = 10, margin = 1;
+    float width = defaultSize, height = defaultSize, margin = defaultMargin;
     uint16_t spare1 = 50, spare2 = 50;
     PArray decor;
     PArray clips;

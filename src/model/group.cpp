@@ -57,15 +57,15 @@ void PGroup::read(PStream& s)
 {
     PShape::read(s);
     s.readList(children, isShape);
-    deformA = s.readFloat();
-    deformB = s.readFloat();
+    deformA = readFinite(s, 0);
+    deformB = readFinite(s, 0);
     deformMode = s.readUInt16();
     for (int i = 0; i < gridPoints; ++i)
     {
-        gridFrom[(size_t) i].x = s.readFloat();
-        gridFrom[(size_t) i].y = s.readFloat();
-        gridTo[(size_t) i].x = s.readFloat();
-        gridTo[(size_t) i].y = s.readFloat();
+        gridFrom[(size_t) i].x = readFinite(s, 0);
+        gridFrom[(size_t) i].y = readFinite(s, 0);
+        gridTo[(size_t) i].x = readFinite(s, 0);
+        gridTo[(size_t) i].y = readFinite(s, 0);
     }
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/image.h"
+#include "model/shape.h"
 
 namespace
 {
@@ -148,14 +149,14 @@ void POption::read(PStream& s)
     useInch = s.readBool();
     openGLCanvas = s.readBool();
     guiSize = s.readInt16();
-    trackSpeed = s.readFloat();
+    trackSpeed = readFinite(s, defaultTrackSpeed);
     for (bool* b : {&lockCursor, &tooltips, &maximised, &showGrid, &snap})
         *b = s.readBool();
     for (int16_t* v : {&gridSize, &gridDivisions, &snapAngle, &pointSize})
         *v = s.readInt16();
     for (uint32_t* c : {&groundColour, &selectionColour2, &selectionColour1, &lockColour, &gridColour, &handleColour})
         *c = s.readUInt32();
-    wallOpacity = s.readFloat();
+    wallOpacity = readFinite(s, defaultWallOpacity);
     wall.reset(static_cast<PImage*>(s.readObject(PClass::image)));
     for (auto& preset : fontPresets)
     {

@@ -42,7 +42,8 @@ public:
     bool useInch = false;
     bool openGLCanvas = false;
     int16_t guiSize = 2;
-    float trackSpeed = 0.5f;
+    static constexpr float defaultTrackSpeed = 0.5f, defaultWallOpacity = 1.0f;
+    float trackSpeed = defaultTrackSpeed;
     bool lockCursor = true;
     bool tooltips = true;
     bool maximised = false;
@@ -53,7 +54,7 @@ public:
     int16_t snapAngle = 3;
     int16_t pointSize = 2;
     uint32_t groundColour, selectionColour2, selectionColour1, lockColour, gridColour, handleColour;
-    float wallOpacity = 1.0f;
+    float wallOpacity = defaultWallOpacity;
     /** The wallpaper image behind the pages, or null. */
     std::unique_ptr<PImage> wall;
     std::array<PFontSpec, presetCount> fontPresets;
