@@ -19,7 +19,11 @@ void PBrush::copyFrom(const PBase* other)
     PCurve::copyFrom(other);
     const auto* brush = dynamic_cast<const PBrush*>(other);
     if (brush == nullptr)
+    {
+        // A new guide from a plain curve: strokes laid along the old one no longer belong.
+        strokes.deleteAll();
         return;
+    }
     kind = brush->kind;
     strokes.deepCopy(brush->strokes);
     pattern.reset(brush->pattern != nullptr ? static_cast<PClip*>(brush->pattern->clone()) : nullptr);

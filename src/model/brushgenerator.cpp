@@ -92,7 +92,7 @@ Vec tangentAt(Vec a, Vec h1, Vec h2, Vec b, double t)
     return tangent;
 }
 
-/** The tangent turned back from a normal made by turning it -90 degrees. */
+/** The guide's direction of travel at a sample, whose normal is that direction turned by -90 degrees. */
 Vec tangentOf(Vec normal)
 {
     return {-normal.y, normal.x};
@@ -311,14 +311,17 @@ void placeStamp(const PCard& card, const PMatrix& stamp, PArray& strokes)
     }
 }
 
-ControlList::value_type ribbonPoint(Vec v, uint16_t sharpness)
+/** Adds a ribbon point; one beyond the float range is left out, so that the outline can
+    serve as a guide itself. */
+void addRibbonPoint(ControlList& side, Vec v, uint16_t sharpness)
 {
     Control c;
     c.x = (float) v.x;
     c.y = (float) v.y;
     c.thickness = ribbonPointThickness;
     c.sharpness = sharpness;
-    return c;
+    if (std::isfinite(c.x) && std::isfinite(c.y))
+        side.push_back(c);
 }
 
 /** The guide sample of anchor i: its own segment's start, except the end of an open guide,
@@ -426,11 +429,11 @@ ControlList PBrushGenerator::ribbonOutline(const Input& in)
         const uint16_t sharpness = in.anchors[i].sharpness;
         const Vec across = g.normal * w, along = tangentOf(g.normal) * w;
         if (i == 0)
-            first.push_back(ribbonPoint(g.point - along, sharpness));
-        first.push_back(ribbonPoint(g.point - across, sharpness));
-        second.push_back(ribbonPoint(g.point + across, sharpness));
+            addRibbonPoint(first, g.point - along, sharpness);
+        addRibbonPoint(first, g.point - across, sharpness);
+        addRibbonPoint(second, g.point + across, sharpness);
         if (i == n - 1)
-            second.push_back(ribbonPoint(g.point + along, sharpness));
+            addRibbonPoint(second, g.point + along, sharpness);
     }
     first.insert(first.end(), second.rbegin(), second.rend());
     return first;

@@ -67,26 +67,12 @@ PShape* PCard::shapeAt(int i) const
 
 void PCard::collectInside(const PRect& area, PArray& out)
 {
-    for (int i = shapes.size() - 1; i >= 0; --i)
-    {
-        PShape* shape = shapeAt(i);
-        shape->slot = i;
-        if (shape->isInside(area))
-            out.append(shape);
-    }
+    collectShapesInside(shapes, area, out);
 }
 
 void PCard::collectHits(float x, float y, float scale, int mode, PArray& out)
 {
-    for (int i = shapes.size() - 1; i >= 0; --i)
-    {
-        PShape* shape = shapeAt(i);
-        shape->slot = i;
-        if (shape->classId() == PClass::group)
-            shape->collectHits(x, y, scale, mode, out);
-        else if (shape->hitTest(x, y, scale, mode))
-            out.append(shape);
-    }
+    collectShapeHits(shapes, x, y, scale, mode, out);
 }
 
 void PCard::collectShades(PArray& shades)

@@ -74,16 +74,9 @@ void PDecor::invalidate()
 
 void PDecor::collectInside(const PRect& area, PArray& out)
 {
-    if (content == nullptr)
-        return;
     // The group itself collects nothing by area, so its shapes are asked as a layer asks its own.
-    for (int i = content->children.size() - 1; i >= 0; --i)
-    {
-        PShape* shape = content->childAt(i);
-        shape->slot = i;
-        if (shape->isInside(area))
-            out.append(shape);
-    }
+    if (content != nullptr)
+        collectShapesInside(content->children, area, out);
 }
 
 void PDecor::collectHits(float x, float y, float scale, int mode, PArray& out)

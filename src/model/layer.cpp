@@ -61,26 +61,12 @@ void PLayer::invalidate()
 
 void PLayer::collectInside(const PRect& area, PArray& out)
 {
-    for (int i = shapes.size() - 1; i >= 0; --i)
-    {
-        auto* shape = shapeAt(i);
-        shape->slot = i;
-        if (shape->isInside(area))
-            out.append(shape);
-    }
+    collectShapesInside(shapes, area, out);
 }
 
 void PLayer::collectHits(float x, float y, float scale, int mode, PArray& out)
 {
-    for (int i = shapes.size() - 1; i >= 0; --i)
-    {
-        auto* shape = shapeAt(i);
-        shape->slot = i;
-        if (shape->classId() == PClass::group)
-            shape->collectHits(x, y, scale, mode, out);
-        else if (shape->hitTest(x, y, scale, mode))
-            out.append(shape);
-    }
+    collectShapeHits(shapes, x, y, scale, mode, out);
 }
 
 bool PLayer::statusText(PName& out) const

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/array.h"
 #include "model/stream.h"
 
 namespace
@@ -115,4 +116,28 @@ PMatrix PShape::inverseTransform() const
     if (scaleX == 0 || scaleY == 0 || ! std::isfinite(scaleX) || ! std::isfinite(scaleY))
         return PMatrix::identity();
     return PMatrix::scale(1 / scaleX, 1 / scaleY) * PMatrix::rotation(-rotation) * PMatrix::translation(-x, -y);
+}
+
+void collectShapesInside(const PArray& shapes, const PRect& area, PArray& out)
+{
+    for (int i = shapes.size() - 1; i >= 0; --i)
+    {
+        auto* shape = shapes.get<PShape>(i);
+        shape->slot = i;
+        if (shape->isInside(area))
+            out.append(shape);
+    }
+}
+
+void collectShapeHits(const PArray& shapes, float x, float y, float scale, int mode, PArray& out)
+{
+    for (int i = shapes.size() - 1; i >= 0; --i)
+    {
+        auto* shape = shapes.get<PShape>(i);
+        shape->slot = i;
+        if (shape->classId() == PClass::group)
+            shape->collectHits(x, y, scale, mode, out);
+        else if (shape->hitTest(x, y, scale, mode))
+            out.append(shape);
+    }
 }
