@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "model/brush.h"
 #include "model/card.h"
 #include "model/clip.h"
 #include "model/comic.h"
@@ -129,6 +130,28 @@ void imageFields(Obj o, const PImage& image)
     o->setProperty("pixelHeight", image.pixelHeight);
 }
 
+void brushFields(Obj o, const PBrush& brush)
+{
+    o->setProperty("kind", brush.kind);
+    o->setProperty("alignStamps", brush.hasFlag(PBrush::alignStamps));
+    o->setProperty("hangVertically", brush.hasFlag(PBrush::hangVertically));
+    o->setProperty("density", number(brush.density));
+    o->setProperty("thickness", number(brush.thickness));
+    o->setProperty("largeness", number(brush.largeness));
+    o->setProperty("distribute", number(brush.distribute));
+    o->setProperty("oscillate", number(brush.oscillate));
+    o->setProperty("seed", brush.seed);
+    o->setProperty("pattern", describe::object(brush.pattern.get()));
+    o->setProperty("strokes", list(brush.strokes));
+    // A brush not drawn since its last change has no strokes saved: show what drawing it would make.
+    if (brush.strokes.isEmpty())
+    {
+        std::unique_ptr<PBrush> drawn(static_cast<PBrush*>(brush.clone()));
+        drawn->generateStrokes();
+        o->setProperty("generatedStrokes", list(drawn->strokes));
+    }
+}
+
 /** The fields a class adds to those of its bases. */
 void ownFields(Obj o, const PBase* object)
 {
@@ -147,6 +170,8 @@ void ownFields(Obj o, const PBase* object)
     }
     if (auto* group = dynamic_cast<const PGroup*>(object))
         groupFields(o, *group);
+    if (auto* brush = dynamic_cast<const PBrush*>(object))
+        brushFields(o, *brush);
     if (auto* t = dynamic_cast<const PText*>(object))
         textFields(o, *t);
     if (auto* image = dynamic_cast<const PImage*>(object))

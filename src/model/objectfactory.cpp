@@ -1,3 +1,4 @@
+#include "model/brush.h"
 #include "model/card.h"
 #include "model/clip.h"
 #include "model/curve.h"
@@ -16,6 +17,7 @@ PBase* createStreamObject(uint16_t classId)
 {
     switch (classId)
     {
+        case PClass::brush: return new PBrush();
         case PClass::card: return new PCard();
         case PClass::clip: return new PClip();
         case PClass::curve: return new PCurve();
