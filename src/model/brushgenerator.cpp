@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/bezier.h"
 #include "model/brushrandom.h"
 #include "model/card.h"
 #include "model/clip.h"
@@ -29,36 +30,7 @@ constexpr double gravityThreshold = 0.1;
 /** Pattern members with this flag are hidden in the clip editor; their stamped copies show. */
 constexpr uint32_t hiddenMember = 0x100;
 
-struct Vec
-{
-    double x = 0, y = 0;
-};
-
-Vec operator+(Vec a, Vec b)
-{
-    return {a.x + b.x, a.y + b.y};
-}
-Vec operator-(Vec a, Vec b)
-{
-    return {a.x - b.x, a.y - b.y};
-}
-Vec operator*(Vec a, double f)
-{
-    return {a.x * f, a.y * f};
-}
-
-double lengthOf(Vec v)
-{
-    return std::hypot(v.x, v.y);
-}
-
-Vec unitOf(Vec v)
-{
-    const double length = lengthOf(v);
-    if (!(length > 0.0) || !std::isfinite(length))
-        return {};
-    return {v.x / length, v.y / length};
-}
+using Vec = PBezier::Vec<double>;
 
 Vec vecOf(const Control& c)
 {
@@ -69,27 +41,6 @@ Vec vecOf(const Control& c)
 double clampUnit(double t)
 {
     return t > 0.0 ? (t < 1.0 ? t : 1.0) : 0.0;
-}
-
-Vec cubicAt(Vec a, Vec h1, Vec h2, Vec b, double t)
-{
-    const double u = 1 - t;
-    const double wa = u * u * u, w1 = 3 * u * u * t, w2 = 3 * u * t * t, wb = t * t * t;
-    return {wa * a.x + w1 * h1.x + w2 * h2.x + wb * b.x, wa * a.y + w1 * h1.y + w2 * h2.y + wb * b.y};
-}
-
-/** The curve drawing's tangent: where a handle sits on its anchor the derivative vanishes, and
-    the direction towards the next distinct control point takes its place. */
-Vec tangentAt(Vec a, Vec h1, Vec h2, Vec b, double t)
-{
-    const double u = 1 - t;
-    const Vec derivative = (h1 - a) * (3 * u * u) + (h2 - h1) * (6 * t * u) + (b - h2) * (3 * t * t);
-    Vec tangent = unitOf(derivative);
-    if (lengthOf(tangent) == 0.0)
-        tangent = unitOf(t < 0.5 ? h2 - a : b - h1);
-    if (lengthOf(tangent) == 0.0)
-        tangent = unitOf(b - a);
-    return tangent;
 }
 
 /** The guide's direction of travel at a sample, whose normal is that direction turned by -90 degrees. */

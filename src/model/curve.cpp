@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "draw/view2.h"
+#include "model/bezier.h"
 #include "model/point.h"
 #include "model/shade.h"
 #include "model/stream.h"
@@ -31,37 +32,7 @@ constexpr uint32_t lightnessMask = 0xFF;
 constexpr uint32_t alphaMask = 0xFF000000u;
 constexpr uint32_t blackLightness = 0, whiteLightness = 0xFF;
 
-struct Vec
-{
-    float x = 0, y = 0;
-};
-
-Vec operator+(Vec a, Vec b)
-{
-    return {a.x + b.x, a.y + b.y};
-}
-Vec operator-(Vec a, Vec b)
-{
-    return {a.x - b.x, a.y - b.y};
-}
-Vec operator*(Vec a, float f)
-{
-    return {a.x * f, a.y * f};
-}
-
-float lengthOf(Vec v)
-{
-    return std::hypot(v.x, v.y);
-}
-
-/** The unit vector along v, or zero for a vector without a usable direction. */
-Vec unitOf(Vec v)
-{
-    const float length = lengthOf(v);
-    if (!(length > 0.0f) || !std::isfinite(length))
-        return {};
-    return {v.x / length, v.y / length};
-}
+using Vec = PBezier::Vec<float>;
 
 Vec at(const PCurve::Control& c)
 {
@@ -91,27 +62,6 @@ PCurve::Control handleAt(const PCurve::Control& anchor)
     handle.x = anchor.x;
     handle.y = anchor.y;
     return handle;
-}
-
-Vec cubicAt(Vec a, Vec h1, Vec h2, Vec b, float t)
-{
-    const float u = 1 - t;
-    const float wa = u * u * u, w1 = 3 * u * u * t, w2 = 3 * u * t * t, wb = t * t * t;
-    return {wa * a.x + w1 * h1.x + w2 * h2.x + wb * b.x, wa * a.y + w1 * h1.y + w2 * h2.y + wb * b.y};
-}
-
-/** The unit tangent of a cubic at t. Where a handle sits on its anchor the derivative vanishes
-    at that end, and the direction towards the next distinct control point is the true tangent. */
-Vec tangentAt(Vec a, Vec h1, Vec h2, Vec b, float t)
-{
-    const float u = 1 - t;
-    const Vec derivative = (h1 - a) * (3 * u * u) + (h2 - h1) * (6 * t * u) + (b - h2) * (3 * t * t);
-    Vec tangent = unitOf(derivative);
-    if (lengthOf(tangent) == 0.0f)
-        tangent = unitOf(t < 0.5f ? h2 - a : b - h1);
-    if (lengthOf(tangent) == 0.0f)
-        tangent = unitOf(b - a);
-    return tangent;
 }
 
 /** Mirrors v across the line perpendicular to the unit vector u. */
