@@ -53,7 +53,8 @@ void PBrush::read(PStream& s)
 {
     PCurve::read(s);
     kind = s.readUInt16();
-    s.readList(strokes, acceptsStroke);
+    // Stroke lists hold plain curves only: a brush or panel among them would be drawn as neither.
+    s.readList(strokes, PClass::curve);
     pattern.reset(static_cast<PClip*>(s.readObject(PClass::clip)));
     density = readFinite(s, defaultParameter);
     thickness = readFinite(s, defaultParameter);
@@ -62,11 +63,6 @@ void PBrush::read(PStream& s)
     // Records older than version 1 have no such fields; they were generated without them.
     largeness = s.version >= 1 ? readFinite(s, 0) : 0.0f;
     oscillate = s.version >= 1 ? readFinite(s, 0) : 0.0f;
-}
-
-bool PBrush::acceptsStroke(const PBase* element)
-{
-    return element->classId() == PClass::curve;
 }
 
 void PBrush::invalidate()

@@ -56,7 +56,5 @@ public:
     int16_t seed = 0;
 
 private:
-    /** Stroke lists hold plain curves only: a brush or panel among them would be drawn as neither. */
-    static bool acceptsStroke(const PBase* element);
     void buildStrokes(PView2& view);
 };

@@ -4,14 +4,6 @@
 #include "model/shape.h"
 #include "model/stream.h"
 
-namespace
-{
-bool isCard(const PBase* object)
-{
-    return object->classId() == PClass::card;
-}
-} // namespace
-
 PClip::~PClip()
 {
     cards.deleteAll();
@@ -42,7 +34,7 @@ void PClip::read(PStream& s)
     // Later resizes divide by the size: a damaged value must not become NaN in the artwork.
     clipSize = readFinite(s, defaultSize);
     currentKey = s.readUInt16();
-    s.readList(cards, isCard);
+    s.readList(cards, PClass::card);
 }
 
 void PClip::setFlag(uint32_t mask, bool on)

@@ -32,12 +32,6 @@ const FormatRow* rowOf(uint16_t format)
             return &row;
     return nullptr;
 }
-
-template <uint16_t id>
-bool isClass(const PBase* p)
-{
-    return p->classId() == id;
-}
 } // namespace
 
 bool PPageFormat::isCustom(uint16_t format)
@@ -137,9 +131,9 @@ void PComic::read(PStream& s)
     s.readName(author);
     spare1 = s.readUInt16();
     spare2 = s.readUInt16();
-    s.readList(decor, isClass<PClass::decor>);
-    s.readList(clips, isClass<PClass::clip>);
-    s.readList(pages, isClass<PClass::page>);
+    s.readList(decor, PClass::decor);
+    s.readList(clips, PClass::clip);
+    s.readList(pages, PClass::page);
 }
 
 void PComic::clearMark()

@@ -165,16 +165,8 @@ void PCurve::read(PStream& s)
     PShape::read(s);
     lineColour = s.readUInt32();
     fillColour = s.readUInt32();
-    s.readList(points, acceptsPoint);
+    s.readList(points, PClass::point);
     dropGeometry();
-}
-
-bool PCurve::acceptsPoint(const PBase* element)
-{
-    if (element->classId() != PClass::point)
-        return false;
-    const auto* point = static_cast<const PPoint*>(element);
-    return std::isfinite(point->x) && std::isfinite(point->y);
 }
 
 void PCurve::clearMark()

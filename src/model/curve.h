@@ -85,8 +85,6 @@ public:
 protected:
     /** Empties both caches and the bounds without reaching owned children. */
     void dropGeometry();
-    /** The point list, refusing anything but points with finite coordinates. */
-    static bool acceptsPoint(const PBase* element);
 
 private:
     void buildForSoftware(PView2& view);

@@ -3,14 +3,6 @@
 #include "model/shape.h"
 #include "model/stream.h"
 
-namespace
-{
-bool isPanel(const PBase* object)
-{
-    return object->classId() == PClass::panel;
-}
-} // namespace
-
 PPage::~PPage()
 {
     panels.deleteAll();
@@ -37,7 +29,7 @@ void PPage::write(PStream& s) const
 void PPage::read(PStream& s)
 {
     PItem::read(s);
-    s.readList(panels, isPanel);
+    s.readList(panels, PClass::panel);
 }
 
 void PPage::clearMark()

@@ -3,14 +3,6 @@
 #include "model/layer.h"
 #include "model/stream.h"
 
-namespace
-{
-bool isLayer(const PBase* element)
-{
-    return element->classId() == PClass::layer;
-}
-} // namespace
-
 PPanel::PPanel()
 {
     flags |= closed;
@@ -55,7 +47,7 @@ void PPanel::write(PStream& s) const
 void PPanel::read(PStream& s)
 {
     PCurve::read(s);
-    s.readList(layers, isLayer);
+    s.readList(layers, PClass::layer);
     adoptLayers();
     // The canvas edits the attachment as a shape, so nothing else may come in its place.
     PBase* object = s.readObject();

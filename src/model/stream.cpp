@@ -366,7 +366,18 @@ void PStream::writeList(const PArray& list)
     writeInt16(PStreamTag::listEnd);
 }
 
+void PStream::readList(PArray& list, uint16_t elementClass)
+{
+    readListChecked(list, [elementClass](const PBase* element) { return element->classId() == elementClass; });
+}
+
 void PStream::readList(PArray& list, ElementCheck accept)
+{
+    readListChecked(list, [accept](const PBase* element) { return accept == nullptr || accept(element); });
+}
+
+template <class Check>
+void PStream::readListChecked(PArray& list, const Check& accept)
 {
     list.deleteAll();
     if (failed)
@@ -384,7 +395,7 @@ void PStream::readList(PArray& list, ElementCheck accept)
         PBase* element = readObject();
         if (element == nullptr)
             continue;
-        if (accept != nullptr && ! accept(element))
+        if (! accept(element))
         {
             delete element;
             failed = true;

@@ -82,6 +82,8 @@ public:
     using ElementCheck = bool (*)(const PBase*);
     void writeList(const PArray& list);
     void readList(PArray& list, ElementCheck accept = nullptr);
+    /** Reads a list whose elements must all be of one class. */
+    void readList(PArray& list, uint16_t elementClass);
 
     bool isWriting() const { return output != nullptr; }
     bool isReading() const { return input != nullptr; }
@@ -100,6 +102,8 @@ private:
     bool readBytes(void* dest, int size);
     void writeBytes(const void* source, size_t size);
     int readHeader();
+    template <class Check>
+    void readListChecked(PArray& list, const Check& accept);
     bool finishWrite();
     void abortWrite();
 };
