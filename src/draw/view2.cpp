@@ -151,3 +151,30 @@ void PView2::mapPoint(float& px, float& py) const
     mapToPage(px, py);
     device.transform(px, py);
 }
+
+juce::Path buildBoxPath(const PRect& raw, const PMatrix& own, PView2& view)
+{
+    const float xs[] = {raw.left, raw.right, raw.right, raw.left};
+    const float ys[] = {raw.top, raw.top, raw.bottom, raw.bottom};
+    juce::Path path;
+    for (int i = 0; i < 4; ++i)
+    {
+        float px = xs[i], py = ys[i];
+        own.transform(px, py);
+        view.mapToPage(px, py);
+        if (i == 0)
+            path.startNewSubPath(px, py);
+        else
+            path.lineTo(px, py);
+    }
+    path.closeSubPath();
+    return path;
+}
+
+PRect pathBounds(const juce::Path& path)
+{
+    if (path.isEmpty())
+        return PRect::of(0, 0, 0, 0);
+    const auto r = path.getBounds();
+    return PRect::of(r.getX(), r.getY(), r.getRight(), r.getBottom());
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <juce_graphics/juce_graphics.h>
+
 #include <array>
 
 #include "model/geometry.h"
@@ -68,3 +70,10 @@ public:
     float originX = 0, originY = 0;
     float viewX = 0, viewY = 0, viewW = 1, viewH = 1;
 };
+
+/** The closed four-corner path of a shape's raw rectangle on the page: through the shape's own
+    transform, applied here so that it never depends on room in the view's matrix stack, then
+    through the view's current matrix (the transform of the shape's parents). */
+juce::Path buildBoxPath(const PRect& raw, const PMatrix& own, PView2& view);
+/** A path's bounds as a page rectangle; zero for an empty path. */
+PRect pathBounds(const juce::Path& path);

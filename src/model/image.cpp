@@ -6,7 +6,6 @@
 #include "draw/view2.h"
 #include "model/option.h"
 #include "model/stream.h"
-#include "model/text.h"
 
 namespace
 {
@@ -16,11 +15,6 @@ constexpr float fullOpacity = 1.0f;
 juce::File resolve(const juce::String& folder, const juce::String& name)
 {
     return juce::File::getCurrentWorkingDirectory().getChildFile(folder).getChildFile(name);
-}
-
-float clampScale(float v)
-{
-    return std::isnan(v) ? 1.0f : std::clamp(v, PImage::minScale, PImage::maxScale);
 }
 } // namespace
 
@@ -62,9 +56,7 @@ void PImage::read(PStream& s)
     if (!hasFlag(inImagesFolder | byFullPath))
         file.clear();
     sanitize();
-    image = {};
-    openGLCopy = {};
-    invalidate();
+    forgetPicture();
 }
 
 void PImage::sanitize()
@@ -85,6 +77,11 @@ void PImage::invalidate()
 void PImage::setFile(const juce::String& name)
 {
     file.assign(name);
+    forgetPicture();
+}
+
+void PImage::forgetPicture()
+{
     image = {};
     openGLCopy = {};
     invalidate();
@@ -119,9 +116,9 @@ bool PImage::loadFrom(const juce::File& source)
 
 void PImage::normalize()
 {
-    PShape::normalize();
-    scaleX = clampScale(scaleX);
-    scaleY = clampScale(scaleY);
+    PShape::normalize(); // also turns a NaN scale into 1
+    scaleX = std::clamp(scaleX, minScale, maxScale);
+    scaleY = std::clamp(scaleY, minScale, maxScale);
 }
 
 void PImage::getBounds(PRect& out, bool raw) const
@@ -150,7 +147,7 @@ void PImage::build(PView2& view)
         return;
     PRect raw;
     getBounds(raw, true);
-    box = buildBoxPath(raw, view);
+    box = buildBoxPath(raw, transform(), view);
     bounds = pathBounds(box);
 }
 

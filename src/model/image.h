@@ -59,5 +59,6 @@ private:
     bool buildTriedLoading = false;
 
     bool loadFrom(const juce::File& source);
+    void forgetPicture();
     void sanitize();
 };

@@ -4,50 +4,6 @@
 #include "model/option.h"
 #include "model/stream.h"
 
-namespace
-{
-constexpr juce::juce_wchar lineFeed = 10;
-
-juce::StringArray splitLines(const juce::String& all)
-{
-    juce::StringArray lines;
-    int start = 0;
-    for (int end = all.indexOfChar(lineFeed); end >= 0; end = all.indexOfChar(start, lineFeed))
-    {
-        lines.add(all.substring(start, end));
-        start = end + 1;
-    }
-    lines.add(all.substring(start));
-    return lines;
-}
-} // namespace
-
-juce::Path buildBoxPath(const PRect& raw, PView2& view)
-{
-    const float xs[] = {raw.left, raw.right, raw.right, raw.left};
-    const float ys[] = {raw.top, raw.top, raw.bottom, raw.bottom};
-    juce::Path path;
-    for (int i = 0; i < 4; ++i)
-    {
-        float px = xs[i], py = ys[i];
-        view.mapToPage(px, py);
-        if (i == 0)
-            path.startNewSubPath(px, py);
-        else
-            path.lineTo(px, py);
-    }
-    path.closeSubPath();
-    return path;
-}
-
-PRect pathBounds(const juce::Path& path)
-{
-    if (path.isEmpty())
-        return PRect::of(0, 0, 0, 0);
-    const auto r = path.getBounds();
-    return PRect::of(r.getX(), r.getY(), r.getRight(), r.getBottom());
-}
-
 float PText::Layout::lineLeft(int i, uint16_t alignment) const
 {
     const float width = i >= 0 && i < (int) widths.size() ? widths[(size_t) i] : 0.0f;
@@ -118,7 +74,8 @@ PText::Layout PText::layout() const
 {
     const juce::Font font = fontSpec.getFont(false);
     Layout l;
-    l.lines = splitLines(text.toString());
+    // Every line feed starts a line, so empty lines and a trailing line feed keep their height.
+    l.lines = juce::StringArray::fromTokens(text.toString(), "\n", "");
     l.lineHeight = font.getHeight();
     l.ascent = font.getAscent();
     for (const auto& line : l.lines)
@@ -145,7 +102,7 @@ void PText::build(PView2& view)
 {
     PRect raw;
     getBounds(raw, true);
-    box = buildBoxPath(raw, view);
+    box = buildBoxPath(raw, transform(), view);
     bounds = pathBounds(box);
 }
 

@@ -67,8 +67,3 @@ public:
 private:
     juce::Path box;
 };
-
-/** The closed four-corner path of a raw rectangle mapped to the page by the view's current matrix. */
-juce::Path buildBoxPath(const PRect& raw, PView2& view);
-/** A path's bounds as a page rectangle; zero for an empty path. */
-PRect pathBounds(const juce::Path& path);

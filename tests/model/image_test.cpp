@@ -34,9 +34,7 @@ void build(PShape& shape, POption* options = nullptr)
 {
     PView2 view;
     view.options = options;
-    view.pushShape(shape);
     shape.build(view);
-    view.pop();
 }
 
 bool isFinite(const PRect& r)

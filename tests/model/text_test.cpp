@@ -29,9 +29,7 @@ std::unique_ptr<PText> twoLines()
 void build(PShape& shape)
 {
     PView2 view;
-    view.pushShape(shape);
     shape.build(view);
-    view.pop();
 }
 } // namespace
 
@@ -135,4 +133,21 @@ TEST(TextFile, RoundTripKeepsEveryField)
     EXPECT_EQ(back->fontSpec, t->fontSpec);
     EXPECT_EQ(back->colour, 0x80123456u);
     EXPECT_EQ(back->align, PText::alignLeft);
+}
+
+TEST(TextBounds, TextInAMovedGroupIsBuiltAtBothOffsets)
+{
+    PGroup group;
+    group.x = 10;
+    auto* t = twoLines().release();
+    t->x = 2;
+    t->y = 1;
+    group.children.append(t);
+    PRect raw;
+    t->getBounds(raw, true);
+    PView2 view;
+    group.build(view);
+    EXPECT_TRUE(isNear((t->bounds.left + t->bounds.right) / 2, 12.0f));
+    EXPECT_TRUE(isNear((t->bounds.top + t->bounds.bottom) / 2, 1.0f));
+    EXPECT_TRUE(isNear(t->bounds.right - t->bounds.left, raw.right - raw.left));
 }
