@@ -6,13 +6,14 @@
 #include <string>
 #include <vector>
 
-/** A fresh folder under the system's temporary folder, removed with everything in it. */
+/** A fresh folder under the system's temporary folder, removed with everything in it. The
+    name is unique, because test programs run side by side would otherwise pick the same one. */
 class TempFolder
 {
 public:
     TempFolder()
         : folder(juce::File::getSpecialLocation(juce::File::tempDirectory)
-                     .getNonexistentChildFile("plumet-test", "", false))
+                     .getChildFile("plumet-test-" + juce::Uuid().toString()))
     {
         folder.createDirectory();
     }
