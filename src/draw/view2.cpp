@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/brush.h"
+#include "model/layer.h"
 #include "model/page.h"
+#include "model/panel.h"
 #include "model/shape.h"
 
 namespace
@@ -150,6 +153,42 @@ void PView2::mapPoint(float& px, float& py) const
 {
     mapToPage(px, py);
     device.transform(px, py);
+}
+
+void PView2::drawBrush(PBrush& brush, bool guide)
+{
+    brush.build(*this);
+    if ((flags & simplifiedAll) != 0 || guide)
+    {
+        drawCurve(brush, guide);
+        return;
+    }
+    // While editing, the strokes show as thin outlines with the unfilled guide over them, so the
+    // artist sees both what was generated and what it follows.
+    const bool editing = (flags & (outputMode | simplifiedLines)) == 0;
+    for (int i = 0; i < brush.strokes.size(); ++i)
+    {
+        PCurve* stroke = brush.strokeAt(i);
+        pushShape(*stroke);
+        drawCurve(*stroke, editing);
+        pop();
+    }
+    if (!editing)
+        return;
+    const uint32_t before = flags;
+    flags |= noFills;
+    drawCurve(brush, false);
+    flags = (flags & ~noFills) | (before & noFills);
+}
+
+std::vector<PLayer*> PView2::sortedLayers(const PPanel& panel)
+{
+    std::vector<PLayer*> layers;
+    for (int i = 0; i < panel.layers.size(); ++i)
+        layers.push_back(panel.layers.get<PLayer>(i));
+    std::stable_sort(layers.begin(), layers.end(),
+                     [](const PLayer* a, const PLayer* b) { return compareItems(*a, *b) < 0; });
+    return layers;
 }
 
 juce::Path buildBoxPath(const PRect& raw, const PMatrix& own, PView2& view)
