@@ -1,40 +1,14 @@
 #include "model/stream.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cstdio>
-
 #include "model/array.h"
+#include "model/safefile.h"
 
-/** Everything a save holds open: the temporary file, its stream and the compressor on top. */
+/** Everything a save holds open: the safe file and the compressor on top. */
 struct PStream::WriteTarget
 {
-    /** Sits between compressor and file so that no failed write, not even while the
-        compressor finishes, goes unnoticed. */
-    struct CheckedOutput : juce::OutputStream
-    {
-        explicit CheckedOutput(juce::FileOutputStream& f) : file(f) {}
-        bool write(const void* data, size_t n) override
-        {
-            const bool done = file.write(data, n);
-            ok = ok && done;
-            written += (juce::int64) n;
-            return done;
-        }
-        void flush() override { file.flush(); }
-        juce::int64 getPosition() override { return written; }
-        bool setPosition(juce::int64) override { return false; }
+    explicit WriteTarget(const juce::File& target) : file(target) {}
 
-        juce::FileOutputStream& file;
-        juce::int64 written = 0;
-        bool ok = true;
-    };
-
-    juce::File target, temporary;
-    std::unique_ptr<juce::FileOutputStream> file;
-    std::unique_ptr<CheckedOutput> checked;
+    PSafeFile file;
     std::unique_ptr<juce::GZIPCompressorOutputStream> compressor;
     bool ok = true;
 };
@@ -47,26 +21,6 @@ constexpr int defaultCompression = -1;
 juce::File fileFor(const juce::String& path)
 {
     return juce::File::getCurrentWorkingDirectory().getChildFile(path);
-}
-
-/** A file without any write permission bit is protected by its owner; that holds even
-    for a user (root) whom the system would let write anyway. */
-bool isWriteProtected(const juce::File& file)
-{
-    struct stat info;
-    if (::stat(file.getFullPathName().toRawUTF8(), &info) != 0)
-        return false;
-    return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ! file.hasWriteAccess();
-}
-
-bool syncFolder(const juce::File& folder)
-{
-    const int fd = ::open(folder.getFullPathName().toRawUTF8(), O_RDONLY | O_DIRECTORY);
-    if (fd < 0)
-        return false;
-    const bool synced = ::fsync(fd) == 0;
-    ::close(fd);
-    return synced;
 }
 } // namespace
 
@@ -87,23 +41,10 @@ bool PStream::openForWrite(const juce::String& path)
     if (path.isEmpty())
         return false;
 
-    auto target = std::make_unique<WriteTarget>();
-    target->target = fileFor(path);
-    // A file the user protected stays as it is.
-    if (target->target.existsAsFile() && isWriteProtected(target->target))
+    auto target = std::make_unique<WriteTarget>(fileFor(path));
+    if (! target->file.open())
         return false;
-
-    target->temporary = target->target.getSiblingFile(target->target.getFileName() + ".saving")
-                            .getNonexistentSibling(false);
-    target->file = std::make_unique<juce::FileOutputStream>(target->temporary, fileBufferSize);
-    if (! target->file->openedOk())
-    {
-        target->file.reset();
-        target->temporary.deleteFile();
-        return false;
-    }
-    target->checked = std::make_unique<WriteTarget::CheckedOutput>(*target->file);
-    target->compressor = std::make_unique<juce::GZIPCompressorOutputStream>(*target->checked, defaultCompression);
+    target->compressor = std::make_unique<juce::GZIPCompressorOutputStream>(target->file.stream(), defaultCompression);
     writing = std::move(target);
     output = writing->compressor.get();
 
@@ -114,15 +55,14 @@ bool PStream::openForWrite(const juce::String& path)
 
 bool PStream::finishWrite()
 {
-    auto& w = *writing;
-    w.compressor->flush();
-    w.compressor.reset();
-    w.file->flush(); // also fsyncs the file
-    const bool written = w.ok && w.checked->ok && w.file->getStatus().wasOk();
-    const juce::int64 expected = w.checked->written;
-    w.checked.reset();
-    w.file.reset();
-    return written && w.temporary.getSize() == expected;
+    // The compressor writes its final block when it goes; the safe file sees those writes too.
+    writing->compressor.reset();
+    if (! writing->ok)
+    {
+        writing->file.abort();
+        return false;
+    }
+    return writing->file.commit();
 }
 
 void PStream::abortWrite()
@@ -131,9 +71,7 @@ void PStream::abortWrite()
     if (writing == nullptr)
         return;
     writing->compressor.reset();
-    writing->checked.reset();
-    writing->file.reset();
-    writing->temporary.deleteFile();
+    writing->file.abort();
     writing.reset();
 }
 
@@ -185,18 +123,7 @@ bool PStream::close()
         return true;
 
     output = nullptr;
-    const bool written = finishWrite();
-    bool placed = false;
-    if (written)
-    {
-        const auto from = writing->temporary.getFullPathName(), to = writing->target.getFullPathName();
-        // rename() replaces the old file in one step: there is never a moment without it.
-        placed = std::rename(from.toRawUTF8(), to.toRawUTF8()) == 0;
-        if (placed)
-            syncFolder(writing->target.getParentDirectory());
-    }
-    if (! placed)
-        writing->temporary.deleteFile();
+    const bool placed = finishWrite();
     writing.reset();
     return placed;
 }

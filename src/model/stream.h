@@ -40,7 +40,6 @@ public:
     /** Objects nested deeper than this (groups in groups in lists) mark a file as damaged:
         far beyond what anyone draws, yet well within the stack. */
     static constexpr int maxObjectDepth = 256;
-    static constexpr int fileBufferSize = 16384;
     static constexpr int16_t currentVersion = 1;
     static constexpr int16_t newestReadableVersion = 1000;
 

@@ -1,0 +1,53 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "model/safefile.h"
+#include "support/testfiles.h"
+
+namespace
+{
+bool writeAll(PSafeFile& out, const char* text)
+{
+    return out.open() && out.stream().write(text, std::strlen(text)) && out.commit();
+}
+} // namespace
+
+TEST(SafeFile, CommitReplacesTheTargetAndLeavesNoTemporary)
+{
+    TempFolder folder;
+    const auto target = folder.file("page.svg");
+    ASSERT_TRUE(target.replaceWithText("old"));
+    PSafeFile out(target);
+    ASSERT_TRUE(writeAll(out, "new"));
+    EXPECT_EQ(target.loadFileAsString(), "new");
+    EXPECT_EQ(folder.folder.getNumberOfChildFiles(juce::File::findFiles), 1);
+}
+
+TEST(SafeFile, DroppedWithoutCommitKeepsTheOldFile)
+{
+    TempFolder folder;
+    const auto target = folder.file("page.pdf");
+    ASSERT_TRUE(target.replaceWithText("old"));
+    {
+        PSafeFile out(target);
+        ASSERT_TRUE(out.open());
+        out.stream().writeText("half a pa", false, false, nullptr);
+    }
+    EXPECT_EQ(target.loadFileAsString(), "old");
+    EXPECT_EQ(folder.folder.getNumberOfChildFiles(juce::File::findFiles), 1);
+}
+
+TEST(SafeFile, RefusesProtectedFilesFoldersAndMissingFolders)
+{
+    TempFolder folder;
+    const auto locked = folder.file("locked.png");
+    ASSERT_TRUE(locked.replaceWithText("kept"));
+    ASSERT_TRUE(locked.setReadOnly(true));
+    PSafeFile toLocked(locked), toFolder(folder.folder), toNowhere(folder.file("missing/page.png"));
+    EXPECT_FALSE(writeAll(toLocked, "x"));
+    EXPECT_FALSE(writeAll(toFolder, "x"));
+    EXPECT_FALSE(writeAll(toNowhere, "x"));
+    EXPECT_EQ(locked.loadFileAsString(), "kept");
+    locked.setReadOnly(false);
+}
