@@ -92,7 +92,16 @@ int PProject::load(const juce::String& filePath)
     path = filePath;
     if (filePath.isEmpty())
         return PLoadResult::outOfMemory;
-    const int opened = openForRead(filePath);
+    return finishLoad(openForRead(filePath));
+}
+
+int PProject::load(std::unique_ptr<juce::InputStream> compressed)
+{
+    return finishLoad(openForRead(std::move(compressed)));
+}
+
+int PProject::finishLoad(int opened)
+{
     if (opened != PLoadResult::ok)
     {
         close();

@@ -30,6 +30,8 @@ public:
     virtual void propagateSettings() {}
 
     int load(const juce::String& filePath);
+    /** Loads from the compressed bytes of a file; the path stays as it is. */
+    int load(std::unique_ptr<juce::InputStream> compressed);
     bool save();
 
     /** "comics_YYYYMMDD_hhmmss.plm" for the given local time, or the options file's name. */
@@ -43,4 +45,7 @@ public:
     /** Full path of the file; not saved in it, and not limited to a name's length. */
     juce::String path;
     bool modified = false;
+
+private:
+    int finishLoad(int opened);
 };
