@@ -16,8 +16,8 @@ packages=(
     juce-modules-source libfreetype-dev libfontconfig1-dev libx11-dev libxext-dev libxrandr-dev
     libxinerama-dev libxcursor-dev libxcomposite-dev libgl1-mesa-dev libglu1-mesa-dev
     libpng-dev libjpeg-dev zlib1g-dev
-    libgtest-dev libbenchmark-dev
-    qpdf poppler-utils libxml2-utils librsvg2-bin xvfb xauth imagemagick
+    libgtest-dev libbenchmark-dev clang
+    qpdf poppler-utils libxml2-utils librsvg2-bin w3c-sgml-lib xvfb xauth imagemagick
 )
 
 as_root() {
@@ -42,6 +42,20 @@ build() { # build-dir cmake-options...
     cmake --build "$dir" -j "$jobs"
 }
 
+# Every file reader meets a couple of minutes of fuzzing; a crash fails the run.
+fuzz_briefly() {
+    build build-fuzz -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DPLUMET_FUZZ=ON -DPLUMET_TESTS=OFF
+    local seconds=${PLUMET_FUZZ_SECONDS:-120}
+    for target in project compressed options; do
+        local found
+        found=$(mktemp -d)
+        ./build-fuzz/fuzz/${target}_fuzz -max_total_time="$seconds" -print_final_stats=1 \
+            "$found" "fuzz/corpus/$target"
+        rm -rf "$found"
+    done
+}
+
 install_packages
 case "$mode" in
     run)
@@ -54,6 +68,7 @@ case "$mode" in
         build build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPLUMET_SANITIZE=ON
         ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
             ctest --test-dir build-asan --output-on-failure -j "$jobs"
+        fuzz_briefly
         ;;
     *)
         echo "usage: bash setup.sh run|test" >&2

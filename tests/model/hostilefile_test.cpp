@@ -5,6 +5,7 @@
 
 #include <random>
 
+#include "model/option.h"
 #include "support/samplecomic.h"
 #include "support/testfiles.h"
 
@@ -65,4 +66,27 @@ TEST(HostileFile, ChangedBytesGiveAResultCode)
         EXPECT_TRUE(result >= PLoadResult::outOfMemory && result <= PLoadResult::newerOrIncomplete)
             << "byte " << at << " set to " << v << " answered " << result;
     }
+}
+
+// The fuzzers start from these files: `PLUMET_FUZZ_SEEDS=fuzz/corpus plumet_tests
+// --gtest_filter=HostileFile.*` renews them after a change of the file format.
+TEST(HostileFile, WritesTheFuzzSeedsWhenAsked)
+{
+    const juce::String seeds = juce::SystemStats::getEnvironmentVariable("PLUMET_FUZZ_SEEDS", {});
+    if (seeds.isEmpty())
+        GTEST_SKIP() << "PLUMET_FUZZ_SEEDS names no folder";
+    const juce::File folder(seeds);
+    const auto stream = sampleStream();
+    ASSERT_TRUE(folder.getChildFile("project/sample.raw").replaceWithData(stream.getData(), stream.getSize()));
+
+    TempFolder temp;
+    PComic comic;
+    sample::fill(comic);
+    comic.path = folder.getChildFile("compressed/sample.plm").getFullPathName();
+    ASSERT_TRUE(comic.save());
+    POption options;
+    options.path = temp.path("options.opt");
+    ASSERT_TRUE(options.save());
+    const auto raw = inflateFile(temp.file("options.opt"));
+    ASSERT_TRUE(folder.getChildFile("options/default.raw").replaceWithData(raw.getData(), raw.getSize()));
 }
