@@ -1,5 +1,7 @@
 #include "model/stream.h"
 
+#include <cstring>
+
 #include "model/array.h"
 #include "model/safefile.h"
 
@@ -10,12 +12,24 @@ struct PStream::WriteTarget
 
     PSafeFile file;
     std::unique_ptr<juce::GZIPCompressorOutputStream> compressor;
+    /** Small values gather here: the compressor costs a call into zlib per write. */
+    std::vector<uint8_t> pending;
     bool ok = true;
+
+    void flushPending()
+    {
+        if (! pending.empty() && ! compressor->write(pending.data(), pending.size()))
+            ok = false;
+        pending.clear();
+    }
 };
 
 namespace
 {
 constexpr int defaultCompression = -1;
+/** Reads and writes go through buffers this large, so that a file of many small fields costs
+    little more than inflating or deflating it. */
+constexpr size_t bufferSize = 65536;
 
 /** Paths given relative to the working folder are taken from there, as a shell user expects. */
 juce::File fileFor(const juce::String& path)
@@ -45,6 +59,7 @@ bool PStream::openForWrite(const juce::String& path)
     if (! target->file.open())
         return false;
     target->compressor = std::make_unique<juce::GZIPCompressorOutputStream>(target->file.stream(), defaultCompression);
+    target->pending.reserve(bufferSize);
     writing = std::move(target);
     output = writing->compressor.get();
 
@@ -55,6 +70,7 @@ bool PStream::openForWrite(const juce::String& path)
 
 bool PStream::finishWrite()
 {
+    writing->flushPending();
     // The compressor writes its final block when it goes; the safe file sees those writes too.
     writing->compressor.reset();
     if (! writing->ok)
@@ -97,6 +113,8 @@ int PStream::openForRead(std::unique_ptr<juce::InputStream> compressed)
         return PLoadResult::damaged;
     reading = std::make_unique<juce::GZIPDecompressorInputStream>(
         compressed.release(), true, juce::GZIPDecompressorInputStream::zlibFormat);
+    readBuffer.clear();
+    readPosition = 0;
     input = reading.get();
     return readHeader();
 }
@@ -117,6 +135,8 @@ int PStream::readHeader()
 bool PStream::close()
 {
     reading.reset();
+    readBuffer = {};
+    readPosition = 0;
     input = nullptr;
     depth = 0;
     if (writing == nullptr)
@@ -130,18 +150,41 @@ bool PStream::close()
 
 void PStream::writeBytes(const void* source, size_t size)
 {
-    if (output == nullptr)
+    if (output == nullptr || writing == nullptr)
         return;
-    if (! output->write(source, size) && writing != nullptr)
-        writing->ok = false;
+    auto& pending = writing->pending;
+    const auto* bytes = static_cast<const uint8_t*>(source);
+    pending.insert(pending.end(), bytes, bytes + size);
+    if (pending.size() >= bufferSize)
+        writing->flushPending();
 }
 
 bool PStream::readBytes(void* dest, int size)
 {
-    if (input != nullptr && input->read(dest, size) == size)
+    if (input != nullptr && size >= 0 && readPosition + (size_t) size <= readBuffer.size())
+    {
+        std::memcpy(dest, readBuffer.data() + readPosition, (size_t) size);
+        readPosition += (size_t) size;
         return true;
+    }
+    return refillAndRead(dest, size);
+}
+
+bool PStream::refillAndRead(void* dest, int size)
+{
+    if (input != nullptr && size >= 0)
+    {
+        readBuffer.erase(readBuffer.begin(), readBuffer.begin() + (std::ptrdiff_t) readPosition);
+        readPosition = 0;
+        const size_t kept = readBuffer.size();
+        readBuffer.resize(kept + bufferSize);
+        const int got = input->read(readBuffer.data() + kept, (int) bufferSize);
+        readBuffer.resize(kept + (size_t) std::max(got, 0));
+        if ((size_t) size <= readBuffer.size())
+            return readBytes(dest, size);
+    }
     // Data that ends early reads as zeros, and the file counts as incomplete.
-    std::memset(dest, 0, (size_t) size);
+    std::memset(dest, 0, (size_t) std::max(size, 0));
     failed = true;
     return false;
 }

@@ -3,6 +3,7 @@
 #include <juce_core/juce_core.h>
 
 #include <memory>
+#include <vector>
 
 #include "model/item.h"
 
@@ -96,9 +97,13 @@ private:
     struct WriteTarget;
     std::unique_ptr<WriteTarget> writing;
     std::unique_ptr<juce::InputStream> reading;
+    /** Inflated bytes not yet read: fields are read from here, not one call into zlib each. */
+    std::vector<uint8_t> readBuffer;
+    size_t readPosition = 0;
     int depth = 0;
 
     bool readBytes(void* dest, int size);
+    bool refillAndRead(void* dest, int size);
     void writeBytes(const void* source, size_t size);
     int readHeader();
     template <class Check>
