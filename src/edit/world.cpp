@@ -1,9 +1,18 @@
 #include "edit/world.h"
 
+#include <algorithm>
+
+#include "edit/action.h"
+#include "edit/actionnew.h"
 #include "model/option.h"
+#include "model/page.h"
 
 PWorld::~PWorld()
 {
+    // Actions own the objects they took out of the document; they go before the comics they refer to.
+    clearHistory();
+    clipboard.clear();
+    context.clear();
     comics.deleteAll();
 }
 
@@ -26,15 +35,15 @@ int PWorld::loadAll()
     loadFailure = nullptr;
     failedLoad.reset();
     const juce::File folder(projectsFolder);
-    if (projectsFolder.isEmpty() || ! juce::File::isAbsolutePath(projectsFolder) || ! folder.isDirectory())
+    if (projectsFolder.isEmpty() || !juce::File::isAbsolutePath(projectsFolder) || !folder.isDirectory())
         return PLoadResult::damaged;
 
     int result = PLoadResult::ok;
     for (const auto& entry : juce::RangedDirectoryIterator(folder, false, "*", juce::File::findFiles))
     {
         const auto file = entry.getFile();
-        if (file.getFileExtension() != PProject::comicExtension
-            || ! isListedForLanguage(file.getFileNameWithoutExtension(), language()))
+        if (file.getFileExtension() != PProject::comicExtension ||
+            !isListedForLanguage(file.getFileNameWithoutExtension(), language()))
             continue;
         auto comic = std::make_unique<PComic>();
         const int loaded = comic->load(file.getFullPathName());
@@ -57,7 +66,7 @@ bool PWorld::saveAll()
     for (int i = 0; i < comics.size(); ++i)
     {
         auto* comic = comicAt(i);
-        if (! comic->modified || comic->save())
+        if (!comic->modified || comic->save())
             continue;
         if (loadFailure == nullptr)
             loadFailure = comic;
@@ -76,11 +85,127 @@ bool PWorld::anyModified() const
 
 void PWorld::adoptNewComic(PComic* comic)
 {
-    comic->makePathUnique([this, comic](const juce::String& path) {
-        for (int i = 0; i < comics.size(); ++i)
-            if (comicAt(i) != comic && comicAt(i)->path == path)
-                return true;
-        return false;
-    });
+    comic->makePathUnique(
+        [this, comic](const juce::String& path)
+        {
+            for (int i = 0; i < comics.size(); ++i)
+                if (comicAt(i) != comic && comicAt(i)->path == path)
+                    return true;
+            return false;
+        });
     comics.append(comic);
+}
+
+void PWorld::record(PAction* action)
+{
+    if (action == nullptr)
+        return;
+    undoList.append(action);
+    redoList.deleteAll();
+    action->perform(false);
+    autosave();
+}
+
+void PWorld::autosave()
+{
+    const int every = options != nullptr ? options->autosaveEvery : 0;
+    const int length = undoList.size();
+    if (every > 1 && length > 1 && length % every == 0)
+        saveAll();
+}
+
+void PWorld::undo()
+{
+    auto* action = static_cast<PAction*>(undoList.at(undoList.size() - 1));
+    if (action == nullptr)
+        return;
+    undoList.remove(action);
+    redoList.append(action);
+    action->undo();
+}
+
+void PWorld::redo()
+{
+    auto* action = static_cast<PAction*>(redoList.at(redoList.size() - 1));
+    if (action == nullptr)
+        return;
+    redoList.remove(action);
+    undoList.append(action);
+    action->perform(true);
+}
+
+void PWorld::undoName(PName& out) const
+{
+    out.clear();
+    if (auto* action = static_cast<PAction*>(undoList.at(undoList.size() - 1)))
+        action->name(out);
+}
+
+void PWorld::redoName(PName& out) const
+{
+    out.clear();
+    if (auto* action = static_cast<PAction*>(redoList.at(redoList.size() - 1)))
+        action->name(out);
+}
+
+void PWorld::clearHistory()
+{
+    redoList.deleteAll();
+    undoList.deleteAll();
+}
+
+bool PWorld::saveAllAndClearHistory()
+{
+    if (!saveAll())
+        return false;
+    clearHistory();
+    return true;
+}
+
+void PWorld::recordNewPage(PComic& comic, PPage* page)
+{
+    if (page == nullptr)
+        return;
+    // The action acts on the comic of the live context, so the comic that asked becomes current.
+    if (context.comic() != &comic)
+        context.setTarget(&comic, PClass::comic);
+    (new PActionNew(*this, comic.pages, page))->record();
+}
+
+void PWorld::broadcast(uint16_t code, PBase* source)
+{
+    if (notifier != nullptr)
+        notifier->notify(code, source);
+}
+
+uint16_t PWorld::clipboardKind(uint16_t classId)
+{
+    switch (classId)
+    {
+    case PClass::group:
+    case PClass::curve:
+    case PClass::text:
+    case PClass::image:
+    case PClass::brush: return PClass::shape;
+    default: return classId;
+    }
+}
+
+PBase* PWorld::clipboardEntry(uint16_t classId) const
+{
+    const auto found = clipboard.find(clipboardKind(classId));
+    return found != clipboard.end() ? found->second.get() : nullptr;
+}
+
+PBase* PWorld::takeClipboard(uint16_t classId)
+{
+    const auto found = clipboard.find(clipboardKind(classId));
+    return found != clipboard.end() ? found->second.release() : nullptr;
+}
+
+void PWorld::putClipboard(uint16_t classId, PBase* object)
+{
+    if (object != nullptr)
+        object->clearMark();
+    clipboard[clipboardKind(classId)].reset(object);
 }

@@ -1,15 +1,21 @@
 #pragma once
 
+#include <map>
 #include <memory>
 
+#include "edit/context.h"
+#include "edit/notifier.h"
 #include "model/array.h"
 #include "model/comic.h"
+#include "model/pagerecorder.h"
 
+class PAction;
 class POption;
 
-/** The editing session: every comic of the projects folder, the folders, the options
-    and the state that the canvas and the status bar share. */
-class PWorld
+/** The editing session: every comic of the projects folder, the folders, the options, the live
+    edit context, the undo and redo history, the clipboard and the state that the canvas and the
+    status bar share. */
+class PWorld : public PPageRecorder
 {
 public:
     PWorld() = default;
@@ -27,6 +33,36 @@ public:
     void adoptNewComic(PComic* comic);
     PComic* comicAt(int i) const { return comics.get<PComic>(i); }
 
+    /** Appends the action to the undo list (the world owns it from now on), deletes the redo list,
+        performs the action and saves every modified comic when the autosave interval is reached. */
+    void record(PAction* action);
+    /** Moves the top of the undo list to the redo list and takes it back; nothing when empty. */
+    void undo();
+    /** Moves the top of the redo list back to the undo list and performs it again. */
+    void redo();
+    void undoName(PName& out) const;
+    void redoName(PName& out) const;
+    /** Deletes both lists, and with them every object that only an action still held. */
+    void clearHistory();
+    /** The Save command: saves every modified comic and, when all succeeded, clears the history,
+        since nothing may be undone across a save. */
+    bool saveAllAndClearHistory();
+
+    void recordNewPage(PComic& comic, PPage* page) override;
+
+    /** Tells the panes through the content pane, when there is one. */
+    void broadcast(uint16_t code, PBase* source = nullptr);
+
+    /** The clipboard kind of a class: every shape kind shares the entry of class 49. */
+    static uint16_t clipboardKind(uint16_t classId);
+    /** The clipboard entry of a kind, or null; it stays the clipboard's. */
+    PBase* clipboardEntry(uint16_t classId) const;
+    /** Takes the entry of a kind off the clipboard; the caller owns it. */
+    PBase* takeClipboard(uint16_t classId);
+    /** Stores object (which the clipboard then owns, or null) as the entry of a kind, deleting
+        what was there; the stored object loses its current marks. */
+    void putClipboard(uint16_t classId, PBase* object);
+
     /** The language whose sample comics are listed; the options' language when there are options. */
     int language() const;
 
@@ -39,8 +75,19 @@ public:
     PComic* loadFailure = nullptr;
     std::unique_ptr<PComic> failedLoad;
 
+    PContext context;
+    PArray undoList;
+    PArray redoList;
+    /** The content pane, which passes notifications down the pane tree; null without a window. */
+    PNotifier* notifier = nullptr;
+
     uint16_t editMode = 0;
     bool lockFlag = false, wallFlag = false, helpFlag = false;
+
+private:
+    void autosave();
+
+    std::map<uint16_t, std::unique_ptr<PBase>> clipboard;
 };
 
 /** Whether the language filter lets a comic file with this name (no extension) be listed. */

@@ -1,8 +1,11 @@
 #include "model/comic.h"
 
+#include <algorithm>
+
 #include "model/clip.h"
 #include "model/decor.h"
 #include "model/page.h"
+#include "model/pagerecorder.h"
 #include "model/shape.h"
 #include "model/translate.h"
 
@@ -150,6 +153,18 @@ void PComic::applyPageFormat()
     if (PPageFormat::isCustom(format))
         flags &= ~rotated;
     applySettings();
+}
+
+void PComic::newPage(PPage* page, PPageRecorder& recorder)
+{
+    if (page == nullptr)
+        return;
+    constexpr float smallestSide = 1.0f;
+    page->index = -1;
+    page->width = std::max(width, smallestSide);
+    page->height = std::max(height, smallestSide);
+    page->margin = margin;
+    recorder.recordNewPage(*this, page);
 }
 
 void PComic::applySettings()

@@ -3,6 +3,9 @@
 #include "model/array.h"
 #include "model/project.h"
 
+class PPage;
+class PPageRecorder;
+
 /** The page sizes a comic can take. Sizes are always centimetres; some formats are shown in inches. */
 namespace PPageFormat
 {
@@ -44,6 +47,9 @@ public:
 
     /** Sets the page size from the format (turned for landscape), then applySettings(). */
     void applyPageFormat();
+    /** Prepares page (appended, the comic's size and margin, at least 1 cm each way) and hands
+        it to recorder, which adds it as an undoable step. The comic never owns it directly. */
+    void newPage(PPage* page, PPageRecorder& recorder);
 
     uint16_t format = PPageFormat::customCm;
     float width = defaultSize, height = defaultSize, margin = defaultMargin;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "../support/stepaction.h"
+#include "../support/testdocument.h"
 #include "../support/testfiles.h"
 #include "edit/world.h"
 #include "model/option.h"
@@ -99,4 +101,136 @@ TEST(WorldAdopt, NewComicsNeverShareAFile)
     const auto stem = juce::File(world.comicAt(0)->path).getFileNameWithoutExtension();
     EXPECT_EQ(juce::File(world.comicAt(1)->path).getFileName(), stem + "_2.plm");
     EXPECT_EQ(juce::File(world.comicAt(2)->path).getFileName(), stem + "_3.plm");
+}
+
+namespace
+{
+std::string names(const PArray& list)
+{
+    std::string out;
+    for (auto* element : list)
+    {
+        PName name;
+        static_cast<PAction*>(element)->name(name);
+        out += name.toString().toStdString();
+    }
+    return out;
+}
+} // namespace
+
+TEST(WorldHistory, RecordingAfterUndoDropsTheRedoList)
+{
+    std::vector<std::string> log;
+    TestDocument d;
+    for (const char* tag : {"A", "B", "C"})
+        (new StepAction(d.world, tag, log))->record();
+    d.world.undo();
+    d.world.undo();
+    EXPECT_EQ(names(d.world.undoList), "A");
+    EXPECT_EQ(names(d.world.redoList), "CB");
+    log.clear();
+    (new StepAction(d.world, "D", log))->record();
+    // The dropped actions are deleted before the new one runs.
+    EXPECT_EQ(log, (std::vector<std::string> {"~C", "~B", "+D"}));
+    EXPECT_EQ(names(d.world.undoList), "AD");
+    EXPECT_TRUE(d.world.redoList.isEmpty());
+    log.clear();
+    d.world.undo();
+    d.world.undo();
+    d.world.undo(); // nothing left: no effect
+    d.world.redo();
+    EXPECT_EQ(log, (std::vector<std::string> {"-D", "-A", "++A"}));
+    EXPECT_EQ(names(d.world.undoList), "A");
+    EXPECT_EQ(names(d.world.redoList), "D");
+}
+
+TEST(WorldHistory, AutosavesAtEveryMultipleOfTheInterval)
+{
+    std::vector<std::string> log;
+    TestDocument d;
+    d.options.autosaveEvery = 20;
+    const juce::File file(d.comic->path);
+    auto recordUpTo = [&](int length) {
+        while (d.world.undoList.size() < length)
+        {
+            (new StepAction(d.world, "x", log))->record();
+            const int n = d.world.undoList.size();
+            EXPECT_EQ(file.existsAsFile(), n == 20 || n == 40) << "after action " << n;
+            file.deleteFile();
+        }
+    };
+    recordUpTo(40);
+    for (int i = 0; i < 21; ++i)
+        d.world.undo();
+    EXPECT_EQ(d.world.undoList.size(), 19);
+    recordUpTo(20);
+    EXPECT_FALSE(d.comic->modified);
+    EXPECT_EQ(d.world.undoList.size(), 20); // autosave keeps the history
+}
+
+TEST(WorldHistory, NoAutosaveForIntervalsOfOneOrLess)
+{
+    for (int every : {0, 1})
+    {
+        std::vector<std::string> log;
+        TestDocument d;
+        d.options.autosaveEvery = (int16_t) every;
+        for (int i = 0; i < 4; ++i)
+            (new StepAction(d.world, "x", log))->record();
+        EXPECT_FALSE(juce::File(d.comic->path).existsAsFile()) << every;
+    }
+}
+
+TEST(WorldHistory, FailedAutosaveIsRememberedQuietly)
+{
+    std::vector<std::string> log;
+    TestDocument d;
+    d.options.autosaveEvery = 2;
+    d.comic->path = d.tmp.path("missing/comic.plm");
+    for (int i = 0; i < 2; ++i)
+        (new StepAction(d.world, "x", log))->record();
+    EXPECT_EQ(d.world.loadFailure, d.comic);
+    EXPECT_TRUE(d.notes.codes.empty());
+}
+
+TEST(WorldHistory, NothingIsUndoableAcrossASave)
+{
+    std::vector<std::string> log;
+    TestDocument d;
+    for (const char* tag : {"A", "B"})
+        (new StepAction(d.world, tag, log))->record();
+    d.world.undo();
+
+    const auto keep = d.comic->path;
+    d.comic->path = d.tmp.path("missing/comic.plm");
+    EXPECT_FALSE(d.world.saveAllAndClearHistory());
+    EXPECT_EQ(d.world.undoList.size() + d.world.redoList.size(), 2);
+
+    d.comic->path = keep;
+    log.clear();
+    EXPECT_TRUE(d.world.saveAllAndClearHistory());
+    EXPECT_TRUE(d.world.undoList.isEmpty());
+    EXPECT_TRUE(d.world.redoList.isEmpty());
+    EXPECT_EQ(log, (std::vector<std::string> {"~B", "~A"}));
+}
+
+TEST(WorldClipboard, ShapesShareOneEntryAndStoringReplaces)
+{
+    for (auto id : {PClass::group, PClass::curve, PClass::text, PClass::image, PClass::brush, PClass::shape})
+        EXPECT_EQ(PWorld::clipboardKind(id), PClass::shape);
+    for (auto id : {PClass::page, PClass::layer, PClass::panel, PClass::point, PClass::clip, PClass::decor})
+        EXPECT_EQ(PWorld::clipboardKind(id), id);
+
+    PWorld world;
+    auto* curve = new PCurve();
+    curve->flags |= PFlag::current;
+    world.putClipboard(PClass::curve, curve);
+    EXPECT_FALSE(curve->hasFlag(PFlag::current));
+    EXPECT_EQ(world.clipboardEntry(PClass::text), curve);
+    EXPECT_EQ(world.clipboardEntry(PClass::page), nullptr);
+    world.putClipboard(PClass::text, new PText()); // deletes the curve
+    auto* taken = world.takeClipboard(PClass::group);
+    EXPECT_EQ(taken->classId(), PClass::text);
+    EXPECT_EQ(world.clipboardEntry(PClass::shape), nullptr);
+    delete taken;
 }

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "edit/listaction.h"
+
+/** A new page, layer, clip, decor or any other new item added to a list. A page, layer, clip or
+    decor without a name is named after its kind and its number in the list; an item whose index
+    is set goes there, any other is appended. Making an item switches the lock off. */
+class PActionNew : public PListAction
+{
+public:
+    /** Takes ownership of item. */
+    PActionNew(PWorld& world, PArray& list, PBase* item);
+
+    void name(PName& out) const override { nameFrom("Action.New", out); }
+
+protected:
+    void apply(bool redo) override;
+    void revert() override;
+
+private:
+    void nameItem();
+    void placeItem();
+    void releaseLock();
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+
+class PBase;
+
+/** Where the editing session tells the panes what changed. The content pane implements it and
+    passes each code down its pane tree; the session itself never sees a widget. */
+class PNotifier
+{
+public:
+    virtual ~PNotifier() = default;
+
+    /** One notification: the 16-bit code of the pane tree and the object that sent it, or null. */
+    virtual void notify(uint16_t code, PBase* source) = 0;
+};
+
+/** The notification codes that editing sends. */
+namespace PNotify
+{
+constexpr uint16_t switchChanged = 7, geometry = 14, highQualityFrame = 15, attribute = 16, selection = 18,
+                   clipboard = 19, itemList = 20;
+} // namespace PNotify

@@ -1,0 +1,282 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "../support/testdocument.h"
+#include "edit/actioncolor.h"
+#include "edit/actioncopy.h"
+#include "edit/actioncut.h"
+#include "edit/actiondeform.h"
+#include "edit/actiondel.h"
+#include "edit/actionenum.h"
+#include "edit/actionflag.h"
+#include "edit/actionflip.h"
+#include "edit/actionfloat.h"
+#include "edit/actionfont.h"
+#include "edit/actiongroup.h"
+#include "edit/actioninsert.h"
+#include "edit/actionlower.h"
+#include "edit/actionnew.h"
+#include "edit/actionpattern.h"
+#include "edit/actionpoint.h"
+#include "edit/actionremove.h"
+#include "edit/actions.h"
+#include "edit/actionshade.h"
+#include "edit/actionshape.h"
+#include "edit/actionshort.h"
+#include "edit/actionstring.h"
+#include "edit/actionungroup.h"
+#include "model/shade.h"
+
+namespace
+{
+using Codes = std::vector<uint16_t>;
+using Make = std::function<PAction*(TestDocument&)>;
+
+struct Row
+{
+    const char* name;
+    Make make;
+    Codes onRecord, onUndo, onRedo;
+    bool changesDocument = true;
+};
+
+PActions* mirror(TestDocument& d)
+{
+    auto* both = new PActions(d.world, "Action.Mirror");
+    auto* copy = static_cast<PCurve*>(d.curve->clone());
+    both->add(new PActionInsert(d.world, d.layer->shapes, d.layer, copy, 1));
+    both->add(new PActionFlip(d.world, copy, PActionFlip::horizontal));
+    return both;
+}
+
+PActionGroup* groupCurveAndText(TestDocument& d)
+{
+    d.curve->flags |= PFlag::selected;
+    d.text->flags |= PFlag::selected;
+    return new PActionGroup(d.world, d.layer->shapes);
+}
+
+PActionShade* shadeGroup(TestDocument& d)
+{
+    PArray shades;
+    shades.append(new PShade(0xFF000000u, 0xFF3344AAu));
+    auto* action = new PActionShade(d.world, d.group, shades);
+    shades.deleteAll();
+    return action;
+}
+
+PActionDeform* deformGroup(TestDocument& d)
+{
+    auto after = PActionDeform::Grids::of(*d.group);
+    after.to[4] = {1.5f, -0.5f};
+    return new PActionDeform(d.world, d.group, PActionDeform::Grids::of(*d.group), after);
+}
+
+PActionFont* boldText(TestDocument& d)
+{
+    PFontSpec bold = d.text->fontSpec;
+    bold.style = PFontSpec::bold;
+    return new PActionFont(d.world, d.text, bold, d.text->fontSpec);
+}
+
+const Codes none{}, geometry{14}, attribute{16}, selection{18};
+
+const Row rows[] = {
+    {"Action.Shape",
+     [](TestDocument& d) {
+         return new PActionShape(d.world, d.curve, PActionShape::Placement::of(*d.curve), {1, 2, 2, 2, 0.5f}, d.panel);
+     },
+     geometry, geometry, geometry},
+    {"Action.Deform", deformGroup, geometry, geometry, geometry},
+    {"Action.Point",
+     [](TestDocument& d)
+     {
+         auto* point = d.curve->pointAt(1);
+         return new PActionPoint(d.world, point, PActionPoint::Values::of(*point), {7, 8, 100, 25});
+     },
+     geometry, geometry, geometry},
+    {"Action.New",
+     [](TestDocument& d) { return new PActionNew(d.world, d.panel->layers, new PLayer()); },
+     selection,
+     {18, 14, 20},
+     {20, 18}},
+    {"Action.Del",
+     [](TestDocument& d) { return new PActionDel(d.world, d.panel->layers, d.layer); },
+     selection,
+     {18, 18},
+     selection},
+    {"Action.Insert",
+     [](TestDocument& d) { return new PActionInsert(d.world, d.curve->points, d.curve, new PPoint(9, 9), 1); },
+     selection,
+     {18, 18},
+     selection},
+    {"Action.Remove", [](TestDocument& d) { return new PActionRemove(d.world, d.layer->shapes, d.layer, d.text); },
+     selection, selection, selection},
+    {"Action.Cut",
+     [](TestDocument& d) { return new PActionCut(d.world, d.layer->shapes, d.curve); },
+     selection,
+     {18, 18},
+     selection},
+    {"Action.Copy", [](TestDocument& d) { return new PActionCopy(d.world, d.text); }, none, {19}, none, false},
+    {"Action.Color",
+     [](TestDocument& d) { return new PActionColor(d.world, d.text, 0xFF112233u, d.text->colour, false); }, attribute,
+     attribute, attribute},
+    {"Action.Shade", shadeGroup, attribute, attribute, attribute},
+    {"Action.Flip", [](TestDocument& d) { return new PActionFlip(d.world, d.curve, PActionFlip::diagonal); }, geometry,
+     geometry, geometry},
+    {"Action.Raise", [](TestDocument& d) { return new PActionRaise(d.world, d.layer->shapes, d.curve, true); },
+     geometry, geometry, geometry},
+    {"Action.Lower", [](TestDocument& d) { return new PActionLower(d.world, d.layer->shapes, d.brush, true); },
+     geometry, geometry, geometry},
+    {"Action.Text", [](TestDocument& d) { return new PActionString(d.world, d.text, PName("Bye"), d.text->text); },
+     attribute, attribute, attribute},
+    {"Action.Image",
+     [](TestDocument& d) { return new PActionString(d.world, d.image, PName("other.png"), d.image->file); }, attribute,
+     attribute, attribute},
+    {"Action.Font", boldText, attribute, attribute, attribute},
+    {"Action.Align", [](TestDocument& d) { return new PActionEnum(d.world, d.text, PText::alignLeft, d.text->align); },
+     attribute, attribute, attribute},
+    {"Action.Deform",
+     [](TestDocument& d)
+     {
+         d.decor->content->gridTo[2] = {1, 1};
+         return new PActionEnum(d.world, d.decor, 3, d.decor->content->deformMode);
+     },
+     attribute, attribute, attribute},
+    {"Action.Flag", [](TestDocument& d) { return new PActionFlag(d.world, d.curve, PCurve::closed, false, true); },
+     attribute, attribute, attribute},
+    {"Action.Flag",
+     [](TestDocument& d)
+     {
+         d.group->childAt(1)->flags |= PGroup::framed;
+         return new PActionFlag(d.world, d.group, PGroup::framed, true, false);
+     },
+     attribute, attribute, attribute},
+    {"Action.Variant",
+     [](TestDocument& d) { return new PActionShort(d.world, d.brush->pointAt(0), PActionShort::variant, 3, 0); },
+     attribute, attribute, attribute},
+    {"Action.Stroke",
+     [](TestDocument& d) { return new PActionShort(d.world, d.layer, PActionShort::stroke, 80, d.layer->stroke); },
+     attribute, attribute, attribute},
+    {"Action.Kind",
+     [](TestDocument& d) { return new PActionShort(d.world, d.brush, PActionShort::kind, 3, d.brush->kind); },
+     attribute, attribute, attribute},
+    {"Action.Seed", [](TestDocument& d) { return new PActionShort(d.world, d.brush, PActionShort::seed, 0xFFFF, 0); },
+     attribute, attribute, attribute},
+    {"Action.Density",
+     [](TestDocument& d) { return new PActionFloat(d.world, d.brush, d.brush->density, 0.75f, PActionFloat::density); },
+     attribute, attribute, attribute},
+    {"Action.Oscillate",
+     [](TestDocument& d) { return new PActionFloat(d.world, d.brush, 0, 0.25f, PActionFloat::oscillate); }, attribute,
+     attribute, attribute},
+    {"Action.Resize",
+     [](TestDocument& d) { return new PActionFloat(d.world, d.clip, d.clip->clipSize, 20, PActionFloat::resize); },
+     attribute, attribute, attribute},
+    {"Action.Resize",
+     [](TestDocument& d) { return new PActionFloat(d.world, d.decor, d.decor->decorSize, 5, PActionFloat::resize); },
+     attribute, attribute, attribute},
+    {"Action.Group", groupCurveAndText, selection, {18, 18}, selection},
+    {"Action.Ungroup", [](TestDocument& d) { return new PActionUngroup(d.world, d.layer->shapes, d.group); }, selection,
+     selection, selection},
+    {"Action.Pattern", [](TestDocument& d) { return new PActionPattern(d.world, d.brush, new PClip()); }, attribute,
+     attribute, attribute},
+    // The copy is made current by the insert; the flip was made before it, so its context differs.
+    {"Action.Mirror", mirror, {18, 14}, {18, 14, 18}, {18, 18, 14}},
+};
+
+void expectLists(const PWorld& world, int undo, int redo, const char* step)
+{
+    EXPECT_EQ(world.undoList.size(), undo) << step;
+    EXPECT_EQ(world.redoList.size(), redo) << step;
+}
+} // namespace
+
+TEST(ActionHistory, EveryActionRevertsToTheExactBytesAndRedoesTheAfterState)
+{
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        TestDocument d;
+        PAction* action = row.make(d);
+        const auto before = d.bytes();
+        ASSERT_FALSE(before.empty());
+        d.world.record(action);
+        expectLists(d.world, 1, 0, "record");
+        EXPECT_EQ(d.notes.take(), row.onRecord);
+        EXPECT_TRUE(d.comic->modified);
+        PName name;
+        d.world.undoName(name);
+        EXPECT_EQ(name.toString(), row.name);
+        const auto after = d.bytes();
+        EXPECT_EQ(after != before, row.changesDocument);
+
+        d.world.undo();
+        expectLists(d.world, 0, 1, "undo");
+        EXPECT_EQ(d.notes.take(), row.onUndo);
+        EXPECT_EQ(d.bytes(), before);
+        d.world.redoName(name);
+        EXPECT_EQ(name.toString(), row.name);
+
+        d.world.redo();
+        expectLists(d.world, 1, 0, "redo");
+        EXPECT_EQ(d.notes.take(), row.onRedo);
+        EXPECT_EQ(d.bytes(), after);
+
+        d.world.undo();
+        EXPECT_EQ(d.bytes(), before);
+    }
+}
+
+TEST(ActionHistory, ContextReturnsWithTheActionAndTheModeIsAnnounced)
+{
+    TestDocument d;
+    auto* second = new PPage();
+    d.comic->pages.append(second);
+    d.world.record(new PActionColor(d.world, d.curve, 0xFF00FF00u, d.curve->fillColour, true));
+    d.notes.take();
+
+    d.world.context.mode = PContext::pageMode;
+    d.world.context.setTarget(second, PClass::page);
+    d.world.undo();
+    // The change is reverted where it was made: the panes hear of the selection and the mode first.
+    EXPECT_EQ(d.notes.take(), (Codes{18, PContext::layerMode, 16}));
+    EXPECT_EQ(d.world.context.target(PClass::page), d.page);
+    EXPECT_TRUE(d.page->hasFlag(PFlag::current));
+    EXPECT_FALSE(second->hasFlag(PFlag::current));
+}
+
+TEST(ActionHistory, ActionWithoutAComicDoesNothingButStillMoves)
+{
+    TestDocument d;
+    d.world.context.clear();
+    const auto before = d.bytes();
+    d.comic->modified = false;
+    d.world.record(new PActionColor(d.world, d.curve, 0xFF00FF00u, d.curve->fillColour, true));
+    EXPECT_EQ(d.bytes(), before);
+    EXPECT_FALSE(d.comic->modified);
+    d.world.undo();
+    expectLists(d.world, 0, 1, "undo");
+    EXPECT_TRUE(d.notes.codes.empty());
+}
+
+TEST(ActionHistory, QuietActionsDoNotNotify)
+{
+    TestDocument d;
+    auto* action = new PActionColor(d.world, d.curve, 0xFF00FF00u, d.curve->fillColour, true);
+    action->record();
+    EXPECT_EQ(d.notes.take(), Codes{16});
+    action->quiet = true;
+    d.world.undo();
+    EXPECT_TRUE(d.notes.take().empty());
+}
+
+TEST(ActionColor, LeavesGroupsAndOtherClassesAlone)
+{
+    TestDocument d;
+    const auto before = d.bytes();
+    d.world.record(new PActionColor(d.world, d.group, 0xFF00FF00u, 0, true));
+    d.world.record(new PActionColor(d.world, d.image, 0xFF00FF00u, 0, false));
+    EXPECT_EQ(d.bytes(), before);
+    EXPECT_TRUE(d.notes.codes.empty());
+}

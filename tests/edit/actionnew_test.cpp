@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include "../support/testdocument.h"
+#include "edit/actiondel.h"
+#include "edit/actionnew.h"
+
+TEST(ActionNew, ThirdPageIsNamedAfterItsNumberThroughUndoAndRedo)
+{
+    TestDocument d;
+    d.comic->pages.append(new PPage());
+    d.comic->width = 0.5f;
+    d.comic->height = 20;
+    d.comic->margin = 2;
+    auto* page = new PPage();
+    page->index = 7;
+    d.comic->newPage(page, d.world);
+    ASSERT_EQ(d.comic->pages.size(), 3);
+    EXPECT_EQ(d.comic->pages.at(2), page);
+    EXPECT_EQ(page->name.toString(), "Target.41 3");
+    EXPECT_EQ(page->index, 2);
+    EXPECT_EQ(page->width, 1.0f);
+    EXPECT_EQ(page->height, 20.0f);
+    EXPECT_EQ(page->margin, 2.0f);
+    EXPECT_EQ(d.world.context.target(PClass::page), page);
+
+    d.world.undo();
+    EXPECT_EQ(d.comic->pages.size(), 2);
+    EXPECT_EQ(d.world.context.target(PClass::page), d.page);
+    d.world.redo();
+    EXPECT_EQ(d.comic->pages.at(2), page);
+    EXPECT_EQ(page->name.toString(), "Target.41 3");
+}
+
+TEST(ActionNew, NewPageSelectsItsComicFirst)
+{
+    TestDocument d;
+    d.world.context.clear();
+    d.comic->newPage(new PPage(), d.world);
+    EXPECT_EQ(d.comic->pages.size(), 2);
+    EXPECT_EQ(d.world.undoList.size(), 1);
+}
+
+TEST(ActionNew, IndexedItemsGoThereOthersAreAppended)
+{
+    struct Row
+    {
+        int index, position, indexAfter;
+        const char* givenName;
+        const char* expectedName;
+    };
+    const Row rows[] = {
+        {0, 0, 0, "", "Target.35 2"},
+        {-1, 1, 1, "", "Target.35 2"},
+        {5, 1, 5, "Ink", "Ink"}, // beyond the end: appended, the index as given
+    };
+    for (const auto& row : rows)
+    {
+        TestDocument d;
+        auto* layer = new PLayer();
+        layer->index = row.index;
+        layer->name.assign(row.givenName);
+        d.world.record(new PActionNew(d.world, d.panel->layers, layer));
+        EXPECT_EQ(d.panel->layers.indexOf(layer), row.position);
+        EXPECT_EQ(layer->index, row.indexAfter);
+        EXPECT_EQ(layer->name.toString(), row.expectedName);
+        d.world.undo();
+        d.world.redo();
+        EXPECT_EQ(d.panel->layers.indexOf(layer), row.position);
+    }
+}
+
+TEST(ActionNew, TurnsTheLockSwitchOff)
+{
+    TestDocument d;
+    d.world.lockFlag = true;
+    d.world.record(new PActionNew(d.world, d.panel->layers, new PLayer()));
+    EXPECT_FALSE(d.world.lockFlag);
+    EXPECT_EQ(d.notes.take(), (std::vector<uint16_t>{18, 7}));
+    d.world.lockFlag = true;
+    d.world.undo();
+    EXPECT_FALSE(d.world.lockFlag);
+}
+
+TEST(ActionDel, RestoresTheItemWhereItStoodWhateverItsIndex)
+{
+    TestDocument d;
+    auto* second = new PLayer();
+    second->index = 9;
+    d.panel->layers.append(new PLayer());
+    d.panel->layers.insert(1, second);
+    d.world.record(new PActionDel(d.world, d.panel->layers, second));
+    EXPECT_FALSE(d.panel->layers.contains(second));
+    d.world.undo();
+    EXPECT_EQ(d.panel->layers.indexOf(second), 1);
+    d.world.redo();
+    d.world.clearHistory(); // the deleted layer goes with the action
+    EXPECT_EQ(d.panel->layers.size(), 2);
+}
