@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "model/brush.h"
+#include "model/group.h"
 #include "model/layer.h"
 #include "model/page.h"
 #include "model/panel.h"
@@ -35,6 +36,28 @@ PRect fitBoundsOf(const PBase& source)
     PRect raw;
     shape.getBounds(raw, false);
     return raw;
+}
+
+/** Drops what a build cached for a shape and everything under it, keeping generated brush strokes
+    (only their geometry goes) and loaded pictures. */
+void forgetBuiltGeometry(PShape& shape)
+{
+    switch (shape.classId())
+    {
+    case PClass::group:
+        for (PBase* child : static_cast<PGroup&>(shape).children)
+            forgetBuiltGeometry(*static_cast<PShape*>(child));
+        shape.bounds = PRect::of(0, 0, 0, 0);
+        return;
+    case PClass::brush:
+        for (PBase* stroke : static_cast<PBrush&>(shape).strokes)
+            static_cast<PCurve*>(stroke)->PCurve::invalidate();
+        static_cast<PCurve&>(shape).PCurve::invalidate();
+        return;
+    case PClass::curve:
+    case PClass::panel: static_cast<PCurve&>(shape).PCurve::invalidate(); return;
+    default: shape.invalidate(); return;
+    }
 }
 
 bool isUsableScale(float s)
@@ -142,11 +165,49 @@ void PView2::resetMatrices()
     current = PMatrix::identity();
     currentInverse = PMatrix::identity();
     depth = 0;
+    deformStages.clear();
+    deformMode = PDeform::off;
 }
 
 void PView2::mapToPage(float& px, float& py) const
 {
     current.transform(px, py);
+    if (!deformStages.empty())
+        deformPoint(px, py);
+}
+
+void PView2::beginDeform(const PGroup& group)
+{
+    for (PBase* child : group.children)
+        forgetBuiltGeometry(*static_cast<PShape*>(child));
+    PDeform stage;
+    stage.setUp(group, current);
+    deformStages.push_back(stage);
+    deformMode = stage.mode;
+}
+
+void PView2::endDeform()
+{
+    if (!deformStages.empty())
+        deformStages.pop_back();
+    deformMode = deformStages.empty() ? PDeform::off : deformStages.back().mode;
+}
+
+void PView2::deformPoint(float& px, float& py) const
+{
+    for (auto stage = deformStages.rbegin(); stage != deformStages.rend(); ++stage)
+        stage->map(px, py);
+}
+
+bool PView2::undeformPoint(float& px, float& py) const
+{
+    PDeform::Point p{px, py};
+    for (const PDeform& stage : deformStages)
+        if (!stage.unmap(p, p))
+            return false;
+    px = (float) p.x;
+    py = (float) p.y;
+    return true;
 }
 
 void PView2::mapPoint(float& px, float& py) const

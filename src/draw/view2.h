@@ -5,6 +5,7 @@
 #include <array>
 #include <vector>
 
+#include "draw/deform.h"
 #include "model/geometry.h"
 
 class POption;
@@ -110,12 +111,24 @@ public:
     void push();
     /** Restores the last saved matrix (nothing when none is saved). */
     void pop();
-    /** Current matrix and its inverse back to identity; the stack is emptied. */
+    /** Current matrix and its inverse back to identity; the stack and the warp stages are emptied. */
     void resetMatrices();
-    /** A point of the current shape's coordinates in page coordinates. */
+    /** A point of the current shape's coordinates in page coordinates (warped inside a deformed group). */
     void mapToPage(float& x, float& y) const;
     /** A point of the current shape's coordinates on the device. */
     void mapPoint(float& x, float& y) const;
+
+    /** Switches the warp of a deformed group on for its members; the current matrix must be the
+        group's. Stages of nested deformed groups compose. The members' cached geometry is dropped,
+        so that what an undeformed build left behind is rebuilt through the warp. */
+    void beginDeform(const PGroup& group);
+    /** Switches the warp of the innermost deformed group off again. */
+    void endDeform();
+    /** Warps a page point through every active stage, innermost first. */
+    void deformPoint(float& x, float& y) const;
+    /** The page point that the active stages warp onto (x, y); false when none is found. */
+    bool undeformPoint(float& x, float& y) const;
+    bool isDeforming() const { return !deformStages.empty(); }
 
     POption* options = nullptr;
     const PBase* fitSource = nullptr;
@@ -132,7 +145,10 @@ public:
     PMatrix current, currentInverse;
     std::array<PMatrix, stackDepth> stackMatrix {}, stackInverse {};
     uint16_t depth = 0;
-    uint16_t deformMode = 0;
+    /** The mode of the innermost active stage, 1 (off) outside deformed groups. */
+    uint16_t deformMode = PDeform::off;
+    /** One stage per deformed group being drawn, outermost first. */
+    std::vector<PDeform> deformStages;
     float pixelsPerUnitX = 1, pixelsPerUnitY = -1;
     float originX = 0, originY = 0;
     float viewX = 0, viewY = 0, viewW = 1, viewH = 1;

@@ -1,0 +1,152 @@
+#include "draw/rasterexport.h"
+
+#include <algorithm>
+#include <limits>
+#include <memory>
+
+#include "draw/view2gui.h"
+#include "model/comic.h"
+#include "model/geometry.h"
+#include "model/layer.h"
+#include "model/page.h"
+#include "model/panel.h"
+#include "model/safefile.h"
+
+namespace
+{
+constexpr double inchesPerCentimetre = 0.3937008;
+const juce::String memoryError = "Message.MemError";
+const juce::String fileError = "FileChooser.ExportErr";
+
+enum class Encoding
+{
+    unknown,
+    png,
+    jpeg
+};
+
+Encoding encodingFor(const juce::File& file)
+{
+    const juce::String extension = file.getFileExtension().toLowerCase();
+    if (extension == ".png")
+        return Encoding::png;
+    if (extension == ".jpg" || extension == ".jpeg")
+        return Encoding::jpeg;
+    return Encoding::unknown;
+}
+
+bool isLargeEnough(const PPage& page, int dpi)
+{
+    return PRasterExport::pixelsFor(page.width, dpi) >= PRasterExport::smallestSide &&
+           PRasterExport::pixelsFor(page.height, dpi) >= PRasterExport::smallestSide;
+}
+
+/** Encodes the picture into a temporary beside the file and puts it in place only when every byte is written. */
+juce::String writePicture(const juce::Image& picture, Encoding encoding, const juce::File& file)
+{
+    PSafeFile out(file);
+    if (!out.open())
+        return fileError;
+    std::unique_ptr<juce::ImageFileFormat> format;
+    if (encoding == Encoding::png)
+        format = std::make_unique<juce::PNGImageFormat>();
+    else
+        format = std::make_unique<juce::JPEGImageFormat>();
+    if (!format->writeImageToStream(picture, out.stream()) || !out.commit())
+        return fileError;
+    return {};
+}
+
+juce::String exportAs(PComic& comic, PPage& page, const juce::File& file, Encoding encoding, int dpi,
+                      uint32_t extraFlags, int layerTag)
+{
+    if (encoding == Encoding::unknown || !isLargeEnough(page, dpi))
+        return fileError;
+    // The file is tried before the picture is drawn, so that a locked folder is reported at once.
+    {
+        PSafeFile probe(file);
+        if (!probe.open())
+            return fileError;
+    }
+    const juce::Image picture = PRasterExport::render(comic, page, dpi, extraFlags, layerTag);
+    if (!picture.isValid())
+        return memoryError;
+    return writePicture(picture, encoding, file);
+}
+} // namespace
+
+int PRasterExport::pixelsFor(float centimetres, int dpi)
+{
+    const double pixels = (double) centimetres * inchesPerCentimetre * dpi;
+    // Beyond what an int holds the size is absurd anyway; it is kept large so that the allocation refuses it.
+    if (!(pixels < (double) std::numeric_limits<int>::max()))
+        return std::numeric_limits<int>::max();
+    if (!(pixels > (double) std::numeric_limits<int>::min()))
+        return std::numeric_limits<int>::min();
+    return roundHalfAway(pixels);
+}
+
+juce::Image PRasterExport::render(PComic& comic, PPage& page, int dpi, uint32_t extraFlags, int layerTag)
+{
+    (void) comic;
+    const int w = pixelsFor(page.width, dpi), h = pixelsFor(page.height, dpi);
+    juce::Image picture = PView2gui::makeImage(juce::Image::RGB, w, h);
+    if (!picture.isValid())
+        return {};
+    juce::Graphics g(picture);
+    // Paper is white: JPEG has no transparency, and a PNG should look the same.
+    g.fillAll(juce::Colours::white);
+    PView2gui view;
+    view.setTarget(&g);
+    view.flags = PView2::outputMode | extraFlags;
+    view.dpi = (int16_t) std::clamp(dpi, 1, (int) std::numeric_limits<int16_t>::max());
+    view.layerFilter = layerTag;
+    view.setViewport(0, 0, (float) w, (float) h, 0, 0, 1);
+    view.drawPage(page);
+    return picture;
+}
+
+juce::String PRasterExport::exportPage(PComic& comic, PPage& page, const juce::File& file, int dpi, uint32_t extraFlags,
+                                       int layerTag)
+{
+    return exportAs(comic, page, file, encodingFor(file), dpi, extraFlags, layerTag);
+}
+
+juce::File PRasterExport::seriesFile(const juce::File& file, int k)
+{
+    return file.getSiblingFile(file.getFileNameWithoutExtension() + "_" + juce::String(k) + file.getFileExtension());
+}
+
+int PRasterExport::seriesLength(const PPage& page)
+{
+    int n = 0;
+    for (int i = 0; i < page.panels.size(); ++i)
+    {
+        const auto* panel = page.panels.get<PPanel>(i);
+        for (int j = 0; j < panel->layers.size(); ++j)
+            n = std::max(n, (int) panel->layerAt(j)->tag);
+    }
+    return n;
+}
+
+juce::String PRasterExport::exportSeries(PComic& comic, PPage& page, const juce::File& file, int dpi,
+                                         uint32_t seriesFlag, int& written)
+{
+    written = 0;
+    const int n = seriesLength(page);
+    if (n < 1)
+        return {};
+    if (!isLargeEnough(page, dpi))
+        return fileError;
+    // The series is PNG whatever the chosen name ends with: its flat areas must stay exact, which
+    // JPEG would smear.
+    for (int k = 1; k <= n; ++k)
+    {
+        const juce::String failure =
+            exportAs(comic, page, seriesFile(file, k), Encoding::png, dpi, seriesFlag & (inkSeries | colorSeries), k);
+        if (failure.isNotEmpty())
+            return failure;
+        ++written;
+    }
+    return {};
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <juce_graphics/juce_graphics.h>
+
+#include <cstdint>
+
+class PComic;
+class PPage;
+
+/** Renders pages into pictures and writes them as PNG or JPEG. */
+class PRasterExport
+{
+public:
+    static constexpr uint32_t inkSeries = 0x80, colorSeries = 0x40;
+    /** Pages with a side of fewer pixels than this are not exported. */
+    static constexpr int smallestSide = 50;
+
+    /** Pixel size of a page side: round(cm x 0.3937008 x dpi), halves away from zero. exportPage and
+        exportSeries refuse sides below smallestSide ("FileChooser.ExportErr", nothing written). */
+    static int pixelsFor(float centimetres, int dpi);
+    /** Renders the page with view flags 4 | extraFlags (layerTag 0 = every layer) into an image. An invalid image on
+     * allocation failure. */
+    static juce::Image render(PComic& comic, PPage& page, int dpi, uint32_t extraFlags = 0, int layerTag = 0);
+    /** Writes the page as PNG or JPEG, chosen by the file's extension (.png, .jpg, .jpeg, any case).
+        Returns an empty string on success, else the text key of the failure ("Message.MemError" when the picture
+        cannot be allocated, "FileChooser.ExportErr" when the file cannot be written). Never leaves a partial file. */
+    static juce::String exportPage(PComic& comic, PPage& page, const juce::File& file, int dpi, uint32_t extraFlags = 0,
+                                   int layerTag = 0);
+    /** The ink (inkSeries) or colour (colorSeries) PNG series: n = the largest layer tag on the page, files k = 1..n
+        named by inserting "_k" before the extension, file k showing the layers whose tag is k; none when n < 1.
+        Returns "" on success (written = number of files), else the failure's text key. */
+    static juce::String exportSeries(PComic& comic, PPage& page, const juce::File& file, int dpi, uint32_t seriesFlag,
+                                     int& written);
+
+    /** The file of the k-th picture of a series: "_k" inserted before the extension. */
+    static juce::File seriesFile(const juce::File& file, int k);
+    /** The largest layer tag on the page: the number of pictures of its series. */
+    static int seriesLength(const PPage& page);
+};

@@ -1,0 +1,111 @@
+#pragma once
+
+#include <memory>
+
+#include "draw/view2.h"
+#include "model/array.h"
+
+/** The software back-end: draws pages, panels and shapes with a juce::Graphics context, on screen
+    (straight into a component's context, or into a back buffer that endFrame copies there) and
+    into the bitmaps of the raster export.
+        PView2gui view(options);
+        view.setTarget(&g);
+        view.flags = PView2::outputMode;
+        view.setViewport(0, 0, w, h, 0, 0, 1);
+        view.drawPage(page);
+
+    Shapes are drawn from geometry cached in page coordinates, through the device matrix. The
+    primitives (markers, circles, lines, rectangles) take device coordinates, since handles and
+    frames are sized in pixels whatever the zoom.
+*/
+class PView2gui : public PView2
+{
+public:
+    /** Pictures larger than this many bytes, or wider or higher than largestSide, are not allocated. */
+    static constexpr size_t largestImageBytes = size_t(1) << 30;
+    static constexpr int largestSide = 32767;
+
+    explicit PView2gui(POption* options = nullptr);
+    ~PView2gui() override;
+
+    /** A cleared image of the given size, or an invalid one when it is too large or cannot be allocated. */
+    static juce::Image makeImage(juce::Image::PixelFormat format, int width, int height);
+
+    /** The context that endFrame copies the back buffer into, or that is drawn into directly. */
+    void setTarget(juce::Graphics* target);
+    /** Draws into an own picture of the viewport's size, sized by setViewport. */
+    void setBackBuffered(bool on);
+    /** False when the back buffer is wanted but could not be allocated. */
+    bool hasBackBuffer() const { return backBuffer.isValid(); }
+    const juce::Image& getBackBuffer() const { return backBuffer; }
+
+    int kind() const override { return gui; }
+    void endFrame() override;
+    void setViewport(float vx, float vy, float vw, float vh, float panDx, float panDy, float zoomFactor) override;
+    void clear() override;
+    void drawGrid(float spacing) override;
+    void drawPageOutline(float width, float height, float corner) override;
+    void drawReferenceImage(PImage& image) override;
+    void drawEditOverlay(PBase& object) override;
+    void drawPage(PPage& page) override;
+    void drawPanel(PPanel& panel) override;
+    void drawSinglePanel(PPanel& panel) override;
+    void drawLayer(PLayer& layer) override;
+    void drawClip(PClip& clip) override;
+    void drawDecor(PDecor& decor) override;
+    void fillAll(uint32_t hsla) override;
+    void setColour(uint32_t hsla) override;
+    void setFont(const PTypeface& face) override;
+    void squareMarker(float cx, float cy, float halfSide, float lineWidth) override;
+    void circle(float cx, float cy, float radius, float lineWidth) override;
+    void line(float x1, float y1, float x2, float y2, float width) override;
+    void rectangle(float rx, float ry, float rw, float rh, float lineWidth) override;
+    void roundedRectangle(float rx, float ry, float rw, float rh, float corner, float lineWidth) override;
+    void drawImageShape(PImage& image, const PMatrix* matrix) override;
+    void drawBitmap(const juce::Image& image, const PMatrix& matrix) override;
+    void path(const juce::Path& p, float lineWidth, const PMatrix* matrix) override;
+    void drawPanelGroup(PGroup& group) override;
+    void drawCurve(PCurve& curve, bool selected) override;
+    void drawText(PText& text, bool selected) override;
+    void drawImage(PImage& image, bool selected, bool reference) override;
+    void drawGroup(PGroup& group) override;
+    void drawDeformedGroup(PGroup& group) override;
+
+    /** The shape's draw operation by class id, with the selected look that the view's mode gives it. */
+    void drawShape(PShape& shape);
+    /** The glyph outlines of a text in page coordinates (through the view's current matrix). */
+    juce::Path textOutline(const PText& text) const;
+
+    /** Only layers with this tag are drawn; 0 draws every layer. */
+    int layerFilter = 0;
+
+private:
+    juce::Graphics* context() const;
+    void renewBufferContext();
+    bool passesFilter(const PLayer& layer) const;
+    bool isSelectedLook(const PShape& shape) const;
+    void drawLayers(PPanel& panel, PLayer* last);
+    void fillPanel(PPanel& panel);
+    void drawLine(PCurve& curve);
+    void drawGuide(PCurve& brush, bool selected);
+    void drawSimplified(PCurve& curve, bool selected);
+    void fillIn(const juce::Path& p, uint32_t hsla);
+    void strokeIn(const juce::Path& p, uint32_t hsla, float width);
+    void drawShapes(const PArray& shapes);
+    void drawGroupMembers(PGroup& group, bool warped);
+    void drawPageGuides(const PPage& page);
+    PMatrix pictureToDevice(const PImage& image) const;
+    uint32_t selectionColour() const;
+    uint32_t highlightColour() const;
+    uint32_t outlineColour() const;
+    bool isOutput() const { return (flags & outputMode) != 0; }
+
+    juce::Graphics* target = nullptr;
+    bool backBuffered = false;
+    juce::Image backBuffer;
+    std::unique_ptr<juce::Graphics> bufferContext;
+    /** Members of a group drawn with the selected look take it on. */
+    bool inheritedSelected = false;
+    /** The reference image is drawn fainter than the shape's own opacity. */
+    float opacityFactor = 1.0f;
+};

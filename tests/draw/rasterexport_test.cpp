@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include "draw/rasterexport.h"
+#include "model/comic.h"
+#include "model/curve.h"
+#include "model/layer.h"
+#include "model/page.h"
+#include "model/panel.h"
+#include "model/point.h"
+#include "support/testfiles.h"
+
+namespace
+{
+/** A 10 x 10 cm page whose one panel covers it, with a filled black square on a layer per tag. */
+struct Comic
+{
+    explicit Comic(std::initializer_list<int> tags)
+    {
+        page = new PPage();
+        auto* panel = new PPanel();
+        for (const auto& [x, y] : {std::pair{-5.0f, -5.0f}, {5.0f, -5.0f}, {5.0f, 5.0f}, {-5.0f, 5.0f}})
+            panel->points.append(new PPoint(x, y));
+        panel->setClosed(true);
+        float x = -4;
+        for (const int tag : tags)
+        {
+            auto* layer = new PLayer();
+            layer->tag = (uint16_t) tag;
+            auto* blob = new PCurve();
+            for (const auto& [px, py] : {std::pair{x, -1.0f}, {x + 1.5f, -1.0f}, {x + 1.5f, 1.0f}, {x, 1.0f}})
+                blob->points.append(new PPoint(px, py));
+            blob->setClosed(true);
+            blob->fillColour = 0xFF00FF80; // red
+            layer->shapes.append(blob);
+            panel->layers.append(layer);
+            x += 2.5f;
+        }
+        panel->adoptLayers();
+        page->panels.append(panel);
+        comic.pages.append(page);
+    }
+
+    PComic comic;
+    PPage* page = nullptr;
+};
+
+juce::Image load(const juce::File& f)
+{
+    return juce::ImageFileFormat::loadFrom(f);
+}
+} // namespace
+
+TEST(RasterExport, PixelSizesRoundHalvesAwayFromZero)
+{
+    const struct
+    {
+        float cm;
+        int dpi, pixels;
+    } rows[] = {{10, 100, 394}, {1, 100, 39}, {21, 300, 2480}, {29.7f, 300, 3508}, {14.8f, 900, 5244}, {0, 100, 0}};
+    for (const auto& row : rows)
+        EXPECT_EQ(PRasterExport::pixelsFor(row.cm, row.dpi), row.pixels) << row.cm << " cm at " << row.dpi;
+}
+
+TEST(RasterExport, PageBecomesAPictureOfItsPixelSizeInEitherFormat)
+{
+    TempFolder folder;
+    Comic c({1});
+    for (const char* name : {"page.png", "page.JPG", "page.jpeg"})
+    {
+        EXPECT_EQ(PRasterExport::exportPage(c.comic, *c.page, folder.file(name), 100), "") << name;
+        const juce::Image picture = load(folder.file(name));
+        ASSERT_TRUE(picture.isValid()) << name;
+        EXPECT_EQ(picture.getWidth(), 394);
+        EXPECT_EQ(picture.getHeight(), 394);
+        EXPECT_GT(picture.getPixelAt(60, 197).getRed(), 200) << name; // the square at x = -4 .. -2.5
+        EXPECT_LT(picture.getPixelAt(60, 197).getGreen(), 60) << name;
+        EXPECT_GT(picture.getPixelAt(197, 50).getGreen(), 240) << name; // white paper
+    }
+    EXPECT_EQ(folder.fileNames(), juce::StringArray({"page.JPG", "page.jpeg", "page.png"}));
+}
+
+TEST(RasterExport, FailuresSayWhyAndLeaveNothingBehind)
+{
+    TempFolder folder;
+    Comic c({1});
+    PPage tiny;
+    tiny.width = tiny.height = 1; // 39 pixels at 100 dpi
+    const struct
+    {
+        const char* what;
+        PPage& page;
+        juce::File file;
+        int dpi;
+        const char* key;
+    } rows[] = {
+        {"missing folder", *c.page, folder.file("none/page.png"), 100, "FileChooser.ExportErr"},
+        {"unknown format", *c.page, folder.file("page.bmp"), 100, "FileChooser.ExportErr"},
+        {"too small", tiny, folder.file("tiny.png"), 100, "FileChooser.ExportErr"},
+        {"absurd size", *c.page, folder.file("huge.png"), 30000, "Message.MemError"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(PRasterExport::exportPage(c.comic, row.page, row.file, row.dpi), row.key) << row.what;
+    EXPECT_TRUE(folder.fileNames().isEmpty()) << folder.fileNames().joinIntoString(", ").toStdString();
+}
+
+TEST(RasterExport, ReadOnlyTargetKeepsItsOldContents)
+{
+    TempFolder folder;
+    Comic c({1});
+    const juce::File target = folder.file("page.png");
+    ASSERT_TRUE(target.replaceWithText("old"));
+    ASSERT_TRUE(target.setReadOnly(true));
+    EXPECT_EQ(PRasterExport::exportPage(c.comic, *c.page, target, 100), "FileChooser.ExportErr");
+    EXPECT_EQ(target.loadFileAsString(), "old");
+    EXPECT_EQ(folder.fileNames(), juce::StringArray({"page.png"}));
+}
+
+TEST(RasterExport, SeriesWritesOnePicturePerLevelShowingThatLevelOnly)
+{
+    TempFolder folder;
+    Comic c({1, 3});
+    int written = -1;
+    EXPECT_EQ(
+        PRasterExport::exportSeries(c.comic, *c.page, folder.file("ink.png"), 100, PRasterExport::inkSeries, written),
+        "");
+    EXPECT_EQ(written, 3);
+    EXPECT_EQ(folder.fileNames(), juce::StringArray({"ink_1.png", "ink_2.png", "ink_3.png"}));
+    // Ink draws every fill black: the tag 1 square spans x = -4 .. -2.5 cm (pixels 40 to 98), the tag 3
+    // one -1.5 .. 0 cm (pixels 138 to 197).
+    const int left = 60, right = 170;
+    const juce::Image first = load(folder.file("ink_1.png")), second = load(folder.file("ink_2.png")),
+                      third = load(folder.file("ink_3.png"));
+    ASSERT_TRUE(first.isValid() && second.isValid() && third.isValid());
+    EXPECT_EQ(first.getPixelAt(left, 197).getARGB(), 0xFF000000u);
+    EXPECT_EQ(first.getPixelAt(right, 197).getARGB(), 0xFFFFFFFFu);
+    EXPECT_EQ(second.getPixelAt(left, 197).getARGB(), 0xFFFFFFFFu);
+    EXPECT_EQ(third.getPixelAt(right, 197).getARGB(), 0xFF000000u);
+}
+
+TEST(RasterExport, PageWithoutLevelsWritesNoSeries)
+{
+    TempFolder folder;
+    Comic c({0});
+    int written = -1;
+    EXPECT_EQ(
+        PRasterExport::exportSeries(c.comic, *c.page, folder.file("c.png"), 100, PRasterExport::colorSeries, written),
+        "");
+    EXPECT_EQ(written, 0);
+    EXPECT_TRUE(folder.fileNames().isEmpty());
+}
