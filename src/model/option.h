@@ -63,6 +63,8 @@ public:
     // Not saved.
     juce::String imagesFolder;
     int16_t spareShort = 0;
+    /** The side pane in use (0 Pages, 1 Layers, 2 Clips, 3 Decor): pane colours follow it. */
+    int16_t sidePane = 0;
     uint8_t spareByte = 0;
     int u = 6, half = 3, odd = 0, cell = 24, wide = 96, twoU = 12;
     static constexpr int gap2 = 2, gap3 = 3, gap5 = 5, gap10 = 10;
