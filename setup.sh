@@ -17,7 +17,7 @@ packages=(
     libxinerama-dev libxcursor-dev libxcomposite-dev libgl1-mesa-dev libglu1-mesa-dev
     libpng-dev libjpeg-dev zlib1g-dev
     libgtest-dev libbenchmark-dev clang
-    qpdf poppler-utils libxml2-utils librsvg2-bin w3c-sgml-lib xvfb xauth imagemagick
+    qpdf poppler-utils libxml2-utils librsvg2-bin w3c-sgml-lib xvfb xauth imagemagick xdotool
 )
 
 as_root() {
@@ -60,7 +60,11 @@ install_packages
 case "$mode" in
     run)
         build build -DCMAKE_BUILD_TYPE=Release -DPLUMET_TESTS=OFF
-        ./build/tools/plumet-cli --help
+        if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+            echo "Built build/src/app/plumet, but there is no display to start it on." >&2
+            exit 1
+        fi
+        ./build/src/app/plumet
         ;;
     test)
         build build-test -DCMAKE_BUILD_TYPE=Release

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <functional>
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+class POption;
+
+/** The pane of the main window's message box: one translated message and the buttons of
+    the box's type. A button press hands its answer to `onAnswer`. */
+class PAlert : public juce::Component
+{
+public:
+    enum Type
+    {
+        info = 0,
+        warning = 1,
+        acceptCancel = 2,
+        yesNo = 3
+    };
+    /** Answers: the first button (Close, Accept, Yes) and the second (Cancel, No). */
+    static constexpr int firstButton = 1, secondButton = 0;
+
+    explicit PAlert(const POption* options);
+
+    /** Shows the translation of key and the buttons of type; the others are hidden. */
+    void setMessage(const char* key, int type);
+    /** The same with a text that is already translated. */
+    void setMessageText(const juce::String& text, int type);
+    /** The title key of the box that shows this pane. */
+    static const char* titleKey(int type);
+    /** Whether closing the box through its title bar answers (as its first button does). */
+    static bool closeAnswers(int type) { return type == acceptCancel || type == yesNo; }
+    /** The size that shows the whole message. */
+    juce::Rectangle<int> preferredSize() const;
+
+    void resized() override;
+    void paint(juce::Graphics& g) override;
+
+    int type = info;
+    juce::Label textLabel;
+    juce::TextButton closeButton, acceptButton, cancelButton;
+    std::function<void(int)> onAnswer;
+
+private:
+    int unit() const;
+    const POption* options;
+};

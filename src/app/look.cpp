@@ -1,0 +1,56 @@
+#include "app/look.h"
+
+#include "model/geometry.h"
+#include "model/option.h"
+
+const juce::Colour PLook::popupHighlight{0xFFB8D8F8};
+
+PLook::PLook(const POption* o) : juce::LookAndFeel_V4(getLightColourScheme()), options(o)
+{
+    refresh();
+}
+
+float PLook::captionPoints(int guiSize)
+{
+    constexpr float small = 14, medium = 15, large = 16;
+    return guiSize == 1 ? small : guiSize == 3 ? large : medium;
+}
+
+void PLook::refresh()
+{
+    setColour(juce::PopupMenu::highlightedBackgroundColourId, popupHighlight);
+    setColour(juce::PopupMenu::highlightedTextColourId, juce::Colours::black);
+    if (options == nullptr)
+        return;
+    const juce::Colour light(hslaToArgb(options->pagesLight));
+    const juce::Colour dark(hslaToArgb(options->pagesDark));
+    setColour(juce::ResizableWindow::backgroundColourId, light);
+    setColour(juce::DocumentWindow::textColourId, juce::Colours::black);
+    setColour(juce::TextButton::buttonColourId, light.brighter(0.2f));
+    setColour(juce::TextButton::textColourOffId, juce::Colours::black);
+    setColour(juce::ComboBox::outlineColourId, dark);
+    setColour(juce::PopupMenu::backgroundColourId, light.brighter(0.4f));
+    setColour(juce::PopupMenu::textColourId, juce::Colours::black);
+}
+
+juce::Font PLook::captionFont() const
+{
+    const int size = options != nullptr ? options->guiSize : 2;
+    return juce::Font(juce::Font::getDefaultSansSerifFontName(), 12.0f, juce::Font::plain)
+        .withPointHeight(captionPoints(size));
+}
+
+juce::Font PLook::getTextButtonFont(juce::TextButton&, int)
+{
+    return captionFont();
+}
+
+juce::Font PLook::getPopupMenuFont()
+{
+    return captionFont();
+}
+
+juce::Font PLook::getMenuBarFont(juce::MenuBarComponent&, int, const juce::String&)
+{
+    return captionFont();
+}

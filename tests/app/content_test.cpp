@@ -1,0 +1,178 @@
+#include <gtest/gtest.h>
+
+#include "../support/testfiles.h"
+#include "app/command.h"
+#include "app/content.h"
+#include "app/entry.h"
+#include "edit/world.h"
+#include "model/comic.h"
+#include "model/option.h"
+#include "model/page.h"
+
+namespace
+{
+/** A content pane bound to a world of an empty user folder, without a window. */
+struct Session
+{
+    TempFolder tmp;
+    POption options{tmp.folder.getFullPathName()};
+    PWorld world;
+    PContent content{&options};
+
+    Session()
+    {
+        world.projectsFolder = tmp.folder.getFullPathName();
+        world.options = &options;
+    }
+
+    bool enabled(int code) const
+    {
+        const auto* entry = content.menuComic.find(code);
+        return entry != nullptr ? entry->enabled : content.menuHelp.find(code)->enabled;
+    }
+};
+
+constexpr int comicCodes[] = {PCommand::open,   PCommand::close,       PCommand::save,   PCommand::setting,
+                              PCommand::tuning, PCommand::exportComic, PCommand::option, PCommand::exit};
+} // namespace
+
+TEST(ContentWorld, FirstStartCreatesAComicWithOnePageAndTheHelpSwitchOn)
+{
+    Session s;
+    s.content.setWorld(&s.world);
+    ASSERT_EQ(s.world.comics.size(), 1);
+    PComic* comic = s.world.comicAt(0);
+    EXPECT_EQ(s.content.comic, comic);
+    EXPECT_TRUE(comic->hasFlag(PContent::openAtStart));
+    EXPECT_EQ(comic->pages.size(), 1);
+    EXPECT_TRUE(comic->modified) << "written at the next save";
+    EXPECT_TRUE(s.world.helpFlag);
+    EXPECT_EQ(comic->name.toString(), "ComicOpen.Unnamed");
+}
+
+TEST(ContentWorld, AComicOfferedAtStartIsOpenedInsteadOfANewOne)
+{
+    Session s;
+    auto* offered = new PComic(s.tmp.folder.getFullPathName());
+    offered->flags |= PContent::openAtStart;
+    s.world.comics.append(new PComic(s.tmp.folder.getFullPathName()));
+    s.world.comics.append(offered);
+    s.content.setWorld(&s.world);
+    EXPECT_EQ(s.world.comics.size(), 2);
+    EXPECT_EQ(s.content.comic, offered);
+    EXPECT_FALSE(s.world.helpFlag);
+}
+
+TEST(ContentMenus, WithoutAWorldNothingChanges)
+{
+    Session s;
+    s.content.menuComic.setEnabled(PCommand::close, true);
+    s.content.onMenuUpdate();
+    EXPECT_TRUE(s.enabled(PCommand::close));
+}
+
+TEST(ContentMenus, NoComicOpenLeavesOnlyTheCommandsThatNeedNone)
+{
+    Session s;
+    s.content.setWorld(&s.world);
+    ASSERT_TRUE(s.content.close());
+    s.content.onMenuUpdate();
+    for (int code : comicCodes)
+    {
+        const bool needsComic = code == PCommand::close || code == PCommand::save || code == PCommand::setting ||
+                                code == PCommand::tuning || code == PCommand::exportComic;
+        EXPECT_EQ(s.enabled(code), !needsComic) << code;
+    }
+    for (int code : {PCommand::guide, PCommand::decor, PCommand::about})
+        EXPECT_TRUE(s.enabled(code)) << code;
+}
+
+TEST(ContentMenus, OpenComicRules)
+{
+    const struct
+    {
+        bool modified;
+        int pages;
+        uint16_t mode;
+        bool save, exportComic, tuning;
+    } cases[] = {
+        {true, 1, PContext::pageMode, true, true, true},
+        {false, 1, PContext::pageMode, false, true, true},
+        {false, 0, PContext::pageMode, false, false, false},
+        {true, 2, PContext::layerMode, true, true, false},
+    };
+    for (const auto& c : cases)
+    {
+        Session s;
+        s.content.setWorld(&s.world);
+        PComic* comic = s.content.comic;
+        comic->pages.deleteAll();
+        for (int i = 0; i < c.pages; ++i)
+            comic->pages.append(new PPage());
+        comic->modified = c.modified;
+        s.world.context.mode = c.mode;
+        s.content.onMenuUpdate();
+        EXPECT_TRUE(s.enabled(PCommand::close));
+        EXPECT_TRUE(s.enabled(PCommand::setting));
+        EXPECT_EQ(s.enabled(PCommand::save), c.save);
+        EXPECT_EQ(s.enabled(PCommand::exportComic), c.exportComic);
+        EXPECT_EQ(s.enabled(PCommand::tuning), c.tuning);
+    }
+}
+
+TEST(ContentMenus, TheChosenLanguageCannotBeChosenAgain)
+{
+    const struct
+    {
+        int language;
+        bool english, german, french;
+    } cases[] = {{1, false, true, true},
+                 {2, true, false, true},
+                 {3, true, true, false},
+                 {4, true, true, true},
+                 {9, true, true, true}};
+    for (const auto& c : cases)
+    {
+        Session s;
+        s.content.setWorld(&s.world);
+        s.options.language = (int16_t) c.language;
+        s.content.onMenuUpdate();
+        EXPECT_EQ(s.enabled(PCommand::localeE), c.english) << c.language;
+        EXPECT_EQ(s.enabled(PCommand::localeD), c.german) << c.language;
+        EXPECT_EQ(s.enabled(PCommand::localeF), c.french) << c.language;
+    }
+}
+
+TEST(ContentCommands, LanguageCommandsStoreTheChoiceForTheNextStart)
+{
+    Session s;
+    s.content.setWorld(&s.world);
+    const std::pair<int, int> commands[] = {
+        {PCommand::localeD, 2}, {PCommand::localeF, 3}, {PCommand::localeI, 4}, {PCommand::localeE, 1}};
+    for (auto [code, language] : commands)
+    {
+        s.content.onMenu(code);
+        EXPECT_EQ(s.options.language, language);
+    }
+    EXPECT_TRUE(s.options.modified);
+}
+
+TEST(ContentCommands, SaveWritesTheModifiedComics)
+{
+    Session s;
+    s.content.setWorld(&s.world);
+    EXPECT_TRUE(s.content.save());
+    EXPECT_FALSE(s.world.anyModified());
+    EXPECT_TRUE(juce::File(s.content.comic->path).existsAsFile());
+}
+
+TEST(ContentDocuments, GuideAndDecorFollowTheLanguage)
+{
+    const juce::File folder("/opt/plumet");
+    EXPECT_EQ(PContent::documentUrl(folder, "comics_guide", 3).toString(false),
+              "file:///opt/plumet/comics_guide_F.pdf");
+    EXPECT_EQ(PContent::documentUrl(folder, "comics_decor", 1).toString(false),
+              "file:///opt/plumet/comics_decor_E.pdf");
+    EXPECT_EQ(PContent::documentUrl(folder, "comics_guide", 4).toString(false),
+              "file:///opt/plumet/comics_guide_I.pdf");
+}

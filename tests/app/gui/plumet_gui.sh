@@ -1,0 +1,154 @@
+#!/usr/bin/env bash
+# Starts the real program on a fresh account and drives it with xdotool. Run under xvfb-run:
+#   plumet_gui.sh CASE PLUMET PLUMET_CLI OUTPUT_FOLDER
+# Every wait is bounded, so a box that never comes fails the case instead of hanging.
+set -uo pipefail
+
+case_name=$1
+plumet=$2
+cli=$3
+out=$4
+mkdir -p "$out"
+work=$(mktemp -d)
+export HOME="$work/home"
+# The X and font libraries keep caches to the end of the process, which a sanitizer build's
+# leak check would report as the program's; the unit tests check our own objects for leaks.
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
+mkdir -p "$HOME"
+user="$HOME/Documents/Plumet"
+pid=""
+
+cleanup() {
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null
+    chmod -R u+w "$work" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL ($case_name): $*" >&2
+    import -window root "$out/$case_name-failed.png" 2>/dev/null
+    exit 1
+}
+
+# wait_window NAME [SECONDS]: prints the id of the first window whose title is exactly NAME.
+wait_window() {
+    local name=$1 limit=${2:-20} id
+    for ((i = 0; i < limit * 5; i++)); do
+        id=$(xdotool search --onlyvisible --name "^${name}\$" 2>/dev/null | head -1)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.2
+    done
+    return 1
+}
+
+count_windows() {
+    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l
+}
+
+press() { # window key
+    xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"
+    sleep 0.3
+    xdotool key --clearmodifiers "$2"
+}
+
+# wait_exit [SECONDS]: true when the program ended in time; its status is in $status.
+wait_exit() {
+    local limit=${1:-20}
+    for ((i = 0; i < limit * 5; i++)); do
+        if ! kill -0 "$pid" 2>/dev/null; then
+            wait "$pid"
+            status=$?
+            pid=""
+            return 0
+        fi
+        sleep 0.2
+    done
+    return 1
+}
+
+language_in_options() {
+    "$cli" info "$user/comics_options.opt" | sed -n 's/.*"language": \([0-9]*\).*/\1/p'
+}
+
+# click_close WINDOW: the close button is the rightmost of the program's own title bar.
+click_close() {
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    xdotool mousemove --sync $((X + WIDTH - 17)) $((Y + 13)) click 1
+}
+
+start() { # program
+    "$1" >"$work/stdout" 2>&1 &
+    pid=$!
+}
+
+# A first start in English: Return picks the first button of the language box.
+first_start_english() {
+    start "$plumet"
+    box=$(wait_window "Plumet Comics") || fail "no language box"
+    press "$box" Return
+    wait_window "Untitled comic" >/dev/null || fail "no main window after choosing English"
+    kill "$pid"
+    wait "$pid" 2>/dev/null
+    pid=""
+}
+
+case "$case_name" in
+    first-start-escape-is-french)
+        start "$plumet"
+        box=$(wait_window "Plumet Comics") || fail "no language box"
+        [ -e "$user/comics_options.opt" ] && fail "options written before the language was chosen"
+        import -window root "$out/language-box.png"
+        press "$box" Escape
+        wait_window "Bande dessinée sans titre" >/dev/null || fail "no French main window"
+        [ "$(language_in_options)" = 3 ] || fail "options language is '$(language_in_options)', not 3"
+        [ -d "$user/images" ] || fail "no images folder"
+        ;;
+    prepared-options-open-the-window)
+        first_start_english
+        start "$plumet"
+        window=$(wait_window "Untitled comic") || fail "no main window"
+        [ "$(count_windows "Plumet Comics")" = 0 ] || fail "the language was asked again"
+        sleep 1
+        import -window root "$out/main-window.png"
+        eval "$(xdotool getwindowgeometry --shell "$window")"
+        [ "$WIDTH" -gt 600 ] && [ "$HEIGHT" -gt 400 ] || fail "window is only ${WIDTH}x${HEIGHT}"
+        ;;
+    missing-language-file-ends-the-program)
+        program="$work/program"
+        mkdir -p "$program"
+        cp "$plumet" "$program/"
+        cp "$(dirname "$plumet")"/comics_locale_E.lng "$program/"
+        first_start_english_program=$program/plumet
+        start "$first_start_english_program"
+        box=$(wait_window "Plumet Comics") || fail "no language box"
+        press "$box" Escape # French, whose file is missing here
+        box=$(wait_window "Error") || fail "no Error box"
+        import -window root "$out/missing-language.png"
+        press "$box" Return
+        wait_exit 10 || fail "the program did not end after the Error box"
+        [ "$(count_windows "Bande dessinée sans titre")" = 0 ] || fail "the main window appeared"
+        ;;
+    close-with-modified-comic-asks-once | question-title-bar-close-saves)
+        first_start_english
+        start "$plumet"
+        window=$(wait_window "Untitled comic") || fail "no main window"
+        sleep 1
+        click_close "$window"
+        question=$(wait_window "Warning" 10) || fail "no save question"
+        import -window root "$out/save-question.png"
+        if [ "$case_name" = question-title-bar-close-saves ]; then
+            click_close "$question"
+        else
+            press "$question" Return
+        fi
+        wait_exit 10 || fail "the program did not end after the answer (asked again?)"
+        [ "$status" = 0 ] || fail "exit status $status"
+        ls "$user"/comics_*.plm >/dev/null 2>&1 || fail "Yes did not save the new comic"
+        ;;
+    *)
+        echo "unknown case $case_name" >&2
+        exit 64
+        ;;
+esac
+echo "PASS ($case_name)"

@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+
+#include "app/window.h"
+#include "model/option.h"
+
+TEST(ChooserExtension, SaveKindsAppendTheirExtensionUnlessPresent)
+{
+    const struct
+    {
+        int kind;
+        const char* chosen;
+        const char* path;
+    } cases[] = {
+        {PWindow::saveJpg, "/d/page.JPEG", "/d/page.JPEG"},
+        {PWindow::saveJpg, "/d/page.jpg", "/d/page.jpg"},
+        {PWindow::saveJpg, "/d/page.Jpeg", "/d/page.Jpeg"},
+        {PWindow::saveJpg, "/d/page", "/d/page.jpg"},
+        {PWindow::saveJpg, "/d/page.png", "/d/page.png.jpg"},
+        {PWindow::savePng, "/d/page.PNG", "/d/page.PNG"},
+        {PWindow::savePng, "/d/page.jpg", "/d/page.jpg.png"},
+        {PWindow::savePng, "/d/shots.png/page", "/d/shots.png/page.png"},
+        {PWindow::savePdf, "/d/comic.pdf", "/d/comic.pdf"},
+        {PWindow::savePdf, "/d/comic.svg", "/d/comic.svg.pdf"},
+        {PWindow::saveSvg, "/d/page", "/d/page.svg"},
+        {PWindow::saveSvg, "/d/page.SVG", "/d/page.SVG"},
+        {PWindow::openImage, "/d/photo.gif", "/d/photo.gif"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(PWindow::withExtension(c.kind, c.chosen), juce::String(c.path)) << c.kind << " " << c.chosen;
+}
+
+TEST(ChooserExtension, FiltersByKind)
+{
+    EXPECT_TRUE(PWindow::filterFor(PWindow::openImage).startsWith("*.jpg;*.jpeg;*.png;*.gif"));
+    EXPECT_EQ(PWindow::filterFor(PWindow::savePng), "*.png");
+    EXPECT_EQ(PWindow::filterFor(PWindow::saveJpg), "*.jpg");
+    EXPECT_EQ(PWindow::filterFor(PWindow::savePdf), "*.pdf");
+    EXPECT_EQ(PWindow::filterFor(PWindow::saveSvg), "*.svg");
+    EXPECT_TRUE(PWindow::filterFor(1).isEmpty());
+    EXPECT_TRUE(PWindow::filterFor(6).isEmpty());
+}
+
+TEST(WindowLayout, DefaultCellsOrAsManyAsTheDisplayHolds)
+{
+    constexpr int titleBar = 26;
+    const struct
+    {
+        int guiSize;
+        bool maximised;
+        juce::Rectangle<int> display;
+        PWindow::Layout expected;
+    } cases[] = {
+        // u 6, cell 24: 24 * 46 + 3 * 6 + 2 wide, 24 * 28 + 5 * 6 + 2 + title bar high.
+        {2, false, {0, 0, 1920, 1080}, {46, 28, 1124, 730}},
+        {1, false, {0, 0, 1920, 1080}, {46, 28, 937, 613}},
+        // (1920 - 20) / 24 = 79 columns, (1080 - 32 - 26) / 24 = 42 rows.
+        {2, true, {0, 0, 1920, 1080}, {79, 42, 1920, 1080}},
+        // u 5, cell 20: (1366 - 17) / 20 = 67, (768 - 27 - 26) / 20 = 35.
+        {1, true, {0, 40, 1366, 768}, {67, 35, 1366, 768}},
+    };
+    for (const auto& c : cases)
+    {
+        POption options;
+        options.guiSize = (int16_t) c.guiSize;
+        options.recompute();
+        options.maximised = c.maximised;
+        const auto got = PWindow::computeLayout(options, 46, 28, c.display, titleBar);
+        EXPECT_EQ(got.columns, c.expected.columns) << c.guiSize << c.maximised;
+        EXPECT_EQ(got.rows, c.expected.rows) << c.guiSize << c.maximised;
+        EXPECT_EQ(got.width, c.expected.width) << c.guiSize << c.maximised;
+        EXPECT_EQ(got.height, c.expected.height) << c.guiSize << c.maximised;
+    }
+}
