@@ -5,8 +5,11 @@
 #include <iostream>
 
 #include "describe.h"
+#include "draw/rasterexport.h"
+#include "draw/vectorexport.h"
 #include "model/comic.h"
 #include "model/option.h"
+#include "model/page.h"
 
 namespace
 {
@@ -15,16 +18,30 @@ constexpr int exitLoadFailed = 2;
 constexpr int exitSaveFailed = 3;
 constexpr int exitUsage = 64;
 
-const char* usage = "usage: plumet-cli info FILE\n"
-                    "       plumet-cli new OUT [--title T] [--author A] [--format 1-6] [--rotate]\n"
-                    "       plumet-cli copy IN OUT\n"
-                    "\n"
-                    "  info   print the load result and the file's contents as JSON\n"
-                    "  new    write a new, empty comic\n"
-                    "  copy   load a project file and save it under another path\n"
-                    "\n"
-                    "exit status: 0 success, 2 the file could not be loaded, 3 it could not be saved,\n"
-                    "64 wrong usage\n";
+const char* usage =
+    "usage: plumet-cli info FILE\n"
+    "       plumet-cli new OUT [--title T] [--author A] [--format 1-6] [--rotate]\n"
+    "       plumet-cli copy IN OUT\n"
+    "       plumet-cli export FILE -o OUT [--format pdf|svg|png|jpg] [--page N]\n"
+    "                         [--dpi 100|300|600|900] [--series ink|color]\n"
+    "\n"
+    "  info   print the load result and the file's contents as JSON\n"
+    "  new    write a new, empty comic\n"
+    "  copy   load a project file and save it under another path\n"
+    "  export write the comic or one of its pages as PDF, SVG, PNG or JPG. The format follows\n"
+    "         OUT's extension unless --format names it. A PDF without --page holds every page;\n"
+    "         the other formats write one page, --page N counting from 1 (default 1). --dpi is\n"
+    "         the resolution of PNG and JPG (default 100); a page side under 50 pixels is not\n"
+    "         written. --series writes a series of PNG files instead of one: a layer's tag is\n"
+    "         its level, n is the largest tag among the page's layers, and file k, for k = 1 .. n,\n"
+    "         is OUT with _k before the extension (ink.png gives ink_1.png, ink_2.png ...); it\n"
+    "         shows only the layers tagged k, with every fill opaque black and no lines (ink) or\n"
+    "         every fill opaque white (color). The files written are listed on standard output;\n"
+    "         a page without a layer tagged 1 or more gives none and exit status 3.\n"
+    "\n"
+    "exit status: 0 success (for export: every file written in full), 2 the file could not\n"
+    "be loaded, 3 it could not be saved or exported (a failed export leaves no file behind),\n"
+    "64 wrong usage\n";
 
 int usageError(const juce::String& why)
 {
@@ -150,6 +167,130 @@ int copy(const juce::StringArray& args)
     }
     return exitOk;
 }
+
+/** What the export command was asked for. */
+struct ExportRequest
+{
+    juce::String input, output, format;
+    int page = 0; // from 1; 0 when not given
+    int dpi = 100;
+    uint32_t series = 0;
+};
+
+/** The format named by a file's extension, or "" when it names none. */
+juce::String formatOf(const juce::File& file)
+{
+    const auto extension = file.getFileExtension().toLowerCase();
+    if (extension == ".jpeg")
+        return "jpg";
+    if (extension == ".pdf" || extension == ".svg" || extension == ".png" || extension == ".jpg")
+        return extension.substring(1);
+    return {};
+}
+
+bool isWholeNumber(const juce::String& s)
+{
+    return s.isNotEmpty() && s.length() <= 9 && s.containsOnly("0123456789");
+}
+
+/** Fills request from the arguments; an empty result, or the reason they are wrong. */
+juce::String parseExport(const juce::StringArray& args, ExportRequest& request)
+{
+    for (int i = 0; i < args.size(); ++i)
+    {
+        juce::String value;
+        const auto& option = args[i];
+        if (! option.startsWith("-") && request.input.isEmpty())
+            request.input = option;
+        else if (option == "-o" && takeValue(args, i, value))
+            request.output = value;
+        else if (option == "--format" && takeValue(args, i, value)
+                 && juce::StringArray {"pdf", "svg", "png", "jpg"}.contains(value))
+            request.format = value;
+        else if (option == "--page" && takeValue(args, i, value) && isWholeNumber(value) && value.getIntValue() > 0)
+            request.page = value.getIntValue();
+        else if (option == "--dpi" && takeValue(args, i, value)
+                 && juce::StringArray {"100", "300", "600", "900"}.contains(value))
+            request.dpi = value.getIntValue();
+        else if (option == "--series" && takeValue(args, i, value) && (value == "ink" || value == "color"))
+            request.series = value == "ink" ? PRasterExport::inkSeries : PRasterExport::colorSeries;
+        else
+            return "unknown or incomplete option " + option;
+    }
+    if (request.input.isEmpty() || request.output.isEmpty())
+        return "export needs a project file and -o OUT";
+    if (request.format.isEmpty())
+        request.format = formatOf(juce::File::getCurrentWorkingDirectory().getChildFile(request.output));
+    if (request.format.isEmpty())
+        return "cannot tell the format from " + request.output + "; give --format";
+    if (request.series != 0 && request.format != "png")
+        return "--series writes PNG files only";
+    const bool raster = request.format == "png" || request.format == "jpg";
+    if (args.contains("--dpi") && ! raster)
+        return "--dpi applies to PNG and JPG only";
+    // The picture encoder goes by the extension, so a single picture must carry the right one.
+    if (raster && request.series == 0
+        && formatOf(juce::File::getCurrentWorkingDirectory().getChildFile(request.output)) != request.format)
+        return "a " + request.format.toUpperCase() + " file needs a name ending in ." + request.format;
+    return {};
+}
+
+int exportFailed(const juce::String& what, const juce::String& key)
+{
+    const char* why = key == "Message.MemError" ? "not enough memory for the picture"
+                                                 : "the file could not be written, or the page is too small";
+    std::cerr << "plumet-cli: cannot export " << what << ": " << why << " (" << key << ")\n";
+    return exitSaveFailed;
+}
+
+int writeSeries(PComic& comic, PPage& page, const juce::File& out, const ExportRequest& request)
+{
+    int written = 0;
+    const auto failure = PRasterExport::exportSeries(comic, page, out, request.dpi, request.series, written);
+    for (int k = 1; k <= written; ++k)
+        std::cout << PRasterExport::seriesFile(out, k).getFullPathName() << "\n";
+    if (failure.isNotEmpty())
+        return exportFailed(PRasterExport::seriesFile(out, written + 1).getFullPathName(), failure);
+    if (written == 0)
+    {
+        std::cerr << "plumet-cli: no layer of the page has a tag of 1 or more: no series written\n";
+        return exitSaveFailed;
+    }
+    return exitOk;
+}
+
+int exportComic(const juce::StringArray& args)
+{
+    ExportRequest request;
+    if (const auto wrong = parseExport(args, request); wrong.isNotEmpty())
+        return usageError(wrong);
+    PComic comic;
+    const auto input = juce::File::getCurrentWorkingDirectory().getChildFile(request.input);
+    const int result = comic.load(input.getFullPathName());
+    if (result != PLoadResult::ok)
+        return loadFailed(request.input, result);
+    const auto out = juce::File::getCurrentWorkingDirectory().getChildFile(request.output);
+    if (request.format == "pdf" && request.page == 0)
+    {
+        const auto failure = PVectorExport::exportPdf(comic, out, PVectorExport::allPages);
+        return failure.isEmpty() ? exitOk : exportFailed(out.getFullPathName(), failure);
+    }
+    const int number = std::max(request.page, 1);
+    if (number > comic.pages.size())
+        return usageError("there is no page " + juce::String(number) + " in " + request.input + " (it has "
+                          + juce::String(comic.pages.size()) + ")");
+    PPage& page = *comic.pages.get<PPage>(number - 1);
+    juce::String failure;
+    if (request.format == "pdf")
+        failure = PVectorExport::exportPdf(comic, out, number - 1);
+    else if (request.format == "svg")
+        failure = PVectorExport::exportSvg(page, out);
+    else if (request.series != 0)
+        return writeSeries(comic, page, out, request);
+    else
+        failure = PRasterExport::exportPage(comic, page, out, request.dpi);
+    return failure.isEmpty() ? exitOk : exportFailed(out.getFullPathName(), failure);
+}
 } // namespace
 
 int main(int argc, char** argv)
@@ -173,5 +314,7 @@ int main(int argc, char** argv)
         return newComic(args);
     if (command == "copy")
         return copy(args);
+    if (command == "export")
+        return exportComic(args);
     return usageError("unknown command " + command);
 }

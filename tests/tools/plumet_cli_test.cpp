@@ -16,6 +16,7 @@
 #include "model/panel.h"
 #include "model/point.h"
 #include "model/text.h"
+#include "support/exportsample.h"
 #include "support/testfiles.h"
 
 namespace
@@ -175,4 +176,88 @@ TEST(CliNew, WritesTheRequestedComic)
     EXPECT_EQ(comic.width, 14.8f);
     EXPECT_EQ(comic.height, 21.0f);
     EXPECT_TRUE(comic.hasFlag(PComic::rotated));
+}
+
+namespace
+{
+/** Saves a comic of pageCount pages, the first with a panel whose layers carry tags 1 and 2. */
+juce::String saveExportComic(const TempFolder& tmp, int pageCount, float side = 10)
+{
+    PComic comic;
+    exportsample::emptyComic(comic, pageCount, side, side);
+    auto* frame = exportsample::panel(-4, -4, 4, 4, 0xFF2AFFD0);
+    comic.pages.get<PPage>(0)->panels.append(frame);
+    for (uint16_t tag : {1, 2})
+        exportsample::layer(*frame, tag, tag)
+            ->shapes.append(exportsample::curve({{-3, -3}, {3, -3}, {0, 3}}, true, 0xFF000000, 0xFFA0C080));
+    comic.path = tmp.path("c.plm");
+    return comic.save() ? comic.path : juce::String();
+}
+} // namespace
+
+TEST(CliExport, FormatFollowsTheNameAndAPdfHoldsEveryPageUnlessOneIsAsked)
+{
+    TempFolder tmp;
+    const auto comic = saveExportComic(tmp, 2);
+    const struct
+    {
+        juce::StringArray options;
+        const char* file;
+        const char* head;
+    } rows[] = {{{"-o", tmp.path("all.pdf")}, "all.pdf", "%PDF-1.7"},
+                {{"--page", "2", "-o", tmp.path("two.pdf")}, "two.pdf", "%PDF-1.7"},
+                {{"--format", "svg", "-o", tmp.path("page.out")}, "page.out", "<?xml"},
+                {{"-o", tmp.path("one.png")}, "one.png", "\x89PNG"},
+                {{"-o", tmp.path("one.JPEG"), "--dpi", "300"}, "one.JPEG", "\xff\xd8\xff"}};
+    for (const auto& row : rows)
+    {
+        juce::StringArray args {"export", comic};
+        args.addArray(row.options);
+        EXPECT_EQ(runCli(args).status, 0) << row.file;
+        juce::MemoryBlock bytes;
+        tmp.file(row.file).loadFileAsData(bytes);
+        EXPECT_TRUE(bytes.getSize() > 8 && memcmp(bytes.getData(), row.head, strlen(row.head)) == 0) << row.file;
+    }
+    EXPECT_TRUE(tmp.file("all.pdf").loadFileAsString().contains("/Count 2"));
+    EXPECT_TRUE(tmp.file("two.pdf").loadFileAsString().contains("/Count 1"));
+    // Ten centimetres at 100 dpi.
+    EXPECT_EQ(juce::ImageFileFormat::loadFrom(tmp.file("one.png")).getBounds(), juce::Rectangle<int>(394, 394));
+}
+
+TEST(CliExport, SeriesWritesOneFilePerLayerTag)
+{
+    TempFolder tmp;
+    const auto comic = saveExportComic(tmp, 2);
+    const auto result = runCli({"export", comic, "-o", tmp.path("ink.png"), "--series", "ink"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, tmp.path("ink_1.png") + "\n" + tmp.path("ink_2.png") + "\n");
+    // The second page has no tagged layer: nothing to write is not a success.
+    EXPECT_EQ(runCli({"export", comic, "-o", tmp.path("c.png"), "--series", "color", "--page", "2"}).status, 3);
+    EXPECT_FALSE(tmp.file("c_1.png").exists());
+}
+
+TEST(CliExport, WrongRequestsAndFailedWritesAreToldApart)
+{
+    TempFolder tmp;
+    const auto comic = saveExportComic(tmp, 1);
+    TempFolder small;
+    const auto tiny = saveExportComic(small, 1, 1); // 39 pixels at 100 dpi
+    const struct
+    {
+        juce::StringArray args;
+        int status;
+    } rows[] = {{{"export", comic}, 64},
+                {{"export", comic, "-o", tmp.path("x.pdf"), "--page", "2"}, 64},
+                {{"export", comic, "-o", tmp.path("x.png"), "--dpi", "150"}, 64},
+                {{"export", comic, "-o", tmp.path("x.pdf"), "--dpi", "300"}, 64},
+                {{"export", comic, "-o", tmp.path("x.svg"), "--series", "ink"}, 64},
+                {{"export", comic, "-o", tmp.path("x.doc")}, 64},
+                {{"export", comic, "-o", tmp.path("x.out"), "--format", "png"}, 64},
+                {{"export", tmp.path("absent.plm"), "-o", tmp.path("x.pdf")}, 2},
+                {{"export", comic, "-o", tmp.path("no-folder/x.pdf")}, 3},
+                {{"export", comic, "-o", tmp.path("no-folder/x.svg")}, 3},
+                {{"export", tiny, "-o", tmp.path("x.png")}, 3}};
+    for (const auto& row : rows)
+        EXPECT_EQ(runCli(row.args).status, row.status) << row.args.joinIntoString(" ");
+    EXPECT_EQ(tmp.fileNames(), juce::StringArray("c.plm"));
 }

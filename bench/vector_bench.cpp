@@ -1,0 +1,127 @@
+// The vector exports beside the one common tool that does similar work: librsvg's rsvg-convert,
+// timed in the same run turning our own SVG of the same page into a PNG of the size our raster
+// export would make and into a PDF. Its times include starting the process, as a user pays them.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+
+#include "draw/rasterexport.h"
+#include "draw/vectorexport.h"
+#include "largecomic.h"
+
+namespace
+{
+constexpr int pngDpi = 100;
+
+/** The 24-page comic, and the SVG of each page in a temporary folder. */
+struct Fixture
+{
+    Fixture()
+    {
+        largecomic::fill(comic);
+        for (int i = 0; i < comic.pages.size(); ++i)
+        {
+            juce::File svg = folder.getChildFile("page" + juce::String(i + 1).paddedLeft('0', 2) + ".svg");
+            PVectorExport::exportSvg(*comic.pages.get<PPage>(i), svg);
+            svgFiles += " '" + svg.getFullPathName() + "'";
+        }
+    }
+    ~Fixture() { folder.deleteRecursively(); }
+
+    PPage& firstPage() { return *comic.pages.get<PPage>(0); }
+    juce::String firstSvg() const { return "'" + folder.getChildFile("page01.svg").getFullPathName() + "'"; }
+
+    juce::File folder = juce::File::createTempFile("vector-bench");
+    PComic comic;
+    juce::String svgFiles;
+    bool made = folder.createDirectory().wasOk();
+};
+
+Fixture& fixture()
+{
+    static Fixture f;
+    return f;
+}
+
+void runTool(benchmark::State& state, const juce::String& command)
+{
+    for (auto _ : state)
+        if (std::system((command + " >/dev/null 2>&1").toRawUTF8()) != 0)
+        {
+            state.SkipWithError("rsvg-convert failed or is missing");
+            return;
+        }
+}
+
+void comicToPdf(benchmark::State& state)
+{
+    auto& f = fixture();
+    for (auto _ : state)
+    {
+        juce::MemoryOutputStream out;
+        benchmark::DoNotOptimize(PVectorExport::writePdf(f.comic, nullptr, out));
+    }
+}
+
+void pageToPdf(benchmark::State& state)
+{
+    auto& f = fixture();
+    for (auto _ : state)
+    {
+        juce::MemoryOutputStream out;
+        benchmark::DoNotOptimize(PVectorExport::writePdf(f.comic, &f.firstPage(), out));
+    }
+}
+
+void pageToSvg(benchmark::State& state)
+{
+    auto& f = fixture();
+    for (auto _ : state)
+    {
+        juce::MemoryOutputStream out;
+        benchmark::DoNotOptimize(PVectorExport::writeSvg(f.firstPage(), out));
+    }
+}
+
+void rsvgPageToPng(benchmark::State& state)
+{
+    auto& f = fixture();
+    const int w = PRasterExport::pixelsFor(f.firstPage().width, pngDpi);
+    const int h = PRasterExport::pixelsFor(f.firstPage().height, pngDpi);
+    runTool(state,
+            "rsvg-convert -b white -f png -w " + juce::String(w) + " -h " + juce::String(h) + " " + f.firstSvg());
+}
+
+void rsvgPageToPdf(benchmark::State& state)
+{
+    runTool(state, "rsvg-convert -f pdf " + fixture().firstSvg());
+}
+
+void rsvgComicToPdf(benchmark::State& state)
+{
+    runTool(state, "rsvg-convert -f pdf" + fixture().svgFiles);
+}
+} // namespace
+
+BENCHMARK(comicToPdf)->Name("ours: 24-page comic to PDF")->Unit(benchmark::kMillisecond);
+BENCHMARK(rsvgComicToPdf)
+    ->Name("rsvg-convert: our 24 SVG pages to one PDF")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK(pageToPdf)->Name("ours: page 1 to PDF")->Unit(benchmark::kMillisecond);
+BENCHMARK(pageToSvg)->Name("ours: page 1 to SVG")->Unit(benchmark::kMillisecond);
+BENCHMARK(rsvgPageToPdf)->Name("rsvg-convert: our SVG of page 1 to PDF")->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(rsvgPageToPng)
+    ->Name("rsvg-convert: our SVG of page 1 to PNG, 100 dpi")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+int main(int argc, char** argv)
+{
+    juce::ScopedJuceInitialiser_GUI juce;
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

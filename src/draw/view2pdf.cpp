@@ -1,0 +1,390 @@
+#include "draw/view2pdf.h"
+
+#include <cmath>
+
+#include "draw/ascii85.h"
+#include "model/comic.h"
+#include "model/image.h"
+#include "model/page.h"
+#include "model/panel.h"
+#include "model/text.h"
+
+namespace
+{
+constexpr int16_t pdfDpi = 72;
+constexpr double byteScale = 1.0 / 255.0;
+constexpr int catalogObject = 1, pageTreeObject = 2, firstPageObject = 3;
+/** The underline of a text runs this far under the baseline, in descents, and is this thick. */
+constexpr float underlineThickness = 0.3f;
+} // namespace
+
+PView2pdf::PView2pdf(juce::OutputStream& target) : PView2file(target)
+{
+    flags = outputMode;
+    mode = 0;
+    dpi = pdfDpi;
+    flipY = 0;
+    secondFlag = 0;
+}
+
+int PView2pdf::transparencyLevel(uint32_t colour)
+{
+    const uint32_t alpha = colour >> 24;
+    for (int k = 0; k < levelCount; ++k)
+        if (levelBytes[(size_t) k] >= alpha)
+            return k + 1;
+    return levelCount;
+}
+
+std::string PView2pdf::xrefLine(int64_t offset)
+{
+    char line[32];
+    std::snprintf(line, sizeof line, "%.10lld 00000 n\r\n", (long long) offset);
+    return line;
+}
+
+std::string PView2pdf::authorComment(const juce::String& author)
+{
+    if (author.isEmpty())
+        return {};
+    // A line break in the name would end the comment and leave the rest as stray file content.
+    const auto oneLine = author.replaceCharacters("\r\n", "  ");
+    return "% Author: " + oneLine.toStdString() + "\r\n";
+}
+
+std::string PView2pdf::pathOperators(const juce::Path& path)
+{
+    std::string s;
+    for (const auto& item : PVectorOut::itemsOf(path))
+    {
+        static constexpr int coordinates[] = {2, 2, 6, 0};
+        static constexpr const char* operators[] = {"m", "l", "c", "h"};
+        for (int i = 0; i < coordinates[item.kind]; ++i)
+            s += PVectorOut::formatNumber(item.p[i], 3) + " ";
+        s += operators[item.kind];
+        s += "\r\n";
+    }
+    return s;
+}
+
+void PView2pdf::writeFile(PComic* comic, PPage* page)
+{
+    if (comic == nullptr)
+        return;
+    std::vector<PPage*> pages;
+    if (page != nullptr)
+        pages.push_back(page);
+    else
+        for (PBase* each : comic->pages)
+            pages.push_back(static_cast<PPage*>(each));
+    const int n = (int) pages.size();
+    offsets.assign((size_t) (3 * n + fixedObjects), 0);
+
+    writeHeader(*comic);
+    writePageTree(n);
+    setUpPageView(*comic);
+    writePageObjects(n);
+    writeResources(n);
+    for (int i = 0; i < n; ++i)
+        writeContent(*pages[(size_t) i], i, n);
+    writeTrailer();
+}
+
+void PView2pdf::beginObject(int number)
+{
+    offsets[(size_t) number] = out.position();
+    out.integer(number).text(" 0 obj").endLine();
+}
+
+void PView2pdf::endObject()
+{
+    out.text("endobj").endLine();
+}
+
+void PView2pdf::writeHeader(const PComic& comic)
+{
+    out.text("%PDF-1.7").endLine();
+    out.text("% Plumet Comics Output").endLine();
+    out.text(authorComment(comic.author.toString()));
+    beginObject(catalogObject);
+    out.text("<<").endLine().text("/Type /Catalog").endLine();
+    out.text("/Pages ").integer(pageTreeObject).text(" 0 R").endLine().text(">>").endLine();
+    endObject();
+}
+
+void PView2pdf::writePageTree(int n)
+{
+    beginObject(pageTreeObject);
+    out.text("<<").endLine().text("/Type /Pages").endLine().text("/Kids [");
+    for (int i = 0; i < n; ++i)
+        out.text(i == 0 ? "" : " ").integer(firstPageObject + i).text(" 0 R");
+    out.text("]").endLine();
+    out.text("/Count ").integer(n).endLine().text(">>").endLine();
+    endObject();
+}
+
+void PView2pdf::setUpPageView(const PComic& comic)
+{
+    const auto k = (float) pointsPerCentimetre;
+    const int halfW = roundedSize(comic.width * pointsPerCentimetre * 0.5);
+    const int halfH = roundedSize(comic.height * pointsPerCentimetre * 0.5);
+    pageWidthPt = roundedSize(comic.width * pointsPerCentimetre);
+    pageHeightPt = roundedSize(comic.height * pointsPerCentimetre);
+    pixelsPerUnitX = pixelsPerUnitY = k;
+    originX = (float) halfW;
+    originY = (float) halfH;
+    fitFactor = 1;
+    zoom = 1;
+    viewX = viewY = 0;
+    viewW = (float) pageWidthPt;
+    viewH = (float) pageHeightPt;
+    device = PMatrix::translation(originX, originY) * PMatrix::scale(k, k);
+    deviceInverse = PMatrix::scale(1 / k, 1 / k) * PMatrix::translation(-originX, -originY);
+    resetMatrices();
+}
+
+void PView2pdf::writePageObjects(int n)
+{
+    for (int i = 0; i < n; ++i)
+    {
+        beginObject(firstPageObject + i);
+        out.text("<<").endLine().text("/Type /Page").endLine();
+        out.text("/Parent ").integer(pageTreeObject).text(" 0 R").endLine();
+        out.text("/MediaBox [0 0 ").integer(pageWidthPt).text(" ").integer(pageHeightPt).text("]").endLine();
+        out.text("/Resources ").integer(n + 3).text(" 0 R").endLine();
+        out.text("/Contents ").integer(n + fixedObjects + i).text(" 0 R").endLine();
+        out.text(">>").endLine();
+        endObject();
+    }
+}
+
+void PView2pdf::writeResources(int n)
+{
+    beginObject(n + 3);
+    out.text("<<").endLine().text("/ExtGState").endLine().text("<<").endLine();
+    for (int k = 1; k <= levelCount; ++k)
+        out.text("/GS").integer(k).text(" ").integer(n + 3 + k).text(" 0 R").endLine();
+    out.text(">>").endLine().text(">>").endLine();
+    endObject();
+    for (int k = 1; k <= levelCount; ++k)
+    {
+        const double opacity = levelBytes[(size_t) k - 1] * byteScale;
+        beginObject(n + 3 + k);
+        out.text("<<").endLine().text("/Type /ExtGState").endLine();
+        out.text("/CA ").number(opacity, 2).endLine().text("/ca ").number(opacity, 2).endLine();
+        out.text(">>").endLine();
+        endObject();
+    }
+}
+
+void PView2pdf::writeContent(PPage& page, int i, int n)
+{
+    // Streams and their lengths are numbered in two runs but written in pairs.
+    page.invalidate();
+    const int lengthObject = 2 * n + fixedObjects + i;
+    beginObject(n + fixedObjects + i);
+    out.text("<<").endLine().text("/Length ").integer(lengthObject).text(" 0 R").endLine();
+    out.text(">>").endLine().text("stream").endLine();
+    const int64_t start = out.position();
+    out.text("1 j").endLine().text("1 J").endLine();
+    drawPage(page);
+    const int64_t length = out.position() - start;
+    out.text("endstream").endLine();
+    endObject();
+    beginObject(lengthObject);
+    out.integer(length).endLine();
+    endObject();
+    page.invalidate();
+}
+
+void PView2pdf::writeTrailer()
+{
+    const int64_t xref = out.position();
+    const auto size = (int) offsets.size();
+    out.text("xref").endLine().text("0 ").integer(size).endLine();
+    out.text("0000000000 65535 f").endLine();
+    for (int number = 1; number < size; ++number)
+        out.text(xrefLine(offsets[(size_t) number]));
+    out.text("trailer").endLine().text("<<").endLine();
+    out.text("/Size ").integer(size).endLine();
+    out.text("/Root ").integer(catalogObject).text(" 0 R").endLine().text(">>").endLine();
+    out.text("startxref").endLine().integer(xref).endLine();
+    out.text("%%EOF").endLine();
+}
+
+void PView2pdf::matrix(const PMatrix& m)
+{
+    const float entries[] = {m.m[0], m.m[1], m.m[3], m.m[4], m.m[6], m.m[7]};
+    for (float e : entries)
+        out.number(e, 3).text(" ");
+    out.text("cm").endLine();
+}
+
+void PView2pdf::colour(uint32_t hsla, const char* op)
+{
+    const uint32_t argb = hslaToArgb(hsla);
+    out.number(((argb >> 16) & 0xFF) * byteScale, 2).text(" ");
+    out.number(((argb >> 8) & 0xFF) * byteScale, 2).text(" ");
+    out.number((argb & 0xFF) * byteScale, 2).text(" ").text(op).endLine();
+    out.text("/GS").integer(transparencyLevel(hsla)).text(" gs").endLine();
+}
+
+void PView2pdf::paintPath(const juce::Path& path, bool fill, float width, uint32_t hsla)
+{
+    // A painting operator without a path is an error that viewers complain about.
+    if (path.isEmpty())
+        return;
+    out.number(width, 2).text(" w").endLine();
+    colour(hsla, fill ? "rg" : "RG");
+    out.text(pathOperators(path)).text(fill ? "f" : "S").endLine();
+}
+
+void PView2pdf::drawPage(PPage& page)
+{
+    out.text("q").endLine();
+    matrix(device);
+    for (PBase* panel : page.panels)
+        drawPanel(*static_cast<PPanel*>(panel));
+    out.text("Q").endLine();
+}
+
+void PView2pdf::drawLine(PCurve& curve)
+{
+    if (!curve.hasLine())
+        return;
+    if (curve.lineVaries())
+        paintPath(curve.outlinePath, true, 0, curve.lineColour);
+    else
+        paintPath(curve.centrePath, false, lineWidthOf(curve), curve.lineColour);
+}
+
+void PView2pdf::openPanel(PPanel& panel)
+{
+    paintPath(panel.centrePath, true, 0, panel.fillColour);
+    out.text("q").endLine().text(pathOperators(panel.centrePath)).text("W n").endLine();
+}
+
+void PView2pdf::closePanel()
+{
+    out.text("Q").endLine();
+}
+
+void PView2pdf::drawPanelLine(PPanel& panel)
+{
+    drawLine(panel);
+}
+
+void PView2pdf::drawCurve(PCurve& curve, bool)
+{
+    if (curve.points.size() < 2)
+        return;
+    curve.build(*this);
+    if (curve.centrePath.isEmpty())
+        return;
+    if (curve.isClosed() && (curve.fillColour >> 24) != 0)
+        paintPath(curve.centrePath, true, 0, curve.fillColour);
+    drawLine(curve);
+}
+
+void PView2pdf::drawText(PText& text, bool)
+{
+    text.build(*this);
+    if (text.getBox().isEmpty())
+        return;
+    const PText::Layout layout = text.layout();
+    const juce::Font font = text.fontSpec.getFont(false);
+    for (int i = 0; i < layout.lineCount(); ++i)
+    {
+        const juce::Path outline =
+            lineOutline(text, font, layout.lines[i], layout.lineLeft(i, text.align), layout.baseline(i));
+        if (outline.isEmpty())
+            continue;
+        out.text("q").endLine();
+        colour(text.colour, "rg");
+        out.text(pathOperators(outline)).text("f").endLine();
+        out.text("Q").endLine();
+    }
+}
+
+juce::Path PView2pdf::lineOutline(const PText& text, const juce::Font& font, const juce::String& line, float left,
+                                  float baseline) const
+{
+    juce::GlyphArrangement glyphs;
+    glyphs.addLineOfText(font, line, 0, 0);
+    juce::Path outline;
+    glyphs.createPath(outline);
+    if (font.isUnderlined() && line.isNotEmpty())
+    {
+        const float thickness = font.getDescent() * underlineThickness;
+        outline.addRectangle(0, 2 * thickness, font.getStringWidthFloat(line), thickness);
+    }
+    // Glyphs come in points with y pointing down from the baseline. They go out in page
+    // centimetres, point by point: a matrix printed with three decimals would shrink every text
+    // by almost one percent, and a deformed group bends its texts as the screen does.
+    const auto k = (float) PText::pointsToCentimetres;
+    const PMatrix own =
+        text.transform() * PMatrix::scale(k, k) * PMatrix::translation(left, baseline) * PMatrix::scale(1, -1);
+    juce::Path mapped;
+    for (const auto& item : PVectorOut::itemsOf(outline))
+    {
+        float p[6];
+        std::copy(std::begin(item.p), std::end(item.p), p);
+        for (int i = 0; i < 6; i += 2)
+        {
+            own.transform(p[i], p[i + 1]);
+            mapToPage(p[i], p[i + 1]);
+        }
+        switch (item.kind)
+        {
+        case PVectorOut::PathItem::move: mapped.startNewSubPath(p[0], p[1]); break;
+        case PVectorOut::PathItem::line: mapped.lineTo(p[0], p[1]); break;
+        case PVectorOut::PathItem::cubic: mapped.cubicTo(p[0], p[1], p[2], p[3], p[4], p[5]); break;
+        case PVectorOut::PathItem::close: mapped.closeSubPath(); break;
+        }
+    }
+    return mapped;
+}
+
+void PView2pdf::drawImage(PImage& image, bool, bool reference)
+{
+    if (reference)
+        return;
+    image.build(*this);
+    if (!image.hasImage())
+        return;
+    const juce::Image& picture = image.getImage();
+    const int w = picture.getWidth(), h = picture.getHeight();
+    const float k = centimetresPerPoint;
+    // The image space is the unit square; one pixel is one point, centred on the shape's origin.
+    const PMatrix local =
+        PMatrix::scale(k, k) * PMatrix::translation(-w * 0.5f, -h * 0.5f) * PMatrix::scale((float) w, (float) h);
+    out.text("q").endLine();
+    matrix(frameOf(image, local, 1, 1));
+    out.text("BI").endLine();
+    out.text("/W ").integer(w).endLine().text("/H ").integer(h).endLine();
+    out.text("/CS /RGB").endLine().text("/BPC 8").endLine().text("/F /A85").endLine().text("ID").endLine();
+    imageData(picture);
+    out.text("~>").endLine().text("EI").endLine().text("Q").endLine();
+}
+
+void PView2pdf::imageData(const juce::Image& picture)
+{
+    // No alpha goes into the file: transparent pixels are laid on white, the colour of the page.
+    const juce::Image::BitmapData pixels(picture, juce::Image::BitmapData::readOnly);
+    PAscii85 encoder;
+    std::string encoded;
+    for (int y = 0; y < pixels.height; ++y)
+    {
+        for (int x = 0; x < pixels.width; ++x)
+        {
+            const juce::Colour c = juce::Colours::white.overlaidWith(pixels.getPixelColour(x, y));
+            encoder.add(c.getRed(), encoded);
+            encoder.add(c.getGreen(), encoded);
+            encoder.add(c.getBlue(), encoded);
+        }
+        out.text(encoded);
+        encoded.clear();
+    }
+    encoder.finish(encoded);
+    out.text(encoded);
+}
