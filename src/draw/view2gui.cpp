@@ -62,6 +62,18 @@ bool isFiniteWidth(float w)
     return std::isfinite(w) && w > 0;
 }
 
+/** The library's rasteriser holds positions as 24.8 fixed point, so a path reaching further than
+    this from the origin overflows it, and a damaged file's astronomic coordinates would make it
+    allocate gigabytes of edge tables. Such a path is far beyond any zoom the canvas offers. */
+constexpr float farthestDevicePosition = 4.0e6f;
+
+bool isDrawable(const juce::Path& p, const juce::AffineTransform& transform)
+{
+    const auto b = p.getBoundsTransformed(transform);
+    const float reach = std::max({std::abs(b.getX()), std::abs(b.getY()), std::abs(b.getRight()), std::abs(b.getBottom())});
+    return std::isfinite(reach) && reach < farthestDevicePosition;
+}
+
 bool holdsPanel(const PGroup& group)
 {
     for (PBase* child : group.children)
@@ -303,6 +315,8 @@ void PView2gui::path(const juce::Path& p, float lineWidth, const PMatrix* matrix
     if (g == nullptr || p.isEmpty())
         return;
     const juce::AffineTransform transform = matrix != nullptr ? affineOf(*matrix) : juce::AffineTransform();
+    if (!isDrawable(p, transform))
+        return;
     if (lineWidth <= 0)
         g->fillPath(p, transform);
     else if (isFiniteWidth(lineWidth))

@@ -10,6 +10,8 @@
 #include "model/text.h"
 #include "support/tolerance.h"
 
+#include <limits>
+
 namespace
 {
 constexpr uint32_t red = 0xFF00FF80, invisible = 0x00000000;
@@ -110,6 +112,21 @@ TEST(SoftwareView, FillLandsInsideTheCurveAndTheClipKeepsItInThePanel)
     EXPECT_TRUE(isWhite(at(image, -2.5f, 0))); // panel paper
     EXPECT_EQ(at(image, 4, 0).getAlpha(), 0);  // beyond the panel's edge
     EXPECT_EQ(at(image, -4.5f, 4.5f).getAlpha(), 0);
+}
+
+// Found by fuzzing: a damaged file's curve reaching 1e25 cm made the rasteriser ask for
+// gigabytes of edge tables. Such a curve is left out; the rest of the page still draws.
+TEST(SoftwareView, AstronomicCoordinatesFromADamagedFileAreLeftOut)
+{
+    Page p(3);
+    auto* huge = square(-1e25f, -1e25f, 4e25f, 4e25f, red);
+    huge->lineColour = red;
+    huge->pointAt(1)->x = std::numeric_limits<float>::max();
+    p.layer->shapes.append(huge);
+    p.layer->shapes.append(square(-1, -1, 1, 1, red));
+    const juce::Image image = p.render(PView2::outputMode);
+    EXPECT_TRUE(isRed(at(image, 0, 0)));
+    EXPECT_TRUE(isWhite(at(image, 2, 2)));
 }
 
 TEST(SoftwareView, LayersAndFillModesDecideWhatShows)
