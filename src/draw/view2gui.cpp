@@ -449,13 +449,22 @@ void PView2gui::fillPanel(PPanel& panel)
         fillIn(panel.centrePath, panel.fillColour);
 }
 
+void PView2gui::clipToPanel(juce::Graphics& g, const PPanel& panel)
+{
+    const juce::AffineTransform transform = affineOf(device);
+    if (isDrawable(panel.centrePath, transform))
+        g.reduceClipRegion(panel.centrePath, transform);
+    else
+        g.reduceClipRegion(juce::Rectangle<int>());
+}
+
 void PView2gui::drawLayers(PPanel& panel, PLayer* last)
 {
     auto* g = context();
     if (g == nullptr)
         return;
     g->saveState();
-    g->reduceClipRegion(panel.centrePath, affineOf(device));
+    clipToPanel(*g, panel);
     if (!g->isClipEmpty())
     {
         for (PLayer* layer : sortedLayers(panel))
@@ -610,7 +619,7 @@ void PView2gui::drawPanelGroup(PGroup& group)
     panel->build(*this);
     fillPanel(*panel);
     g->saveState();
-    g->reduceClipRegion(panel->centrePath, affineOf(device));
+    clipToPanel(*g, *panel);
     for (PBase* child : group.children)
     {
         const uint16_t id = child->classId();

@@ -85,6 +85,8 @@ private:
     bool passesFilter(const PLayer& layer) const;
     bool isSelectedLook(const PShape& shape) const;
     void drawLayers(PPanel& panel, PLayer* last);
+    /** Narrows the clip to a panel's outline; an outline beyond the rasteriser's reach clips everything. */
+    void clipToPanel(juce::Graphics& g, const PPanel& panel);
     void fillPanel(PPanel& panel);
     void drawLine(PCurve& curve);
     void drawGuide(PCurve& brush, bool selected);

@@ -127,6 +127,11 @@ TEST(SoftwareView, AstronomicCoordinatesFromADamagedFileAreLeftOut)
     const juce::Image image = p.render(PView2::outputMode);
     EXPECT_TRUE(isRed(at(image, 0, 0)));
     EXPECT_TRUE(isWhite(at(image, 2, 2)));
+
+    // The same for a panel's outline, which the layers are clipped to: nothing inside shows.
+    Page vast(1e25f);
+    vast.layer->shapes.append(square(-1, -1, 1, 1, red));
+    EXPECT_FALSE(isRed(at(vast.render(PView2::outputMode), 0, 0)));
 }
 
 TEST(SoftwareView, LayersAndFillModesDecideWhatShows)
