@@ -160,3 +160,19 @@ float PView2file::lineWidthOf(const PCurve& curve) const
     const float thickness = curve.points.isEmpty() ? 0.0f : curve.pointAt(0)->thickness;
     return penWidth() * fitFactor * zoom * (thickness / percent);
 }
+
+void PView2file::setFixedDevice(float sx, float sy, float ox, float oy, float w, float h)
+{
+    pixelsPerUnitX = sx;
+    pixelsPerUnitY = sy;
+    originX = ox;
+    originY = oy;
+    fitFactor = 1;
+    zoom = 1;
+    viewX = viewY = 0;
+    viewW = w;
+    viewH = h;
+    device = PMatrix::translation(ox, oy) * PMatrix::scale(sx, sy);
+    deviceInverse = PMatrix::scale(1 / sx, 1 / sy) * PMatrix::translation(-ox, -oy);
+    resetMatrices();
+}

@@ -28,6 +28,9 @@ public:
     static int roundedSize(double v);
 
 protected:
+    /** A fixed page-to-device mapping for a whole file: scale (sx, sy) about an origin that lands
+        at (ox, oy), over a viewport of w x h device units; no fit, no zoom, no shape pushed. */
+    void setFixedDevice(float sx, float sy, float ox, float oy, float w, float h);
     /** Brackets around the content of a layer or a group; a PDF needs none. */
     virtual void openGroup() {}
     virtual void closeGroup() {}

@@ -130,17 +130,7 @@ void PView2pdf::setUpPageView(const PComic& comic)
     const int halfH = roundedSize(comic.height * pointsPerCentimetre * 0.5);
     pageWidthPt = roundedSize(comic.width * pointsPerCentimetre);
     pageHeightPt = roundedSize(comic.height * pointsPerCentimetre);
-    pixelsPerUnitX = pixelsPerUnitY = k;
-    originX = (float) halfW;
-    originY = (float) halfH;
-    fitFactor = 1;
-    zoom = 1;
-    viewX = viewY = 0;
-    viewW = (float) pageWidthPt;
-    viewH = (float) pageHeightPt;
-    device = PMatrix::translation(originX, originY) * PMatrix::scale(k, k);
-    deviceInverse = PMatrix::scale(1 / k, 1 / k) * PMatrix::translation(-originX, -originY);
-    resetMatrices();
+    setFixedDevice(k, k, (float) halfW, (float) halfH, (float) pageWidthPt, (float) pageHeightPt);
 }
 
 void PView2pdf::writePageObjects(int n)

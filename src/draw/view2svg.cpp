@@ -76,18 +76,8 @@ void PView2svg::drawPage(PPage& page)
     const int widthMm = roundedSize(page.width * (double) unitsPerCentimetre);
     const int heightMm = roundedSize(page.height * (double) unitsPerCentimetre);
 
-    pixelsPerUnitX = unitsPerCentimetre;
-    pixelsPerUnitY = -unitsPerCentimetre;
-    originX = (float) halfW;
-    originY = (float) halfH;
-    fitFactor = 1;
-    zoom = 1;
-    viewX = viewY = 0;
-    viewW = (float) widthMm;
-    viewH = (float) heightMm;
-    device = PMatrix::translation(originX, originY) * PMatrix::scale(pixelsPerUnitX, pixelsPerUnitY);
-    deviceInverse = PMatrix::scale(1 / pixelsPerUnitX, 1 / pixelsPerUnitY) * PMatrix::translation(-originX, -originY);
-    resetMatrices();
+    setFixedDevice(unitsPerCentimetre, -unitsPerCentimetre, (float) halfW, (float) halfH, (float) widthMm,
+                   (float) heightMm);
 
     writeHeader(widthMm, heightMm);
     matrixGroup(device);

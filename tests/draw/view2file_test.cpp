@@ -9,22 +9,8 @@
 #include "model/brush.h"
 #include "support/exportsample.h"
 
-namespace
-{
-std::string svgOf(PPage& page)
-{
-    juce::MemoryOutputStream memory;
-    PView2svg writer(memory);
-    writer.drawPage(page);
-    EXPECT_TRUE(writer.finish());
-    return memory.toString().toStdString();
-}
-
-bool has(const std::string& text, const std::string& part)
-{
-    return text.find(part) != std::string::npos;
-}
-} // namespace
+using exportsample::has;
+using exportsample::svgOf;
 
 TEST(FileWalk, SizesRoundHalfAwayFromZeroAndNonNumbersToZero)
 {

@@ -2,9 +2,13 @@
 
 #include <juce_graphics/juce_graphics.h>
 
+#include <gtest/gtest.h>
+
 #include <initializer_list>
+#include <string>
 #include <utility>
 
+#include "draw/view2svg.h"
 #include "model/comic.h"
 #include "model/curve.h"
 #include "model/group.h"
@@ -152,5 +156,20 @@ inline void pictureComic(PComic& comic, const juce::File& picture)
     group->gridTo[1].x = 0.8f * s;
     group->gridTo[2].y = -0.5f * s;
     front->shapes.append(group);
+}
+
+/** The SVG document of a page, written in memory; a failed write fails the calling test. */
+inline std::string svgOf(PPage& page)
+{
+    juce::MemoryOutputStream memory;
+    PView2svg writer(memory);
+    writer.drawPage(page);
+    EXPECT_TRUE(writer.finish());
+    return memory.toString().toStdString();
+}
+
+inline bool has(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
 }
 } // namespace exportsample
