@@ -191,7 +191,9 @@ void PView2gui::setViewport(float vx, float vy, float vw, float vh, float panDx,
     if (!backBuffer.isValid() || backBuffer.getWidth() != w || backBuffer.getHeight() != h)
     {
         bufferContext.reset();
-        backBuffer = makeImage(juce::Image::ARGB, w, h);
+        // Every frame starts by clearing to the opaque background, so the buffer needs no alpha;
+        // without it the copy to the screen is a plain copy instead of a blend (a tenth of a frame).
+        backBuffer = makeImage(juce::Image::RGB, w, h);
     }
     renewBufferContext();
 }
