@@ -44,13 +44,17 @@ build() { # build-dir cmake-options...
 
 # Every file reader meets a couple of minutes of fuzzing; a crash fails the run.
 fuzz_briefly() {
-    build build-fuzz -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DPLUMET_FUZZ=ON -DPLUMET_TESTS=OFF
+    local targets=(project compressed options)
+    cmake -S . -B build-fuzz -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+        -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPLUMET_FUZZ=ON -DPLUMET_TESTS=OFF
+    # Only the fuzz targets: the program and the tool need no second, clang-built copy.
+    cmake --build build-fuzz -j "$jobs" --target "${targets[@]/%/_fuzz}"
     local seconds=${PLUMET_FUZZ_SECONDS:-120}
-    for target in project compressed options; do
+    for target in "${targets[@]}"; do
         local found
         found=$(mktemp -d)
-        ./build-fuzz/fuzz/${target}_fuzz -max_total_time="$seconds" -print_final_stats=1 \
+        # An input that takes half a minute counts as a hang.
+        ./build-fuzz/fuzz/${target}_fuzz -max_total_time="$seconds" -timeout=30 -print_final_stats=1 \
             "$found" "fuzz/corpus/$target"
         rm -rf "$found"
     done
