@@ -26,11 +26,15 @@ inline std::unique_ptr<juce::InputStream> compressed(const uint8_t* data, size_t
     return std::make_unique<juce::MemoryInputStream>(packed.getMemoryBlock(), true);
 }
 
-/** A file of this process only, in the temporary folder, so that parallel fuzz jobs never meet. */
+/** A file of this process only, so that parallel fuzz jobs never meet; in memory where the
+    system offers a memory file system, since every save syncs its file to disk. */
 inline juce::String scratchPath(const char* extension)
 {
-    return juce::File::getSpecialLocation(juce::File::tempDirectory)
-        .getChildFile("plumet-fuzz-" + juce::String((int) ::getpid()) + extension)
+    const juce::File memory("/dev/shm");
+    const juce::File folder = memory.isDirectory() && memory.hasWriteAccess()
+                                  ? memory
+                                  : juce::File::getSpecialLocation(juce::File::tempDirectory);
+    return folder.getChildFile("plumet-fuzz-" + juce::String((int) ::getpid()) + extension)
         .getFullPathName();
 }
 } // namespace fuzzinput
