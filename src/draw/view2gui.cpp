@@ -300,12 +300,7 @@ void PView2gui::drawImageShape(PImage& image, const PMatrix* matrix)
     const bool fine = isOutput() || image.hasFlag(PImage::highQuality);
     g->setImageResamplingQuality(fine ? juce::Graphics::highResamplingQuality : juce::Graphics::lowResamplingQuality);
     if (matrix != nullptr)
-    {
-        const juce::Image& picture = image.getImage();
-        const juce::AffineTransform transform = affineOf(*matrix);
-        drawClipped(*g, picture.getBounds().toFloat().transformedBy(transform).expanded(1),
-                    [&] { g->drawImageTransformed(picture, transform); });
-    }
+        g->drawImageTransformed(image.getImage(), affineOf(*matrix));
     g->setOpacity(1.0f);
     g->setImageResamplingQuality(juce::Graphics::lowResamplingQuality);
 }
@@ -313,11 +308,7 @@ void PView2gui::drawImageShape(PImage& image, const PMatrix* matrix)
 void PView2gui::drawBitmap(const juce::Image& image, const PMatrix& matrix)
 {
     if (auto* g = context(); g != nullptr && image.isValid())
-    {
-        const juce::AffineTransform transform = affineOf(matrix);
-        drawClipped(*g, image.getBounds().toFloat().transformedBy(transform).expanded(1),
-                    [&] { g->drawImageTransformed(image, transform); });
-    }
+        g->drawImageTransformed(image, affineOf(matrix));
 }
 
 void PView2gui::path(const juce::Path& p, float lineWidth, const PMatrix* matrix)
@@ -329,16 +320,9 @@ void PView2gui::path(const juce::Path& p, float lineWidth, const PMatrix* matrix
     if (!isDrawable(p, transform))
         return;
     if (lineWidth <= 0)
-    {
-        drawClipped(*g, p.getBoundsTransformed(transform).expanded(1), [&] { g->fillPath(p, transform); });
-        return;
-    }
-    if (!isFiniteWidth(lineWidth))
-        return;
-    // Mitred joins reach a few widths beyond the path.
-    const float reach = 4 * lineWidth + 1;
-    drawClipped(*g, p.getBoundsTransformed(transform).expanded(reach),
-                [&] { g->strokePath(p, juce::PathStrokeType(lineWidth), transform); });
+        g->fillPath(p, transform);
+    else if (isFiniteWidth(lineWidth))
+        g->strokePath(p, juce::PathStrokeType(lineWidth), transform);
 }
 
 void PView2gui::fillIn(const juce::Path& p, uint32_t hsla)
@@ -467,50 +451,13 @@ void PView2gui::fillPanel(PPanel& panel)
         fillIn(panel.centrePath, panel.fillColour);
 }
 
-// The library builds the edge table of every filled path over the whole clip's height; clipped to
-// a full panel outline, each small curve would cost as much as the panel. So the layers are drawn
-// under the panel's bounding rectangle, each path narrows the clip to its own bounds, and the
-// outline is applied only where it passes through them.
-void PView2gui::beginPanelClip(juce::Graphics& g, const PPanel& panel)
+void PView2gui::clipToPanel(juce::Graphics& g, const PPanel& panel)
 {
-    g.saveState();
     const juce::AffineTransform transform = affineOf(device);
-    if (!isDrawable(panel.centrePath, transform))
-    {
+    if (isDrawable(panel.centrePath, transform))
+        g.reduceClipRegion(panel.centrePath, transform);
+    else
         g.reduceClipRegion(juce::Rectangle<int>());
-        return;
-    }
-    g.reduceClipRegion(panel.centrePath.getBoundsTransformed(transform).getSmallestIntegerContainer());
-    panelClips.emplace_back(panel.centrePath, transform);
-}
-
-void PView2gui::endPanelClip(juce::Graphics& g)
-{
-    g.restoreState();
-    if (!panelClips.empty())
-        panelClips.pop_back();
-}
-
-void PView2gui::clipAround(juce::Graphics& g, juce::Rectangle<float> area)
-{
-    g.reduceClipRegion(area.getSmallestIntegerContainer());
-    for (const POutlineInterior& panel : panelClips)
-        if (!panel.contains(area))
-            g.reduceClipRegion(panel.outline(), panel.transform());
-}
-
-template <typename Draw> void PView2gui::drawClipped(juce::Graphics& g, juce::Rectangle<float> area, Draw draw)
-{
-    if (panelClips.empty())
-    {
-        draw();
-        return;
-    }
-    g.saveState();
-    clipAround(g, area);
-    if (!g.isClipEmpty())
-        draw();
-    g.restoreState();
 }
 
 void PView2gui::drawLayers(PPanel& panel, PLayer* last)
@@ -518,7 +465,8 @@ void PView2gui::drawLayers(PPanel& panel, PLayer* last)
     auto* g = context();
     if (g == nullptr)
         return;
-    beginPanelClip(*g, panel);
+    g->saveState();
+    clipToPanel(*g, panel);
     if (!g->isClipEmpty())
     {
         for (PLayer* layer : sortedLayers(panel))
@@ -527,7 +475,7 @@ void PView2gui::drawLayers(PPanel& panel, PLayer* last)
         if (last != nullptr && passesFilter(*last))
             drawLayer(*last);
     }
-    endPanelClip(*g);
+    g->restoreState();
 }
 
 void PView2gui::drawPanel(PPanel& panel)
@@ -672,7 +620,8 @@ void PView2gui::drawPanelGroup(PGroup& group)
     pushShape(group);
     panel->build(*this);
     fillPanel(*panel);
-    beginPanelClip(*g, *panel);
+    g->saveState();
+    clipToPanel(*g, *panel);
     for (PBase* child : group.children)
     {
         const uint16_t id = child->classId();
@@ -681,7 +630,7 @@ void PView2gui::drawPanelGroup(PGroup& group)
         drawShape(*static_cast<PShape*>(child));
         group.bounds.include(static_cast<PShape*>(child)->bounds);
     }
-    endPanelClip(*g);
+    g->restoreState();
     drawLine(*panel);
     group.bounds.include(panel->bounds);
     pop();

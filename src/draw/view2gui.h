@@ -1,9 +1,7 @@
 #pragma once
 
 #include <memory>
-#include <vector>
 
-#include "draw/outlineinterior.h"
 #include "draw/view2.h"
 #include "model/array.h"
 
@@ -87,14 +85,8 @@ private:
     bool passesFilter(const PLayer& layer) const;
     bool isSelectedLook(const PShape& shape) const;
     void drawLayers(PPanel& panel, PLayer* last);
-    /** Narrows the clip to a panel's bounds and makes its outline clip everything drawn until
-        endPanelClip; an outline beyond the rasteriser's reach clips everything. */
-    void beginPanelClip(juce::Graphics& g, const PPanel& panel);
-    void endPanelClip(juce::Graphics& g);
-    /** Narrows the clip to a device area and the outlines of the panels being drawn. */
-    void clipAround(juce::Graphics& g, juce::Rectangle<float> area);
-    /** Draws through clipAround when inside a panel, else directly. */
-    template <typename Draw> void drawClipped(juce::Graphics& g, juce::Rectangle<float> area, Draw draw);
+    /** Narrows the clip to a panel's outline; an outline beyond the rasteriser's reach clips everything. */
+    void clipToPanel(juce::Graphics& g, const PPanel& panel);
     void fillPanel(PPanel& panel);
     void drawLine(PCurve& curve);
     void drawGuide(PCurve& brush, bool selected);
@@ -116,8 +108,6 @@ private:
     std::unique_ptr<juce::Graphics> bufferContext;
     /** Members of a group drawn with the selected look take it on. */
     bool inheritedSelected = false;
-    /** The outlines of the panels whose content is being drawn, outermost first. */
-    std::vector<POutlineInterior> panelClips;
     /** The reference image is drawn fainter than the shape's own opacity. */
     float opacityFactor = 1.0f;
 };
