@@ -9,7 +9,15 @@
 class PView2file : public PView2
 {
 public:
-    explicit PView2file(juce::OutputStream& target) : out(target) {}
+    /** Every file is drawn in output mode, outside any editing mode, with the y axis up. */
+    PView2file(juce::OutputStream& target, int16_t fileDpi, uint8_t uprightImages) : out(target)
+    {
+        flags = outputMode;
+        mode = 0;
+        dpi = fileDpi;
+        flipY = 0;
+        secondFlag = uprightImages;
+    }
 
     /** The writers set their own matrices for each page. */
     void setViewport(float, float, float, float, float, float, float) override {}

@@ -18,14 +18,7 @@ constexpr int catalogObject = 1, pageTreeObject = 2, firstPageObject = 3;
 constexpr float underlineThickness = 0.3f;
 } // namespace
 
-PView2pdf::PView2pdf(juce::OutputStream& target) : PView2file(target)
-{
-    flags = outputMode;
-    mode = 0;
-    dpi = pdfDpi;
-    flipY = 0;
-    secondFlag = 0;
-}
+PView2pdf::PView2pdf(juce::OutputStream& target) : PView2file(target, pdfDpi, 0) {}
 
 int PView2pdf::transparencyLevel(uint32_t colour)
 {

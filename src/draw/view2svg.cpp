@@ -37,14 +37,7 @@ void appendUtf8(std::string& s, juce::juce_wchar c)
 }
 } // namespace
 
-PView2svg::PView2svg(juce::OutputStream& target) : PView2file(target)
-{
-    flags = outputMode;
-    mode = 0;
-    dpi = svgDpi;
-    flipY = 0;
-    secondFlag = 1;
-}
+PView2svg::PView2svg(juce::OutputStream& target) : PView2file(target, svgDpi, 1) {}
 
 std::string PView2svg::escapeXml(const juce::String& text)
 {
