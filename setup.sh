@@ -16,7 +16,7 @@ packages=(
     juce-modules-source libfreetype-dev libfontconfig1-dev libx11-dev libxext-dev libxrandr-dev
     libxinerama-dev libxcursor-dev libxcomposite-dev libgl1-mesa-dev libglu1-mesa-dev
     libpng-dev libjpeg-dev zlib1g-dev
-    libgtest-dev libbenchmark-dev clang
+    libgtest-dev libbenchmark-dev clang clang-format
     qpdf poppler-utils libxml2-utils librsvg2-bin w3c-sgml-lib xvfb xauth imagemagick xdotool
 )
 
@@ -61,6 +61,23 @@ fuzz_briefly() {
     done
 }
 
+# Dependencies point one way: the model knows nothing above it, and nothing below the panes
+# knows the panes or the application.
+check_layers() {
+    local wrong
+    wrong=$(grep -rnE '#include "(draw|edit|ui|app)/' src/model || true)
+    wrong+=$(grep -rnE '#include "(ui|app)/' src/draw src/edit || true)
+    if [ -n "$wrong" ]; then
+        echo "Includes against the direction of the layers:" >&2
+        echo "$wrong" >&2
+        return 1
+    fi
+}
+
+check_format() {
+    git ls-files -z -- '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+}
+
 install_packages
 case "$mode" in
     run)
@@ -72,9 +89,13 @@ case "$mode" in
         ./build/src/app/plumet
         ;;
     test)
-        build build-test -DCMAKE_BUILD_TYPE=Release
+        check_layers
+        check_format
+        # The benchmarks are built so that they cannot rot; they are timed by hand (bench/README.md).
+        build build-test -DCMAKE_BUILD_TYPE=Release -DPLUMET_BENCH=ON
         ctest --test-dir build-test --output-on-failure -j "$jobs"
-        build build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPLUMET_SANITIZE=ON
+        # A debug build, so that the library's assertions and its leak detector speak up as well.
+        build build-asan -DCMAKE_BUILD_TYPE=Debug -DPLUMET_SANITIZE=ON
         ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
             ctest --test-dir build-asan --output-on-failure -j "$jobs"
         fuzz_briefly

@@ -30,7 +30,7 @@ struct SavedComic
         PComic comic;
         largecomic::fill(comic);
         comic.path = file.getFullPathName();
-        comic.save();
+        (void) comic.save();
         file.loadFileAsData(compressed);
         juce::MemoryInputStream in(compressed, false);
         juce::GZIPDecompressorInputStream zip(&in, false, juce::GZIPDecompressorInputStream::zlibFormat);
@@ -167,12 +167,14 @@ void buildEveryShape(benchmark::State& state)
     PView2 view;
     forEachShape(comic, [&](PShape& shape) { shape.build(view); });
     for (auto _ : state)
-        forEachShape(comic, [&](PShape& shape) {
-            if (shape.classId() != PClass::brush)
-                shape.invalidate();
-            view.resetMatrices();
-            shape.build(view);
-        });
+        forEachShape(comic,
+                     [&](PShape& shape)
+                     {
+                         if (shape.classId() != PClass::brush)
+                             shape.invalidate();
+                         view.resetMatrices();
+                         shape.build(view);
+                     });
 }
 
 void generateEveryBrush(benchmark::State& state)
@@ -180,10 +182,12 @@ void generateEveryBrush(benchmark::State& state)
     PComic comic;
     largecomic::fill(comic);
     for (auto _ : state)
-        forEachShape(comic, [](PShape& shape) {
-            if (shape.classId() == PClass::brush)
-                benchmark::DoNotOptimize(static_cast<PBrush&>(shape).generateStrokes());
-        });
+        forEachShape(comic,
+                     [](PShape& shape)
+                     {
+                         if (shape.classId() == PClass::brush)
+                             benchmark::DoNotOptimize(static_cast<PBrush&>(shape).generateStrokes());
+                     });
 }
 } // namespace
 

@@ -41,7 +41,7 @@ inline PCurve* randomCurve(std::mt19937& random, float cx, float cy, float sprea
 inline PPanel* panelAt(float l, float t, float r, float b)
 {
     auto* panel = new PPanel();
-    for (const auto& [x, y] : {std::pair {l, t}, {r, t}, {r, b}, {l, b}})
+    for (const auto& [x, y] : {std::pair{l, t}, {r, t}, {r, b}, {l, b}})
     {
         auto* corner = new PPoint(x, y);
         corner->sharpness = 100;
@@ -60,7 +60,7 @@ inline PBrush* brushOfKind(uint16_t kind, float cx, float cy)
     brush->pattern = std::make_unique<PClip>();
     brush->pattern->clipSize = 2;
     auto* hump = new PCurve();
-    for (const auto& [x, y] : {std::pair {0.0f, 0.0f}, {0.5f, 0.5f}, {1.0f, 0.0f}})
+    for (const auto& [x, y] : {std::pair{0.0f, 0.0f}, {0.5f, 0.5f}, {1.0f, 0.0f}})
         hump->points.append(new PPoint(x, y));
     brush->pattern->cardFor(0)->shapes.append(hump);
     return brush;

@@ -67,7 +67,7 @@ void exportPng(benchmark::State& state)
     const juce::File file = juce::File::getSpecialLocation(juce::File::tempDirectory)
                                 .getChildFile("plumet-render-bench-" + juce::Uuid().toString() + ".png");
     for (auto _ : state)
-        if (PRasterExport::exportPage(busy.comic, *busy.page, file, (int) state.range(0)).isNotEmpty())
+        if (!PRasterExport::exportPage(busy.comic, *busy.page, file, (int) state.range(0)).ok())
             state.SkipWithError("export failed");
     state.counters["bytes"] = (double) file.getSize();
     file.deleteFile();

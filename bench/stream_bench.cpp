@@ -22,14 +22,15 @@ juce::File makeComicFile(int pages)
         page->name.assign("Page " + juce::String(p));
         comic.pages.append(page);
     }
-    comic.save();
+    (void) comic.save();
     return file;
 }
 
 void saveComic(benchmark::State& state)
 {
     PComic comic;
-    comic.path = juce::File::getSpecialLocation(juce::File::tempDirectory).getChildFile("plumet_bench_save.plm")
+    comic.path = juce::File::getSpecialLocation(juce::File::tempDirectory)
+                     .getChildFile("plumet_bench_save.plm")
                      .getFullPathName();
     for (int p = 0; p < state.range(0); ++p)
         comic.pages.append(new PPage());

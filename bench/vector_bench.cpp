@@ -23,7 +23,7 @@ struct Fixture
         for (int i = 0; i < comic.pages.size(); ++i)
         {
             juce::File svg = folder.getChildFile("page" + juce::String(i + 1).paddedLeft('0', 2) + ".svg");
-            PVectorExport::exportSvg(*comic.pages.get<PPage>(i), svg);
+            (void) PVectorExport::exportSvg(*comic.pages.get<PPage>(i), svg);
             svgFiles += " '" + svg.getFullPathName() + "'";
         }
     }

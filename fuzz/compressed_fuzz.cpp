@@ -6,6 +6,6 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     PComic comic;
-    comic.load(std::make_unique<juce::MemoryInputStream>(data, size, false));
+    (void) comic.load(std::make_unique<juce::MemoryInputStream>(data, size, false));
     return 0;
 }

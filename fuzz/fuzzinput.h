@@ -34,7 +34,6 @@ inline juce::String scratchPath(const char* extension)
     const juce::File folder = memory.isDirectory() && memory.hasWriteAccess()
                                   ? memory
                                   : juce::File::getSpecialLocation(juce::File::tempDirectory);
-    return folder.getChildFile("plumet-fuzz-" + juce::String((int) ::getpid()) + extension)
-        .getFullPathName();
+    return folder.getChildFile("plumet-fuzz-" + juce::String((int) ::getpid()) + extension).getFullPathName();
 }
 } // namespace fuzzinput

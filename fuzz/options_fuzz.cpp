@@ -10,7 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     options.recompute();
     options.path = fuzzinput::scratchPath(".opt");
-    options.save();
+    (void) options.save();
     juce::File(options.path).deleteFile();
     return 0;
 }

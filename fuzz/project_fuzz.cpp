@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     drawEveryPage(comic);
     comic.path = fuzzinput::scratchPath(".plm");
-    comic.save();
+    (void) comic.save();
     juce::File(comic.path).deleteFile();
     return 0;
 }

@@ -96,7 +96,7 @@ juce::var grid(const std::array<PGroup::GridPoint, PGroup::gridPoints>& points)
 {
     juce::Array<juce::var> out;
     for (const auto& p : points)
-        out.add(juce::Array<juce::var> {number(p.x), number(p.y)});
+        out.add(juce::Array<juce::var>{number(p.x), number(p.y)});
     return out;
 }
 
@@ -245,19 +245,26 @@ juce::var describe::options(const POption& p)
     o->setProperty("name", text(p.name));
     projectFields(o, p);
     const std::pair<const char*, uint32_t> colours[] = {
-        {"pagesLight", p.pagesLight},     {"layersLight", p.layersLight},
-        {"clipsLight", p.clipsLight},     {"decorLight", p.decorLight},
-        {"pagesDark", p.pagesDark},       {"layersDark", p.layersDark},
-        {"clipsDark", p.clipsDark},       {"decorDark", p.decorDark},
-        {"groundColour", p.groundColour}, {"selectionColour2", p.selectionColour2},
-        {"selectionColour1", p.selectionColour1}, {"lockColour", p.lockColour},
-        {"gridColour", p.gridColour},     {"handleColour", p.handleColour},
+        {"pagesLight", p.pagesLight},
+        {"layersLight", p.layersLight},
+        {"clipsLight", p.clipsLight},
+        {"decorLight", p.decorLight},
+        {"pagesDark", p.pagesDark},
+        {"layersDark", p.layersDark},
+        {"clipsDark", p.clipsDark},
+        {"decorDark", p.decorDark},
+        {"groundColour", p.groundColour},
+        {"selectionColour2", p.selectionColour2},
+        {"selectionColour1", p.selectionColour1},
+        {"lockColour", p.lockColour},
+        {"gridColour", p.gridColour},
+        {"handleColour", p.handleColour},
     };
     for (const auto& [key, value] : colours)
         o->setProperty(key, hex(value));
     const std::pair<const char*, int> numbers[] = {
-        {"language", p.language},   {"exportDpi", p.exportDpi},         {"autosaveEvery", p.autosaveEvery},
-        {"guiSize", p.guiSize},     {"gridSize", p.gridSize},           {"gridDivisions", p.gridDivisions},
+        {"language", p.language},   {"exportDpi", p.exportDpi}, {"autosaveEvery", p.autosaveEvery},
+        {"guiSize", p.guiSize},     {"gridSize", p.gridSize},   {"gridDivisions", p.gridDivisions},
         {"snapAngle", p.snapAngle}, {"pointSize", p.pointSize},
     };
     for (const auto& [key, value] : numbers)

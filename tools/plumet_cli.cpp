@@ -18,30 +18,29 @@ constexpr int exitLoadFailed = 2;
 constexpr int exitSaveFailed = 3;
 constexpr int exitUsage = 64;
 
-const char* usage =
-    "usage: plumet-cli info FILE\n"
-    "       plumet-cli new OUT [--title T] [--author A] [--format 1-6] [--rotate]\n"
-    "       plumet-cli copy IN OUT\n"
-    "       plumet-cli export FILE -o OUT [--format pdf|svg|png|jpg] [--page N]\n"
-    "                         [--dpi 100|300|600|900] [--series ink|color]\n"
-    "\n"
-    "  info   print the load result and the file's contents as JSON\n"
-    "  new    write a new, empty comic\n"
-    "  copy   load a project file and save it under another path\n"
-    "  export write the comic or one of its pages as PDF, SVG, PNG or JPG. The format follows\n"
-    "         OUT's extension unless --format names it. A PDF without --page holds every page;\n"
-    "         the other formats write one page, --page N counting from 1 (default 1). --dpi is\n"
-    "         the resolution of PNG and JPG (default 100); a page side under 50 pixels is not\n"
-    "         written. --series writes a series of PNG files instead of one: a layer's tag is\n"
-    "         its level, n is the largest tag among the page's layers, and file k, for k = 1 .. n,\n"
-    "         is OUT with _k before the extension (ink.png gives ink_1.png, ink_2.png ...); it\n"
-    "         shows only the layers tagged k, with every fill opaque black and no lines (ink) or\n"
-    "         every fill opaque white (color). The files written are listed on standard output;\n"
-    "         a page without a layer tagged 1 or more gives none and exit status 3.\n"
-    "\n"
-    "exit status: 0 success (for export: every file written in full), 2 the file could not\n"
-    "be loaded, 3 it could not be saved or exported (a failed export leaves no file behind),\n"
-    "64 wrong usage\n";
+const char* usage = "usage: plumet-cli info FILE\n"
+                    "       plumet-cli new OUT [--title T] [--author A] [--format 1-6] [--rotate]\n"
+                    "       plumet-cli copy IN OUT\n"
+                    "       plumet-cli export FILE -o OUT [--format pdf|svg|png|jpg] [--page N]\n"
+                    "                         [--dpi 100|300|600|900] [--series ink|color]\n"
+                    "\n"
+                    "  info   print the load result and the file's contents as JSON\n"
+                    "  new    write a new, empty comic\n"
+                    "  copy   load a project file and save it under another path\n"
+                    "  export write the comic or one of its pages as PDF, SVG, PNG or JPG. The format follows\n"
+                    "         OUT's extension unless --format names it. A PDF without --page holds every page;\n"
+                    "         the other formats write one page, --page N counting from 1 (default 1). --dpi is\n"
+                    "         the resolution of PNG and JPG (default 100); a page side under 50 pixels is not\n"
+                    "         written. --series writes a series of PNG files instead of one: a layer's tag is\n"
+                    "         its level, n is the largest tag among the page's layers, and file k, for k = 1 .. n,\n"
+                    "         is OUT with _k before the extension (ink.png gives ink_1.png, ink_2.png ...); it\n"
+                    "         shows only the layers tagged k, with every fill opaque black and no lines (ink) or\n"
+                    "         every fill opaque white (color). The files written are listed on standard output;\n"
+                    "         a page without a layer tagged 1 or more gives none and exit status 3.\n"
+                    "\n"
+                    "exit status: 0 success (for export: every file written in full), 2 the file could not\n"
+                    "be loaded, 3 it could not be saved or exported (a failed export leaves no file behind),\n"
+                    "64 wrong usage\n";
 
 int usageError(const juce::String& why)
 {
@@ -49,20 +48,21 @@ int usageError(const juce::String& why)
     return exitUsage;
 }
 
-const char* reasonFor(int result)
+const char* reasonFor(PLoadResult result)
 {
     switch (result)
     {
-        case PLoadResult::outOfMemory: return "out of memory or no file name";
-        case PLoadResult::damaged: return "not a project file of this kind, damaged or missing";
-        case PLoadResult::newerOrIncomplete: return "written by a newer version, or its data is incomplete";
-        default: return "unknown result";
+    case PLoadResult::outOfMemory: return "out of memory or no file name";
+    case PLoadResult::damaged: return "not a project file of this kind, damaged or missing";
+    case PLoadResult::newerOrIncomplete: return "written by a newer version, or its data is incomplete";
+    default: return "unknown result";
     }
 }
 
-int loadFailed(const juce::String& path, int result)
+int loadFailed(const juce::String& path, PLoadResult result)
 {
-    std::cerr << "plumet-cli: cannot load " << path << ": result " << result << " (" << reasonFor(result) << ")\n";
+    std::cerr << "plumet-cli: cannot load " << path << ": result " << static_cast<int>(result) << " ("
+              << reasonFor(result) << ")\n";
     return exitLoadFailed;
 }
 
@@ -70,7 +70,7 @@ int loadFailed(const juce::String& path, int result)
 struct Loaded
 {
     std::unique_ptr<PProject> project;
-    int result = PLoadResult::damaged;
+    PLoadResult result = PLoadResult::damaged;
 };
 
 Loaded loadProject(const juce::String& path)
@@ -84,7 +84,7 @@ Loaded loadProject(const juce::String& path)
         return loaded;
     }
     auto options = std::make_unique<POption>();
-    const int asOptions = options->load(path);
+    const auto asOptions = options->load(path);
     if (asOptions != PLoadResult::damaged)
     {
         loaded.result = asOptions;
@@ -98,15 +98,15 @@ int info(const juce::StringArray& args)
     if (args.size() != 1)
         return usageError("info takes one file");
     const auto loaded = loadProject(args[0]);
-    std::cout << "{\"result\": " << loaded.result;
+    std::cout << "{\"result\": " << static_cast<int>(loaded.result);
     if (loaded.result != PLoadResult::ok)
     {
         std::cout << "}\n";
         return loadFailed(args[0], loaded.result);
     }
     auto* comic = dynamic_cast<PComic*>(loaded.project.get());
-    const auto contents = comic != nullptr ? describe::comic(*comic)
-                                           : describe::options(*static_cast<POption*>(loaded.project.get()));
+    const auto contents =
+        comic != nullptr ? describe::comic(*comic) : describe::options(*static_cast<POption*>(loaded.project.get()));
     std::cout << ", \"" << (comic != nullptr ? "comic" : "options") << "\": " << juce::JSON::toString(contents)
               << "}\n";
     return exitOk;
@@ -137,14 +137,14 @@ int newComic(const juce::StringArray& args)
             comic.name.assign(value);
         else if (args[i] == "--author" && takeValue(args, i, value))
             comic.author.assign(value);
-        else if (args[i] == "--format" && takeValue(args, i, value) && value.containsOnly("0123456789")
-                 && value.getIntValue() >= PPageFormat::a4 && value.getIntValue() <= PPageFormat::customIn)
+        else if (args[i] == "--format" && takeValue(args, i, value) && value.containsOnly("0123456789") &&
+                 value.getIntValue() >= PPageFormat::a4 && value.getIntValue() <= PPageFormat::customIn)
             comic.format = (uint16_t) value.getIntValue();
         else
             return usageError("unknown or incomplete option " + args[i]);
     }
     comic.applyPageFormat();
-    if (! comic.save())
+    if (!comic.save().ok())
     {
         std::cerr << "plumet-cli: cannot save " << comic.path << "\n";
         return exitSaveFailed;
@@ -160,7 +160,7 @@ int copy(const juce::StringArray& args)
     if (loaded.result != PLoadResult::ok)
         return loadFailed(args[0], loaded.result);
     loaded.project->path = juce::File::getCurrentWorkingDirectory().getChildFile(args[1]).getFullPathName();
-    if (! loaded.project->save())
+    if (!loaded.project->save().ok())
     {
         std::cerr << "plumet-cli: cannot save " << loaded.project->path << "\n";
         return exitSaveFailed;
@@ -200,17 +200,17 @@ juce::String parseExport(const juce::StringArray& args, ExportRequest& request)
     {
         juce::String value;
         const auto& option = args[i];
-        if (! option.startsWith("-") && request.input.isEmpty())
+        if (!option.startsWith("-") && request.input.isEmpty())
             request.input = option;
         else if (option == "-o" && takeValue(args, i, value))
             request.output = value;
-        else if (option == "--format" && takeValue(args, i, value)
-                 && juce::StringArray {"pdf", "svg", "png", "jpg"}.contains(value))
+        else if (option == "--format" && takeValue(args, i, value) &&
+                 juce::StringArray{"pdf", "svg", "png", "jpg"}.contains(value))
             request.format = value;
         else if (option == "--page" && takeValue(args, i, value) && isWholeNumber(value) && value.getIntValue() > 0)
             request.page = value.getIntValue();
-        else if (option == "--dpi" && takeValue(args, i, value)
-                 && juce::StringArray {"100", "300", "600", "900"}.contains(value))
+        else if (option == "--dpi" && takeValue(args, i, value) &&
+                 juce::StringArray{"100", "300", "600", "900"}.contains(value))
             request.dpi = value.getIntValue();
         else if (option == "--series" && takeValue(args, i, value) && (value == "ink" || value == "color"))
             request.series = value == "ink" ? PRasterExport::inkSeries : PRasterExport::colorSeries;
@@ -226,11 +226,11 @@ juce::String parseExport(const juce::StringArray& args, ExportRequest& request)
     if (request.series != 0 && request.format != "png")
         return "--series writes PNG files only";
     const bool raster = request.format == "png" || request.format == "jpg";
-    if (args.contains("--dpi") && ! raster)
+    if (args.contains("--dpi") && !raster)
         return "--dpi applies to PNG and JPG only";
     // The picture encoder goes by the extension, so a single picture must carry the right one.
-    if (raster && request.series == 0
-        && formatOf(juce::File::getCurrentWorkingDirectory().getChildFile(request.output)) != request.format)
+    if (raster && request.series == 0 &&
+        formatOf(juce::File::getCurrentWorkingDirectory().getChildFile(request.output)) != request.format)
         return "a " + request.format.toUpperCase() + " file needs a name ending in ." + request.format;
     return {};
 }
@@ -238,7 +238,7 @@ juce::String parseExport(const juce::StringArray& args, ExportRequest& request)
 int exportFailed(const juce::String& what, const juce::String& key)
 {
     const char* why = key == "Message.MemError" ? "not enough memory for the picture"
-                                                 : "the file could not be written, or the page is too small";
+                                                : "the file could not be written, or the page is too small";
     std::cerr << "plumet-cli: cannot export " << what << ": " << why << " (" << key << ")\n";
     return exitSaveFailed;
 }
@@ -246,11 +246,11 @@ int exportFailed(const juce::String& what, const juce::String& key)
 int writeSeries(PComic& comic, PPage& page, const juce::File& out, const ExportRequest& request)
 {
     int written = 0;
-    const auto failure = PRasterExport::exportSeries(comic, page, out, request.dpi, request.series, written);
+    const auto result = PRasterExport::exportSeries(comic, page, out, request.dpi, request.series, written);
     for (int k = 1; k <= written; ++k)
         std::cout << PRasterExport::seriesFile(out, k).getFullPathName() << "\n";
-    if (failure.isNotEmpty())
-        return exportFailed(PRasterExport::seriesFile(out, written + 1).getFullPathName(), failure);
+    if (!result.ok())
+        return exportFailed(PRasterExport::seriesFile(out, written + 1).getFullPathName(), result.messageKey());
     if (written == 0)
     {
         std::cerr << "plumet-cli: no layer of the page has a tag of 1 or more: no series written\n";
@@ -266,30 +266,26 @@ int exportComic(const juce::StringArray& args)
         return usageError(wrong);
     PComic comic;
     const auto input = juce::File::getCurrentWorkingDirectory().getChildFile(request.input);
-    const int result = comic.load(input.getFullPathName());
+    const auto result = comic.load(input.getFullPathName());
     if (result != PLoadResult::ok)
         return loadFailed(request.input, result);
     const auto out = juce::File::getCurrentWorkingDirectory().getChildFile(request.output);
     if (request.format == "pdf" && request.page == 0)
     {
-        const auto failure = PVectorExport::exportPdf(comic, out, PVectorExport::allPages);
-        return failure.isEmpty() ? exitOk : exportFailed(out.getFullPathName(), failure);
+        const auto exported = PVectorExport::exportPdf(comic, out, PVectorExport::allPages);
+        return exported.ok() ? exitOk : exportFailed(out.getFullPathName(), exported.messageKey());
     }
     const int number = std::max(request.page, 1);
     if (number > comic.pages.size())
-        return usageError("there is no page " + juce::String(number) + " in " + request.input + " (it has "
-                          + juce::String(comic.pages.size()) + ")");
+        return usageError("there is no page " + juce::String(number) + " in " + request.input + " (it has " +
+                          juce::String(comic.pages.size()) + ")");
     PPage& page = *comic.pages.get<PPage>(number - 1);
-    juce::String failure;
-    if (request.format == "pdf")
-        failure = PVectorExport::exportPdf(comic, out, number - 1);
-    else if (request.format == "svg")
-        failure = PVectorExport::exportSvg(page, out);
-    else if (request.series != 0)
+    if (request.series != 0 && request.format != "pdf" && request.format != "svg")
         return writeSeries(comic, page, out, request);
-    else
-        failure = PRasterExport::exportPage(comic, page, out, request.dpi);
-    return failure.isEmpty() ? exitOk : exportFailed(out.getFullPathName(), failure);
+    const auto exported = request.format == "pdf"   ? PVectorExport::exportPdf(comic, out, number - 1)
+                          : request.format == "svg" ? PVectorExport::exportSvg(page, out)
+                                                    : PRasterExport::exportPage(comic, page, out, request.dpi);
+    return exported.ok() ? exitOk : exportFailed(out.getFullPathName(), exported.messageKey());
 }
 } // namespace
 

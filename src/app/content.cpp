@@ -40,9 +40,9 @@ juce::URL PContent::documentUrl(const juce::File& folder, const char* stem, int 
     return juce::URL(folder.getChildFile(juce::String(stem) + languageSuffix(language) + ".pdf"));
 }
 
-void PContent::setWorld(PWorld* w)
+void PContent::setWorld(PWorld* session)
 {
-    world = w;
+    world = session;
     comic = nullptr;
     if (world != nullptr)
         world->notifier = this;
@@ -136,9 +136,9 @@ bool PContent::save()
 {
     bool saved = true;
     juce::String failedPath;
-    if (options->modified && !options->save())
+    if (options->modified && !options->save().ok())
         saved = false, failedPath = options->path;
-    if (world != nullptr && !world->saveAllAndClearHistory())
+    if (world != nullptr && !world->saveAllAndClearHistory().ok())
     {
         saved = false;
         if (world->loadFailure != nullptr)
@@ -154,7 +154,7 @@ bool PContent::canClose()
     if (world != nullptr && world->anyModified() && window != nullptr &&
         window->message(PAlert::yesNo, "Message.SaveFiles") != 0 && !save())
         return false;
-    if (!options->save() && window != nullptr)
+    if (!options->save().ok() && window != nullptr)
         window->errorText(translate("Message.SaveError") + "\n(" + options->path + ")");
     return true;
 }

@@ -7,7 +7,7 @@
 
 #include "app/popup.h"
 #include "edit/notifier.h"
-#include "ui/pane.h"
+#include "ui/widgets/pane.h"
 
 class PComic;
 class POption;

@@ -72,7 +72,7 @@ std::unique_ptr<POption> PStartup::loadOptions(const std::function<int()>& askLa
     if (!file.existsAsFile() && askLanguage)
         fresh->language = (int16_t) askLanguage();
     // A failed write only means that the next start asks again.
-    fresh->save();
+    (void) fresh->save();
     return fresh;
 }
 
@@ -95,7 +95,7 @@ int PStartup::copySamples() const
 
 PStartup::WorldLoad PStartup::loadWorld(PWorld& world)
 {
-    const int result = world.loadAll();
+    const auto result = world.loadAll();
     if (result == PLoadResult::ok)
         return WorldLoad::ok;
     // A cut or damaged comic reads as "incomplete" too; only a file that says it is newer

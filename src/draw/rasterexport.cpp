@@ -42,35 +42,35 @@ bool isLargeEnough(const PPage& page, int dpi)
 }
 
 /** Encodes the picture into a temporary beside the file and puts it in place only when every byte is written. */
-juce::String writePicture(const juce::Image& picture, Encoding encoding, const juce::File& file)
+PResult writePicture(const juce::Image& picture, Encoding encoding, const juce::File& file)
 {
     PSafeFile out(file);
     if (!out.open())
-        return fileError;
+        return PResult::failure(fileError);
     std::unique_ptr<juce::ImageFileFormat> format;
     if (encoding == Encoding::png)
         format = std::make_unique<juce::PNGImageFormat>();
     else
         format = std::make_unique<juce::JPEGImageFormat>();
     if (!format->writeImageToStream(picture, out.stream()) || !out.commit())
-        return fileError;
-    return {};
+        return PResult::failure(fileError);
+    return PResult::success();
 }
 
-juce::String exportAs(PComic& comic, PPage& page, const juce::File& file, Encoding encoding, int dpi,
-                      uint32_t extraFlags, int layerTag)
+PResult exportAs(PComic& comic, PPage& page, const juce::File& file, Encoding encoding, int dpi, uint32_t extraFlags,
+                 int layerTag)
 {
     if (encoding == Encoding::unknown || !isLargeEnough(page, dpi))
-        return fileError;
+        return PResult::failure(fileError);
     // The file is tried before the picture is drawn, so that a locked folder is reported at once.
     {
         PSafeFile probe(file);
         if (!probe.open())
-            return fileError;
+            return PResult::failure(fileError);
     }
     const juce::Image picture = PRasterExport::render(comic, page, dpi, extraFlags, layerTag);
     if (!picture.isValid())
-        return memoryError;
+        return PResult::failure(memoryError);
     return writePicture(picture, encoding, file);
 }
 } // namespace
@@ -106,8 +106,8 @@ juce::Image PRasterExport::render(PComic& comic, PPage& page, int dpi, uint32_t 
     return picture;
 }
 
-juce::String PRasterExport::exportPage(PComic& comic, PPage& page, const juce::File& file, int dpi, uint32_t extraFlags,
-                                       int layerTag)
+PResult PRasterExport::exportPage(PComic& comic, PPage& page, const juce::File& file, int dpi, uint32_t extraFlags,
+                                  int layerTag)
 {
     return exportAs(comic, page, file, encodingFor(file), dpi, extraFlags, layerTag);
 }
@@ -129,24 +129,24 @@ int PRasterExport::seriesLength(const PPage& page)
     return n;
 }
 
-juce::String PRasterExport::exportSeries(PComic& comic, PPage& page, const juce::File& file, int dpi,
-                                         uint32_t seriesFlag, int& written)
+PResult PRasterExport::exportSeries(PComic& comic, PPage& page, const juce::File& file, int dpi, uint32_t seriesFlag,
+                                    int& written)
 {
     written = 0;
     const int n = seriesLength(page);
     if (n < 1)
-        return {};
+        return PResult::success();
     if (!isLargeEnough(page, dpi))
-        return fileError;
+        return PResult::failure(fileError);
     // The series is PNG whatever the chosen name ends with: its flat areas must stay exact, which
     // JPEG would smear.
     for (int k = 1; k <= n; ++k)
     {
-        const juce::String failure =
+        auto result =
             exportAs(comic, page, seriesFile(file, k), Encoding::png, dpi, seriesFlag & (inkSeries | colorSeries), k);
-        if (failure.isNotEmpty())
-            return failure;
+        if (!result.ok())
+            return result;
         ++written;
     }
-    return {};
+    return PResult::success();
 }

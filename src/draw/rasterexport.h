@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "model/result.h"
+
 class PComic;
 class PPage;
 
@@ -22,15 +24,15 @@ public:
      * allocation failure. */
     static juce::Image render(PComic& comic, PPage& page, int dpi, uint32_t extraFlags = 0, int layerTag = 0);
     /** Writes the page as PNG or JPEG, chosen by the file's extension (.png, .jpg, .jpeg, any case).
-        Returns an empty string on success, else the text key of the failure ("Message.MemError" when the picture
-        cannot be allocated, "FileChooser.ExportErr" when the file cannot be written). Never leaves a partial file. */
-    static juce::String exportPage(PComic& comic, PPage& page, const juce::File& file, int dpi, uint32_t extraFlags = 0,
-                                   int layerTag = 0);
+        A failure carries "Message.MemError" when the picture cannot be allocated, "FileChooser.ExportErr" when the
+        file cannot be written. Never leaves a partial file. */
+    static PResult exportPage(PComic& comic, PPage& page, const juce::File& file, int dpi, uint32_t extraFlags = 0,
+                              int layerTag = 0);
     /** The ink (inkSeries) or colour (colorSeries) PNG series: n = the largest layer tag on the page, files k = 1..n
         named by inserting "_k" before the extension, file k showing the layers whose tag is k; none when n < 1.
-        Returns "" on success (written = number of files), else the failure's text key. */
-    static juce::String exportSeries(PComic& comic, PPage& page, const juce::File& file, int dpi, uint32_t seriesFlag,
-                                     int& written);
+        written counts the files written, also when a later one fails. */
+    static PResult exportSeries(PComic& comic, PPage& page, const juce::File& file, int dpi, uint32_t seriesFlag,
+                                int& written);
 
     /** The file of the k-th picture of a series: "_k" inserted before the extension. */
     static juce::File seriesFile(const juce::File& file, int k);

@@ -8,14 +8,12 @@
 
 namespace
 {
-template <class Write> juce::String writeSafely(const juce::File& file, Write&& write)
+template <class Write> PResult writeSafely(const juce::File& file, Write&& write)
 {
     PSafeFile safe(file);
-    if (!safe.open())
-        return PVectorExport::exportError;
-    if (!write(safe.stream()) || !safe.commit())
-        return PVectorExport::exportError;
-    return {};
+    if (!safe.open() || !write(safe.stream()) || !safe.commit())
+        return PResult::failure(PVectorExport::exportError);
+    return PResult::success();
 }
 } // namespace
 
@@ -35,19 +33,19 @@ bool PVectorExport::writeSvg(PPage& page, juce::OutputStream& stream, POption* o
     return writer.finish();
 }
 
-juce::String PVectorExport::exportPdf(PComic& comic, const juce::File& file, int pageIndex, POption* options)
+PResult PVectorExport::exportPdf(PComic& comic, const juce::File& file, int pageIndex, POption* options)
 {
     PPage* page = nullptr;
     if (pageIndex != allPages)
     {
         page = pageIndex >= 0 && pageIndex < comic.pages.size() ? comic.pages.get<PPage>(pageIndex) : nullptr;
         if (page == nullptr)
-            return exportError;
+            return PResult::failure(exportError);
     }
     return writeSafely(file, [&](juce::OutputStream& s) { return writePdf(comic, page, s, options); });
 }
 
-juce::String PVectorExport::exportSvg(PPage& page, const juce::File& file, POption* options)
+PResult PVectorExport::exportSvg(PPage& page, const juce::File& file, POption* options)
 {
     return writeSafely(file, [&](juce::OutputStream& s) { return writeSvg(page, s, options); });
 }

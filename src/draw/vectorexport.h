@@ -2,6 +2,8 @@
 
 #include <juce_core/juce_core.h>
 
+#include "model/result.h"
+
 class PComic;
 class PPage;
 class POption;
@@ -9,9 +11,9 @@ class POption;
 /** Exports pages as PDF and SVG files for the editor and the command-line tool. A file is
     written in full or not at all: the bytes go to a temporary file that replaces the target
     only after every write succeeded, so a full disk never leaves a truncated export behind.
-    Results are "" on success, else the text key of the failure.
+    A failure carries the text key of its message.
 
-        if (auto failure = PVectorExport::exportPdf(comic, file, -1); failure.isNotEmpty()) tell(failure);
+        if (auto result = PVectorExport::exportPdf(comic, file, -1); !result.ok()) tell(result.messageKey());
 */
 class PVectorExport
 {
@@ -21,10 +23,11 @@ public:
 
     /** The page with index pageIndex (from 0), or every page for allPages. The options, when
         given, name the images folder. */
-    static juce::String exportPdf(PComic& comic, const juce::File& file, int pageIndex, POption* options = nullptr);
-    static juce::String exportSvg(PPage& page, const juce::File& file, POption* options = nullptr);
+    static PResult exportPdf(PComic& comic, const juce::File& file, int pageIndex, POption* options = nullptr);
+    static PResult exportSvg(PPage& page, const juce::File& file, POption* options = nullptr);
 
     /** The same into a stream; false when a write failed. */
-    static bool writePdf(PComic& comic, PPage* page, juce::OutputStream& stream, POption* options = nullptr);
-    static bool writeSvg(PPage& page, juce::OutputStream& stream, POption* options = nullptr);
+    [[nodiscard]] static bool writePdf(PComic& comic, PPage* page, juce::OutputStream& stream,
+                                       POption* options = nullptr);
+    [[nodiscard]] static bool writeSvg(PPage& page, juce::OutputStream& stream, POption* options = nullptr);
 };

@@ -38,28 +38,6 @@ PRect fitBoundsOf(const PBase& source)
     return raw;
 }
 
-/** Drops what a build cached for a shape and everything under it, keeping generated brush strokes
-    (only their geometry goes) and loaded pictures. */
-void forgetBuiltGeometry(PShape& shape)
-{
-    switch (shape.classId())
-    {
-    case PClass::group:
-        for (PBase* child : static_cast<PGroup&>(shape).children)
-            forgetBuiltGeometry(*static_cast<PShape*>(child));
-        shape.bounds = PRect::of(0, 0, 0, 0);
-        return;
-    case PClass::brush:
-        for (PBase* stroke : static_cast<PBrush&>(shape).strokes)
-            static_cast<PCurve*>(stroke)->PCurve::invalidate();
-        static_cast<PCurve&>(shape).PCurve::invalidate();
-        return;
-    case PClass::curve:
-    case PClass::panel: static_cast<PCurve&>(shape).PCurve::invalidate(); return;
-    default: shape.invalidate(); return;
-    }
-}
-
 bool isUsableScale(float s)
 {
     return std::isfinite(s) && s != 0.0f;
@@ -121,101 +99,6 @@ void PView2::setViewport(float vx, float vy, float vw, float vh, float panDx, fl
     }
 }
 
-float PView2::penWidthFor(int setting)
-{
-    switch (setting)
-    {
-    case 0: return 0.025f;
-    case 25: return 0.05f;
-    case 50: return 0.075f;
-    case 100: return 0.125f;
-    default: return 0.1f;
-    }
-}
-
-void PView2::push()
-{
-    if (depth >= stackDepth)
-        return;
-    stackMatrix[depth] = current;
-    stackInverse[depth] = currentInverse;
-    ++depth;
-}
-
-void PView2::pushShape(const PShape& shape)
-{
-    if (depth >= stackDepth)
-        return;
-    push();
-    current = current * shape.transform();
-    currentInverse = shape.inverseTransform() * currentInverse;
-}
-
-void PView2::pop()
-{
-    if (depth == 0)
-        return;
-    --depth;
-    current = stackMatrix[depth];
-    currentInverse = stackInverse[depth];
-}
-
-void PView2::resetMatrices()
-{
-    current = PMatrix::identity();
-    currentInverse = PMatrix::identity();
-    depth = 0;
-    deformStages.clear();
-    deformMode = PDeform::off;
-}
-
-void PView2::mapToPage(float& px, float& py) const
-{
-    current.transform(px, py);
-    if (!deformStages.empty())
-        deformPoint(px, py);
-}
-
-void PView2::beginDeform(const PGroup& group)
-{
-    for (PBase* child : group.children)
-        forgetBuiltGeometry(*static_cast<PShape*>(child));
-    PDeform stage;
-    stage.setUp(group, current);
-    deformStages.push_back(stage);
-    deformMode = stage.mode;
-}
-
-void PView2::endDeform()
-{
-    if (!deformStages.empty())
-        deformStages.pop_back();
-    deformMode = deformStages.empty() ? PDeform::off : deformStages.back().mode;
-}
-
-void PView2::deformPoint(float& px, float& py) const
-{
-    for (auto stage = deformStages.rbegin(); stage != deformStages.rend(); ++stage)
-        stage->map(px, py);
-}
-
-bool PView2::undeformPoint(float& px, float& py) const
-{
-    PDeform::Point p{px, py};
-    for (const PDeform& stage : deformStages)
-        if (!stage.unmap(p, p))
-            return false;
-    px = (float) p.x;
-    py = (float) p.y;
-    return true;
-}
-
-void PView2::mapPoint(float& px, float& py) const
-{
-    mapToPage(px, py);
-    device.transform(px, py);
-}
-
 void PView2::drawBrush(PBrush& brush, bool guide)
 {
     brush.build(*this);
@@ -250,31 +133,4 @@ std::vector<PLayer*> PView2::sortedLayers(const PPanel& panel)
     std::stable_sort(layers.begin(), layers.end(),
                      [](const PLayer* a, const PLayer* b) { return compareItems(*a, *b) < 0; });
     return layers;
-}
-
-juce::Path buildBoxPath(const PRect& raw, const PMatrix& own, PView2& view)
-{
-    const float xs[] = {raw.left, raw.right, raw.right, raw.left};
-    const float ys[] = {raw.top, raw.top, raw.bottom, raw.bottom};
-    juce::Path path;
-    for (int i = 0; i < 4; ++i)
-    {
-        float px = xs[i], py = ys[i];
-        own.transform(px, py);
-        view.mapToPage(px, py);
-        if (i == 0)
-            path.startNewSubPath(px, py);
-        else
-            path.lineTo(px, py);
-    }
-    path.closeSubPath();
-    return path;
-}
-
-PRect pathBounds(const juce::Path& path)
-{
-    if (path.isEmpty())
-        return PRect::of(0, 0, 0, 0);
-    const auto r = path.getBounds();
-    return PRect::of(r.getX(), r.getY(), r.getRight(), r.getBottom());
 }

@@ -15,14 +15,6 @@ constexpr float percent = 100.0f;
 constexpr double largestSize = 1.0e6;
 } // namespace
 
-PPanel* PView2file::panelOf(const PGroup& group)
-{
-    for (PBase* child : group.children)
-        if (child->classId() == PClass::panel)
-            return static_cast<PPanel*>(child);
-    return nullptr;
-}
-
 int PView2file::roundedSize(double v)
 {
     return std::isfinite(v) ? roundHalfAway(std::clamp(v, -largestSize, largestSize)) : 0;
@@ -64,7 +56,7 @@ void PView2file::drawMember(PShape& shape, bool insideDeformedGroup)
         auto& group = static_cast<PGroup&>(shape);
         if (!insideDeformedGroup && group.hasFlag(PGroup::deformed))
             drawDeformedGroup(group);
-        else if (panelOf(group) != nullptr)
+        else if (group.findPanel() != nullptr)
             drawPanelGroup(group);
         else
             drawGroup(group);
@@ -117,7 +109,7 @@ void PView2file::drawDeformedGroup(PGroup& group)
 
 void PView2file::drawPanelGroup(PGroup& group)
 {
-    PPanel* panel = panelOf(group);
+    PPanel* panel = group.findPanel();
     if (panel == nullptr || depth >= stackDepth)
         return;
     pushShape(group);

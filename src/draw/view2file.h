@@ -30,8 +30,6 @@ public:
     /** True when every byte reached the stream. */
     bool finish() { return out.finish(); }
 
-    /** The panel among a group's members, if any. */
-    static PPanel* panelOf(const PGroup& group);
     /** Rounds half away from zero; a value that is not a number becomes 0. */
     static int roundedSize(double v);
 

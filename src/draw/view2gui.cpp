@@ -70,24 +70,9 @@ constexpr float farthestDevicePosition = 4.0e6f;
 bool isDrawable(const juce::Path& p, const juce::AffineTransform& transform)
 {
     const auto b = p.getBoundsTransformed(transform);
-    const float reach = std::max({std::abs(b.getX()), std::abs(b.getY()), std::abs(b.getRight()), std::abs(b.getBottom())});
+    const float reach =
+        std::max({std::abs(b.getX()), std::abs(b.getY()), std::abs(b.getRight()), std::abs(b.getBottom())});
     return std::isfinite(reach) && reach < farthestDevicePosition;
-}
-
-bool holdsPanel(const PGroup& group)
-{
-    for (PBase* child : group.children)
-        if (child->classId() == PClass::panel)
-            return true;
-    return false;
-}
-
-PPanel* panelOf(const PGroup& group)
-{
-    for (PBase* child : group.children)
-        if (child->classId() == PClass::panel)
-            return static_cast<PPanel*>(child);
-    return nullptr;
 }
 
 /** A copy of a path with every point moved by map. */
@@ -523,7 +508,7 @@ bool PView2gui::isSelectedLook(const PShape& shape) const
     if (shape.classId() != PClass::group)
         return mode == pointEditingMode;
     const auto& group = static_cast<const PGroup&>(shape);
-    return mode == groupEditingMode && (holdsPanel(group) || group.hasFlag(PGroup::deformed));
+    return mode == groupEditingMode && (group.findPanel() != nullptr || group.hasFlag(PGroup::deformed));
 }
 
 void PView2gui::drawShape(PShape& shape)
@@ -595,7 +580,7 @@ void PView2gui::drawGroupMembers(PGroup& group, bool warped)
 
 void PView2gui::drawGroup(PGroup& group)
 {
-    if (holdsPanel(group))
+    if (group.findPanel() != nullptr)
         drawPanelGroup(group);
     else
         drawGroupMembers(group, false);
@@ -609,7 +594,7 @@ void PView2gui::drawDeformedGroup(PGroup& group)
 
 void PView2gui::drawPanelGroup(PGroup& group)
 {
-    PPanel* panel = panelOf(group);
+    PPanel* panel = group.findPanel();
     auto* g = context();
     if (panel == nullptr || g == nullptr || depth >= stackDepth)
     {

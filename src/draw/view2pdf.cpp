@@ -22,7 +22,7 @@ PView2pdf::PView2pdf(juce::OutputStream& target) : PView2file(target, pdfDpi, 0)
 
 int PView2pdf::transparencyLevel(uint32_t colour)
 {
-    const uint32_t alpha = colour >> 24;
+    const uint32_t alpha = alphaOf(colour);
     for (int k = 0; k < levelCount; ++k)
         if (levelBytes[(size_t) k] >= alpha)
             return k + 1;
@@ -206,9 +206,9 @@ void PView2pdf::matrix(const PMatrix& m)
 void PView2pdf::colour(uint32_t hsla, const char* op)
 {
     const uint32_t argb = hslaToArgb(hsla);
-    out.number(((argb >> 16) & 0xFF) * byteScale, 2).text(" ");
-    out.number(((argb >> 8) & 0xFF) * byteScale, 2).text(" ");
-    out.number((argb & 0xFF) * byteScale, 2).text(" ").text(op).endLine();
+    out.number(highByteOf(argb) * byteScale, 2).text(" ");
+    out.number(middleByteOf(argb) * byteScale, 2).text(" ");
+    out.number(lowByteOf(argb) * byteScale, 2).text(" ").text(op).endLine();
     out.text("/GS").integer(transparencyLevel(hsla)).text(" gs").endLine();
 }
 
@@ -264,7 +264,7 @@ void PView2pdf::drawCurve(PCurve& curve, bool)
     curve.build(*this);
     if (curve.centrePath.isEmpty())
         return;
-    if (curve.isClosed() && (curve.fillColour >> 24) != 0)
+    if (curve.isClosed() && alphaOf(curve.fillColour) != 0)
         paintPath(curve.centrePath, true, 0, curve.fillColour);
     drawLine(curve);
 }

@@ -16,11 +16,6 @@ constexpr double centimetresPerInch = 2.54, pointsPerInch = 72;
     that cannot tell its own ratio gets this common one. */
 constexpr double usualEmPerLineHeight = 0.72;
 
-uint32_t alphaOf(uint32_t colour)
-{
-    return colour >> 24;
-}
-
 /** True for the code points XML 1.0 allows in a document. */
 bool isXmlCharacter(juce::juce_wchar c)
 {
@@ -117,8 +112,8 @@ void PView2svg::colourAttribute(const char* name, std::optional<uint32_t> colour
     else
     {
         const uint32_t argb = hslaToArgb(*colour);
-        out.text("rgb(").integer((argb >> 16) & 0xFF).text(",").integer((argb >> 8) & 0xFF);
-        out.text(",").integer(argb & 0xFF).text(")");
+        out.text("rgb(").integer(highByteOf(argb)).text(",").integer(middleByteOf(argb));
+        out.text(",").integer(lowByteOf(argb)).text(")");
     }
     out.text("\"").endLine();
 }
@@ -268,8 +263,8 @@ void PView2svg::textLine(const PText& text, const juce::String& line, const PMat
     out.text(" font-size=\"").number(fontSize, 5).text("\" font-family=\"");
     out.text(escapeXml(text.fontSpec.face.toString())).text("\"");
     const uint32_t argb = hslaToArgb(text.colour);
-    out.text(" fill=\"rgb(").integer((argb >> 16) & 0xFF).text(",").integer((argb >> 8) & 0xFF).text(",");
-    out.integer(argb & 0xFF).text(")\" opacity=\"").number(alphaOf(text.colour) * alphaScale, 2);
+    out.text(" fill=\"rgb(").integer(highByteOf(argb)).text(",").integer(middleByteOf(argb)).text(",");
+    out.integer(lowByteOf(argb)).text(")\" opacity=\"").number(alphaOf(text.colour) * alphaScale, 2);
     out.text("\">").endLine();
     out.text(escapeXml(line)).endLine();
     out.text("</text>").endLine();

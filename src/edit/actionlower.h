@@ -6,8 +6,8 @@
 class PActionLower : public PActionRaise
 {
 public:
-    PActionLower(PWorld& world, PArray& list, PBase* shape, bool toEnd = false)
-        : PActionRaise(world, list, shape, toEnd, false)
+    PActionLower(PWorld& session, PArray& shapes, PBase* lowered, bool toBottom = false)
+        : PActionRaise(session, shapes, lowered, toBottom, false)
     {
     }
 

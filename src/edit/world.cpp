@@ -30,7 +30,7 @@ bool isListedForLanguage(const juce::String& stem, int language)
     return true;
 }
 
-int PWorld::loadAll()
+PLoadResult PWorld::loadAll()
 {
     loadFailure = nullptr;
     failedLoad.reset();
@@ -38,7 +38,7 @@ int PWorld::loadAll()
     if (projectsFolder.isEmpty() || !juce::File::isAbsolutePath(projectsFolder) || !folder.isDirectory())
         return PLoadResult::damaged;
 
-    int result = PLoadResult::ok;
+    auto result = PLoadResult::ok;
     for (const auto& entry : juce::RangedDirectoryIterator(folder, false, "*", juce::File::findFiles))
     {
         const auto file = entry.getFile();
@@ -46,7 +46,7 @@ int PWorld::loadAll()
             !isListedForLanguage(file.getFileNameWithoutExtension(), language()))
             continue;
         auto comic = std::make_unique<PComic>();
-        const int loaded = comic->load(file.getFullPathName());
+        const auto loaded = comic->load(file.getFullPathName());
         if (loaded == PLoadResult::ok)
             comics.append(comic.release());
         else if (loadFailure == nullptr)
@@ -59,20 +59,23 @@ int PWorld::loadAll()
     return result;
 }
 
-bool PWorld::saveAll()
+PResult PWorld::saveAll()
 {
     loadFailure = nullptr;
-    bool allSaved = true;
+    auto result = PResult::success();
     for (int i = 0; i < comics.size(); ++i)
     {
         auto* comic = comicAt(i);
-        if (!comic->modified || comic->save())
+        if (!comic->modified)
+            continue;
+        auto saved = comic->save();
+        if (saved.ok())
             continue;
         if (loadFailure == nullptr)
             loadFailure = comic;
-        allSaved = false;
+        result = saved;
     }
-    return allSaved;
+    return result;
 }
 
 bool PWorld::anyModified() const
@@ -111,7 +114,7 @@ void PWorld::autosave()
     const int every = options != nullptr ? options->autosaveEvery : 0;
     const int length = undoList.size();
     if (every > 1 && length > 1 && length % every == 0)
-        saveAll();
+        (void) saveAll(); // a failed autosave is tried again at the next interval; saving by hand reports it
 }
 
 void PWorld::undo()
@@ -154,12 +157,12 @@ void PWorld::clearHistory()
     undoList.deleteAll();
 }
 
-bool PWorld::saveAllAndClearHistory()
+PResult PWorld::saveAllAndClearHistory()
 {
-    if (!saveAll())
-        return false;
-    clearHistory();
-    return true;
+    auto result = saveAll();
+    if (result.ok())
+        clearHistory();
+    return result;
 }
 
 void PWorld::recordNewPage(PComic& comic, PPage* page)

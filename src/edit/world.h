@@ -24,9 +24,9 @@ public:
     PWorld& operator=(const PWorld&) = delete;
 
     /** Loads every comic file of the projects folder; answers 1, or the first failure's result. */
-    int loadAll();
+    [[nodiscard]] PLoadResult loadAll();
     /** Saves every modified comic; false when any failed (the first is kept in loadFailure). */
-    bool saveAll();
+    PResult saveAll();
     bool anyModified() const;
 
     /** Takes a new comic into the list, renaming its file when another comic already claims the name. */
@@ -46,7 +46,7 @@ public:
     void clearHistory();
     /** The Save command: saves every modified comic and, when all succeeded, clears the history,
         since nothing may be undone across a save. */
-    bool saveAllAndClearHistory();
+    PResult saveAllAndClearHistory();
 
     void recordNewPage(PComic& comic, PPage* page) override;
 

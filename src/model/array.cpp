@@ -161,6 +161,5 @@ void PArray::deselectAll()
 
 void PArray::bringSelectedToFront()
 {
-    std::stable_partition(items, items + count,
-                          [](PBase* p) { return p == nullptr || ! p->hasFlag(PFlag::selected); });
+    std::stable_partition(items, items + count, [](PBase* p) { return p == nullptr || !p->hasFlag(PFlag::selected); });
 }

@@ -20,8 +20,7 @@ public:
     bool isEmpty() const { return count == 0; }
     PBase* at(int i) const { return i >= 0 && i < count ? items[i] : nullptr; }
     PBase* operator[](int i) const { return at(i); }
-    template <class T>
-    T* get(int i) const { return static_cast<T*>(at(i)); }
+    template <class T> T* get(int i) const { return static_cast<T*>(at(i)); }
 
     void reserve(int n);
     void append(PBase* p);

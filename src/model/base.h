@@ -55,8 +55,7 @@ public:
 };
 
 /** Allocates a fresh object of the same class and deep-copies this one into it. */
-template <class T>
-T* cloneAs(const T& source)
+template <class T> T* cloneAs(const T& source)
 {
     auto* copy = new T();
     copy->copyFrom(&source);

@@ -1,9 +1,9 @@
 #include "model/brush.h"
 
-#include "draw/view2.h"
 #include "model/clip.h"
 #include "model/point.h"
 #include "model/stream.h"
+#include "model/viewstate.h"
 
 PBrush::PBrush() = default;
 
@@ -133,7 +133,7 @@ bool PBrush::generateStrokes()
     return false;
 }
 
-void PBrush::build(PView2& view)
+void PBrush::build(PViewState& view)
 {
     PCurve::build(view);
     if (strokes.isEmpty())
@@ -141,11 +141,11 @@ void PBrush::build(PView2& view)
     buildStrokes(view);
 }
 
-void PBrush::buildStrokes(PView2& view)
+void PBrush::buildStrokes(PViewState& view)
 {
     // Strokes live in the brush's coordinates: their geometry needs the brush's transform on
     // the view, as any child's does. A full matrix stack refuses the push and must not be popped.
-    const bool pushed = view.depth < PView2::stackDepth;
+    const bool pushed = view.depth < PViewState::stackDepth;
     if (pushed)
         view.pushShape(*this);
     for (PBase* stroke : strokes)

@@ -37,7 +37,7 @@ public:
     void collectShades(PArray& shades) override;
     void applyShade(PShade& shade, PArray& changed) override;
     void collectShadeUsers(PArray& shades) override;
-    void build(PView2& view) override;
+    void build(PViewState& view) override;
 
     /** Replaces the strokes by freshly generated ones; false, with no strokes, when the kind is
         unknown or its generator has nothing to lay (no guide, or no usable pattern). */
@@ -56,5 +56,5 @@ public:
     int16_t seed = 0;
 
 private:
-    void buildStrokes(PView2& view);
+    void buildStrokes(PViewState& view);
 };

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "draw/view2.h"
 #include "model/bezier.h"
 #include "model/point.h"
 #include "model/shade.h"
 #include "model/stream.h"
+#include "model/viewstate.h"
 
 namespace
 {
@@ -303,10 +303,10 @@ PCurve::ControlList PCurve::ownAnchors() const
     return anchors;
 }
 
-void PCurve::mapToPage(PView2& view, ControlList& list) const
+void PCurve::mapToPage(PViewState& view, ControlList& list) const
 {
     // A view whose matrix stack is full ignores the push, so the own transform is applied here.
-    const bool pushed = view.depth < PView2::stackDepth;
+    const bool pushed = view.depth < PViewState::stackDepth;
     const PMatrix own = transform();
     if (pushed)
         view.pushShape(*this);
@@ -359,17 +359,17 @@ void PCurve::buildOutline(const ControlList& list, float hw)
         appendSegmentOutline(outlinePath, list[3 * k], list[3 * k + 1], list[3 * k + 2], list[(3 * k + 3) % size], hw);
 }
 
-void PCurve::build(PView2& view)
+void PCurve::build(PViewState& view)
 {
     if (points.size() < 2)
         return;
-    if (view.kind() == PView2::openGL)
+    if (view.kind() == PViewState::openGL)
         buildForOpenGL(view);
     else
         buildForSoftware(view);
 }
 
-void PCurve::buildForSoftware(PView2& view)
+void PCurve::buildForSoftware(PViewState& view)
 {
     const bool varies = hasLine() && lineVaries();
     const juce::Path& cache = varies ? outlinePath : centrePath;
@@ -397,7 +397,7 @@ void PCurve::buildForSoftware(PView2& view)
         buildOutline(list, hw);
 }
 
-PCurve::ControlList PCurve::subdividedAnchors(PView2& view) const
+PCurve::ControlList PCurve::subdividedAnchors(PViewState& view) const
 {
     const ControlList raw = ownAnchors();
     const ControlList rawList = controlList(raw, isClosed());
@@ -437,7 +437,7 @@ PCurve::ControlList PCurve::subdividedAnchors(PView2& view) const
     return dense;
 }
 
-void PCurve::buildForOpenGL(PView2& view)
+void PCurve::buildForOpenGL(PViewState& view)
 {
     const bool varies = hasLine() && lineVaries();
     const bool cached = !centrePath.isEmpty() && (!varies || !outlinePath.isEmpty());

@@ -51,7 +51,7 @@ public:
     void collectShades(PArray& shades) override;
     void applyShade(PShade& shade, PArray& changed) override;
     void collectShadeUsers(PArray& shades) override;
-    void build(PView2& view) override;
+    void build(PViewState& view) override;
 
     bool isClosed() const { return hasFlag(closed); }
     void setClosed(bool on) { setFlag(closed, on); }
@@ -87,12 +87,12 @@ protected:
     void dropGeometry();
 
 private:
-    void buildForSoftware(PView2& view);
-    void buildForOpenGL(PView2& view);
+    void buildForSoftware(PViewState& view);
+    void buildForOpenGL(PViewState& view);
     ControlList ownAnchors() const;
     /** Maps a list from the curve's own coordinates to page coordinates through the view. */
-    void mapToPage(PView2& view, ControlList& list) const;
-    ControlList subdividedAnchors(PView2& view) const;
+    void mapToPage(PViewState& view, ControlList& list) const;
+    ControlList subdividedAnchors(PViewState& view) const;
     void buildTwoPoints(const ControlList& anchors, float hw);
     void buildOutline(const ControlList& list, float hw);
     void takeBoundsFromCentre();

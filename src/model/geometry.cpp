@@ -147,9 +147,9 @@ uint32_t channelByte(double v)
 
 uint32_t hslaToArgb(uint32_t hsla)
 {
-    const double l = (hsla & 0xFF) / 255.0;
-    const double s = ((hsla >> 8) & 0xFF) / 255.0;
-    const double h = ((hsla >> 16) & 0xFF) / 255.0;
+    const double l = lowByteOf(hsla) / 255.0;
+    const double s = middleByteOf(hsla) / 255.0;
+    const double h = highByteOf(hsla) / 255.0;
     double r = l, g = l, b = l;
     if (s > 0)
     {
@@ -159,14 +159,14 @@ uint32_t hslaToArgb(uint32_t hsla)
         g = hueToChannel(p, q, h);
         b = hueToChannel(p, q, h - 1.0 / 3);
     }
-    return (hsla & 0xFF000000u) | channelByte(r) << 16 | channelByte(g) << 8 | channelByte(b);
+    return colourWord(alphaOf(hsla), channelByte(r), channelByte(g), channelByte(b));
 }
 
 uint32_t argbToHsla(uint32_t argb)
 {
-    const double r = ((argb >> 16) & 0xFF) / 255.0;
-    const double g = ((argb >> 8) & 0xFF) / 255.0;
-    const double b = (argb & 0xFF) / 255.0;
+    const double r = highByteOf(argb) / 255.0;
+    const double g = middleByteOf(argb) / 255.0;
+    const double b = lowByteOf(argb) / 255.0;
     const double hi = std::max({r, g, b}), lo = std::min({r, g, b});
     const double l = (hi + lo) / 2;
     double h = 0, s = 0;
@@ -182,5 +182,5 @@ uint32_t argbToHsla(uint32_t argb)
             h = (r - g) / d + 4;
         h /= 6;
     }
-    return (argb & 0xFF000000u) | channelByte(h) << 16 | channelByte(s) << 8 | channelByte(l);
+    return colourWord(alphaOf(argb), channelByte(h), channelByte(s), channelByte(l));
 }

@@ -48,3 +48,26 @@ int roundHalfAway(double v);
 /** Document colours are HSLA words 0xAAHHSSLL; drawing wants 0xAARRGGBB. */
 uint32_t hslaToArgb(uint32_t hsla);
 uint32_t argbToHsla(uint32_t argb);
+
+/** The bytes of a colour word, the same for both layouts: alpha on top, then hue or red,
+    saturation or green, lightness or blue. An alpha of 0 means the colour is not drawn. */
+constexpr uint32_t alphaOf(uint32_t colour)
+{
+    return colour >> 24;
+}
+constexpr uint32_t highByteOf(uint32_t colour)
+{
+    return (colour >> 16) & 0xFFu;
+}
+constexpr uint32_t middleByteOf(uint32_t colour)
+{
+    return (colour >> 8) & 0xFFu;
+}
+constexpr uint32_t lowByteOf(uint32_t colour)
+{
+    return colour & 0xFFu;
+}
+constexpr uint32_t colourWord(uint32_t alpha, uint32_t high, uint32_t middle, uint32_t low)
+{
+    return alpha << 24 | high << 16 | middle << 8 | low;
+}

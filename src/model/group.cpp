@@ -1,7 +1,8 @@
 #include "model/group.h"
+#include "model/panel.h"
 
-#include "draw/view2.h"
 #include "model/stream.h"
+#include "model/viewstate.h"
 
 namespace
 {
@@ -92,7 +93,7 @@ void PGroup::invalidate()
 
 bool PGroup::hitTest(float px, float py, float scale, int mode)
 {
-    if (! bounds.contains(px, py))
+    if (!bounds.contains(px, py))
         return false;
     for (int i = children.size() - 1; i >= 0; --i)
     {
@@ -106,16 +107,16 @@ bool PGroup::hitTest(float px, float py, float scale, int mode)
 
 void PGroup::collectHits(float px, float py, float scale, int mode, PArray& out)
 {
-    if (! bounds.contains(px, py))
+    if (!bounds.contains(px, py))
         return;
     bool listedSelf = false;
     for (int i = children.size() - 1; i >= 0; --i)
     {
         auto* child = childAt(i);
         child->slot = i;
-        if (! child->hitTest(px, py, scale, mode))
+        if (!child->hitTest(px, py, scale, mode))
             continue;
-        if (! listedSelf)
+        if (!listedSelf)
         {
             out.append(this);
             listedSelf = true;
@@ -183,7 +184,7 @@ void PGroup::getBounds(PRect& out, bool raw) const
         static_cast<const PShape*>(child)->getBounds(childBounds, false);
         out.include(childBounds);
     }
-    if (! raw && ! out.isEmpty())
+    if (!raw && !out.isEmpty())
         out = out.transformBounds(transform());
 }
 
@@ -205,12 +206,12 @@ void PGroup::collectShadeUsers(PArray& shades)
         static_cast<PShape*>(child)->collectShadeUsers(shades);
 }
 
-void PGroup::build(PView2& view)
+void PGroup::build(PViewState& view)
 {
     bounds = PRect::empty();
     // At full stack depth a push is refused while the pop would still run and unwind the
     // parent's level; such deeply nested content is left unbuilt instead.
-    if (view.depth >= PView2::stackDepth)
+    if (view.depth >= PViewState::stackDepth)
     {
         bounds = PRect::of(0, 0, 0, 0);
         return;
@@ -230,4 +231,12 @@ void PGroup::build(PView2& view)
 bool PGroup::isDeformed() const
 {
     return gridFrom != gridTo;
+}
+
+PPanel* PGroup::findPanel() const
+{
+    for (PBase* child : children)
+        if (child->classId() == PClass::panel)
+            return static_cast<PPanel*>(child);
+    return nullptr;
 }

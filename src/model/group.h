@@ -5,6 +5,8 @@
 #include "model/array.h"
 #include "model/shape.h"
 
+class PPanel;
+
 /** A shape that holds shapes. It can carry a deformation (two grids of nine handles) that
     the back-ends apply through the deform stage, or hold a frame that clips its content. */
 class PGroup : public PShape
@@ -39,14 +41,16 @@ public:
     void collectShades(PArray& shades) override;
     void applyShade(PShade& shade, PArray& changed) override;
     void collectShadeUsers(PArray& shades) override;
-    void build(PView2& view) override;
+    void build(PViewState& view) override;
 
     /** True when any handle of gridTo differs from its twin in gridFrom. */
     bool isDeformed() const;
+    /** The first panel among the members, if any: the group is drawn clipped to it. */
+    PPanel* findPanel() const;
     PShape* childAt(int i) const { return children.get<PShape>(i); }
 
     PArray children;
     float deformA = 0, deformB = 0;
     uint16_t deformMode = 1;
-    std::array<GridPoint, gridPoints> gridFrom {}, gridTo {};
+    std::array<GridPoint, gridPoints> gridFrom{}, gridTo{};
 };

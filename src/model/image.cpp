@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "draw/view2.h"
 #include "model/option.h"
 #include "model/stream.h"
+#include "model/viewstate.h"
 
 namespace
 {
@@ -132,7 +132,7 @@ void PImage::getBounds(PRect& out, bool raw) const
         out = out.transformBounds(transform());
 }
 
-void PImage::build(PView2& view)
+void PImage::build(PViewState& view)
 {
     if (!image.isValid() && !buildTriedLoading)
     {
@@ -145,13 +145,10 @@ void PImage::build(PView2& view)
     bounds = PRect::of(0, 0, 0, 0);
     if (pixelWidth <= 0 || pixelHeight <= 0)
         return;
-    PRect raw;
-    getBounds(raw, true);
-    box = buildBoxPath(raw, transform(), view);
-    bounds = pathBounds(box);
+    box = buildShapeBox(*this, view);
 }
 
 bool PImage::hitTest(float px, float py, float, int)
 {
-    return bounds.contains(px, py) && box.contains(px, py, boxTolerance);
+    return boxContains(*this, box, px, py);
 }

@@ -21,7 +21,6 @@ public:
     /** The file is named by a full path; the name survives a load. */
     static constexpr uint32_t byFullPath = 0x20;
     static constexpr float minScale = 0.01f, maxScale = 10.0f;
-    static constexpr float boxTolerance = 10.0f;
 
     uint16_t classId() const override { return PClass::image; }
     PBase* clone() const override { return cloneAs(*this); }
@@ -32,7 +31,7 @@ public:
     bool hitTest(float px, float py, float scale, int mode) override;
     void normalize() override;
     void getBounds(PRect& out, bool raw) const override;
-    void build(PView2& view) override;
+    void build(PViewState& view) override;
 
     /** Loads the file, from the images folder of folderSource when one is given; true when
         an image is loaded. A failure leaves the remembered pixel size as it was. */

@@ -71,7 +71,7 @@ void PLayer::collectHits(float x, float y, float scale, int mode, PArray& out)
 
 bool PLayer::statusText(PName& out) const
 {
-    if (! isHidden())
+    if (!isHidden())
         return PItem::statusText(out);
     out.assign(translate("Layer.Hidden"));
     return true;

@@ -13,7 +13,7 @@ public:
     static constexpr int maxLength = 199;
 
     PName() = default;
-    explicit PName(const juce::String& text) { assign(text); }
+    explicit PName(const juce::String& value) { assign(value); }
 
     void assign(const juce::String& text);
     void assign(const char16_t* units, int count);

@@ -11,8 +11,7 @@ constexpr uint8_t hueLevels[] = {0,   7,   14,  21,  28,  35,  42,  53,  64,  74
                                  135, 142, 149, 156, 163, 170, 180, 191, 202, 212, 223, 234, 244, 255};
 constexpr uint8_t channelLevels[] = {0, 51, 77, 115, 153, 191, 217, 240, 255};
 
-template <size_t n>
-uint32_t snapByte(uint32_t value, const uint8_t (&levels)[n])
+template <size_t n> uint32_t snapByte(uint32_t value, const uint8_t (&levels)[n])
 {
     for (uint8_t level : levels)
         if (level >= value)
@@ -23,11 +22,8 @@ uint32_t snapByte(uint32_t value, const uint8_t (&levels)[n])
 
 uint32_t snapColour(uint32_t hsla)
 {
-    const uint32_t l = snapByte(hsla & 0xFF, channelLevels);
-    const uint32_t s = snapByte((hsla >> 8) & 0xFF, channelLevels);
-    const uint32_t h = snapByte((hsla >> 16) & 0xFF, hueLevels);
-    const uint32_t a = snapByte(hsla >> 24, channelLevels);
-    return a << 24 | h << 16 | s << 8 | l;
+    return colourWord(snapByte(alphaOf(hsla), channelLevels), snapByte(highByteOf(hsla), hueLevels),
+                      snapByte(middleByteOf(hsla), channelLevels), snapByte(lowByteOf(hsla), channelLevels));
 }
 
 POption::POption()
@@ -65,10 +61,19 @@ void POption::recompute()
 {
     switch (guiSize)
     {
-        case 1: u = 5; odd = 1; break;
-        case 2: u = 6; odd = 0; break;
-        case 3: u = 7; odd = 1; break;
-        default: break;
+    case 1:
+        u = 5;
+        odd = 1;
+        break;
+    case 2:
+        u = 6;
+        odd = 0;
+        break;
+    case 3:
+        u = 7;
+        odd = 1;
+        break;
+    default: break;
     }
     half = u / 2;
     cell = 4 * u;
@@ -78,7 +83,7 @@ void POption::recompute()
 
 PFontSpec POption::fontPreset(int i) const
 {
-    return i >= 0 && i < presetCount ? fontPresets[(size_t) i] : PFontSpec {};
+    return i >= 0 && i < presetCount ? fontPresets[(size_t) i] : PFontSpec{};
 }
 
 void POption::setFontPreset(int i, const PFontSpec& preset)
@@ -140,8 +145,8 @@ void POption::write(PStream& s) const
 void POption::read(PStream& s)
 {
     PProject::read(s);
-    for (uint32_t* c : {&pagesLight, &layersLight, &clipsLight, &decorLight, &pagesDark, &layersDark, &clipsDark,
-                        &decorDark})
+    for (uint32_t* c :
+         {&pagesLight, &layersLight, &clipsLight, &decorLight, &pagesDark, &layersDark, &clipsDark, &decorDark})
         *c = s.readUInt32();
     language = s.readInt16();
     exportDpi = s.readInt16();

@@ -58,7 +58,7 @@ public:
     /** The wallpaper image behind the pages, or null. */
     std::unique_ptr<PImage> wall;
     std::array<PFontSpec, presetCount> fontPresets;
-    std::array<uint32_t, paletteSize> palette {};
+    std::array<uint32_t, paletteSize> palette{};
 
     // Not saved.
     juce::String imagesFolder;

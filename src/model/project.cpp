@@ -24,20 +24,18 @@ juce::String PProject::fileNameFor(uint16_t fileClass, juce::Time when)
     if (fileClass == PClass::option)
         return optionsFileName;
     return juce::String::formatted("comics_%04d%02d%02d_%02d%02d%02d", when.getYear(), when.getMonth() + 1,
-                                   when.getDayOfMonth(), when.getHours(), when.getMinutes(), when.getSeconds())
-           + comicExtension;
+                                   when.getDayOfMonth(), when.getHours(), when.getMinutes(), when.getSeconds()) +
+           comicExtension;
 }
 
 void PProject::makePathUnique(const std::function<bool(const juce::String&)>& taken)
 {
     const juce::File original(path);
-    auto isTaken = [&](const juce::File& f) {
-        return f.exists() || (taken && taken(f.getFullPathName()));
-    };
+    auto isTaken = [&](const juce::File& f) { return f.exists() || (taken && taken(f.getFullPathName())); };
     juce::File candidate = original;
     for (int suffix = 2; isTaken(candidate); ++suffix)
-        candidate = original.getSiblingFile(original.getFileNameWithoutExtension() + "_" + juce::String(suffix)
-                                            + original.getFileExtension());
+        candidate = original.getSiblingFile(original.getFileNameWithoutExtension() + "_" + juce::String(suffix) +
+                                            original.getFileExtension());
     path = candidate.getFullPathName();
 }
 
@@ -80,13 +78,13 @@ void PProject::read(PStream& s)
 
 bool PProject::statusText(PName& out) const
 {
-    if (! hasFlag(PFlag::current))
+    if (!hasFlag(PFlag::current))
         return PItem::statusText(out);
     out.assign(translate("Project.Open"));
     return true;
 }
 
-int PProject::load(const juce::String& filePath)
+PLoadResult PProject::load(const juce::String& filePath)
 {
     name.assign(filePath.fromLastOccurrenceOf(juce::File::getSeparatorString(), false, false));
     path = filePath;
@@ -95,20 +93,21 @@ int PProject::load(const juce::String& filePath)
     return finishLoad(openForRead(filePath));
 }
 
-int PProject::load(std::unique_ptr<juce::InputStream> compressed)
+PLoadResult PProject::load(std::unique_ptr<juce::InputStream> compressed)
 {
     return finishLoad(openForRead(std::move(compressed)));
 }
 
-int PProject::finishLoad(int opened)
+PLoadResult PProject::finishLoad(PLoadResult opened)
 {
     if (opened != PLoadResult::ok)
     {
-        close();
+        (void) close();
         return opened;
     }
     read(*this);
-    close();
+    // A read's failure is in `failed`; closing a read cannot lose anything.
+    (void) close();
     if (failed)
         return PLoadResult::newerOrIncomplete;
     applySettings();
@@ -116,13 +115,14 @@ int PProject::finishLoad(int opened)
     return PLoadResult::ok;
 }
 
-bool PProject::save()
+PResult PProject::save()
 {
-    if (path.isEmpty() || ! openForWrite(path))
-        return false;
+    const auto failure = PResult::failure("Message.SaveError");
+    if (path.isEmpty() || !openForWrite(path))
+        return failure;
     write(*this);
-    if (! close())
-        return false;
+    if (!close())
+        return failure;
     modified = false;
-    return true;
+    return PResult::success();
 }

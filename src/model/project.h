@@ -29,10 +29,11 @@ public:
     virtual void copySettings(const PProject* other);
     virtual void propagateSettings() {}
 
-    int load(const juce::String& filePath);
+    [[nodiscard]] PLoadResult load(const juce::String& filePath);
     /** Loads from the compressed bytes of a file; the path stays as it is. */
-    int load(std::unique_ptr<juce::InputStream> compressed);
-    bool save();
+    [[nodiscard]] PLoadResult load(std::unique_ptr<juce::InputStream> compressed);
+    /** Fails with "Message.SaveError"; the previous file stays as it was. */
+    PResult save();
 
     /** "comics_YYYYMMDD_hhmmss.plm" for the given local time, or the options file's name. */
     static juce::String fileNameFor(uint16_t fileClass, juce::Time when);
@@ -47,5 +48,5 @@ public:
     bool modified = false;
 
 private:
-    int finishLoad(int opened);
+    PLoadResult finishLoad(PLoadResult opened);
 };

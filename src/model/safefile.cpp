@@ -52,7 +52,7 @@ bool PSafeFile::isWriteProtected(const juce::File& f)
     struct stat info;
     if (::stat(f.getFullPathName().toRawUTF8(), &info) != 0)
         return false;
-    return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ! f.hasWriteAccess();
+    return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || !f.hasWriteAccess();
 }
 
 bool PSafeFile::open()
@@ -64,7 +64,7 @@ bool PSafeFile::open()
         return false;
     temporary = targetFile.getSiblingFile(targetFile.getFileName() + ".saving").getNonexistentSibling(false);
     file = std::make_unique<juce::FileOutputStream>(temporary, bufferSize);
-    if (! file->openedOk())
+    if (!file->openedOk())
     {
         abort();
         return false;
@@ -88,7 +88,7 @@ bool PSafeFile::commit()
     const juce::int64 expected = checked->written;
     checked.reset();
     file.reset();
-    if (! written || temporary.getSize() != expected)
+    if (!written || temporary.getSize() != expected)
     {
         abort();
         return false;

@@ -26,14 +26,14 @@ bool isShape(const PBase* object)
 {
     switch (object != nullptr ? object->classId() : PClass::base)
     {
-        case PClass::shape:
-        case PClass::curve:
-        case PClass::panel:
-        case PClass::brush:
-        case PClass::group:
-        case PClass::image:
-        case PClass::text: return true;
-        default: return false;
+    case PClass::shape:
+    case PClass::curve:
+    case PClass::panel:
+    case PClass::brush:
+    case PClass::group:
+    case PClass::image:
+    case PClass::text: return true;
+    default: return false;
     }
 }
 
@@ -77,7 +77,7 @@ bool PShape::isInside(const PRect& area) const
 
 void PShape::normalize()
 {
-    if (! std::isfinite(rotation))
+    if (!std::isfinite(rotation))
         rotation = 0;
     if (rotation != 0)
     {
@@ -113,7 +113,7 @@ PMatrix PShape::transform() const
 PMatrix PShape::inverseTransform() const
 {
     // A shape squashed to nothing has no inverse; identity keeps callers free of NaN.
-    if (scaleX == 0 || scaleY == 0 || ! std::isfinite(scaleX) || ! std::isfinite(scaleY))
+    if (scaleX == 0 || scaleY == 0 || !std::isfinite(scaleX) || !std::isfinite(scaleY))
         return PMatrix::identity();
     return PMatrix::scale(1 / scaleX, 1 / scaleY) * PMatrix::rotation(-rotation) * PMatrix::translation(-x, -y);
 }

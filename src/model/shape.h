@@ -3,7 +3,7 @@
 #include "model/base.h"
 #include "model/geometry.h"
 
-class PView2;
+class PViewState;
 class PShade;
 
 /** Base of every shape kind: position, scale and rotation in the parent's coordinates,
@@ -28,7 +28,7 @@ public:
     virtual void collectShades(PArray& shades) { (void) shades; }
     virtual void applyShade(PShade& shade, PArray& changed) { (void) shade, (void) changed; }
     virtual void collectShadeUsers(PArray& shades) { (void) shades; }
-    virtual void build(PView2& view) { (void) view; }
+    virtual void build(PViewState& view) { (void) view; }
     virtual void resetTransform();
 
     /** T(x, y) R(rotation) S(scaleX, scaleY), and its inverse (identity when a scale is zero). */

@@ -18,7 +18,7 @@ struct PStream::WriteTarget
 
     void flushPending()
     {
-        if (! pending.empty() && ! compressor->write(pending.data(), pending.size()))
+        if (!pending.empty() && !compressor->write(pending.data(), pending.size()))
             ok = false;
         pending.clear();
     }
@@ -49,14 +49,14 @@ PStream::~PStream()
 
 bool PStream::openForWrite(const juce::String& path)
 {
-    close();
+    (void) close(); // a new operation ends whatever was left open
     version = currentVersion;
     failed = false;
     if (path.isEmpty())
         return false;
 
     auto target = std::make_unique<WriteTarget>(fileFor(path));
-    if (! target->file.open())
+    if (!target->file.open())
         return false;
     target->compressor = std::make_unique<juce::GZIPCompressorOutputStream>(target->file.stream(), defaultCompression);
     target->pending.reserve(bufferSize);
@@ -73,7 +73,7 @@ bool PStream::finishWrite()
     writing->flushPending();
     // The compressor writes its final block when it goes; the safe file sees those writes too.
     writing->compressor.reset();
-    if (! writing->ok)
+    if (!writing->ok)
     {
         writing->file.abort();
         return false;
@@ -91,35 +91,35 @@ void PStream::abortWrite()
     writing.reset();
 }
 
-int PStream::openForRead(const juce::String& path)
+PLoadResult PStream::openForRead(const juce::String& path)
 {
-    close();
+    (void) close();
     version = -1;
     failed = false;
     if (path.isEmpty())
         return PLoadResult::damaged;
     auto file = std::make_unique<juce::FileInputStream>(fileFor(path));
-    if (! file->openedOk())
+    if (!file->openedOk())
         return PLoadResult::damaged;
     return openForRead(std::move(file));
 }
 
-int PStream::openForRead(std::unique_ptr<juce::InputStream> compressed)
+PLoadResult PStream::openForRead(std::unique_ptr<juce::InputStream> compressed)
 {
-    close();
+    (void) close();
     version = -1;
     failed = false;
     if (compressed == nullptr)
         return PLoadResult::damaged;
-    reading = std::make_unique<juce::GZIPDecompressorInputStream>(
-        compressed.release(), true, juce::GZIPDecompressorInputStream::zlibFormat);
+    reading = std::make_unique<juce::GZIPDecompressorInputStream>(compressed.release(), true,
+                                                                  juce::GZIPDecompressorInputStream::zlibFormat);
     readBuffer.clear();
     readPosition = 0;
     input = reading.get();
     return readHeader();
 }
 
-int PStream::readHeader()
+PLoadResult PStream::readHeader()
 {
     const uint16_t fileClass = readUInt16();
     version = readInt16();
@@ -243,9 +243,9 @@ bool PStream::readBool()
     return byte != 0;
 }
 
-void PStream::writeName(const PName& name)
+void PStream::writeName(const PName& value)
 {
-    const int n = name.length();
+    const int n = value.length();
     if (n == 0)
     {
         writeInt16(PStreamTag::emptyText);
@@ -254,18 +254,18 @@ void PStream::writeName(const PName& name)
     writeInt16(PStreamTag::text);
     writeInt16(n);
     for (int i = 0; i < n; ++i)
-        writeInt16(name.units()[i]);
+        writeInt16(value.units()[i]);
 }
 
-void PStream::readName(PName& name)
+void PStream::readName(PName& value)
 {
-    name.clear();
+    value.clear();
     if (failed)
         return;
-    const int16_t tag = readInt16();
-    if (tag == PStreamTag::emptyText)
+    const int16_t marker = readInt16();
+    if (marker == PStreamTag::emptyText)
         return;
-    const int16_t length = tag == PStreamTag::text ? readInt16() : 0;
+    const int16_t length = marker == PStreamTag::text ? readInt16() : 0;
     if (length < 1 || length > PName::maxLength)
     {
         failed = true;
@@ -274,8 +274,8 @@ void PStream::readName(PName& name)
     char16_t units[PName::maxLength];
     for (int i = 0; i < length; ++i)
         units[i] = (char16_t) readUInt16();
-    if (! failed)
-        name.assign(units, length);
+    if (!failed)
+        value.assign(units, length);
 }
 
 void PStream::writeObject(const PBase* child)
@@ -346,26 +346,25 @@ void PStream::readList(PArray& list, ElementCheck accept)
     readListChecked(list, [accept](const PBase* element) { return accept == nullptr || accept(element); });
 }
 
-template <class Check>
-void PStream::readListChecked(PArray& list, const Check& accept)
+template <class Check> void PStream::readListChecked(PArray& list, const Check& accept)
 {
     list.deleteAll();
     if (failed)
         return;
-    const int16_t tag = readInt16();
+    const int16_t marker = readInt16();
     const int32_t count = readInt32();
-    if (tag != PStreamTag::listBegin || count < 0)
+    if (marker != PStreamTag::listBegin || count < 0)
     {
         failed = true;
         return;
     }
     // The count is not trusted for an allocation: the list grows as real elements arrive.
-    for (int32_t i = 0; i < count && ! failed; ++i)
+    for (int32_t i = 0; i < count && !failed; ++i)
     {
         PBase* element = readObject();
         if (element == nullptr)
             continue;
-        if (! accept(element))
+        if (!accept(element))
         {
             delete element;
             failed = true;
@@ -373,6 +372,6 @@ void PStream::readListChecked(PArray& list, const Check& accept)
         }
         list.append(element);
     }
-    if (! failed && readInt16() != PStreamTag::listEnd)
+    if (!failed && readInt16() != PStreamTag::listEnd)
         failed = true;
 }

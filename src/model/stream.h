@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/item.h"
+#include "model/result.h"
 
 class PArray;
 
@@ -18,15 +19,6 @@ constexpr int16_t listEnd = 1103;
 constexpr int16_t emptyText = 1104;
 constexpr int16_t text = 1105;
 } // namespace PStreamTag
-
-/** Load results shared by every project file. */
-namespace PLoadResult
-{
-constexpr int outOfMemory = 0;
-constexpr int ok = 1;
-constexpr int damaged = 2;
-constexpr int newerOrIncomplete = 3;
-} // namespace PLoadResult
 
 /** An item saved as one file: a zlib stream of tagged, little-endian objects.
 
@@ -49,12 +41,12 @@ public:
 
     uint16_t classId() const override { return PClass::stream; }
 
-    bool openForWrite(const juce::String& path);
-    int openForRead(const juce::String& path);
+    [[nodiscard]] bool openForWrite(const juce::String& path);
+    [[nodiscard]] PLoadResult openForRead(const juce::String& path);
     /** Reads from an already opened raw (compressed) stream: used for data that is not a file. */
-    int openForRead(std::unique_ptr<juce::InputStream> compressed);
+    [[nodiscard]] PLoadResult openForRead(std::unique_ptr<juce::InputStream> compressed);
     /** Ends the operation; for a write, answers whether the file was completely written and put in place. */
-    bool close();
+    [[nodiscard]] bool close();
 
     void writeInt16(int value);
     void writeInt32(int32_t value);
@@ -105,9 +97,8 @@ private:
     bool readBytes(void* dest, int size);
     bool refillAndRead(void* dest, int size);
     void writeBytes(const void* source, size_t size);
-    int readHeader();
-    template <class Check>
-    void readListChecked(PArray& list, const Check& accept);
+    PLoadResult readHeader();
+    template <class Check> void readListChecked(PArray& list, const Check& accept);
     bool finishWrite();
     void abortWrite();
 };

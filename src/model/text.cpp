@@ -1,8 +1,8 @@
 #include "model/text.h"
 
-#include "draw/view2.h"
 #include "model/option.h"
 #include "model/stream.h"
+#include "model/viewstate.h"
 
 float PText::Layout::lineLeft(int i, uint16_t alignment) const
 {
@@ -98,17 +98,14 @@ void PText::getBounds(PRect& out, bool raw) const
         out = out.transformBounds(transform());
 }
 
-void PText::build(PView2& view)
+void PText::build(PViewState& view)
 {
-    PRect raw;
-    getBounds(raw, true);
-    box = buildBoxPath(raw, transform(), view);
-    bounds = pathBounds(box);
+    box = buildShapeBox(*this, view);
 }
 
 bool PText::hitTest(float px, float py, float, int)
 {
-    return bounds.contains(px, py) && box.contains(px, py, boxTolerance);
+    return boxContains(*this, box, px, py);
 }
 
 uint32_t PText::drawColour(const POption* options, bool selectedLook, bool showSelection) const

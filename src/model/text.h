@@ -23,7 +23,6 @@ public:
     static constexpr uint16_t alignLeft = 1, alignCentre = 2, alignRight = 3;
     static constexpr uint32_t opaqueBlack = 0xFF000000;
     /** The library's flattening tolerance for the box containment test. */
-    static constexpr float boxTolerance = 10.0f;
 
     /** Where each line of the block goes, measured with the text's font in points. */
     struct Layout
@@ -50,7 +49,7 @@ public:
     void invalidate() override;
     bool hitTest(float px, float py, float scale, int mode) override;
     void getBounds(PRect& out, bool raw) const override;
-    void build(PView2& view) override;
+    void build(PViewState& view) override;
 
     Layout layout() const;
     /** The colour to draw in: the options' first selection colour for the selected look,

@@ -17,9 +17,9 @@ juce::String languageSuffix(int language)
 {
     switch (language)
     {
-        case 2: return "_D";
-        case 3: return "_F";
-        case 4: return "_I";
-        default: return "_E";
+    case 2: return "_D";
+    case 3: return "_F";
+    case 4: return "_I";
+    default: return "_E";
     }
 }

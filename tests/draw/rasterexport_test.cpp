@@ -67,7 +67,7 @@ TEST(RasterExport, PageBecomesAPictureOfItsPixelSizeInEitherFormat)
     Comic c({1});
     for (const char* name : {"page.png", "page.JPG", "page.jpeg"})
     {
-        EXPECT_EQ(PRasterExport::exportPage(c.comic, *c.page, folder.file(name), 100), "") << name;
+        EXPECT_EQ(PRasterExport::exportPage(c.comic, *c.page, folder.file(name), 100).messageKey(), "") << name;
         const juce::Image picture = load(folder.file(name));
         ASSERT_TRUE(picture.isValid()) << name;
         EXPECT_EQ(picture.getWidth(), 394);
@@ -99,7 +99,7 @@ TEST(RasterExport, FailuresSayWhyAndLeaveNothingBehind)
         {"absurd size", *c.page, folder.file("huge.png"), 30000, "Message.MemError"},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(PRasterExport::exportPage(c.comic, row.page, row.file, row.dpi), row.key) << row.what;
+        EXPECT_EQ(PRasterExport::exportPage(c.comic, row.page, row.file, row.dpi).messageKey(), row.key) << row.what;
     EXPECT_TRUE(folder.fileNames().isEmpty()) << folder.fileNames().joinIntoString(", ").toStdString();
 }
 
@@ -110,7 +110,7 @@ TEST(RasterExport, ReadOnlyTargetKeepsItsOldContents)
     const juce::File target = folder.file("page.png");
     ASSERT_TRUE(target.replaceWithText("old"));
     ASSERT_TRUE(target.setReadOnly(true));
-    EXPECT_EQ(PRasterExport::exportPage(c.comic, *c.page, target, 100), "FileChooser.ExportErr");
+    EXPECT_EQ(PRasterExport::exportPage(c.comic, *c.page, target, 100).messageKey(), "FileChooser.ExportErr");
     EXPECT_EQ(target.loadFileAsString(), "old");
     EXPECT_EQ(folder.fileNames(), juce::StringArray({"page.png"}));
 }
@@ -121,7 +121,8 @@ TEST(RasterExport, SeriesWritesOnePicturePerLevelShowingThatLevelOnly)
     Comic c({1, 3});
     int written = -1;
     EXPECT_EQ(
-        PRasterExport::exportSeries(c.comic, *c.page, folder.file("ink.png"), 100, PRasterExport::inkSeries, written),
+        PRasterExport::exportSeries(c.comic, *c.page, folder.file("ink.png"), 100, PRasterExport::inkSeries, written)
+            .messageKey(),
         "");
     EXPECT_EQ(written, 3);
     EXPECT_EQ(folder.fileNames(), juce::StringArray({"ink_1.png", "ink_2.png", "ink_3.png"}));
@@ -143,7 +144,8 @@ TEST(RasterExport, PageWithoutLevelsWritesNoSeries)
     Comic c({0});
     int written = -1;
     EXPECT_EQ(
-        PRasterExport::exportSeries(c.comic, *c.page, folder.file("c.png"), 100, PRasterExport::colorSeries, written),
+        PRasterExport::exportSeries(c.comic, *c.page, folder.file("c.png"), 100, PRasterExport::colorSeries, written)
+            .messageKey(),
         "");
     EXPECT_EQ(written, 0);
     EXPECT_TRUE(folder.fileNames().isEmpty());

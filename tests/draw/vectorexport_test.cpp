@@ -87,7 +87,7 @@ TEST(VectorExport, PdfPassesQpdfAndPopplerWithPageCountAndSize)
     } rows[] = {{PVectorExport::allPages, "Pages:           2"}, {0, "Pages:           1"}};
     for (const auto& row : rows)
     {
-        ASSERT_EQ(PVectorExport::exportPdf(comic, tmp.file("out.pdf"), row.page), "");
+        ASSERT_EQ(PVectorExport::exportPdf(comic, tmp.file("out.pdf"), row.page).messageKey(), "");
         const auto check = run(tmp, "qpdf --check out.pdf");
         EXPECT_EQ(check.status, 0) << check.out << check.err;
         const auto info = run(tmp, "pdfinfo out.pdf");
@@ -113,7 +113,7 @@ TEST(VectorExport, SvgIsValidSvg11AndRenders)
     auto* markup = new PText();
     markup->text.assign("<b> & \"x\"");
     page.panels.get<PPanel>(0)->layerAt(0)->shapes.append(markup);
-    ASSERT_EQ(PVectorExport::exportSvg(page, tmp.file("out.svg")), "");
+    ASSERT_EQ(PVectorExport::exportSvg(page, tmp.file("out.svg")).messageKey(), "");
     const auto valid = run(tmp, juce::String("xmllint --noout --nonet --dtdvalid ") + svgDtd + " out.svg");
     EXPECT_EQ(valid.status, 0) << valid.err;
     EXPECT_EQ(valid.err, "");
@@ -130,14 +130,15 @@ TEST(VectorExport, FailedExportLeavesNoFileBehind)
     exportsample::emptyComic(comic, 1);
     PPage& page = *comic.pages.get<PPage>(0);
     const auto missingFolder = tmp.file("absent/out.pdf");
-    EXPECT_EQ(PVectorExport::exportPdf(comic, missingFolder, PVectorExport::allPages), "FileChooser.ExportErr");
-    EXPECT_EQ(PVectorExport::exportSvg(page, tmp.file("absent/out.svg")), "FileChooser.ExportErr");
-    EXPECT_EQ(PVectorExport::exportPdf(comic, tmp.file("p.pdf"), 1), "FileChooser.ExportErr");
+    EXPECT_EQ(PVectorExport::exportPdf(comic, missingFolder, PVectorExport::allPages).messageKey(),
+              "FileChooser.ExportErr");
+    EXPECT_EQ(PVectorExport::exportSvg(page, tmp.file("absent/out.svg")).messageKey(), "FileChooser.ExportErr");
+    EXPECT_EQ(PVectorExport::exportPdf(comic, tmp.file("p.pdf"), 1).messageKey(), "FileChooser.ExportErr");
 
     const auto protectedFile = tmp.file("kept.svg");
     ASSERT_TRUE(protectedFile.replaceWithText("old"));
     ASSERT_TRUE(protectedFile.setReadOnly(true));
-    EXPECT_EQ(PVectorExport::exportSvg(page, protectedFile), "FileChooser.ExportErr");
+    EXPECT_EQ(PVectorExport::exportSvg(page, protectedFile).messageKey(), "FileChooser.ExportErr");
     EXPECT_EQ(protectedFile.loadFileAsString(), "old");
     EXPECT_EQ(tmp.fileNames(), juce::StringArray("kept.svg"));
 }
@@ -159,9 +160,9 @@ TEST(VectorPicture, PdfAndSvgLookLikeThePngExport)
     PComic comic;
     exportsample::pictureComic(comic, tmp.file("picture.png"));
     PPage& page = *comic.pages.get<PPage>(0);
-    ASSERT_EQ(PRasterExport::exportPage(comic, page, tmp.file("page.png"), dpi), "");
-    ASSERT_EQ(PVectorExport::exportPdf(comic, tmp.file("page.pdf"), 0), "");
-    ASSERT_EQ(PVectorExport::exportSvg(page, tmp.file("page.svg")), "");
+    ASSERT_EQ(PRasterExport::exportPage(comic, page, tmp.file("page.png"), dpi).messageKey(), "");
+    ASSERT_EQ(PVectorExport::exportPdf(comic, tmp.file("page.pdf"), 0).messageKey(), "");
+    ASSERT_EQ(PVectorExport::exportSvg(page, tmp.file("page.svg")).messageKey(), "");
     ASSERT_EQ(run(tmp, "pdftoppm -png -singlefile -r 50 page.pdf frompdf").status, 0);
     ASSERT_EQ(run(tmp, "rsvg-convert -b white --dpi-x 50 --dpi-y 50 -o fromsvg.png page.svg").status, 0);
 

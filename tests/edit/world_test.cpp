@@ -131,7 +131,7 @@ TEST(WorldHistory, RecordingAfterUndoDropsTheRedoList)
     log.clear();
     (new StepAction(d.world, "D", log))->record();
     // The dropped actions are deleted before the new one runs.
-    EXPECT_EQ(log, (std::vector<std::string> {"~C", "~B", "+D"}));
+    EXPECT_EQ(log, (std::vector<std::string>{"~C", "~B", "+D"}));
     EXPECT_EQ(names(d.world.undoList), "AD");
     EXPECT_TRUE(d.world.redoList.isEmpty());
     log.clear();
@@ -139,7 +139,7 @@ TEST(WorldHistory, RecordingAfterUndoDropsTheRedoList)
     d.world.undo();
     d.world.undo(); // nothing left: no effect
     d.world.redo();
-    EXPECT_EQ(log, (std::vector<std::string> {"-D", "-A", "++A"}));
+    EXPECT_EQ(log, (std::vector<std::string>{"-D", "-A", "++A"}));
     EXPECT_EQ(names(d.world.undoList), "A");
     EXPECT_EQ(names(d.world.redoList), "D");
 }
@@ -150,7 +150,8 @@ TEST(WorldHistory, AutosavesAtEveryMultipleOfTheInterval)
     TestDocument d;
     d.options.autosaveEvery = 20;
     const juce::File file(d.comic->path);
-    auto recordUpTo = [&](int length) {
+    auto recordUpTo = [&](int length)
+    {
         while (d.world.undoList.size() < length)
         {
             (new StepAction(d.world, "x", log))->record();
@@ -211,7 +212,7 @@ TEST(WorldHistory, NothingIsUndoableAcrossASave)
     EXPECT_TRUE(d.world.saveAllAndClearHistory());
     EXPECT_TRUE(d.world.undoList.isEmpty());
     EXPECT_TRUE(d.world.redoList.isEmpty());
-    EXPECT_EQ(log, (std::vector<std::string> {"~B", "~A"}));
+    EXPECT_EQ(log, (std::vector<std::string>{"~B", "~A"}));
 }
 
 TEST(WorldClipboard, ShapesShareOneEntryAndStoringReplaces)

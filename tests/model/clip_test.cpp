@@ -18,7 +18,7 @@ PCard* addCard(PClip& clip, uint16_t number, int shapeCount)
 }
 
 /** Loads a hand-written comic file holding one clip whose card list holds what `element` writes. */
-template <class Element> int loadClipFile(Element element)
+template <class Element> PLoadResult loadClipFile(Element element)
 {
     StreamBytes b;
     b.i16(PClass::comic).i16(1).i32(0).item(u"T", 0, 0).emptyText().i32(0).i16(0).i16(0).i16(0);
@@ -28,7 +28,7 @@ template <class Element> int loadClipFile(Element element)
     b.listEnd().listEnd().emptyList();
     TempFolder tmp;
     PComic comic;
-    return writeZlib(tmp.file("c.plm"), b.block()) ? comic.load(tmp.path("c.plm")) : -1;
+    return writeZlib(tmp.file("c.plm"), b.block()) ? comic.load(tmp.path("c.plm")) : PLoadResult::damaged;
 }
 } // namespace
 

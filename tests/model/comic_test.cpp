@@ -119,7 +119,7 @@ TEST(ComicFile, NonFiniteSizesFromAFileAreReplaced)
     addPage(comic, "", 0);
     ASSERT_TRUE(comic.save());
     PComic r;
-    const int result = r.load(comic.path);
+    const auto result = r.load(comic.path);
     if (result == PLoadResult::ok)
         EXPECT_TRUE(std::isfinite(r.width) && std::isfinite(r.height) && std::isfinite(r.margin) &&
                     std::isfinite(r.pages.get<PPage>(0)->width))
@@ -142,7 +142,7 @@ TEST(ComicFile, TruncatedFilesAreDamaged)
     // Up to the 4-byte header the file cannot even be recognised; after it, it is incomplete.
     for (int cut : {0, 3, 4, 10, size / 2, size - 1})
     {
-        const int result = cut < 4 ? PLoadResult::damaged : PLoadResult::newerOrIncomplete;
+        const auto result = cut < 4 ? PLoadResult::damaged : PLoadResult::newerOrIncomplete;
         juce::MemoryBlock part(whole.getData(), (size_t) cut);
         ASSERT_TRUE(writeZlib(tmp.file("cut.plm"), part));
         PComic loaded;

@@ -17,12 +17,12 @@ juce::MemoryBlock sampleStream()
     PComic comic;
     sample::fill(comic);
     comic.path = folder.path("sample.plm");
-    if (! comic.save())
+    if (!comic.save())
         return {};
     return inflateFile(folder.file("sample.plm"));
 }
 
-int loadStream(const void* bytes, size_t size)
+PLoadResult loadStream(const void* bytes, size_t size)
 {
     juce::MemoryOutputStream packed;
     {
@@ -41,9 +41,9 @@ TEST(HostileFile, EveryTruncationIsReportedAsIncomplete)
     ASSERT_EQ(loadStream(stream.getData(), stream.getSize()), PLoadResult::ok);
     for (size_t end = 0; end < stream.getSize(); ++end)
     {
-        const int result = loadStream(stream.getData(), end);
+        const auto result = loadStream(stream.getData(), end);
         ASSERT_TRUE(result == PLoadResult::damaged || result == PLoadResult::newerOrIncomplete)
-            << "cut after " << end << " of " << stream.getSize() << " bytes answered " << result;
+            << "cut after " << end << " of " << stream.getSize() << " bytes answered " << static_cast<int>(result);
     }
 }
 
@@ -62,9 +62,10 @@ TEST(HostileFile, ChangedBytesGiveAResultCode)
         // Half the rounds use the values that most often mean something: all bits, or none.
         const int v = round % 2 == 0 ? value(random) : (round % 4 == 1 ? 0xFF : 0x00);
         bytes[at] = (uint8_t) (bytes[at] == v ? v ^ 0x80 : v);
-        const int result = loadStream(changed.getData(), changed.getSize());
-        EXPECT_TRUE(result >= PLoadResult::outOfMemory && result <= PLoadResult::newerOrIncomplete)
-            << "byte " << at << " set to " << v << " answered " << result;
+        const auto result = loadStream(changed.getData(), changed.getSize());
+        EXPECT_TRUE(static_cast<int>(result) >= static_cast<int>(PLoadResult::outOfMemory) &&
+                    static_cast<int>(result) <= static_cast<int>(PLoadResult::newerOrIncomplete))
+            << "byte " << at << " set to " << v << " answered " << static_cast<int>(result);
     }
 }
 

@@ -11,7 +11,7 @@
 namespace
 {
 constexpr int boxClass = PClass::project; // the class id that names a ShapeBox file
-constexpr int ok = PLoadResult::ok, damaged = PLoadResult::damaged, incomplete = PLoadResult::newerOrIncomplete;
+constexpr auto ok = PLoadResult::ok, damaged = PLoadResult::damaged, incomplete = PLoadResult::newerOrIncomplete;
 
 StreamBytes boxHeader(int version = 1)
 {
@@ -20,7 +20,7 @@ StreamBytes boxHeader(int version = 1)
     return b;
 }
 
-int loadBytes(const TempFolder& tmp, const StreamBytes& bytes, ShapeBox& box)
+PLoadResult loadBytes(const TempFolder& tmp, const StreamBytes& bytes, ShapeBox& box)
 {
     EXPECT_TRUE(writeZlib(tmp.file("hand.plm"), bytes.block()));
     return box.load(tmp.path("hand.plm"));
@@ -81,7 +81,7 @@ TEST(StreamRead, HostileContentFailsCleanly)
     {
         const char* what;
         std::function<void(StreamBytes&)> body;
-        int result;
+        PLoadResult result;
     };
     const auto layerNamed = [](StreamBytes& b) -> StreamBytes& { return b.listBegin(1).object(PClass::layer).i32(0); };
     const Row rows[] = {
@@ -128,7 +128,7 @@ TEST(StreamRead, HostileContentFailsCleanly)
 
 TEST(StreamRead, HeaderDecidesKindAndVersion)
 {
-    const std::pair<std::vector<int>, int> rows[] = {
+    const std::pair<std::vector<int>, PLoadResult> rows[] = {
         {{boxClass, 0}, ok},
         {{boxClass, 2}, incomplete},
         {{boxClass, 1000}, incomplete},

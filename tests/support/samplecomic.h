@@ -36,7 +36,7 @@ inline PCurve* curveThrough(std::initializer_list<std::pair<float, float>> at, b
 inline PPanel* panelAround(float l, float t, float r, float b)
 {
     auto* panel = new PPanel();
-    for (const auto& [x, y] : {std::pair {l, t}, {r, t}, {r, b}, {l, b}})
+    for (const auto& [x, y] : {std::pair{l, t}, {r, t}, {r, b}, {l, b}})
     {
         auto* corner = new PPoint(x, y);
         corner->sharpness = 100;

@@ -10,8 +10,8 @@
 class StepAction : public PAction
 {
 public:
-    StepAction(PWorld& world, std::string stepTag, std::vector<std::string>& stepLog)
-        : PAction(world), tag(std::move(stepTag)), log(stepLog)
+    StepAction(PWorld& session, std::string stepTag, std::vector<std::string>& stepLog)
+        : PAction(session), tag(std::move(stepTag)), log(stepLog)
     {
     }
     ~StepAction() override { log.push_back("~" + tag); }

@@ -54,7 +54,7 @@ public:
         const auto keepPath = comic->path;
         const bool keepModified = comic->modified;
         comic->path = tmp.path("snapshot.plm");
-        const bool saved = comic->save();
+        const bool saved = comic->save().ok();
         comic->path = keepPath;
         comic->modified = keepModified;
         return saved ? bytesOf(inflateFile(tmp.file("snapshot.plm"))) : std::vector<uint8_t>{};

@@ -33,7 +33,7 @@ CliResult runCli(const juce::StringArray& args)
     juce::StringArray command(PLUMET_CLI_PATH);
     command.addArray(args);
     CliResult result;
-    if (! process.start(command, juce::ChildProcess::wantStdOut))
+    if (!process.start(command, juce::ChildProcess::wantStdOut))
         return result;
     result.out = process.readAllProcessOutput();
     process.waitForProcessToFinish(30000);
@@ -166,9 +166,9 @@ TEST(CliNew, WritesTheRequestedComic)
 {
     TempFolder tmp;
     const auto title = juce::String::fromUTF8("Été"), author = juce::String::fromUTF8("Zoé");
-    ASSERT_EQ(runCli({"new", tmp.path("n.plm"), "--title", title, "--author", author, "--format", "2", "--rotate"})
-                  .status,
-              0);
+    ASSERT_EQ(
+        runCli({"new", tmp.path("n.plm"), "--title", title, "--author", author, "--format", "2", "--rotate"}).status,
+        0);
     PComic comic;
     ASSERT_EQ(comic.load(tmp.path("n.plm")), PLoadResult::ok);
     EXPECT_EQ(comic.name.toString(), title);
@@ -191,7 +191,7 @@ juce::String saveExportComic(const TempFolder& tmp, int pageCount, float side = 
         exportsample::layer(*frame, tag, tag)
             ->shapes.append(exportsample::curve({{-3, -3}, {3, -3}, {0, 3}}, true, 0xFF000000, 0xFFA0C080));
     comic.path = tmp.path("c.plm");
-    return comic.save() ? comic.path : juce::String();
+    return comic.save().ok() ? comic.path : juce::String();
 }
 } // namespace
 
@@ -211,7 +211,7 @@ TEST(CliExport, FormatFollowsTheNameAndAPdfHoldsEveryPageUnlessOneIsAsked)
                 {{"-o", tmp.path("one.JPEG"), "--dpi", "300"}, "one.JPEG", "\xff\xd8\xff"}};
     for (const auto& row : rows)
     {
-        juce::StringArray args {"export", comic};
+        juce::StringArray args{"export", comic};
         args.addArray(row.options);
         EXPECT_EQ(runCli(args).status, 0) << row.file;
         juce::MemoryBlock bytes;

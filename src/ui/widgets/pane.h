@@ -1,0 +1,74 @@
+#pragma once
+
+#include "ui/widgets/widget.h"
+
+class NPane;
+class OPane;
+class PWindow;
+class PDialog;
+
+/** A widget that contains widgets: the unit of layout and of notification. A pane owns its
+    children (the most recently created first) and shows them on its own peer, a plain
+    component or, for kind 2, an OpenGL surface.
+
+        PPane root(20, 12, &options);          // a dialog's or window's root pane
+        auto* box = new PPane(&root, 0, 0, 10, -1, PPane::framed);
+        box->broadcast(18);                    // every visible pane of the tree hears it
+*/
+class PPane : public PWidget
+{
+public:
+    /** Pane kinds; any other value is a plain pane. */
+    static constexpr uint16_t plain = 0, framed = 1, openGL = 2, inset = 3, borderless = 5;
+
+    /** A child pane on parent's grid; takes its options and style from parent. */
+    PPane(PPane* parent, int x, int y, int w, int h, uint16_t kind);
+    /** A root pane of w x h cells: style 4, a plain peer, enabled and visible. */
+    PPane(int w, int h, POption* options);
+    /** Deletes the children, head first, then the peer. */
+    ~PPane() override;
+
+    void paint(juce::Graphics& g) override;
+    void layout() override;
+    void refreshLook() override;
+    bool isPane() const override { return peer != nullptr; }
+    POption* getOptions() const override { return options; }
+    juce::Component* getComponent() const override;
+
+    /** The window that shows this tree: the nearest `window` up the parents, or null. */
+    PWindow* findWindow() const;
+    /** The dialog that shows this tree: the nearest `dialog` up the parents, or null. */
+    PDialog* findDialog() const;
+    /** Sends code to every visible pane of the window or dialog that shows this pane. */
+    void broadcast(uint16_t code);
+    /** Calls onNotify on this pane and its pane descendants, skipping hidden subtrees. */
+    void notifyTree(uint16_t code);
+    /** Repaints the whole peer when it is visible. */
+    void repaint();
+    /** Lets the pane take keyboard focus on a click, so that its key commands arrive. */
+    void setWantsKeys(bool on);
+    /** The pixel size a root pane of w x h cells needs. */
+    juce::Point<int> gridPixelSize() const;
+
+    /** The corrections a pane of a kind adds to its grid bounds, for unit u and half u/2. */
+    static Insets insetsForKind(uint16_t kind, int u, int half);
+    /** The peer bounds of a pane from its grid box, its insets and the unit u. */
+    static Box paneBounds(const Box& grid, const Insets& insets, int u);
+
+    uint16_t kind = plain;
+    uint8_t isGL = 0;
+    uint8_t spareState = 0;
+    NPane* component = nullptr;
+    OPane* glComponent = nullptr;
+    PWindow* window = nullptr;
+    PDialog* dialog = nullptr;
+    POption* options = nullptr;
+    PWidget* children = nullptr;
+
+private:
+    void createPeer();
+    /** Sets the insets of the pane's kind, unless they were changed since last set. */
+    void applyInsets();
+
+    Insets appliedInsets;
+};

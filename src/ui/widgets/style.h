@@ -1,0 +1,33 @@
+#pragma once
+
+#include <memory>
+
+#include "model/fontspec.h"
+#include "ui/widgets/button.h"
+
+/** A button that shows a font and lets the user change it: a click opens the font editor,
+    and accepting it reports onChange; a right click copies or pastes the font through a
+    clipboard that all these buttons share. As a plain command button it reports onClick. */
+class PStyle : public PButton
+{
+public:
+    PStyle(PPane* parent, int x, int y, int w, int flags);
+
+    void activate() override;
+    void onPopup(PWidget* source) override;
+    juce::Font captionFont() const override;
+    void refreshLook() override;
+
+    /** Shows font without reporting. */
+    void setFontSpec(const PFontSpec& preset);
+
+    PFontSpec fontSpec;
+    bool plainCommand = false;
+
+    /** The font last copied from any of these buttons, or null. */
+    static std::unique_ptr<PFontSpec> clipboard;
+
+private:
+    void showFontName();
+    void changed();
+};

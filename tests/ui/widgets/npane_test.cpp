@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include "ui/widgets/npane.h"
+#include "ui/widgets/recorder.h"
+
+namespace
+{
+using juce::KeyPress;
+using juce::ModifierKeys;
+
+TEST(PaneKeys, MapToCommandCodes)
+{
+    const auto ctrl = ModifierKeys::commandModifier;
+    struct Case
+    {
+        KeyPress key;
+        int code;
+    };
+    const Case cases[] = {
+        {KeyPress('N', ctrl, 0), 1},
+        {KeyPress('x', ctrl, 0), 2},
+        {KeyPress('C', ctrl, 0), 3},
+        {KeyPress('v', ctrl, 0), 4},
+        {KeyPress(KeyPress::deleteKey), 5},
+        {KeyPress('a', ctrl, 0), 6},
+        {KeyPress('S', ctrl, 0), 7},
+        {KeyPress('z', ctrl, 0), 8},
+        {KeyPress('Y', ctrl, 0), 9},
+        {KeyPress(KeyPress::F1Key), 10},
+        {KeyPress(KeyPress::homeKey), 11},
+        {KeyPress(KeyPress::endKey), 12},
+        {KeyPress(KeyPress::pageUpKey), 13},
+        {KeyPress(KeyPress::pageDownKey), 14},
+        {KeyPress(KeyPress::returnKey), 15},
+        {KeyPress('1'), 16},
+        {KeyPress('5'), 20},
+        {KeyPress('6'), 0},
+        {KeyPress('n'), 0},
+        {KeyPress('Q', ctrl, 0), 0},
+        {KeyPress(KeyPress::escapeKey), 0},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(NPane::commandForKey(c.key), c.code) << c.key.getTextDescription();
+}
+
+TEST(PaneKeys, ReachTheHandlerAndAreAlwaysKept)
+{
+    POption options;
+    RecordingPane root(&options);
+    root.getComponent()->setName("R");
+    auto* peer = root.component;
+    EXPECT_TRUE(peer->keyPressed(KeyPress(KeyPress::deleteKey)));
+    EXPECT_TRUE(peer->keyPressed(KeyPress(KeyPress::escapeKey)));
+    EXPECT_TRUE(peer->keyPressed(KeyPress('z', ModifierKeys::commandModifier, 0)));
+    EXPECT_EQ(root.log, (std::vector<std::string>{"command 5 R", "command 8 R"}));
+}
+} // namespace

@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+
+#include "ui/widgets/button.h"
+#include "ui/widgets/opane.h"
+#include "ui/widgets/recorder.h"
+
+namespace
+{
+using Insets = PWidget::Insets;
+
+TEST(PaneInsets, DependOnTheKindAndTheUnit)
+{
+    struct Case
+    {
+        uint16_t kind;
+        int u, half;
+        Insets expected;
+    };
+    const Case cases[] = {
+        {PPane::framed, 5, 2, {5, 7, -10, -17}},
+        {PPane::framed, 6, 3, {6, 8, -12, -20}},
+        {PPane::framed, 7, 3, {7, 9, -14, -23}},
+        {PPane::inset, 5, 2, {9, 12, -18, -27}},
+        {PPane::inset, 6, 3, {11, 15, -21, -33}},
+        {PPane::openGL, 7, 3, {13, 17, -25, -38}},
+        {PPane::borderless, 6, 3, {0, -2, 0, 0}},
+        {PPane::plain, 6, 3, {0, 0, 0, 0}},
+        {4, 6, 3, {0, 0, 0, 0}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(PPane::insetsForKind(c.kind, c.u, c.half), c.expected) << "kind " << c.kind << " u " << c.u;
+}
+
+TEST(PaneBounds, ChildPaneTakesItsGridBoxWithInsets)
+{
+    POption options;
+    RecordingPane root(&options, 20, 12); // 486 x 294
+    auto* framed = new PPane(&root, 2, 1, 3, 1, PPane::framed);
+    // Grid box (54, 30, 66, 18); insets (6, 8, -12, -20); then -u+1 and +2u-2.
+    EXPECT_EQ(framed->getComponent()->getBounds(), juce::Rectangle<int>(55, 33, 64, 8));
+    auto* plain = new PPane(&root, 0, 0, -1, -1, PPane::plain);
+    EXPECT_EQ(plain->getComponent()->getBounds(), juce::Rectangle<int>(1, 1, 484, 292));
+}
+
+TEST(PaneBounds, FollowTheParentsSize)
+{
+    POption options;
+    RecordingPane root(&options, 20, 12);
+    auto* right = new PPane(&root, -4, 0, -1, 2, PPane::plain);
+    root.getComponent()->setSize(606, 294);
+    EXPECT_EQ(right->getComponent()->getRight(), 606 - 1);
+}
+
+TEST(PaneKinds, OpenGLPaneHasOnlyTheSurfacePeer)
+{
+    POption options;
+    RecordingPane root(&options);
+    auto* gl = new PPane(&root, 0, 0, 4, 4, PPane::openGL);
+    EXPECT_EQ(gl->isGL, 1);
+    EXPECT_EQ(gl->component, nullptr);
+    ASSERT_NE(gl->glComponent, nullptr);
+    EXPECT_EQ(gl->getComponent(), gl->glComponent);
+    EXPECT_TRUE(gl->isPane());
+    EXPECT_FALSE(gl->glComponent->context.isAttached()) << "nothing attaches before the surface is on screen";
+    auto* plain = new PPane(&root, 0, 0, 4, 4, PPane::inset);
+    EXPECT_EQ(plain->isGL, 0);
+    EXPECT_EQ(plain->glComponent, nullptr);
+}
+
+TEST(PaneNotify, ReachesVisiblePanesOnlyNewestFirst)
+{
+    POption options;
+    RecordingPane root(&options);
+    auto* p1 = new ListeningPane(&root, "p1", root.log);
+    auto* p2 = new ListeningPane(&root, "p2", root.log);
+    new ListeningPane(p2, "p3", root.log);
+    new ListeningPane(p1, "p4", root.log);
+    auto* p5 = new ListeningPane(&root, "p5", root.log);
+    new PButton(&root, 0, 0, 1, 0);
+    p2->setVisible(false);
+
+    p5->broadcast(18);
+    EXPECT_EQ(root.log, (std::vector<std::string>{"root notify 18", "p5 notify 18", "p1 notify 18", "p4 notify 18"}));
+}
+
+/** Deletes a sibling while it is told: the walk must not visit the deleted pane. */
+class DeletingPane : public ListeningPane
+{
+public:
+    using ListeningPane::ListeningPane;
+    void onNotify(uint16_t code) override
+    {
+        ListeningPane::onNotify(code);
+        delete victim;
+        victim = nullptr;
+    }
+    PPane* victim = nullptr;
+};
+
+TEST(PaneNotify, SurvivesAHandlerThatDeletesASibling)
+{
+    POption options;
+    RecordingPane root(&options);
+    auto* older = new ListeningPane(&root, "older", root.log);
+    auto* newer = new DeletingPane(&root, "newer", root.log);
+    newer->victim = older;
+    root.notifyTree(7);
+    EXPECT_EQ(root.log, (std::vector<std::string>{"root notify 7", "newer notify 7"}));
+    EXPECT_EQ(newer->next, nullptr);
+}
+
+TEST(PaneTree, FindsWindowAndDialogUpTheParents)
+{
+    POption options;
+    RecordingPane root(&options);
+    auto* mid = new PPane(&root, 0, 0, 4, 4, PPane::plain);
+    auto* leaf = new PPane(mid, 0, 0, 2, 2, PPane::plain);
+    EXPECT_EQ(leaf->findWindow(), nullptr);
+    EXPECT_EQ(leaf->findDialog(), nullptr);
+    EXPECT_EQ(leaf->options, &options) << "options come from the parent";
+
+    delete mid;
+    EXPECT_EQ(root.children, nullptr);
+    EXPECT_EQ(root.getComponent()->getNumChildComponents(), 0);
+}
+} // namespace
