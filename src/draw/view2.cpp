@@ -5,10 +5,12 @@
 
 #include "model/brush.h"
 #include "model/group.h"
+#include "model/image.h"
 #include "model/layer.h"
 #include "model/page.h"
 #include "model/panel.h"
 #include "model/shape.h"
+#include "model/text.h"
 
 namespace
 {
@@ -123,6 +125,118 @@ void PView2::drawBrush(PBrush& brush, bool guide)
     flags |= noFills;
     drawCurve(brush, false);
     flags = (flags & ~noFills) | (before & noFills);
+}
+
+void PView2::drawShape(PShape& shape)
+{
+    const bool selected = isSelectedLook(shape);
+    switch (shape.classId())
+    {
+    case PClass::curve: drawCurve(static_cast<PCurve&>(shape), selected); break;
+    case PClass::brush: drawBrush(static_cast<PBrush&>(shape), false); break;
+    case PClass::image: drawImage(static_cast<PImage&>(shape), selected, false); break;
+    case PClass::text: drawText(static_cast<PText&>(shape), selected); break;
+    case PClass::group:
+    {
+        auto& group = static_cast<PGroup&>(shape);
+        const bool before = inheritedSelected;
+        inheritedSelected = selected;
+        if (group.hasFlag(PGroup::deformed))
+            drawDeformedGroup(group);
+        else
+            drawGroup(group);
+        inheritedSelected = before;
+        break;
+    }
+    default: break;
+    }
+}
+
+void PView2::drawShapes(const PArray& shapes)
+{
+    for (PBase* shape : shapes)
+        if (isShape(shape))
+            drawShape(*static_cast<PShape*>(shape));
+}
+
+bool PView2::pushPanelFrame(const PPanel& panel)
+{
+    // A refused push would draw the artwork outside its panel's frame.
+    if (depth >= stackDepth)
+        return false;
+    pushShape(panel);
+    return true;
+}
+
+void PView2::drawGroup(PGroup& group)
+{
+    drawGroupMembers(group, false);
+}
+
+void PView2::drawDeformedGroup(PGroup& group)
+{
+    // Equal grids warp nothing; skipping the stage keeps the members' caches from being rebuilt every frame.
+    drawGroupMembers(group, group.hasFlag(PGroup::deformed) && group.isDeformed());
+}
+
+void PView2::drawPanelGroup(PGroup& group)
+{
+    drawGroupMembers(group, false);
+}
+
+void PView2::drawGroupMembers(PGroup& group, bool warped)
+{
+    group.bounds = PRect::empty();
+    // A refused push would leave the members on the parent's matrix, and the pop would unwind the parent.
+    if (depth < stackDepth)
+    {
+        openGroup();
+        pushShape(group);
+        if (warped)
+            beginDeform(group);
+        if (PCurve* frame = group.clipFrame())
+            drawFramedMembers(group, *frame);
+        else
+            for (PBase* child : group.children)
+            {
+                auto* shape = static_cast<PShape*>(child);
+                drawShape(*shape);
+                group.bounds.include(shape->bounds);
+            }
+        if (warped)
+            endDeform();
+        pop();
+        closeGroup();
+    }
+    if (group.bounds.isEmpty())
+        group.bounds = PRect::of(0, 0, 0, 0);
+}
+
+void PView2::drawFramedMembers(PGroup& group, PCurve& frame)
+{
+    const bool isPanel = frame.classId() == PClass::panel;
+    frame.build(*this);
+    // A panel frame is paper under the content with its line over it; any other frame is drawn as
+    // the shape it is, with the content over it.
+    if (isPanel)
+        fillPanel(static_cast<PPanel&>(frame));
+    else
+        drawShape(frame);
+    group.bounds.include(frame.bounds);
+    if (!frame.centrePath.isEmpty())
+    {
+        if (beginClip(frame.centrePath))
+            for (PBase* child : group.children)
+                if (child != &frame)
+                {
+                    auto* shape = static_cast<PShape*>(child);
+                    drawShape(*shape);
+                    group.bounds.include(shape->bounds);
+                }
+        endClip();
+    }
+    if (isPanel)
+        drawPanelLine(static_cast<PPanel&>(frame));
 }
 
 std::vector<PLayer*> PView2::sortedLayers(const PPanel& panel)

@@ -6,6 +6,7 @@
 
 #include "model/viewstate.h"
 
+class PArray;
 class PBase;
 class PPage;
 class PPanel;
@@ -78,7 +79,8 @@ public:
     {
         (void) p, (void) lineWidth, (void) matrix;
     }
-    virtual void drawPanelGroup(PGroup& group) { (void) group; }
+    /** A group holding a panel: its members clipped to the panel. Shared by every back-end. */
+    virtual void drawPanelGroup(PGroup& group);
     /** Shared by every back-end: the generated strokes, or the guide alone. */
     virtual void drawBrush(PBrush& brush, bool guide);
     virtual void drawCurve(PCurve& curve, bool selected) { (void) curve, (void) selected; }
@@ -87,10 +89,49 @@ public:
     {
         (void) image, (void) selected, (void) reference;
     }
-    // The back-ends' own group operations.
-    virtual void drawGroup(PGroup& group) { (void) group; }
-    virtual void drawDeformedGroup(PGroup& group) { (void) group; }
+    /** A group's members under its transform, clipped to its frame when it has one. */
+    virtual void drawGroup(PGroup& group);
+    /** The same through the warp of the group's deformation. */
+    virtual void drawDeformedGroup(PGroup& group);
+
+    /** One shape of a layer, a group, a clip or a decor, dispatched on its class: the one walk of
+        the shape tree that every back-end shares, so that no kind of shape reaches one picture
+        and not another. Other classes (a panel outside a group) are not drawn. */
+    void drawShape(PShape& shape);
+    void drawShapes(const PArray& shapes);
+    /** Pushes a panel's transform for drawing its layers: artwork lives in its panel's frame and
+        moves, turns and scales with it. False (nothing pushed, nothing to draw) at full depth. */
+    bool pushPanelFrame(const PPanel& panel);
 
     /** A panel's layers in drawing order: by index when either sorts by number, else by name. */
     static std::vector<PLayer*> sortedLayers(const PPanel& panel);
+
+protected:
+    /** Whether a shape takes the selected look in the view's mode; a file shows none. */
+    virtual bool isSelectedLook(const PShape& shape) const
+    {
+        (void) shape;
+        return false;
+    }
+    /** Brackets around the members of a group (an SVG group element). */
+    virtual void openGroup() {}
+    virtual void closeGroup() {}
+    /** Narrows drawing to a closed page path until the matching endClip, which must follow every
+        call. False when nothing drawn inside could show. */
+    virtual bool beginClip(const juce::Path& pagePath)
+    {
+        (void) pagePath;
+        return true;
+    }
+    virtual void endClip() {}
+    /** A panel's paper (its fill) and, after its content, its line. */
+    virtual void fillPanel(PPanel& panel) { (void) panel; }
+    virtual void drawPanelLine(PPanel& panel) { (void) panel; }
+
+    /** Members of a group drawn with the selected look take it on. */
+    bool inheritedSelected = false;
+
+private:
+    void drawGroupMembers(PGroup& group, bool warped);
+    void drawFramedMembers(PGroup& group, PCurve& frame);
 };

@@ -26,11 +26,15 @@ void PView2file::drawPanel(PPanel& panel)
     // A panel without an outline clips everything it holds away.
     if (panel.centrePath.isEmpty())
         return;
-    openPanel(panel);
-    for (PLayer* layer : sortedLayers(panel))
-        if (!layer->isHidden() && !layer->shapes.isEmpty())
-            drawLayer(*layer);
-    closePanel();
+    fillPanel(panel);
+    if (beginClip(panel.centrePath) && pushPanelFrame(panel))
+    {
+        for (PLayer* layer : sortedLayers(panel))
+            if (!layer->isHidden() && !layer->shapes.isEmpty())
+                drawLayer(*layer);
+        pop();
+    }
+    endClip();
     drawPanelLine(panel);
 }
 
@@ -38,92 +42,9 @@ void PView2file::drawLayer(PLayer& layer)
 {
     penSetting = layer.stroke;
     openGroup();
-    for (PBase* shape : layer.shapes)
-        drawMember(*static_cast<PShape*>(shape), false);
+    drawShapes(layer.shapes);
     closeGroup();
     penSetting = PLayer::defaultStroke;
-}
-
-void PView2file::drawMember(PShape& shape, bool insideDeformedGroup)
-{
-    switch (shape.classId())
-    {
-    case PClass::curve: drawCurve(static_cast<PCurve&>(shape), false); break;
-    case PClass::image: drawImage(static_cast<PImage&>(shape), false, false); break;
-    case PClass::text: drawText(static_cast<PText&>(shape), false); break;
-    case PClass::group:
-    {
-        auto& group = static_cast<PGroup&>(shape);
-        if (!insideDeformedGroup && group.hasFlag(PGroup::deformed))
-            drawDeformedGroup(group);
-        else if (group.findPanel() != nullptr)
-            drawPanelGroup(group);
-        else
-            drawGroup(group);
-        break;
-    }
-    default: break; // brushes belong to the screen and the bitmaps; panels are drawn by the page
-    }
-}
-
-void PView2file::drawGroup(PGroup& group)
-{
-    openGroup();
-    // A refused push would leave the members on the parent's matrix and the pop would unwind it.
-    if (depth < stackDepth)
-    {
-        pushShape(group);
-        for (PBase* child : group.children)
-        {
-            const uint16_t id = child->classId();
-            if (id == PClass::curve || id == PClass::image || id == PClass::text)
-                drawMember(*static_cast<PShape*>(child), false);
-        }
-        pop();
-    }
-    closeGroup();
-}
-
-void PView2file::drawDeformedGroup(PGroup& group)
-{
-    if (!group.hasFlag(PGroup::deformed))
-    {
-        drawGroup(group);
-        return;
-    }
-    openGroup();
-    if (depth < stackDepth)
-    {
-        pushShape(group);
-        const bool warped = group.isDeformed();
-        if (warped)
-            beginDeform(group);
-        for (PBase* child : group.children)
-            drawMember(*static_cast<PShape*>(child), true);
-        if (warped)
-            endDeform();
-        pop();
-    }
-    closeGroup();
-}
-
-void PView2file::drawPanelGroup(PGroup& group)
-{
-    PPanel* panel = group.findPanel();
-    if (panel == nullptr || depth >= stackDepth)
-        return;
-    pushShape(group);
-    panel->build(*this);
-    if (!panel->centrePath.isEmpty())
-    {
-        openPanel(*panel);
-        for (PBase* child : group.children)
-            if (child->classId() == PClass::curve)
-                drawCurve(*static_cast<PCurve*>(child), false);
-        closePanel();
-        drawPanelLine(*panel);
-    }
-    pop();
 }
 
 PMatrix PView2file::frameOf(const PShape& shape, const PMatrix& local, float spanX, float spanY) const

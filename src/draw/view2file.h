@@ -3,9 +3,9 @@
 #include "draw/vectorout.h"
 #include "draw/view2.h"
 
-/** What the PDF and SVG writers share: the walk through panels, layers and groups, which
-    shape kinds reach a file at all, and the byte sink. Each writer supplies how a panel opens
-    and closes its clip and how its line is drawn. Brushes never reach a file. */
+/** What the PDF and SVG writers share: the walk through panels and layers, and the byte sink.
+    Each writer supplies how a clip opens and closes, how a panel's paper and line are drawn, and
+    how each kind of shape is written; groups, frames and brushes take the walk every view shares. */
 class PView2file : public PView2
 {
 public:
@@ -23,9 +23,6 @@ public:
     void setViewport(float, float, float, float, float, float, float) override {}
     void drawPanel(PPanel& panel) override;
     void drawLayer(PLayer& layer) override;
-    void drawPanelGroup(PGroup& group) override;
-    void drawGroup(PGroup& group) override;
-    void drawDeformedGroup(PGroup& group) override;
 
     /** True when every byte reached the stream. */
     bool finish() { return out.finish(); }
@@ -37,16 +34,6 @@ protected:
     /** A fixed page-to-device mapping for a whole file: scale (sx, sy) about an origin that lands
         at (ox, oy), over a viewport of w x h device units; no fit, no zoom, no shape pushed. */
     void setFixedDevice(float sx, float sy, float ox, float oy, float w, float h);
-    /** Brackets around the content of a layer or a group; a PDF needs none. */
-    virtual void openGroup() {}
-    virtual void closeGroup() {}
-    /** Writes the panel's fill and starts clipping to its outline. */
-    virtual void openPanel(PPanel& panel) = 0;
-    virtual void closePanel() = 0;
-    virtual void drawPanelLine(PPanel& panel) = 0;
-
-    /** Dispatches a shape of a layer or a deformed group on its class. */
-    void drawMember(PShape& shape, bool insideDeformedGroup);
     /** The affine map from a shape's local frame to the page: exact outside deformed groups; inside
         one, the frame through three warped points spanning spanX by spanY, as the screen does. */
     PMatrix frameOf(const PShape& shape, const PMatrix& local, float spanX, float spanY) const;

@@ -307,7 +307,9 @@ void PView2gui::path(const juce::Path& p, float lineWidth, const PMatrix* matrix
     if (lineWidth <= 0)
         g->fillPath(p, transform);
     else if (isFiniteWidth(lineWidth))
-        g->strokePath(p, juce::PathStrokeType(lineWidth), transform);
+        // Round ends and corners, as the PDF and SVG files draw them, so a line looks alike everywhere.
+        g->strokePath(p, juce::PathStrokeType(lineWidth, juce::PathStrokeType::curved, juce::PathStrokeType::rounded),
+                      transform);
 }
 
 void PView2gui::fillIn(const juce::Path& p, uint32_t hsla)
@@ -436,31 +438,44 @@ void PView2gui::fillPanel(PPanel& panel)
         fillIn(panel.centrePath, panel.fillColour);
 }
 
-void PView2gui::clipToPanel(juce::Graphics& g, const PPanel& panel)
+bool PView2gui::beginClip(const juce::Path& pagePath)
 {
+    auto* g = context();
+    if (g == nullptr)
+        return false;
+    g->saveState();
+    // An outline beyond the rasteriser's reach clips everything away.
     const juce::AffineTransform transform = affineOf(device);
-    if (isDrawable(panel.centrePath, transform))
-        g.reduceClipRegion(panel.centrePath, transform);
+    if (isDrawable(pagePath, transform))
+        g->reduceClipRegion(pagePath, transform);
     else
-        g.reduceClipRegion(juce::Rectangle<int>());
+        g->reduceClipRegion(juce::Rectangle<int>());
+    return !g->isClipEmpty();
+}
+
+void PView2gui::endClip()
+{
+    if (auto* g = context())
+        g->restoreState();
+}
+
+void PView2gui::drawPanelLine(PPanel& panel)
+{
+    drawLine(panel);
 }
 
 void PView2gui::drawLayers(PPanel& panel, PLayer* last)
 {
-    auto* g = context();
-    if (g == nullptr)
-        return;
-    g->saveState();
-    clipToPanel(*g, panel);
-    if (!g->isClipEmpty())
+    if (beginClip(panel.centrePath) && pushPanelFrame(panel))
     {
         for (PLayer* layer : sortedLayers(panel))
             if (layer != last && passesFilter(*layer))
                 drawLayer(*layer);
         if (last != nullptr && passesFilter(*last))
             drawLayer(*last);
+        pop();
     }
-    g->restoreState();
+    endClip();
 }
 
 void PView2gui::drawPanel(PPanel& panel)
@@ -492,13 +507,6 @@ void PView2gui::drawLayer(PLayer& layer)
     penSetting = PLayer::defaultStroke;
 }
 
-void PView2gui::drawShapes(const PArray& shapes)
-{
-    for (PBase* shape : shapes)
-        if (isShape(shape))
-            drawShape(*static_cast<PShape*>(shape));
-}
-
 bool PView2gui::isSelectedLook(const PShape& shape) const
 {
     if (inheritedSelected)
@@ -509,31 +517,6 @@ bool PView2gui::isSelectedLook(const PShape& shape) const
         return mode == pointEditingMode;
     const auto& group = static_cast<const PGroup&>(shape);
     return mode == groupEditingMode && (group.findPanel() != nullptr || group.hasFlag(PGroup::deformed));
-}
-
-void PView2gui::drawShape(PShape& shape)
-{
-    const bool selected = isSelectedLook(shape);
-    switch (shape.classId())
-    {
-    case PClass::curve: drawCurve(static_cast<PCurve&>(shape), selected); break;
-    case PClass::brush: drawBrush(static_cast<PBrush&>(shape), false); break;
-    case PClass::image: drawImage(static_cast<PImage&>(shape), selected, false); break;
-    case PClass::text: drawText(static_cast<PText&>(shape), selected); break;
-    case PClass::group:
-    {
-        auto& group = static_cast<PGroup&>(shape);
-        const bool before = inheritedSelected;
-        inheritedSelected = selected;
-        if (group.hasFlag(PGroup::deformed))
-            drawDeformedGroup(group);
-        else
-            drawGroup(group);
-        inheritedSelected = before;
-        break;
-    }
-    default: break;
-    }
 }
 
 void PView2gui::drawClip(PClip& clip)
@@ -551,76 +534,6 @@ void PView2gui::drawDecor(PDecor& decor)
     penSetting = PLayer::defaultStroke;
     if (decor.content != nullptr)
         drawShape(*decor.content);
-}
-
-// ---------------------------------------------------------------- groups
-
-void PView2gui::drawGroupMembers(PGroup& group, bool warped)
-{
-    group.bounds = PRect::empty();
-    // A refused push would leave the members on the parent's matrix, and the pop would unwind the parent.
-    if (depth < stackDepth)
-    {
-        pushShape(group);
-        if (warped)
-            beginDeform(group);
-        for (PBase* child : group.children)
-        {
-            auto* shape = static_cast<PShape*>(child);
-            drawShape(*shape);
-            group.bounds.include(shape->bounds);
-        }
-        if (warped)
-            endDeform();
-        pop();
-    }
-    if (group.bounds.isEmpty())
-        group.bounds = PRect::of(0, 0, 0, 0);
-}
-
-void PView2gui::drawGroup(PGroup& group)
-{
-    if (group.findPanel() != nullptr)
-        drawPanelGroup(group);
-    else
-        drawGroupMembers(group, false);
-}
-
-void PView2gui::drawDeformedGroup(PGroup& group)
-{
-    // Equal grids warp nothing; skipping the stage keeps the members' caches from being rebuilt every frame.
-    drawGroupMembers(group, group.isDeformed());
-}
-
-void PView2gui::drawPanelGroup(PGroup& group)
-{
-    PPanel* panel = group.findPanel();
-    auto* g = context();
-    if (panel == nullptr || g == nullptr || depth >= stackDepth)
-    {
-        drawGroupMembers(group, false);
-        return;
-    }
-    group.bounds = PRect::empty();
-    pushShape(group);
-    panel->build(*this);
-    fillPanel(*panel);
-    g->saveState();
-    clipToPanel(*g, *panel);
-    for (PBase* child : group.children)
-    {
-        const uint16_t id = child->classId();
-        if (id != PClass::curve && id != PClass::brush)
-            continue;
-        drawShape(*static_cast<PShape*>(child));
-        group.bounds.include(static_cast<PShape*>(child)->bounds);
-    }
-    g->restoreState();
-    drawLine(*panel);
-    group.bounds.include(panel->bounds);
-    pop();
-    if (group.bounds.isEmpty())
-        group.bounds = PRect::of(0, 0, 0, 0);
 }
 
 // ---------------------------------------------------------------- curves

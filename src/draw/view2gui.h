@@ -64,37 +64,32 @@ public:
     void drawImageShape(PImage& image, const PMatrix* matrix) override;
     void drawBitmap(const juce::Image& image, const PMatrix& matrix) override;
     void path(const juce::Path& p, float lineWidth, const PMatrix* matrix) override;
-    void drawPanelGroup(PGroup& group) override;
     void drawCurve(PCurve& curve, bool selected) override;
     void drawText(PText& text, bool selected) override;
     void drawImage(PImage& image, bool selected, bool reference) override;
-    void drawGroup(PGroup& group) override;
-    void drawDeformedGroup(PGroup& group) override;
-
-    /** The shape's draw operation by class id, with the selected look that the view's mode gives it. */
-    void drawShape(PShape& shape);
     /** The glyph outlines of a text in page coordinates (through the view's current matrix). */
     juce::Path textOutline(const PText& text) const;
 
     /** Only layers with this tag are drawn; 0 draws every layer. */
     int layerFilter = 0;
 
+protected:
+    bool isSelectedLook(const PShape& shape) const override;
+    bool beginClip(const juce::Path& pagePath) override;
+    void endClip() override;
+    void fillPanel(PPanel& panel) override;
+    void drawPanelLine(PPanel& panel) override;
+
 private:
     juce::Graphics* context() const;
     void renewBufferContext();
     bool passesFilter(const PLayer& layer) const;
-    bool isSelectedLook(const PShape& shape) const;
     void drawLayers(PPanel& panel, PLayer* last);
-    /** Narrows the clip to a panel's outline; an outline beyond the rasteriser's reach clips everything. */
-    void clipToPanel(juce::Graphics& g, const PPanel& panel);
-    void fillPanel(PPanel& panel);
     void drawLine(PCurve& curve);
     void drawGuide(PCurve& brush, bool selected);
     void drawSimplified(PCurve& curve, bool selected);
     void fillIn(const juce::Path& p, uint32_t hsla);
     void strokeIn(const juce::Path& p, uint32_t hsla, float width);
-    void drawShapes(const PArray& shapes);
-    void drawGroupMembers(PGroup& group, bool warped);
     void drawPageGuides(const PPage& page);
     PMatrix pictureToDevice(const PImage& image) const;
     uint32_t selectionColour() const;
@@ -106,8 +101,6 @@ private:
     bool backBuffered = false;
     juce::Image backBuffer;
     std::unique_ptr<juce::Graphics> bufferContext;
-    /** Members of a group drawn with the selected look take it on. */
-    bool inheritedSelected = false;
     /** The reference image is drawn fainter than the shape's own opacity. */
     float opacityFactor = 1.0f;
 };

@@ -241,13 +241,18 @@ void PView2pdf::drawLine(PCurve& curve)
         paintPath(curve.centrePath, false, lineWidthOf(curve), curve.lineColour);
 }
 
-void PView2pdf::openPanel(PPanel& panel)
+void PView2pdf::fillPanel(PPanel& panel)
 {
     paintPath(panel.centrePath, true, 0, panel.fillColour);
-    out.text("q").endLine().text(pathOperators(panel.centrePath)).text("W n").endLine();
 }
 
-void PView2pdf::closePanel()
+bool PView2pdf::beginClip(const juce::Path& pagePath)
+{
+    out.text("q").endLine().text(pathOperators(pagePath)).text("W n").endLine();
+    return true;
+}
+
+void PView2pdf::endClip()
 {
     out.text("Q").endLine();
 }

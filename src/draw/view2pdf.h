@@ -49,8 +49,9 @@ public:
     static std::string pathOperators(const juce::Path& path);
 
 protected:
-    void openPanel(PPanel& panel) override;
-    void closePanel() override;
+    void fillPanel(PPanel& panel) override;
+    bool beginClip(const juce::Path& pagePath) override;
+    void endClip() override;
     void drawPanelLine(PPanel& panel) override;
 
 private:

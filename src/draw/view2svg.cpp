@@ -150,19 +150,24 @@ void PView2svg::pathData(const juce::Path& path)
     }
 }
 
-void PView2svg::openPanel(PPanel& panel)
+void PView2svg::fillPanel(PPanel& panel)
 {
     pathElement(panel.centrePath, std::nullopt, panel.fillColour, 0);
+}
+
+bool PView2svg::beginClip(const juce::Path& pagePath)
+{
     const int id = ++clipCounter;
     out.text("<clipPath id=\"panel").integer(id).text("\">").endLine();
     out.text("<path d=\"");
-    pathData(panel.centrePath);
+    pathData(pagePath);
     out.text("\"/>").endLine();
     out.text("</clipPath>").endLine().endLine();
     out.text("<g clip-path=\"url(#panel").integer(id).text(")\">").endLine().endLine();
+    return true;
 }
 
-void PView2svg::closePanel()
+void PView2svg::endClip()
 {
     out.text("</g>").endLine().endLine();
 }

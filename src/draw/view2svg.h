@@ -37,8 +37,9 @@ public:
 protected:
     void openGroup() override;
     void closeGroup() override;
-    void openPanel(PPanel& panel) override;
-    void closePanel() override;
+    void fillPanel(PPanel& panel) override;
+    bool beginClip(const juce::Path& pagePath) override;
+    void endClip() override;
     void drawPanelLine(PPanel& panel) override;
 
 private:

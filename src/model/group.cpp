@@ -233,6 +233,19 @@ bool PGroup::isDeformed() const
     return gridFrom != gridTo;
 }
 
+PCurve* PGroup::clipFrame() const
+{
+    if (!hasFlag(framed))
+        return findPanel();
+    for (PBase* child : children)
+    {
+        const uint16_t id = child->classId();
+        if ((id == PClass::curve || id == PClass::panel || id == PClass::brush) && child->hasFlag(PCurve::closed))
+            return static_cast<PCurve*>(child);
+    }
+    return nullptr;
+}
+
 PPanel* PGroup::findPanel() const
 {
     for (PBase* child : children)

@@ -5,6 +5,7 @@
 #include "model/array.h"
 #include "model/shape.h"
 
+class PCurve;
 class PPanel;
 
 /** A shape that holds shapes. It can carry a deformation (two grids of nine handles) that
@@ -45,8 +46,12 @@ public:
 
     /** True when any handle of gridTo differs from its twin in gridFrom. */
     bool isDeformed() const;
-    /** The first panel among the members, if any: the group is drawn clipped to it. */
+    /** The first panel among the members, if any. */
     PPanel* findPanel() const;
+    /** The member that the others are drawn clipped to: with the frame flag, the first closed curve,
+        panel or brush; without it, the first panel (a panel always frames what is grouped with it).
+        Null when the group clips nothing. */
+    PCurve* clipFrame() const;
     PShape* childAt(int i) const { return children.get<PShape>(i); }
 
     PArray children;

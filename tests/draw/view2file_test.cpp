@@ -21,25 +21,62 @@ TEST(FileWalk, SizesRoundHalfAwayFromZeroAndNonNumbersToZero)
         EXPECT_EQ(PView2file::roundedSize(value), (int) rounded) << value;
 }
 
-TEST(FileWalk, BrushesAndGroupsInPlainGroupsAreLeftOut)
+namespace
+{
+size_t countOf(const std::string& text, const std::string& part)
+{
+    size_t n = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++n;
+    return n;
+}
+} // namespace
+
+// Regression: groups inside plain groups and brush strokes used to be left out of the files.
+TEST(FileWalk, NestedGroupsAndBrushStrokesReachTheFile)
 {
     PComic comic;
     PLayer& layer = exportsample::layerOnPage(comic);
+    auto* outer = new PGroup();
+    auto* inner = new PGroup();
+    auto* innermost = new PGroup();
+    innermost->children.append(exportsample::curve({{0, 0}, {2, 2}}, false, 0xFF000000, 0));
+    inner->children.append(innermost);
+    outer->children.append(inner);
+    outer->children.append(exportsample::curve({{1, 1}, {1, 2}}, false, 0xFF000000, 0));
+    layer.shapes.append(outer);
+    const std::string withoutBrush = svgOf(*comic.pages.get<PPage>(0));
+    EXPECT_TRUE(has(withoutBrush, "<g>\r\n<g>\r\n<g>\r\n<g>\r\n<path\r\n")); // the layer, then three groups
+    EXPECT_TRUE(has(withoutBrush, "d=\" M 0.000 0.000 L 2.000 2.000\""));
+    EXPECT_TRUE(has(withoutBrush, "d=\" M 1.000 1.000 L 1.000 2.000\""));
+
     auto* brush = new PBrush();
     brush->points.append(new PPoint(0, 0));
     brush->points.append(new PPoint(3, 3));
     layer.shapes.append(brush);
-    auto* outer = new PGroup();
-    auto* inner = new PGroup();
-    inner->children.append(exportsample::curve({{0, 0}, {2, 2}}, false, 0xFF000000, 0));
-    outer->children.append(inner);
-    outer->children.append(exportsample::curve({{1, 1}, {1, 2}}, false, 0xFF000000, 0));
-    layer.shapes.append(outer);
+    const std::string withBrush = svgOf(*comic.pages.get<PPage>(0));
+    ASSERT_TRUE(brush->generateStrokes()); // the writer dropped them again when it was done
+    ASSERT_GT(brush->strokes.size(), 0);
+    EXPECT_EQ(countOf(withBrush, "<path"), countOf(withoutBrush, "<path") + (size_t) brush->strokes.size());
+}
+
+TEST(FileWalk, FramedGroupDrawsItsFrameAndClipsTheRestToIt)
+{
+    PComic comic;
+    PLayer& layer = exportsample::layerOnPage(comic);
+    auto* framed = new PGroup();
+    framed->setFlag(PGroup::framed, true);
+    framed->children.append(exportsample::curve({{-1, 1}, {3, 1}}, false, 0xFF000000, 0)); // open: not a frame
+    framed->children.append(exportsample::curve({{0, 0}, {2, 0}, {2, 2}}, true, 0xFF000000, 0));
+    layer.shapes.append(framed);
     const std::string svg = svgOf(*comic.pages.get<PPage>(0));
-    EXPECT_TRUE(has(svg, "<g>\r\n<g>\r\n<path\r\n")); // the layer, the outer group and its own curve
-    EXPECT_TRUE(has(svg, "d=\" M 1.000 1.000 L 1.000 2.000\""));
-    EXPECT_FALSE(has(svg, "2.000 2.000"));
-    EXPECT_FALSE(has(svg, "3.000 3.000"));
+    const auto frame = svg.find("d=\" M 0.000 0.000");
+    const auto clip = svg.find("<g clip-path=\"url(#panel2)\">");
+    const auto clipped = svg.find("d=\" M -1.000 1.000 L 3.000 1.000\"");
+    ASSERT_NE(clip, std::string::npos);
+    EXPECT_LT(frame, clip);
+    EXPECT_LT(clip, clipped);
+    EXPECT_NE(clipped, std::string::npos);
 }
 
 TEST(FileWalk, GroupHoldingAPanelClipsItsCurvesToThePanel)
