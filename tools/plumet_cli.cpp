@@ -8,8 +8,12 @@
 #include "draw/rasterexport.h"
 #include "draw/vectorexport.h"
 #include "model/comic.h"
+#include "model/group.h"
+#include "model/image.h"
+#include "model/layer.h"
 #include "model/option.h"
 #include "model/page.h"
+#include "model/panel.h"
 
 namespace
 {
@@ -21,8 +25,8 @@ constexpr int exitUsage = 64;
 const char* usage = "usage: plumet-cli info FILE\n"
                     "       plumet-cli new OUT [--title T] [--author A] [--format 1-6] [--rotate]\n"
                     "       plumet-cli copy IN OUT\n"
-                    "       plumet-cli export FILE -o OUT [--format pdf|svg|png|jpg] [--page N]\n"
-                    "                         [--dpi 100|300|600|900] [--series ink|color]\n"
+                    "       plumet-cli export FILE -o OUT [--format pdf|svg|png|jpg] [--page N|A-B|all]\n"
+                    "                         [--dpi 100|300|600|900] [--series ink|color] [--images DIR]\n"
                     "\n"
                     "  info   print the load result and the file's contents as JSON\n"
                     "  new    write a new, empty comic\n"
@@ -37,6 +41,13 @@ const char* usage = "usage: plumet-cli info FILE\n"
                     "         shows only the layers tagged k, with every fill opaque black and no lines (ink) or\n"
                     "         every fill opaque white (color). The files written are listed on standard output;\n"
                     "         a page without a layer tagged 1 or more gives none and exit status 3.\n"
+                    "         --page all or --page A-B writes one SVG, PNG or JPG file per page, named OUT with\n"
+                    "         _p01, _p02 ... before the extension (more digits when the comic has 100 pages or\n"
+                    "         more), and lists them; with --series the page comes first (ink_p01_1.png). For a\n"
+                    "         PDF, --page all is the whole comic in one file. Pictures stored by name are looked\n"
+                    "         up in the images folder of the user folder (~/Documents/Plumet/images), or in DIR\n"
+                    "         with --images; a picture that cannot be found is named on standard error and the\n"
+                    "         export goes on without it. A comic without pages gives no PDF (exit status 3).\n"
                     "\n"
                     "exit status: 0 success (for export: every file written in full), 2 the file could not\n"
                     "be loaded, 3 it could not be saved or exported (a failed export leaves no file behind),\n"
@@ -171,8 +182,11 @@ int copy(const juce::StringArray& args)
 /** What the export command was asked for. */
 struct ExportRequest
 {
-    juce::String input, output, format;
+    juce::String input, output, format, images;
     int page = 0; // from 1; 0 when not given
+    /** A range of pages, one file each: last 0 means up to the last page. */
+    bool batch = false;
+    int firstPage = 1, lastPage = 0;
     int dpi = 100;
     uint32_t series = 0;
 };
@@ -193,6 +207,30 @@ bool isWholeNumber(const juce::String& s)
     return s.isNotEmpty() && s.length() <= 9 && s.containsOnly("0123456789");
 }
 
+/** Takes "N", "A-B" or "all" (pages counted from 1); false when value is none of them. */
+bool parsePages(const juce::String& value, ExportRequest& request)
+{
+    if (value == "all")
+    {
+        request.batch = true;
+        return true;
+    }
+    if (isWholeNumber(value) && value.getIntValue() > 0)
+    {
+        request.page = value.getIntValue();
+        return true;
+    }
+    const auto first = value.upToFirstOccurrenceOf("-", false, false);
+    const auto last = value.fromFirstOccurrenceOf("-", false, false);
+    if (!isWholeNumber(first) || !isWholeNumber(last) || first.getIntValue() < 1 ||
+        last.getIntValue() < first.getIntValue())
+        return false;
+    request.batch = true;
+    request.firstPage = first.getIntValue();
+    request.lastPage = last.getIntValue();
+    return true;
+}
+
 /** Fills request from the arguments; an empty result, or the reason they are wrong. */
 juce::String parseExport(const juce::StringArray& args, ExportRequest& request)
 {
@@ -207,8 +245,10 @@ juce::String parseExport(const juce::StringArray& args, ExportRequest& request)
         else if (option == "--format" && takeValue(args, i, value) &&
                  juce::StringArray{"pdf", "svg", "png", "jpg"}.contains(value))
             request.format = value;
-        else if (option == "--page" && takeValue(args, i, value) && isWholeNumber(value) && value.getIntValue() > 0)
-            request.page = value.getIntValue();
+        else if (option == "--page" && takeValue(args, i, value) && parsePages(value, request))
+            continue;
+        else if (option == "--images" && takeValue(args, i, value))
+            request.images = value;
         else if (option == "--dpi" && takeValue(args, i, value) &&
                  juce::StringArray{"100", "300", "600", "900"}.contains(value))
             request.dpi = value.getIntValue();
@@ -225,6 +265,8 @@ juce::String parseExport(const juce::StringArray& args, ExportRequest& request)
         return "cannot tell the format from " + request.output + "; give --format";
     if (request.series != 0 && request.format != "png")
         return "--series writes PNG files only";
+    if (request.batch && request.format == "pdf" && request.lastPage != 0)
+        return "a PDF holds one page or the whole comic: give --page N or --page all";
     const bool raster = request.format == "png" || request.format == "jpg";
     if (args.contains("--dpi") && !raster)
         return "--dpi applies to PNG and JPG only";
@@ -243,20 +285,101 @@ int exportFailed(const juce::String& what, const juce::String& key)
     return exitSaveFailed;
 }
 
-int writeSeries(PComic& comic, PPage& page, const juce::File& out, const ExportRequest& request)
+/** Writes the page's series and lists its files; written counts them. */
+int writeSeries(PComic& comic, PPage& page, const juce::File& out, const ExportRequest& request, POption& options,
+                int& written)
 {
-    int written = 0;
-    const auto result = PRasterExport::exportSeries(comic, page, out, request.dpi, request.series, written);
+    written = 0;
+    const auto result = PRasterExport::exportSeries(comic, page, out, request.dpi, request.series, written, &options);
     for (int k = 1; k <= written; ++k)
         std::cout << PRasterExport::seriesFile(out, k).getFullPathName() << "\n";
     if (!result.ok())
         return exportFailed(PRasterExport::seriesFile(out, written + 1).getFullPathName(), result.messageKey());
-    if (written == 0)
-    {
-        std::cerr << "plumet-cli: no layer of the page has a tag of 1 or more: no series written\n";
-        return exitSaveFailed;
-    }
     return exitOk;
+}
+
+int noSeriesWritten(const char* where)
+{
+    std::cerr << "plumet-cli: no layer of " << where << " has a tag of 1 or more: no series written\n";
+    return exitSaveFailed;
+}
+
+/** Pictures stored by name are looked up in this folder, as the editor does. */
+juce::String imagesFolderFor(const ExportRequest& request)
+{
+    if (request.images.isNotEmpty())
+        return juce::File::getCurrentWorkingDirectory().getChildFile(request.images).getFullPathName();
+    return PProject::imagesFolderOf(PProject::defaultUserFolder()).getFullPathName();
+}
+
+void reportMissingPictures(const PArray& shapes, POption& options)
+{
+    for (PBase* object : shapes)
+    {
+        if (object->classId() == PClass::group)
+            reportMissingPictures(static_cast<PGroup*>(object)->children, options);
+        if (object->classId() != PClass::image)
+            continue;
+        auto* picture = static_cast<PImage*>(object);
+        if (!picture->loadImage(nullptr) && !picture->loadImage(&options))
+            std::cerr << "plumet-cli: picture not found, left out: " << picture->file.toString() << "\n";
+    }
+}
+
+/** Names every picture of the page that cannot be found; the export goes on without them. */
+void reportMissingPictures(const PPage& page, POption& options)
+{
+    for (int i = 0; i < page.panels.size(); ++i)
+        for (PBase* layer : page.panels.get<PPanel>(i)->layers)
+            reportMissingPictures(static_cast<PLayer*>(layer)->shapes, options);
+}
+
+/** OUT with "_p" and the page number before the extension, padded to the digits the page count needs. */
+juce::File pageFile(const juce::File& out, int number, int pageCount)
+{
+    const int digits = std::max(2, juce::String(pageCount).length());
+    return out.getSiblingFile(out.getFileNameWithoutExtension() + "_p" + juce::String(number).paddedLeft('0', digits) +
+                              out.getFileExtension());
+}
+
+/** One page into one file (or a series of files, counted in written), listing what a batch writes. */
+int exportPage(PComic& comic, int number, const juce::File& out, const ExportRequest& request, POption& options,
+               bool listed, int& written)
+{
+    PPage& page = *comic.pages.get<PPage>(number - 1);
+    reportMissingPictures(page, options);
+    if (request.series != 0)
+        return writeSeries(comic, page, out, request, options, written);
+    written = 1;
+    const auto exported = request.format == "pdf" ? PVectorExport::exportPdf(comic, out, number - 1, &options)
+                          : request.format == "svg"
+                              ? PVectorExport::exportSvg(page, out, &options)
+                              : PRasterExport::exportPage(comic, page, out, request.dpi, 0, 0, &options);
+    if (!exported.ok())
+        return exportFailed(out.getFullPathName(), exported.messageKey());
+    if (listed)
+        std::cout << out.getFullPathName() << "\n";
+    return exitOk;
+}
+
+int exportPages(PComic& comic, const juce::File& out, const ExportRequest& request, POption& options)
+{
+    const int count = comic.pages.size();
+    const int last = request.lastPage == 0 ? count : request.lastPage;
+    if (count == 0 || last > count)
+        return usageError("there is no page " + juce::String(std::max(last, 1)) + " in " + request.input + " (it has " +
+                          juce::String(count) + ")");
+    // In a series of pages, a page without tagged layers simply gives no files.
+    int total = 0;
+    for (int number = request.firstPage; number <= last; ++number)
+    {
+        int written = 0;
+        if (const int status = exportPage(comic, number, pageFile(out, number, count), request, options, true, written);
+            status != exitOk)
+            return status;
+        total += written;
+    }
+    return total == 0 ? noSeriesWritten("these pages") : exitOk;
 }
 
 int exportComic(const juce::StringArray& args)
@@ -269,23 +392,30 @@ int exportComic(const juce::StringArray& args)
     const auto result = comic.load(input.getFullPathName());
     if (result != PLoadResult::ok)
         return loadFailed(request.input, result);
+    POption options;
+    options.imagesFolder = imagesFolderFor(request);
     const auto out = juce::File::getCurrentWorkingDirectory().getChildFile(request.output);
     if (request.format == "pdf" && request.page == 0)
     {
-        const auto exported = PVectorExport::exportPdf(comic, out, PVectorExport::allPages);
+        if (comic.pages.isEmpty())
+        {
+            std::cerr << "plumet-cli: " << request.input << " has no pages: no PDF written\n";
+            return exitSaveFailed;
+        }
+        for (int i = 0; i < comic.pages.size(); ++i)
+            reportMissingPictures(*comic.pages.get<PPage>(i), options);
+        const auto exported = PVectorExport::exportPdf(comic, out, PVectorExport::allPages, &options);
         return exported.ok() ? exitOk : exportFailed(out.getFullPathName(), exported.messageKey());
     }
+    if (request.batch)
+        return exportPages(comic, out, request, options);
     const int number = std::max(request.page, 1);
     if (number > comic.pages.size())
         return usageError("there is no page " + juce::String(number) + " in " + request.input + " (it has " +
                           juce::String(comic.pages.size()) + ")");
-    PPage& page = *comic.pages.get<PPage>(number - 1);
-    if (request.series != 0 && request.format != "pdf" && request.format != "svg")
-        return writeSeries(comic, page, out, request);
-    const auto exported = request.format == "pdf"   ? PVectorExport::exportPdf(comic, out, number - 1)
-                          : request.format == "svg" ? PVectorExport::exportSvg(page, out)
-                                                    : PRasterExport::exportPage(comic, page, out, request.dpi);
-    return exported.ok() ? exitOk : exportFailed(out.getFullPathName(), exported.messageKey());
+    int written = 0;
+    const int status = exportPage(comic, number, out, request, options, false, written);
+    return status == exitOk && written == 0 ? noSeriesWritten("the page") : status;
 }
 } // namespace
 

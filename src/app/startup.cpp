@@ -19,7 +19,7 @@ juce::File PStartup::defaultProgramFolder()
 
 juce::File PStartup::defaultUserFolder()
 {
-    return juce::File::getSpecialLocation(juce::File::userDocumentsDirectory).getChildFile("Plumet");
+    return PProject::defaultUserFolder();
 }
 
 int PStartup::languageFromAnswer(int answer)
@@ -31,7 +31,7 @@ int PStartup::languageFromAnswer(int answer)
 
 juce::File PStartup::imagesFolder() const
 {
-    return userFolder.getChildFile("images");
+    return PProject::imagesFolderOf(userFolder);
 }
 
 juce::File PStartup::optionsFile() const

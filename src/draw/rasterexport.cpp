@@ -58,7 +58,7 @@ PResult writePicture(const juce::Image& picture, Encoding encoding, const juce::
 }
 
 PResult exportAs(PComic& comic, PPage& page, const juce::File& file, Encoding encoding, int dpi, uint32_t extraFlags,
-                 int layerTag)
+                 int layerTag, POption* options)
 {
     if (encoding == Encoding::unknown || !isLargeEnough(page, dpi))
         return PResult::failure(fileError);
@@ -68,7 +68,7 @@ PResult exportAs(PComic& comic, PPage& page, const juce::File& file, Encoding en
         if (!probe.open())
             return PResult::failure(fileError);
     }
-    const juce::Image picture = PRasterExport::render(comic, page, dpi, extraFlags, layerTag);
+    const juce::Image picture = PRasterExport::render(comic, page, dpi, extraFlags, layerTag, options);
     if (!picture.isValid())
         return PResult::failure(memoryError);
     return writePicture(picture, encoding, file);
@@ -86,7 +86,8 @@ int PRasterExport::pixelsFor(float centimetres, int dpi)
     return roundHalfAway(pixels);
 }
 
-juce::Image PRasterExport::render(PComic& comic, PPage& page, int dpi, uint32_t extraFlags, int layerTag)
+juce::Image PRasterExport::render(PComic& comic, PPage& page, int dpi, uint32_t extraFlags, int layerTag,
+                                  POption* options)
 {
     (void) comic;
     const int w = pixelsFor(page.width, dpi), h = pixelsFor(page.height, dpi);
@@ -96,7 +97,7 @@ juce::Image PRasterExport::render(PComic& comic, PPage& page, int dpi, uint32_t 
     juce::Graphics g(picture);
     // Paper is white: JPEG has no transparency, and a PNG should look the same.
     g.fillAll(juce::Colours::white);
-    PView2gui view;
+    PView2gui view(options);
     view.setTarget(&g);
     view.flags = PView2::outputMode | extraFlags;
     view.dpi = (int16_t) std::clamp(dpi, 1, (int) std::numeric_limits<int16_t>::max());
@@ -107,9 +108,9 @@ juce::Image PRasterExport::render(PComic& comic, PPage& page, int dpi, uint32_t 
 }
 
 PResult PRasterExport::exportPage(PComic& comic, PPage& page, const juce::File& file, int dpi, uint32_t extraFlags,
-                                  int layerTag)
+                                  int layerTag, POption* options)
 {
-    return exportAs(comic, page, file, encodingFor(file), dpi, extraFlags, layerTag);
+    return exportAs(comic, page, file, encodingFor(file), dpi, extraFlags, layerTag, options);
 }
 
 juce::File PRasterExport::seriesFile(const juce::File& file, int k)
@@ -130,7 +131,7 @@ int PRasterExport::seriesLength(const PPage& page)
 }
 
 PResult PRasterExport::exportSeries(PComic& comic, PPage& page, const juce::File& file, int dpi, uint32_t seriesFlag,
-                                    int& written)
+                                    int& written, POption* options)
 {
     written = 0;
     const int n = seriesLength(page);
@@ -142,8 +143,8 @@ PResult PRasterExport::exportSeries(PComic& comic, PPage& page, const juce::File
     // JPEG would smear.
     for (int k = 1; k <= n; ++k)
     {
-        auto result =
-            exportAs(comic, page, seriesFile(file, k), Encoding::png, dpi, seriesFlag & (inkSeries | colorSeries), k);
+        auto result = exportAs(comic, page, seriesFile(file, k), Encoding::png, dpi,
+                               seriesFlag & (inkSeries | colorSeries), k, options);
         if (!result.ok())
             return result;
         ++written;

@@ -8,6 +8,7 @@
 
 class PComic;
 class PPage;
+class POption;
 
 /** Renders pages into pictures and writes them as PNG or JPEG. */
 class PRasterExport
@@ -21,18 +22,19 @@ public:
         exportSeries refuse sides below smallestSide ("FileChooser.ExportErr", nothing written). */
     static int pixelsFor(float centimetres, int dpi);
     /** Renders the page with view flags 4 | extraFlags (layerTag 0 = every layer) into an image. An invalid image on
-     * allocation failure. */
-    static juce::Image render(PComic& comic, PPage& page, int dpi, uint32_t extraFlags = 0, int layerTag = 0);
+        allocation failure. The options, when given, name the folder of pictures stored by name. */
+    static juce::Image render(PComic& comic, PPage& page, int dpi, uint32_t extraFlags = 0, int layerTag = 0,
+                              POption* options = nullptr);
     /** Writes the page as PNG or JPEG, chosen by the file's extension (.png, .jpg, .jpeg, any case).
         A failure carries "Message.MemError" when the picture cannot be allocated, "FileChooser.ExportErr" when the
         file cannot be written. Never leaves a partial file. */
     static PResult exportPage(PComic& comic, PPage& page, const juce::File& file, int dpi, uint32_t extraFlags = 0,
-                              int layerTag = 0);
+                              int layerTag = 0, POption* options = nullptr);
     /** The ink (inkSeries) or colour (colorSeries) PNG series: n = the largest layer tag on the page, files k = 1..n
         named by inserting "_k" before the extension, file k showing the layers whose tag is k; none when n < 1.
         written counts the files written, also when a later one fails. */
     static PResult exportSeries(PComic& comic, PPage& page, const juce::File& file, int dpi, uint32_t seriesFlag,
-                                int& written);
+                                int& written, POption* options = nullptr);
 
     /** The file of the k-th picture of a series: "_k" inserted before the extension. */
     static juce::File seriesFile(const juce::File& file, int k);

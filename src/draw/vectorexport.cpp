@@ -35,6 +35,9 @@ bool PVectorExport::writeSvg(PPage& page, juce::OutputStream& stream, POption* o
 
 PResult PVectorExport::exportPdf(PComic& comic, const juce::File& file, int pageIndex, POption* options)
 {
+    // A PDF without a page is no document a viewer or a printer accepts.
+    if (comic.pages.isEmpty())
+        return PResult::failure(exportError);
     PPage* page = nullptr;
     if (pageIndex != allPages)
     {

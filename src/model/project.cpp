@@ -2,6 +2,16 @@
 
 #include "model/translate.h"
 
+juce::File PProject::defaultUserFolder()
+{
+    return juce::File::getSpecialLocation(juce::File::userDocumentsDirectory).getChildFile("Plumet");
+}
+
+juce::File PProject::imagesFolderOf(const juce::File& userFolder)
+{
+    return userFolder.getChildFile("images");
+}
+
 PProject::PProject()
 {
     version = currentVersion;

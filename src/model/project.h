@@ -12,6 +12,11 @@ public:
     static constexpr const char* optionsFileName = "comics_options.opt";
     static constexpr const char* comicExtension = ".plm";
 
+    /** Where the user's comics, options and pictures live: a folder in the documents folder. */
+    static juce::File defaultUserFolder();
+    /** The folder of a user folder that pictures stored by name are looked up in. */
+    static juce::File imagesFolderOf(const juce::File& userFolder);
+
     /** An empty project to load into. */
     PProject();
     /** A new project whose file will live in folder; its name is taken from the clock. */

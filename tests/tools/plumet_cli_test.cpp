@@ -27,13 +27,15 @@ struct CliResult
     juce::String out;
 };
 
-CliResult runCli(const juce::StringArray& args)
+/** Runs the tool; with errorsToo, what it writes to standard error is in out as well. */
+CliResult runCli(const juce::StringArray& args, bool errorsToo = false)
 {
     juce::ChildProcess process;
     juce::StringArray command(PLUMET_CLI_PATH);
     command.addArray(args);
     CliResult result;
-    if (!process.start(command, juce::ChildProcess::wantStdOut))
+    const int streams = juce::ChildProcess::wantStdOut | (errorsToo ? juce::ChildProcess::wantStdErr : 0);
+    if (!process.start(command, streams))
         return result;
     result.out = process.readAllProcessOutput();
     process.waitForProcessToFinish(30000);
@@ -256,8 +258,72 @@ TEST(CliExport, WrongRequestsAndFailedWritesAreToldApart)
                 {{"export", tmp.path("absent.plm"), "-o", tmp.path("x.pdf")}, 2},
                 {{"export", comic, "-o", tmp.path("no-folder/x.pdf")}, 3},
                 {{"export", comic, "-o", tmp.path("no-folder/x.svg")}, 3},
-                {{"export", tiny, "-o", tmp.path("x.png")}, 3}};
+                {{"export", tiny, "-o", tmp.path("x.png")}, 3},
+                {{"export", comic, "-o", tmp.path("x.svg"), "--page", "2-3"}, 64},
+                {{"export", comic, "-o", tmp.path("x.svg"), "--page", "3-2"}, 64},
+                {{"export", comic, "-o", tmp.path("x.pdf"), "--page", "1-1"}, 64}};
     for (const auto& row : rows)
         EXPECT_EQ(runCli(row.args).status, row.status) << row.args.joinIntoString(" ");
     EXPECT_EQ(tmp.fileNames(), juce::StringArray("c.plm"));
+}
+
+TEST(CliExport, EveryPageGivesOneFileInOrderEqualToItsSingleExport)
+{
+    TempFolder tmp;
+    const auto comic = saveExportComic(tmp, 3);
+    for (const char* extension : {".svg", ".png"})
+    {
+        const juce::String name = juce::String("all") + extension;
+        const auto result = runCli({"export", comic, "-o", tmp.path(name), "--page", "all"});
+        ASSERT_EQ(result.status, 0) << extension;
+        juce::StringArray expected;
+        for (int page = 1; page <= 3; ++page)
+        {
+            const auto batchFile = tmp.file("all_p0" + juce::String(page) + extension);
+            expected.add(batchFile.getFullPathName());
+            const auto single = tmp.file("single" + juce::String(page) + extension);
+            ASSERT_EQ(runCli({"export", comic, "-o", single.getFullPathName(), "--page", juce::String(page)}).status,
+                      0);
+            EXPECT_TRUE(batchFile.hasIdenticalContentTo(single)) << batchFile.getFileName();
+        }
+        EXPECT_EQ(result.out, expected.joinIntoString("\n") + "\n");
+    }
+    const auto range = runCli({"export", comic, "-o", tmp.path("ink.png"), "--page", "1-2", "--series", "ink"});
+    EXPECT_EQ(range.status, 0);
+    EXPECT_TRUE(range.out.startsWith(tmp.path("ink_p01_1.png") + "\n" + tmp.path("ink_p01_2.png") + "\n"));
+}
+
+TEST(CliExport, PicturesAreFoundInTheImagesFolderAndAMissingOneIsNamed)
+{
+    TempFolder tmp;
+    ASSERT_TRUE(tmp.file("images").createDirectory());
+    ASSERT_TRUE(exportsample::writePicture(tmp.file("images/photo.png"), 40, 30));
+    PComic comic;
+    PLayer& layer = exportsample::layerOnPage(comic);
+    auto* stored = new PImage();
+    stored->setFile("photo.png");
+    stored->flags |= PImage::inImagesFolder;
+    layer.shapes.append(stored);
+    auto* lost = exportsample::image(tmp.file("gone.png"));
+    layer.shapes.append(lost);
+    comic.path = tmp.path("pictures.plm");
+    ASSERT_TRUE(comic.save().ok());
+
+    const auto result = runCli({"export", comic.path, "-o", tmp.path("p.svg"), "--images", tmp.path("images")}, true);
+    EXPECT_EQ(result.status, 0);
+    EXPECT_TRUE(result.out.contains("gone.png")) << result.out;
+    EXPECT_FALSE(result.out.contains("photo.png")) << result.out;
+    EXPECT_TRUE(tmp.file("p.svg").loadFileAsString().contains("<image"));
+}
+
+TEST(CliExport, AComicWithoutPagesGivesNoPdf)
+{
+    TempFolder tmp;
+    PComic comic;
+    comic.path = tmp.path("empty.plm");
+    ASSERT_TRUE(comic.save().ok());
+    const auto result = runCli({"export", comic.path, "-o", tmp.path("empty.pdf")}, true);
+    EXPECT_EQ(result.status, 3);
+    EXPECT_TRUE(result.out.contains("no pages")) << result.out;
+    EXPECT_FALSE(tmp.file("empty.pdf").exists());
 }
