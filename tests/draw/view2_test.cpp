@@ -3,8 +3,10 @@
 #include <cmath>
 
 #include "draw/view2.h"
+#include "draw/view2gui.h"
 #include "model/curve.h"
 #include "model/page.h"
+#include "support/exportsample.h"
 #include "support/tolerance.h"
 
 namespace
@@ -124,4 +126,27 @@ TEST(ViewMatrices, StackHoldsNineLevelsAndPopAtTheBottomDoesNothing)
         view.pop();
     EXPECT_EQ(view.depth, 0);
     EXPECT_EQ(view.current, PMatrix::identity());
+}
+
+// Artwork lives in its panel's frame: drawn through the panel's transform, its geometry (what the
+// hit tests and the bounds use) lands where the panel put it.
+TEST(ViewWalk, LayerShapesFollowTheirPanelsTransform)
+{
+    PComic comic;
+    PLayer& layer = exportsample::layerOnPage(comic);
+    auto* square = exportsample::curve({{0, 0}, {1, 0}, {1, 1}, {0, 1}}, true, 0xFF000000, 0xFFAAFF80);
+    layer.shapes.append(square);
+    PPanel& panel = *layer.panel;
+    panel.x = 3;
+    panel.scaleX = panel.scaleY = 2;
+    juce::Image picture(juce::Image::RGB, 200, 200, true);
+    juce::Graphics g(picture);
+    PView2gui view;
+    view.setTarget(&g);
+    view.flags = PView2::outputMode;
+    view.setViewport(0, 0, 200, 200, 0, 0, 1);
+    view.drawPage(*comic.pages.get<PPage>(0));
+    EXPECT_TRUE(isNear(square->bounds.left, 3) && isNear(square->bounds.right, 5)) << square->bounds.left;
+    EXPECT_TRUE(square->hitTest(4, 1, 1, 0));
+    EXPECT_FALSE(square->hitTest(0.5f, 0.5f, 1, 0));
 }
