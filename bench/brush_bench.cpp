@@ -22,7 +22,7 @@ void makeGuide(PBrush& brush, int anchors)
     for (int i = 0; i < anchors; ++i)
     {
         auto* point = new PPoint(i * guideStep, waveHeight * std::sin(i * guideStep));
-        point->variant = (uint16_t) (i % 2);
+        point->variant = static_cast<uint16_t>(i % 2);
         brush.points.append(point);
     }
 }
@@ -45,10 +45,10 @@ PClip* makePattern()
 void generate(benchmark::State& state)
 {
     PBrush brush;
-    brush.kind = (uint16_t) state.range(0);
+    brush.kind = static_cast<uint16_t>(state.range(0));
     brush.distribute = 0.3f;
     brush.oscillate = 0.2f;
-    makeGuide(brush, (int) state.range(1));
+    makeGuide(brush, static_cast<int>(state.range(1)));
     brush.pattern.reset(makePattern());
     for (auto _ : state)
         benchmark::DoNotOptimize(brush.generateStrokes());

@@ -48,8 +48,8 @@ const SavedComic& saved()
 
 void bytesCounter(benchmark::State& state)
 {
-    state.counters["raw_bytes"] = (double) saved().raw.getSize();
-    state.counters["file_bytes"] = (double) saved().compressed.getSize();
+    state.counters["raw_bytes"] = static_cast<double>(saved().raw.getSize());
+    state.counters["file_bytes"] = static_cast<double>(saved().compressed.getSize());
 }
 
 void saveLargeComic(benchmark::State& state)
@@ -133,7 +133,8 @@ void loadPeakMemory(benchmark::State& state)
         {
             PComic comic;
             benchmark::DoNotOptimize(comic.load(path));
-            ratio = (double) (statusKilobytes("VmHWM") - before) * 1024.0 / (double) saved().raw.getSize();
+            ratio = static_cast<double>(statusKilobytes("VmHWM") - before) * 1024.0 /
+                    static_cast<double>(saved().raw.getSize());
         }
     }
     state.counters["peak_over_raw"] = ratio;

@@ -27,12 +27,12 @@ inline PCurve* randomCurve(std::mt19937& random, float cx, float cy, float sprea
     std::uniform_int_distribution<int> thickness(20, 100);
     auto* curve = new PCurve();
     curve->setClosed(random() % 3 == 0);
-    curve->fillColour = 0xFF000000u | (uint32_t) (random() & 0xFFFFFF);
-    curve->lineColour = 0xFF000000u | (uint32_t) (random() & 0xFFFFFF);
+    curve->fillColour = 0xFF000000u | static_cast<uint32_t>(random() & 0xFFFFFF);
+    curve->lineColour = 0xFF000000u | static_cast<uint32_t>(random() & 0xFFFFFF);
     for (int i = 0; i < points; ++i)
     {
         auto* point = new PPoint(cx + offset(random), cy + offset(random));
-        point->thickness = (uint16_t) thickness(random);
+        point->thickness = static_cast<uint16_t>(thickness(random));
         curve->points.append(point);
     }
     return curve;
@@ -54,7 +54,7 @@ inline PBrush* brushOfKind(uint16_t kind, float cx, float cy)
 {
     auto* brush = new PBrush();
     brush->kind = kind;
-    brush->seed = (int16_t) kind;
+    brush->seed = static_cast<int16_t>(kind);
     for (int i = 0; i < 6; ++i)
         brush->points.append(new PPoint(cx - 2.5f + i, cy + (i % 2 == 0 ? 0.4f : -0.4f)));
     brush->pattern = std::make_unique<PClip>();
@@ -81,7 +81,7 @@ inline PLayer* layerOf(std::mt19937& random, int index, float cx, float cy, floa
 {
     auto* layer = new PLayer();
     layer->index = index;
-    layer->tag = (uint16_t) (index + 1);
+    layer->tag = static_cast<uint16_t>(index + 1);
     for (int c = 0; c < curvesPerLayer; ++c)
         layer->shapes.append(randomCurve(random, cx, cy, spread, pointsPerCurve));
     auto* text = new PText();
@@ -101,7 +101,8 @@ inline PPage* pageOf(std::mt19937& random, float width, float height)
     const float cellW = width / 2, cellH = height / 3;
     for (int p = 0; p < panelsPerPage; ++p)
     {
-        const float l = -width / 2 + (float) (p % 2) * cellW, t = height / 2 - (float) (p / 2) * cellH;
+        const float l = -width / 2 + static_cast<float>(p % 2) * cellW,
+                    t = height / 2 - static_cast<float>(p / 2) * cellH;
         auto* panel = panelAt(l + 0.3f, t - 0.3f, l + cellW - 0.3f, t - cellH + 0.3f);
         const float cx = l + cellW / 2, cy = t - cellH / 2;
         for (int i = 0; i < layersPerPanel; ++i)

@@ -28,12 +28,12 @@ PCurve* makeCurve(int i)
     const float cy = std::fmod(i * 3.1f, pageHeight - 2) - pageHeight / 2 + 1;
     for (int k = 0; k < 6; ++k)
     {
-        auto* p = new PPoint(cx + 0.3f * k, cy + 0.4f * std::sin((float) (i + k)));
-        p->thickness = (uint16_t) (i % 2 == 0 ? 50 : 30 + 20 * k);
+        auto* p = new PPoint(cx + 0.3f * k, cy + 0.4f * std::sin(static_cast<float>(i + k)));
+        p->thickness = static_cast<uint16_t>(i % 2 == 0 ? 50 : 30 + 20 * k);
         curve->points.append(p);
     }
     curve->setClosed(i % 3 == 0);
-    curve->fillColour = 0xFF000000u | (uint32_t) ((i * 37) % 256) << 16 | 0xA080u;
+    curve->fillColour = 0xFF000000u | static_cast<uint32_t>((i * 37) % 256) << 16 | 0xA080u;
     return curve;
 }
 
@@ -67,9 +67,9 @@ void exportPng(benchmark::State& state)
     const juce::File file = juce::File::getSpecialLocation(juce::File::tempDirectory)
                                 .getChildFile("plumet-render-bench-" + juce::Uuid().toString() + ".png");
     for (auto _ : state)
-        if (!PRasterExport::exportPage(busy.comic, *busy.page, file, (int) state.range(0)).ok())
+        if (!PRasterExport::exportPage(busy.comic, *busy.page, file, static_cast<int>(state.range(0))).ok())
             state.SkipWithError("export failed");
-    state.counters["bytes"] = (double) file.getSize();
+    state.counters["bytes"] = static_cast<double>(file.getSize());
     file.deleteFile();
 }
 

@@ -41,7 +41,7 @@ void saveComic(benchmark::State& state)
 
 void loadComic(benchmark::State& state)
 {
-    const auto file = makeComicFile((int) state.range(0));
+    const auto file = makeComicFile(static_cast<int>(state.range(0)));
     for (auto _ : state)
     {
         PComic comic;

@@ -21,7 +21,8 @@ target_compile_definitions(plumet_juce
         JUCE_GLOBAL_MODULE_SETTINGS_INCLUDED=1)
 target_compile_definitions(plumet_juce INTERFACE
     $<TARGET_PROPERTY:plumet_juce,COMPILE_DEFINITIONS>)
-target_include_directories(plumet_juce INTERFACE
+# As system headers: our stricter warnings are for our own code, not the library's.
+target_include_directories(plumet_juce SYSTEM INTERFACE
     $<TARGET_PROPERTY:plumet_juce,INCLUDE_DIRECTORIES>)
 # Debian's JUCE takes zlib, libpng and libjpeg from the system instead of its own copies.
 find_package(ZLIB REQUIRED)

@@ -26,12 +26,12 @@ juce::var number(float f)
 {
     char text[32];
     const auto end = std::to_chars(text, text + sizeof text, f).ptr;
-    return std::strtod(juce::String(text, (size_t) (end - text)).toRawUTF8(), nullptr);
+    return std::strtod(juce::String(text, static_cast<size_t>(end - text)).toRawUTF8(), nullptr);
 }
 
 juce::var hex(uint32_t word)
 {
-    return "0x" + juce::String::toHexString((juce::int64) word).paddedLeft('0', 8).toUpperCase();
+    return "0x" + juce::String::toHexString(static_cast<juce::int64>(word)).paddedLeft('0', 8).toUpperCase();
 }
 
 juce::var text(const PName& name)

@@ -150,7 +150,7 @@ int newComic(const juce::StringArray& args)
             comic.author.assign(value);
         else if (args[i] == "--format" && takeValue(args, i, value) && value.containsOnly("0123456789") &&
                  value.getIntValue() >= PPageFormat::a4 && value.getIntValue() <= PPageFormat::customIn)
-            comic.format = (uint16_t) value.getIntValue();
+            comic.format = static_cast<uint16_t>(value.getIntValue());
         else
             return usageError("unknown or incomplete option " + args[i]);
     }

@@ -49,7 +49,7 @@ void PAlert::setMessage(const char* key, int newType)
 
 void PAlert::setMessageText(const juce::String& text, int newType)
 {
-    type = juce::jlimit((int) info, (int) yesNo, newType);
+    type = juce::jlimit(static_cast<int>(info), static_cast<int>(yesNo), newType);
     textLabel.setText(text, juce::dontSendNotification);
     closeButton.setButtonText(translate("Text.Close"));
     acceptButton.setButtonText(translate(type == yesNo ? "Text.Yes" : "Text.Accept"));
@@ -73,7 +73,7 @@ juce::Rectangle<int> PAlert::preferredSize() const
     const auto font = textLabel.getFont();
     const int lines = juce::jmax(1, juce::StringArray::fromLines(textLabel.getText()).size());
     const int width = cell * textColumns;
-    const int textHeight = lines * (int) std::ceil(font.getHeight() * 1.3f);
+    const int textHeight = lines * static_cast<int>(std::ceil(font.getHeight() * 1.3f));
     return {0, 0, width, textHeight + 3 * cell};
 }
 

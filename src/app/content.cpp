@@ -166,7 +166,7 @@ void PContent::openDocument(const char* stem)
 
 void PContent::setLanguage(int language)
 {
-    options->language = (int16_t) language;
+    options->language = static_cast<int16_t>(language);
     options->modified = true;
     if (window != nullptr)
         window->message(PAlert::info, "Message.Locale");

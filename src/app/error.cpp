@@ -50,7 +50,7 @@ juce::Rectangle<int> PError::preferredSize() const
 {
     const int cell = 4 * unit();
     const int lines = juce::jmax(1, juce::StringArray::fromLines(textLabel.getText()).size());
-    const int textHeight = lines * (int) std::ceil(textLabel.getFont().getHeight() * 1.3f);
+    const int textHeight = lines * static_cast<int>(std::ceil(textLabel.getFont().getHeight() * 1.3f));
     return {0, 0, cell * textColumns, textHeight + 5 * cell};
 }
 

@@ -149,7 +149,7 @@ void PPopup::addPlainEntry(int id, const juce::String& text)
 {
     auto* entry = new PEntry();
     entry->text = text;
-    entry->id = (int16_t) id;
+    entry->id = static_cast<int16_t>(id);
     entries.append(entry);
 }
 

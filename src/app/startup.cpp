@@ -70,7 +70,7 @@ std::unique_ptr<POption> PStartup::loadOptions(const std::function<int()>& askLa
     }
     auto fresh = std::make_unique<POption>(folder);
     if (!file.existsAsFile() && askLanguage)
-        fresh->language = (int16_t) askLanguage();
+        fresh->language = static_cast<int16_t>(askLanguage());
     // A failed write only means that the next start asks again.
     (void) fresh->save();
     return fresh;

@@ -165,7 +165,7 @@ int16_t PWindow::messageText(int type, const juce::String& text)
     alertPane.onAnswer = [&box](int answer) { box.exitModalState(answer); };
     const int answer = box.runModalLoop();
     alertPane.onAnswer = nullptr;
-    return (int16_t) (answer == PAlert::firstButton ? PAlert::firstButton : PAlert::secondButton);
+    return static_cast<int16_t>(answer == PAlert::firstButton ? PAlert::firstButton : PAlert::secondButton);
 }
 
 void PWindow::error(const char* key)

@@ -10,7 +10,7 @@ constexpr char firstDigit = '!';
 
 void PAscii85::add(uint8_t byte, std::string& out)
 {
-    word |= (uint32_t) byte << (8 * (groupBytes - 1 - count));
+    word |= static_cast<uint32_t>(byte) << (8 * (groupBytes - 1 - count));
     if (++count < groupBytes)
         return;
     if (word == 0)
@@ -40,10 +40,10 @@ void PAscii85::writeGroup(std::string& out, int characters)
     uint32_t rest = word;
     for (int i = groupCharacters - 1; i >= 0; --i)
     {
-        digits[i] = (char) (firstDigit + rest % base);
+        digits[i] = static_cast<char>(firstDigit + rest % base);
         rest /= base;
     }
-    out.append(digits, (size_t) characters);
+    out.append(digits, static_cast<size_t>(characters));
 }
 
 std::string PAscii85::encode(const uint8_t* bytes, size_t n)

@@ -77,11 +77,11 @@ PResult exportAs(PComic& comic, PPage& page, const juce::File& file, Encoding en
 
 int PRasterExport::pixelsFor(float centimetres, int dpi)
 {
-    const double pixels = (double) centimetres * inchesPerCentimetre * dpi;
+    const double pixels = static_cast<double>(centimetres) * inchesPerCentimetre * dpi;
     // Beyond what an int holds the size is absurd anyway; it is kept large so that the allocation refuses it.
-    if (!(pixels < (double) std::numeric_limits<int>::max()))
+    if (!(pixels < static_cast<double>(std::numeric_limits<int>::max())))
         return std::numeric_limits<int>::max();
-    if (!(pixels > (double) std::numeric_limits<int>::min()))
+    if (!(pixels > static_cast<double>(std::numeric_limits<int>::min())))
         return std::numeric_limits<int>::min();
     return roundHalfAway(pixels);
 }
@@ -100,9 +100,9 @@ juce::Image PRasterExport::render(PComic& comic, PPage& page, int dpi, uint32_t 
     PView2gui view(options);
     view.setTarget(&g);
     view.flags = PView2::outputMode | extraFlags;
-    view.dpi = (int16_t) std::clamp(dpi, 1, (int) std::numeric_limits<int16_t>::max());
+    view.dpi = static_cast<int16_t>(std::clamp(dpi, 1, static_cast<int>(std::numeric_limits<int16_t>::max())));
     view.layerFilter = layerTag;
-    view.setViewport(0, 0, (float) w, (float) h, 0, 0, 1);
+    view.setViewport(0, 0, static_cast<float>(w), static_cast<float>(h), 0, 0, 1);
     view.drawPage(page);
     return picture;
 }
@@ -125,7 +125,7 @@ int PRasterExport::seriesLength(const PPage& page)
     {
         const auto* panel = page.panels.get<PPanel>(i);
         for (int j = 0; j < panel->layers.size(); ++j)
-            n = std::max(n, (int) panel->layerAt(j)->tag);
+            n = std::max(n, static_cast<int>(panel->layerAt(j)->tag));
     }
     return n;
 }

@@ -22,7 +22,7 @@ PVectorOut::~PVectorOut()
 PVectorOut& PVectorOut::text(std::string_view s)
 {
     buffer.append(s);
-    written += (int64_t) s.size();
+    written += static_cast<int64_t>(s.size());
     if (buffer.size() >= bufferLimit)
         flushBuffer();
     return *this;
@@ -67,7 +67,7 @@ std::string PVectorOut::formatNumber(double v, int decimals)
         v = 0;
     char digits[400];
     const int n = std::snprintf(digits, sizeof digits, "%.*f", juce::jlimit(0, maxDecimals, decimals), v);
-    std::string s(digits, (size_t) juce::jlimit(0, (int) sizeof digits - 1, n));
+    std::string s(digits, static_cast<size_t>(juce::jlimit(0, static_cast<int>(sizeof digits) - 1, n)));
     // A host program may have switched the locale to one with a decimal comma.
     for (char& c : s)
         if (c == ',')

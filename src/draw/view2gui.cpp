@@ -127,7 +127,7 @@ juce::Image PView2gui::makeImage(juce::Image::PixelFormat format, int width, int
     if (width < 1 || height < 1 || width > largestSide || height > largestSide)
         return {};
     const size_t bytesPerPixel = format == juce::Image::RGB ? 3 : (format == juce::Image::ARGB ? 4 : 1);
-    if ((size_t) width * (size_t) height * bytesPerPixel > largestImageBytes)
+    if (static_cast<size_t>(width) * static_cast<size_t>(height) * bytesPerPixel > largestImageBytes)
         return {};
     juce::Image image(format, width, height, true, juce::SoftwareImageType());
     // The library hands out an image even when its pixels could not be allocated; drawing into it would crash.
@@ -172,7 +172,7 @@ void PView2gui::setViewport(float vx, float vy, float vw, float vh, float panDx,
     PView2::setViewport(vx, vy, vw, vh, panDx, panDy, zoomFactor);
     if (!backBuffered)
         return;
-    const int w = (int) std::ceil(viewW), h = (int) std::ceil(viewH);
+    const int w = static_cast<int>(std::ceil(viewW)), h = static_cast<int>(std::ceil(viewH));
     if (!backBuffer.isValid() || backBuffer.getWidth() != w || backBuffer.getHeight() != h)
     {
         bufferContext.reset();
@@ -570,7 +570,7 @@ void PView2gui::drawLine(PCurve& curve)
         fillIn(curve.outlinePath, curve.lineColour);
         return;
     }
-    const float thickness = curve.points.isEmpty() ? 0.0f : (float) (curve.pointAt(0)->thickness / percent);
+    const float thickness = curve.points.isEmpty() ? 0.0f : static_cast<float>(curve.pointAt(0)->thickness / percent);
     strokeIn(curve.centrePath, curve.lineColour, penWidth() * thickness * pixelsPerUnitX);
 }
 
@@ -630,10 +630,10 @@ juce::Path PView2gui::textOutline(const PText& text) const
             // kept visible for the typefaces that report no descent.
             const float thickness = std::max(font.getDescent() * underlineFactor, font.getHeight() * thinnestUnderline);
             glyphs.addRectangle(layout.lineLeft(i, text.align), layout.baseline(i) - 3 * thickness,
-                                layout.widths[(size_t) i], thickness);
+                                layout.widths[static_cast<size_t>(i)], thickness);
         }
     }
-    const auto pointSize = (float) PText::pointsToCentimetres;
+    const auto pointSize = static_cast<float>(PText::pointsToCentimetres);
     const PMatrix own = text.transform() * PMatrix::scale(pointSize, pointSize);
     // Point by point, so that a text inside a deformed group bends with it.
     return mappedPath(glyphs,
@@ -656,8 +656,8 @@ void PView2gui::drawText(PText& text, bool selected)
 PMatrix PView2gui::pictureToDevice(const PImage& image) const
 {
     const juce::Image& picture = image.getImage();
-    const auto w = (float) picture.getWidth(), h = (float) picture.getHeight();
-    const auto k = (float) PImage::pointsToCentimetres;
+    const auto w = static_cast<float>(picture.getWidth()), h = static_cast<float>(picture.getHeight());
+    const auto k = static_cast<float>(PImage::pointsToCentimetres);
     const PMatrix own = image.transform();
     // Three corners of the picture through the shape, any warp and the device give the affine frame
     // it is drawn in; inside a deformed group this follows the warp as closely as an affine map can.

@@ -24,7 +24,7 @@ int PView2pdf::transparencyLevel(uint32_t colour)
 {
     const uint32_t alpha = alphaOf(colour);
     for (int k = 0; k < levelCount; ++k)
-        if (levelBytes[(size_t) k] >= alpha)
+        if (levelBytes[static_cast<size_t>(k)] >= alpha)
             return k + 1;
     return levelCount;
 }
@@ -32,7 +32,7 @@ int PView2pdf::transparencyLevel(uint32_t colour)
 std::string PView2pdf::xrefLine(int64_t offset)
 {
     char line[32];
-    std::snprintf(line, sizeof line, "%.10lld 00000 n\r\n", (long long) offset);
+    std::snprintf(line, sizeof line, "%.10lld 00000 n\r\n", static_cast<long long>(offset));
     return line;
 }
 
@@ -70,8 +70,8 @@ void PView2pdf::writeFile(PComic* comic, PPage* page)
     else
         for (PBase* each : comic->pages)
             pages.push_back(static_cast<PPage*>(each));
-    const int n = (int) pages.size();
-    offsets.assign((size_t) (3 * n + fixedObjects), 0);
+    const int n = static_cast<int>(pages.size());
+    offsets.assign(static_cast<size_t>(3 * n + fixedObjects), 0);
 
     writeHeader(*comic);
     writePageTree(n);
@@ -79,13 +79,13 @@ void PView2pdf::writeFile(PComic* comic, PPage* page)
     writePageObjects(n);
     writeResources(n);
     for (int i = 0; i < n; ++i)
-        writeContent(*pages[(size_t) i], i, n);
+        writeContent(*pages[static_cast<size_t>(i)], i, n);
     writeTrailer();
 }
 
 void PView2pdf::beginObject(int number)
 {
-    offsets[(size_t) number] = out.position();
+    offsets[static_cast<size_t>(number)] = out.position();
     out.integer(number).text(" 0 obj").endLine();
 }
 
@@ -118,12 +118,13 @@ void PView2pdf::writePageTree(int n)
 
 void PView2pdf::setUpPageView(const PComic& comic)
 {
-    const auto k = (float) pointsPerCentimetre;
+    const auto k = static_cast<float>(pointsPerCentimetre);
     const int halfW = roundedSize(comic.width * pointsPerCentimetre * 0.5);
     const int halfH = roundedSize(comic.height * pointsPerCentimetre * 0.5);
     pageWidthPt = roundedSize(comic.width * pointsPerCentimetre);
     pageHeightPt = roundedSize(comic.height * pointsPerCentimetre);
-    setFixedDevice(k, k, (float) halfW, (float) halfH, (float) pageWidthPt, (float) pageHeightPt);
+    setFixedDevice(k, k, static_cast<float>(halfW), static_cast<float>(halfH), static_cast<float>(pageWidthPt),
+                   static_cast<float>(pageHeightPt));
 }
 
 void PView2pdf::writePageObjects(int n)
@@ -151,7 +152,7 @@ void PView2pdf::writeResources(int n)
     endObject();
     for (int k = 1; k <= levelCount; ++k)
     {
-        const double opacity = levelBytes[(size_t) k - 1] * byteScale;
+        const double opacity = levelBytes[static_cast<size_t>(k) - 1] * byteScale;
         beginObject(n + 3 + k);
         out.text("<<").endLine().text("/Type /ExtGState").endLine();
         out.text("/CA ").number(opacity, 2).endLine().text("/ca ").number(opacity, 2).endLine();
@@ -183,11 +184,11 @@ void PView2pdf::writeContent(PPage& page, int i, int n)
 void PView2pdf::writeTrailer()
 {
     const int64_t xref = out.position();
-    const auto size = (int) offsets.size();
+    const auto size = static_cast<int>(offsets.size());
     out.text("xref").endLine().text("0 ").integer(size).endLine();
     out.text("0000000000 65535 f").endLine();
     for (int number = 1; number < size; ++number)
-        out.text(xrefLine(offsets[(size_t) number]));
+        out.text(xrefLine(offsets[static_cast<size_t>(number)]));
     out.text("trailer").endLine().text("<<").endLine();
     out.text("/Size ").integer(size).endLine();
     out.text("/Root ").integer(catalogObject).text(" 0 R").endLine().text(">>").endLine();
@@ -309,7 +310,7 @@ juce::Path PView2pdf::lineOutline(const PText& text, const juce::Font& font, con
     // Glyphs come in points with y pointing down from the baseline. They go out in page
     // centimetres, point by point: a matrix printed with three decimals would shrink every text
     // by almost one percent, and a deformed group bends its texts as the screen does.
-    const auto k = (float) PText::pointsToCentimetres;
+    const auto k = static_cast<float>(PText::pointsToCentimetres);
     const PMatrix own =
         text.transform() * PMatrix::scale(k, k) * PMatrix::translation(left, baseline) * PMatrix::scale(1, -1);
     juce::Path mapped;
@@ -344,8 +345,8 @@ void PView2pdf::drawImage(PImage& image, bool, bool reference)
     const int w = picture.getWidth(), h = picture.getHeight();
     const float k = centimetresPerPoint;
     // The image space is the unit square; one pixel is one point, centred on the shape's origin.
-    const PMatrix local =
-        PMatrix::scale(k, k) * PMatrix::translation(-w * 0.5f, -h * 0.5f) * PMatrix::scale((float) w, (float) h);
+    const PMatrix local = PMatrix::scale(k, k) * PMatrix::translation(-w * 0.5f, -h * 0.5f) *
+                          PMatrix::scale(static_cast<float>(w), static_cast<float>(h));
     out.text("q").endLine();
     matrix(frameOf(image, local, 1, 1));
     out.text("BI").endLine();

@@ -61,11 +61,11 @@ void PView2svg::drawPage(PPage& page)
     page.invalidate();
     const int halfW = roundedSize(page.width * 0.5 * unitsPerCentimetre);
     const int halfH = roundedSize(page.height * 0.5 * unitsPerCentimetre);
-    const int widthMm = roundedSize(page.width * (double) unitsPerCentimetre);
-    const int heightMm = roundedSize(page.height * (double) unitsPerCentimetre);
+    const int widthMm = roundedSize(page.width * static_cast<double>(unitsPerCentimetre));
+    const int heightMm = roundedSize(page.height * static_cast<double>(unitsPerCentimetre));
 
-    setFixedDevice(unitsPerCentimetre, -unitsPerCentimetre, (float) halfW, (float) halfH, (float) widthMm,
-                   (float) heightMm);
+    setFixedDevice(unitsPerCentimetre, -unitsPerCentimetre, static_cast<float>(halfW), static_cast<float>(halfH),
+                   static_cast<float>(widthMm), static_cast<float>(heightMm));
 
     writeHeader(widthMm, heightMm);
     matrixGroup(device);
@@ -224,7 +224,7 @@ void PView2svg::drawImage(PImage& image, bool, bool reference)
     const float k = centimetresPerPoint;
     // One pixel is one point, the picture centred on the shape's origin and its rows upright.
     const PMatrix local = PMatrix::scale(k, secondFlag != 0 ? -k : k) * PMatrix::translation(-w * 0.5f, -h * 0.5f);
-    matrixGroup(frameOf(image, local, (float) w, (float) h));
+    matrixGroup(frameOf(image, local, static_cast<float>(w), static_cast<float>(h)));
     out.text("<image  x=\"0\" y=\"0\"").endLine();
     out.text("        width=\"").integer(w).text("\" height=\"").integer(h).text("\"").endLine();
     out.text("        xlink:href=\"").text(escapeXml(image.file.toString())).text("\">").endLine().endLine();
@@ -242,7 +242,7 @@ void PView2svg::drawText(PText& text, bool)
     const auto typeface = text.fontSpec.getFont(false).getTypefacePtr();
     const double emPerLineHeight = typeface != nullptr ? typeface->getHeightToPointsFactor() : 0;
     const double ratio = emPerLineHeight > 0 && std::isfinite(emPerLineHeight) ? emPerLineHeight : usualEmPerLineHeight;
-    const auto fontSize = (float) (stepSize * centimetresPerInch / pointsPerInch * ratio);
+    const auto fontSize = static_cast<float>(stepSize * centimetresPerInch / pointsPerInch * ratio);
     const float k = centimetresPerPoint;
     for (int i = 0; i < layout.lineCount(); ++i)
     {

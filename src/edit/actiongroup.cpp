@@ -88,7 +88,7 @@ void PActionGroup::revert()
             member.from->children.append(member.shape);
     }
     for (int i = 0; i < selected.size(); ++i)
-        list.insert(positions[(size_t) i], selected.at(i));
+        list.insert(positions[static_cast<size_t>(i)], selected.at(i));
     ownsDissolved = false;
     notify(PNotify::selection);
 }

@@ -33,7 +33,7 @@ void PActionShort::write(uint16_t value)
     else if (property == kind && id == PClass::brush)
         static_cast<PBrush*>(target)->kind = value;
     else if (property == seed && id == PClass::brush)
-        static_cast<PBrush*>(target)->seed = (int16_t) value;
+        static_cast<PBrush*>(target)->seed = static_cast<int16_t>(value);
     else
         return;
     target->invalidate();

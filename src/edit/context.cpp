@@ -108,7 +108,7 @@ int PContext::slotOf(uint16_t mode, uint16_t classId)
 PBase* PContext::target(uint16_t classId) const
 {
     const int slot = slotOf(classId);
-    PBase* object = slot >= 0 ? targets[(size_t) slot] : nullptr;
+    PBase* object = slot >= 0 ? targets[static_cast<size_t>(slot)] : nullptr;
     if (object == nullptr)
         return nullptr;
     if (classId == PClass::shape)
@@ -126,7 +126,7 @@ PComic* PContext::comic() const
 PBase* PContext::pointOwner() const
 {
     const int pointSlot = slotOf(PClass::point);
-    PBase* owner = pointSlot > 0 ? targets[(size_t) pointSlot - 1] : nullptr;
+    PBase* owner = pointSlot > 0 ? targets[static_cast<size_t>(pointSlot) - 1] : nullptr;
     return isShape(owner) ? owner : nullptr;
 }
 
@@ -149,12 +149,12 @@ void PContext::setTarget(PBase* object, uint16_t classId)
         return;
     for (int i = slot; i < slotCount; ++i)
     {
-        clearCurrent(targets[(size_t) i]);
-        targets[(size_t) i] = nullptr;
+        clearCurrent(targets[static_cast<size_t>(i)]);
+        targets[static_cast<size_t>(i)] = nullptr;
     }
     if (object == nullptr)
         return;
-    targets[(size_t) slot] = object;
+    targets[static_cast<size_t>(slot)] = object;
     setCurrent(object);
     remember(object, slot);
 }
@@ -164,9 +164,9 @@ void PContext::remember(PBase* object, int slot)
     const int kind = positionIndex(object->classId());
     if (mode < pageMode || kind < 0 || slot == 0)
         return;
-    if (const PArray* list = childList(targets[(size_t) slot - 1], object->classId()))
+    if (const PArray* list = childList(targets[static_cast<size_t>(slot) - 1], object->classId()))
         if (const int at = list->indexOf(object); at >= 0)
-            positions[(size_t) kind] = at;
+            positions[static_cast<size_t>(kind)] = at;
 }
 
 void PContext::clear()
@@ -212,17 +212,17 @@ void PContext::startChain(PComic* chainComic, uint16_t newMode)
 
 void PContext::startAt(int slot, uint16_t classId)
 {
-    const PArray* list = childList(targets[(size_t) slot - 1], classId);
+    const PArray* list = childList(targets[static_cast<size_t>(slot) - 1], classId);
     if (list == nullptr || list->isEmpty())
         return;
-    const int at = std::clamp(positions[(size_t) positionIndex(classId)], 0, list->size() - 1);
+    const int at = std::clamp(positions[static_cast<size_t>(positionIndex(classId))], 0, list->size() - 1);
     setTarget(list->at(at), classId);
 }
 
 int PContext::rememberedPosition(uint16_t classId)
 {
     const int kind = positionIndex(classId);
-    return kind >= 0 ? positions[(size_t) kind] : 0;
+    return kind >= 0 ? positions[static_cast<size_t>(kind)] : 0;
 }
 
 void PContext::forgetPositions()

@@ -51,7 +51,7 @@ void PListAction::forgetInLive()
     if (object == nullptr)
         return;
     const int slot = live().slotOf(object->classId());
-    if (slot >= 0 && live().targets[(size_t) slot] == object)
+    if (slot >= 0 && live().targets[static_cast<size_t>(slot)] == object)
         live().setTarget(nullptr, object->classId());
 }
 

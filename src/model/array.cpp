@@ -22,14 +22,14 @@ void PArray::reserve(int n)
     }
     if (items == nullptr)
     {
-        items = new PBase*[(size_t) n + growthSlack];
+        items = new PBase*[static_cast<size_t>(n) + growthSlack];
         capacity = n + growthSlack;
         count = 0;
         return;
     }
     if (n > capacity)
     {
-        auto* grown = new PBase*[(size_t) n + growthSlack];
+        auto* grown = new PBase*[static_cast<size_t>(n) + growthSlack];
         std::copy(items, items + count, grown);
         delete[] items;
         items = grown;
@@ -47,7 +47,7 @@ void PArray::insert(int i, PBase* p)
 {
     i = std::clamp(i, 0, count);
     reserve(count + 1);
-    std::memmove(items + i + 1, items + i, sizeof(PBase*) * (size_t) (count - i));
+    std::memmove(items + i + 1, items + i, sizeof(PBase*) * static_cast<size_t>(count - i));
     items[i] = p;
     ++count;
 }
@@ -59,10 +59,10 @@ void PArray::insertAll(int i, const PArray& other)
     i = std::clamp(i, 0, count);
     const int n = other.count;
     // Copy first: other may be this very array.
-    auto* incoming = new PBase*[(size_t) n];
+    auto* incoming = new PBase*[static_cast<size_t>(n)];
     std::copy(other.items, other.items + n, incoming);
     reserve(count + n);
-    std::memmove(items + i + n, items + i, sizeof(PBase*) * (size_t) (count - i));
+    std::memmove(items + i + n, items + i, sizeof(PBase*) * static_cast<size_t>(count - i));
     std::copy(incoming, incoming + n, items + i);
     count += n;
     delete[] incoming;
@@ -90,7 +90,7 @@ void PArray::remove(PBase* p)
     const int i = indexOf(p);
     if (i < 0)
         return;
-    std::memmove(items + i, items + i + 1, sizeof(PBase*) * (size_t) (count - i - 1));
+    std::memmove(items + i, items + i + 1, sizeof(PBase*) * static_cast<size_t>(count - i - 1));
     --count;
 }
 

@@ -17,13 +17,13 @@ void PBase::write(PStream& s) const
         s.writeInt16(PStreamTag::object);
         s.writeInt16(id);
     }
-    s.writeInt32((int32_t) (flags & PFlag::saved));
+    s.writeInt32(static_cast<int32_t>(flags & PFlag::saved));
 }
 
 void PBase::read(PStream& s)
 {
     // Run-time bits never come from a file, even a hostile one.
-    flags = (uint32_t) s.readInt32() & PFlag::saved;
+    flags = static_cast<uint32_t>(s.readInt32()) & PFlag::saved;
 }
 
 void PBase::setFlag(uint32_t mask, bool on)

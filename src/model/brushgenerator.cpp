@@ -69,13 +69,13 @@ public:
             ends.push_back(sum += length);
     }
 
-    int segments() const { return (int) lengths.size(); }
-    float length(int k) const { return lengths[(size_t) k]; }
+    int segments() const { return static_cast<int>(lengths.size()); }
+    float length(int k) const { return lengths[static_cast<size_t>(k)]; }
     float total() const { return ends.empty() ? 0.0f : ends.back(); }
 
     Sample at(int k, double t) const
     {
-        const size_t i = 3 * (size_t) k;
+        const size_t i = 3 * static_cast<size_t>(k);
         const Control &a = list[i], &h1 = list[i + 1], &h2 = list[i + 2], &b = list[(i + 3) % list.size()];
         const Vec tangent = tangentAt(vecOf(a), vecOf(h1), vecOf(h2), vecOf(b), t);
         const double thickness = (a.thickness + (b.thickness - a.thickness) * t) / percent;
@@ -86,9 +86,9 @@ public:
         parameter that distance gives (a parameter of the cubic, not of its arc length). */
     Sample atPosition(double position) const
     {
-        const auto found = std::lower_bound(ends.begin(), ends.end(), (float) position);
-        const int k = std::min((int) (found - ends.begin()), segments() - 1);
-        const double start = k == 0 ? 0.0 : ends[(size_t) (k - 1)];
+        const auto found = std::lower_bound(ends.begin(), ends.end(), static_cast<float>(position));
+        const int k = std::min(static_cast<int>(found - ends.begin()), segments() - 1);
+        const double start = k == 0 ? 0.0 : ends[static_cast<size_t>(k - 1)];
         return at(k, clampUnit((position - start) / length(k)));
     }
 
@@ -156,7 +156,7 @@ PCurve* newStroke(const Input& in, bool closed)
 /** Appends a stroke point; a point that left the float range is dropped, never stored. */
 void appendPoint(PCurve& stroke, Vec v, uint16_t thickness, uint16_t sharpness, bool gap)
 {
-    const auto x = (float) v.x, y = (float) v.y;
+    const auto x = static_cast<float>(v.x), y = static_cast<float>(v.y);
     if (!std::isfinite(x) || !std::isfinite(y))
         return;
     auto* point = new PPoint(x, y);
@@ -227,7 +227,7 @@ int stampIntervals(double guideLength, double spacing)
     const double intervals = guideLength / spacing;
     if (!(intervals >= 1.0))
         return 1;
-    return (int) std::min(intervals, (double) PBrushGenerator::maxStampIntervals);
+    return static_cast<int>(std::min(intervals, static_cast<double>(PBrushGenerator::maxStampIntervals)));
 }
 
 bool isFinite(const PMatrix& m)
@@ -267,8 +267,8 @@ void placeStamp(const PCard& card, const PMatrix& stamp, PArray& strokes)
 void addRibbonPoint(ControlList& side, Vec v, uint16_t sharpness)
 {
     Control c;
-    c.x = (float) v.x;
-    c.y = (float) v.y;
+    c.x = static_cast<float>(v.x);
+    c.y = static_cast<float>(v.y);
     c.thickness = ribbonPointThickness;
     c.sharpness = sharpness;
     if (std::isfinite(c.x) && std::isfinite(c.y))
@@ -281,8 +281,8 @@ Sample anchorSample(const Guide& guide, const Input& in, size_t i)
 {
     const size_t n = in.anchors.size();
     if (!in.closed && i == n - 1)
-        return guide.at((int) n - 2, 1.0);
-    return guide.at((int) i, 0.0);
+        return guide.at(static_cast<int>(n) - 2, 1.0);
+    return guide.at(static_cast<int>(i), 0.0);
 }
 } // namespace
 
@@ -309,11 +309,11 @@ std::vector<float> PBrushGenerator::segmentLengths(const ControlList& list, floa
         Vec previous = a;
         for (int i = 1; i <= lengthSamples; ++i)
         {
-            const Vec next = cubicAt(a, h1, h2, b, (double) i / lengthSamples);
+            const Vec next = cubicAt(a, h1, h2, b, static_cast<double>(i) / lengthSamples);
             length += lengthOf(next - previous);
             previous = next;
         }
-        lengths.push_back(std::max((float) length, floor));
+        lengths.push_back(std::max(static_cast<float>(length), floor));
     }
     return lengths;
 }
@@ -336,7 +336,7 @@ bool PBrushGenerator::generateArea(const Input& in, PArray& strokes)
     if (elements.empty() || in.anchors.size() < 2)
         return false;
     PBrushRandom random(in.seed);
-    const std::vector<int> order = elementOrder((int) elements.size(), random);
+    const std::vector<int> order = elementOrder(static_cast<int>(elements.size()), random);
     const Guide guide(in, shortestSegment);
 
     PCurve* stroke = newStroke(in, in.closed);
@@ -345,7 +345,7 @@ bool PBrushGenerator::generateArea(const Input& in, PArray& strokes)
     double runStart = 0;
     for (int k = 0; k < maxAreaPoints; ++k)
     {
-        const Element& element = elements[(size_t) order[nextElement]];
+        const Element& element = elements[static_cast<size_t>(order[nextElement])];
         const double position = runStart + element.along(pointIndex);
         if (!(position <= guide.total()))
             break;
@@ -421,7 +421,7 @@ bool PBrushGenerator::generateSpray(const Input& in, PArray& strokes)
     const double size = in.pattern->clipSize;
     const double spacing = (1.0 - in.density) * (2 * size - size / 4) + size / 4;
     const int intervals = stampIntervals(guide.total(), spacing);
-    const double step = (double) guide.total() / intervals;
+    const double step = static_cast<double>(guide.total()) / intervals;
 
     for (int j = 0; j <= intervals && strokes.size() < maxStrokes; ++j)
     {
@@ -441,10 +441,10 @@ bool PBrushGenerator::generateSpray(const Input& in, PArray& strokes)
         double angle = in.alignStamps ? alignedAngle(g.normal) : 0.0;
         if (in.oscillate > 0)
             angle += (2 * random.nextFraction() - 1) * in.oscillate * pi;
-        const auto scale = (float) (g.thickness * in.thickness * patternSpread);
+        const auto scale = static_cast<float>(g.thickness * in.thickness * patternSpread);
         placeStamp(card,
-                   PMatrix::translation((float) position.x, (float) position.y) * PMatrix::rotation((float) angle) *
-                       PMatrix::scale(scale, scale),
+                   PMatrix::translation(static_cast<float>(position.x), static_cast<float>(position.y)) *
+                       PMatrix::rotation(static_cast<float>(angle)) * PMatrix::scale(scale, scale),
                    strokes);
     }
     return true;
@@ -465,7 +465,7 @@ bool PBrushGenerator::generateFine(const Input& in, PArray& strokes)
             continue;
         for (int h = 0; h < 2; ++h)
         {
-            const size_t governing = h == 0 ? (size_t) k : ((size_t) k + 1) % anchorCount;
+            const size_t governing = h == 0 ? static_cast<size_t>(k) : (static_cast<size_t>(k) + 1) % anchorCount;
             const Element& element = elementForVariant(elements, variantOf(in, governing));
             const int period = element.pointCount() - 1;
             for (int i = 0; i < maxFinePointsPerHalf && stroke->points.size() < maxFinePoints; ++i)

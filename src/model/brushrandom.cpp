@@ -8,7 +8,7 @@ constexpr uint64_t fractionMask = 0xFFFFFFFFULL;
 constexpr double oneOverTwoToThe32 = 2.3283064365386963e-10;
 } // namespace
 
-PBrushRandom::PBrushRandom(int16_t seed) : current((uint64_t) (int64_t) seed & stateMask) {}
+PBrushRandom::PBrushRandom(int16_t seed) : current(static_cast<uint64_t>(static_cast<int64_t>(seed)) & stateMask) {}
 
 void PBrushRandom::step()
 {
@@ -18,18 +18,18 @@ void PBrushRandom::step()
 uint32_t PBrushRandom::next()
 {
     step();
-    return (uint32_t) (current >> outputShift) & outputMask;
+    return static_cast<uint32_t>(current >> outputShift) & outputMask;
 }
 
 int PBrushRandom::nextIndex(int count)
 {
     if (count <= 0)
         return 0;
-    return (int) (next() % (uint32_t) count);
+    return static_cast<int>(next() % static_cast<uint32_t>(count));
 }
 
 double PBrushRandom::nextFraction()
 {
     step();
-    return (double) ((current >> outputShift) & fractionMask) * oneOverTwoToThe32;
+    return static_cast<double>((current >> outputShift) & fractionMask) * oneOverTwoToThe32;
 }

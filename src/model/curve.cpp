@@ -114,7 +114,7 @@ void crossEnd(juce::Path& path, Vec from, Vec to, Vec outward, float halfWidth, 
 
 uint16_t interpolatedPercent(uint16_t a, uint16_t b, float t)
 {
-    return (uint16_t) std::clamp(roundHalfAway(a + (b - a) * (double) t), 0, 0xFFFF);
+    return static_cast<uint16_t>(std::clamp(roundHalfAway(a + (b - a) * static_cast<double>(t)), 0, 0xFFFF));
 }
 
 /** Finds the shade whose `from` matches a colour, or null. */
@@ -232,32 +232,34 @@ bool PCurve::coloursMatch(uint32_t a, uint32_t b)
 
 PCurve::ControlList PCurve::controlList(const ControlList& anchors, bool isClosed)
 {
-    const int n = (int) anchors.size();
+    const int n = static_cast<int>(anchors.size());
     if (n == 0)
         return {};
     const int size = isClosed ? 3 * n : 3 * n - 2;
-    ControlList list((size_t) size);
+    ControlList list(static_cast<size_t>(size));
     for (int i = 0; i < n; ++i)
     {
-        list[(size_t) (3 * i)] = anchors[(size_t) i];
+        list[static_cast<size_t>(3 * i)] = anchors[static_cast<size_t>(i)];
         if (isClosed || i > 0)
-            list[(size_t) ((3 * i - 1 + size) % size)] = handleAt(anchors[(size_t) i]);
+            list[static_cast<size_t>((3 * i - 1 + size) % size)] = handleAt(anchors[static_cast<size_t>(i)]);
         if (isClosed || i < n - 1)
-            list[(size_t) (3 * i + 1)] = handleAt(anchors[(size_t) i]);
+            list[static_cast<size_t>(3 * i + 1)] = handleAt(anchors[static_cast<size_t>(i)]);
     }
 
     const int first = isClosed ? 0 : 1, last = isClosed ? n - 1 : n - 2;
     for (int i = first; i <= last; ++i)
-        placeInnerHandles(anchors[(size_t) ((i - 1 + n) % n)], anchors[(size_t) i], anchors[(size_t) ((i + 1) % n)],
-                          list[(size_t) ((3 * i - 1 + size) % size)], list[(size_t) (3 * i + 1)]);
+        placeInnerHandles(anchors[static_cast<size_t>((i - 1 + n) % n)], anchors[static_cast<size_t>(i)],
+                          anchors[static_cast<size_t>((i + 1) % n)],
+                          list[static_cast<size_t>((3 * i - 1 + size) % size)], list[static_cast<size_t>(3 * i + 1)]);
 
     if (!isClosed && n >= 2)
     {
         // Both ends read their neighbours' handles before either is written: with two anchors
         // each end is the other's neighbour.
-        const Vec facingFirst = at(list[2]), facingLast = at(list[(size_t) (3 * n - 5)]);
+        const Vec facingFirst = at(list[2]), facingLast = at(list[static_cast<size_t>(3 * n - 5)]);
         moveTo(list[1], endHandle(anchors[0], anchors[1], facingFirst));
-        moveTo(list[(size_t) (3 * n - 4)], endHandle(anchors[(size_t) (n - 1)], anchors[(size_t) (n - 2)], facingLast));
+        moveTo(list[static_cast<size_t>(3 * n - 4)],
+               endHandle(anchors[static_cast<size_t>(n - 1)], anchors[static_cast<size_t>(n - 2)], facingLast));
     }
     return list;
 }
@@ -294,7 +296,7 @@ void PCurve::appendSegmentOutline(juce::Path& path, const Control& a, const Cont
 PCurve::ControlList PCurve::ownAnchors() const
 {
     ControlList anchors;
-    anchors.reserve((size_t) points.size());
+    anchors.reserve(static_cast<size_t>(points.size()));
     for (PBase* element : points)
     {
         const auto* point = static_cast<const PPoint*>(element);
@@ -421,7 +423,7 @@ PCurve::ControlList PCurve::subdividedAnchors(PViewState& view) const
         const int m = roundHalfAway(std::min<double>(chord / tolerance, maxSubdivisions));
         for (int j = 1; j < m && dense.size() < maxDensePoints; ++j)
         {
-            const float t = (float) j / (float) m;
+            const float t = static_cast<float>(j) / static_cast<float>(m);
             Control c;
             moveTo(c, cubicAt(at(rawList[3 * i]), at(rawList[3 * i + 1]), at(rawList[3 * i + 2]),
                               at(rawList[(3 * i + 3) % size]), t));

@@ -83,8 +83,8 @@ Homography multiply(const Homography& a, const Homography& b)
         {
             double sum = 0;
             for (int k = 0; k < 3; ++k)
-                sum += a.h[(size_t) (row * 3 + k)] * b.h[(size_t) (k * 3 + col)];
-            r.h[(size_t) (row * 3 + col)] = sum;
+                sum += a.h[static_cast<size_t>(row * 3 + k)] * b.h[static_cast<size_t>(k * 3 + col)];
+            r.h[static_cast<size_t>(row * 3 + col)] = sum;
         }
     return r;
 }
@@ -220,8 +220,10 @@ bool PDeform::setUp(const PGroup& group, const PMatrix& groupToPage)
     Grid from, to;
     for (size_t i = 0; i < rest.size(); ++i)
     {
-        float fx = (float) rest[i].x + group.gridFrom[i].x, fy = (float) rest[i].y + group.gridFrom[i].y;
-        float tx = (float) rest[i].x + group.gridTo[i].x, ty = (float) rest[i].y + group.gridTo[i].y;
+        float fx = static_cast<float>(rest[i].x) + group.gridFrom[i].x,
+              fy = static_cast<float>(rest[i].y) + group.gridFrom[i].y;
+        float tx = static_cast<float>(rest[i].x) + group.gridTo[i].x,
+              ty = static_cast<float>(rest[i].y) + group.gridTo[i].y;
         groupToPage.transform(fx, fy);
         groupToPage.transform(tx, ty);
         from[i] = {fx, fy};
@@ -236,13 +238,13 @@ bool PDeform::setUp(uint16_t stageMode, const Grid& sourceGrid, const Grid& targ
     const auto& quads = quadrilateralsOf(stageMode);
     if (quads.empty())
         return false;
-    quadCount = (int) quads.size();
+    quadCount = static_cast<int>(quads.size());
     for (size_t k = 0; k < quads.size(); ++k)
     {
         for (size_t c = 0; c < 4; ++c)
         {
-            source[k][c] = sourceGrid[(size_t) quads[k][c]];
-            target[k][c] = targetGrid[(size_t) quads[k][c]];
+            source[k][c] = sourceGrid[static_cast<size_t>(quads[k][c])];
+            target[k][c] = targetGrid[static_cast<size_t>(quads[k][c])];
         }
         // Judged against the source's own turning, so that a mirrored group still warps.
         const double area = signedArea(source[k]);
@@ -267,7 +269,7 @@ void PDeform::setUpRays(uint16_t stageMode, const Grid& sourceGrid)
     for (size_t k = 0; k < 3; ++k)
     {
         const int end = stageMode == archBelow ? belowRays[k] : aboveRays[k];
-        Point d = minus(sourceGrid[(size_t) end], centre);
+        Point d = minus(sourceGrid[static_cast<size_t>(end)], centre);
         if (isTiny(d))
             d = {0, 0};
         rayAngle[k] = angleOf(d);
@@ -285,7 +287,7 @@ int PDeform::sectorFor(Point p) const
         const double start = rayAngle[k], end = rayAngle[(k + 1) % 3];
         const bool holds = end < start ? (theta >= start || theta < end) : (theta >= start && theta < end);
         if (holds)
-            return (int) k;
+            return static_cast<int>(k);
     }
     return 0;
 }
@@ -311,7 +313,7 @@ Point PDeform::map(Point p) const
 {
     if (!isOn())
         return p;
-    const auto k = (size_t) quadrilateralFor(p);
+    const auto k = static_cast<size_t>(quadrilateralFor(p));
     // Far outside the quadrilateral the map runs off to infinity; such points collapse onto a corner.
     if (std::abs(forward[k].denominator(p)) < epsilon)
         return target[k][0];
@@ -323,8 +325,8 @@ void PDeform::map(float& x, float& y) const
     if (!isOn())
         return;
     const Point q = map(Point{x, y});
-    x = (float) q.x;
-    y = (float) q.y;
+    x = static_cast<float>(q.x);
+    y = static_cast<float>(q.y);
 }
 
 bool PDeform::unmap(Point p, Point& out) const
@@ -337,11 +339,11 @@ bool PDeform::unmap(Point p, Point& out) const
     // A source point is the answer only when the forward map would send it through the same quadrilateral.
     for (int k = 0; k < quadCount; ++k)
     {
-        const Homography& back = backward[(size_t) k];
+        const Homography& back = backward[static_cast<size_t>(k)];
         if (std::abs(back.denominator(p)) < epsilon)
             continue;
         const Point s = back.apply(p);
-        if (quadrilateralFor(s) == k && std::abs(forward[(size_t) k].denominator(s)) >= epsilon)
+        if (quadrilateralFor(s) == k && std::abs(forward[static_cast<size_t>(k)].denominator(s)) >= epsilon)
         {
             out = s;
             return true;

@@ -119,7 +119,7 @@ bool PMatrix::operator==(const PMatrix& other) const
 
 int roundHalfAway(double v)
 {
-    return (int) std::round(v);
+    return static_cast<int>(std::round(v));
 }
 
 namespace
@@ -141,7 +141,7 @@ double hueToChannel(double p, double q, double t)
 
 uint32_t channelByte(double v)
 {
-    return (uint32_t) std::clamp(roundHalfAway(v * 255.0), 0, 255);
+    return static_cast<uint32_t>(std::clamp(roundHalfAway(v * 255.0), 0, 255));
 }
 } // namespace
 

@@ -47,10 +47,10 @@ void PGroup::write(PStream& s) const
     s.writeInt16(deformMode);
     for (int i = 0; i < gridPoints; ++i)
     {
-        s.writeFloat(gridFrom[(size_t) i].x);
-        s.writeFloat(gridFrom[(size_t) i].y);
-        s.writeFloat(gridTo[(size_t) i].x);
-        s.writeFloat(gridTo[(size_t) i].y);
+        s.writeFloat(gridFrom[static_cast<size_t>(i)].x);
+        s.writeFloat(gridFrom[static_cast<size_t>(i)].y);
+        s.writeFloat(gridTo[static_cast<size_t>(i)].x);
+        s.writeFloat(gridTo[static_cast<size_t>(i)].y);
     }
 }
 
@@ -63,10 +63,10 @@ void PGroup::read(PStream& s)
     deformMode = s.readUInt16();
     for (int i = 0; i < gridPoints; ++i)
     {
-        gridFrom[(size_t) i].x = readFinite(s, 0);
-        gridFrom[(size_t) i].y = readFinite(s, 0);
-        gridTo[(size_t) i].x = readFinite(s, 0);
-        gridTo[(size_t) i].y = readFinite(s, 0);
+        gridFrom[static_cast<size_t>(i)].x = readFinite(s, 0);
+        gridFrom[static_cast<size_t>(i)].y = readFinite(s, 0);
+        gridTo[static_cast<size_t>(i)].x = readFinite(s, 0);
+        gridTo[static_cast<size_t>(i)].y = readFinite(s, 0);
     }
 }
 

@@ -125,8 +125,8 @@ void PImage::getBounds(PRect& out, bool raw) const
 {
     const int w = image.isValid() ? image.getWidth() : pixelWidth;
     const int h = image.isValid() ? image.getHeight() : pixelHeight;
-    const auto halfWidth = (float) (w * pointsToCentimetres / 2);
-    const auto halfHeight = (float) (h * pointsToCentimetres / 2);
+    const auto halfWidth = static_cast<float>(w * pointsToCentimetres / 2);
+    const auto halfHeight = static_cast<float>(h * pointsToCentimetres / 2);
     out = PRect::of(-halfWidth, -halfHeight, halfWidth, halfHeight);
     if (!raw)
         out = out.transformBounds(transform());

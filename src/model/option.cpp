@@ -83,13 +83,13 @@ void POption::recompute()
 
 PFontSpec POption::fontPreset(int i) const
 {
-    return i >= 0 && i < presetCount ? fontPresets[(size_t) i] : PFontSpec{};
+    return i >= 0 && i < presetCount ? fontPresets[static_cast<size_t>(i)] : PFontSpec{};
 }
 
 void POption::setFontPreset(int i, const PFontSpec& preset)
 {
     if (i >= 0 && i < presetCount)
-        fontPresets[(size_t) i] = preset;
+        fontPresets[static_cast<size_t>(i)] = preset;
 }
 
 void POption::copyFrom(const PBase* other)

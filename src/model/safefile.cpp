@@ -28,7 +28,7 @@ struct PSafeFile::CheckedOutput : juce::OutputStream
     {
         const bool done = file.write(data, n);
         ok = ok && done;
-        written += (juce::int64) n;
+        written += static_cast<juce::int64>(n);
         return done;
     }
     void flush() override { file.flush(); }

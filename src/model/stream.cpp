@@ -161,10 +161,10 @@ void PStream::writeBytes(const void* source, size_t size)
 
 bool PStream::readBytes(void* dest, int size)
 {
-    if (input != nullptr && size >= 0 && readPosition + (size_t) size <= readBuffer.size())
+    if (input != nullptr && size >= 0 && readPosition + static_cast<size_t>(size) <= readBuffer.size())
     {
-        std::memcpy(dest, readBuffer.data() + readPosition, (size_t) size);
-        readPosition += (size_t) size;
+        std::memcpy(dest, readBuffer.data() + readPosition, static_cast<size_t>(size));
+        readPosition += static_cast<size_t>(size);
         return true;
     }
     return refillAndRead(dest, size);
@@ -174,30 +174,30 @@ bool PStream::refillAndRead(void* dest, int size)
 {
     if (input != nullptr && size >= 0)
     {
-        readBuffer.erase(readBuffer.begin(), readBuffer.begin() + (std::ptrdiff_t) readPosition);
+        readBuffer.erase(readBuffer.begin(), readBuffer.begin() + static_cast<std::ptrdiff_t>(readPosition));
         readPosition = 0;
         const size_t kept = readBuffer.size();
         readBuffer.resize(kept + bufferSize);
-        const int got = input->read(readBuffer.data() + kept, (int) bufferSize);
-        readBuffer.resize(kept + (size_t) std::max(got, 0));
-        if ((size_t) size <= readBuffer.size())
+        const int got = input->read(readBuffer.data() + kept, static_cast<int>(bufferSize));
+        readBuffer.resize(kept + static_cast<size_t>(std::max(got, 0)));
+        if (static_cast<size_t>(size) <= readBuffer.size())
             return readBytes(dest, size);
     }
     // Data that ends early reads as zeros, and the file counts as incomplete.
-    std::memset(dest, 0, (size_t) std::max(size, 0));
+    std::memset(dest, 0, static_cast<size_t>(std::max(size, 0)));
     failed = true;
     return false;
 }
 
 void PStream::writeInt16(int value)
 {
-    const auto v = juce::ByteOrder::swapIfBigEndian((uint16_t) value);
+    const auto v = juce::ByteOrder::swapIfBigEndian(static_cast<uint16_t>(value));
     writeBytes(&v, sizeof v);
 }
 
 void PStream::writeInt32(int32_t value)
 {
-    const auto v = juce::ByteOrder::swapIfBigEndian((uint32_t) value);
+    const auto v = juce::ByteOrder::swapIfBigEndian(static_cast<uint32_t>(value));
     writeBytes(&v, sizeof v);
 }
 
@@ -205,7 +205,7 @@ void PStream::writeFloat(float value)
 {
     uint32_t bits;
     std::memcpy(&bits, &value, sizeof bits);
-    writeInt32((int32_t) bits);
+    writeInt32(static_cast<int32_t>(bits));
 }
 
 void PStream::writeBool(bool value)
@@ -218,19 +218,19 @@ int16_t PStream::readInt16()
 {
     uint16_t v;
     readBytes(&v, sizeof v);
-    return (int16_t) juce::ByteOrder::swapIfBigEndian(v);
+    return static_cast<int16_t>(juce::ByteOrder::swapIfBigEndian(v));
 }
 
 int32_t PStream::readInt32()
 {
     uint32_t v;
     readBytes(&v, sizeof v);
-    return (int32_t) juce::ByteOrder::swapIfBigEndian(v);
+    return static_cast<int32_t>(juce::ByteOrder::swapIfBigEndian(v));
 }
 
 float PStream::readFloat()
 {
-    const auto bits = (uint32_t) readInt32();
+    const auto bits = static_cast<uint32_t>(readInt32());
     float value;
     std::memcpy(&value, &bits, sizeof value);
     return value;
@@ -273,7 +273,7 @@ void PStream::readName(PName& value)
     }
     char16_t units[PName::maxLength];
     for (int i = 0; i < length; ++i)
-        units[i] = (char16_t) readUInt16();
+        units[i] = static_cast<char16_t>(readUInt16());
     if (!failed)
         value.assign(units, length);
 }

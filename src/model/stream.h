@@ -50,14 +50,14 @@ public:
 
     void writeInt16(int value);
     void writeInt32(int32_t value);
-    void writeUInt32(uint32_t value) { writeInt32((int32_t) value); }
+    void writeUInt32(uint32_t value) { writeInt32(static_cast<int32_t>(value)); }
     void writeFloat(float value);
     void writeBool(bool value);
 
     int16_t readInt16();
-    uint16_t readUInt16() { return (uint16_t) readInt16(); }
+    uint16_t readUInt16() { return static_cast<uint16_t>(readInt16()); }
     int32_t readInt32();
-    uint32_t readUInt32() { return (uint32_t) readInt32(); }
+    uint32_t readUInt32() { return static_cast<uint32_t>(readInt32()); }
     float readFloat();
     bool readBool();
 
@@ -76,9 +76,6 @@ public:
     void readList(PArray& list, ElementCheck accept = nullptr);
     /** Reads a list whose elements must all be of one class. */
     void readList(PArray& list, uint16_t elementClass);
-
-    bool isWriting() const { return output != nullptr; }
-    bool isReading() const { return input != nullptr; }
 
     juce::OutputStream* output = nullptr;
     juce::InputStream* input = nullptr;

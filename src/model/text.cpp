@@ -6,7 +6,7 @@
 
 float PText::Layout::lineLeft(int i, uint16_t alignment) const
 {
-    const float width = i >= 0 && i < (int) widths.size() ? widths[(size_t) i] : 0.0f;
+    const float width = i >= 0 && i < static_cast<int>(widths.size()) ? widths[static_cast<size_t>(i)] : 0.0f;
     switch (alignment)
     {
     case alignLeft: return -blockWidth / 2;
@@ -18,7 +18,7 @@ float PText::Layout::lineLeft(int i, uint16_t alignment) const
 
 float PText::Layout::baseline(int i) const
 {
-    return blockHeight / 2 - ascent - (float) i * lineHeight;
+    return blockHeight / 2 - ascent - static_cast<float>(i) * lineHeight;
 }
 
 PText::PText()
@@ -84,15 +84,15 @@ PText::Layout PText::layout() const
         l.widths.push_back(width);
         l.blockWidth = std::max(l.blockWidth, width);
     }
-    l.blockHeight = (float) l.lines.size() * l.lineHeight;
+    l.blockHeight = static_cast<float>(l.lines.size()) * l.lineHeight;
     return l;
 }
 
 void PText::getBounds(PRect& out, bool raw) const
 {
     const Layout l = layout();
-    const auto halfWidth = (float) (l.blockWidth * pointsToCentimetres / 2);
-    const auto halfHeight = (float) (l.blockHeight * pointsToCentimetres / 2);
+    const auto halfWidth = static_cast<float>(l.blockWidth * pointsToCentimetres / 2);
+    const auto halfHeight = static_cast<float>(l.blockHeight * pointsToCentimetres / 2);
     out = PRect::of(-halfWidth, -halfHeight, halfWidth, halfHeight);
     if (!raw)
         out = out.transformBounds(transform());

@@ -123,8 +123,8 @@ bool PViewState::undeformPoint(float& px, float& py) const
     for (const PDeform& stage : deformStages)
         if (!stage.unmap(p, p))
             return false;
-    px = (float) p.x;
-    py = (float) p.y;
+    px = static_cast<float>(p.x);
+    py = static_cast<float>(p.y);
     return true;
 }
 

@@ -251,8 +251,8 @@ PLayer& pictureLayer(PComic& comic)
 
 PCurve* square(float left, float bottom, float side, uint32_t fill)
 {
-    return exportsample::curve({{left, bottom}, {left + side, bottom}, {left + side, bottom + side}, {left, bottom + side}},
-                               true, ink, fill);
+    return exportsample::curve(
+        {{left, bottom}, {left + side, bottom}, {left + side, bottom + side}, {left, bottom + side}}, true, ink, fill);
 }
 
 /** A pattern of one hump for the brushes that lay a clip along their guide. */

@@ -53,7 +53,7 @@ void PCombo::select(int code)
         box->setSelectedId(code, juce::dontSendNotification);
     else
         box->setSelectedId(0, juce::dontSendNotification);
-    cachedId = (uint16_t) box->getSelectedId();
+    cachedId = static_cast<uint16_t>(box->getSelectedId());
 }
 
 int PCombo::selectedCode() const
@@ -64,7 +64,7 @@ int PCombo::selectedCode() const
 
 void PCombo::activate()
 {
-    const auto id = (uint16_t) selectedCode();
+    const auto id = static_cast<uint16_t>(selectedCode());
     if (id == cachedId)
         return;
     cachedId = id;

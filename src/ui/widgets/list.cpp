@@ -55,7 +55,7 @@ void PList::setItems(const std::vector<PItem*>& rows)
 {
     PItem* keep = nullptr;
     if (auto r = selectedRow(); r >= 0 && r < rowCount())
-        keep = items[(size_t) r];
+        keep = items[static_cast<size_t>(r)];
     items = rows;
     dropRow = -1;
     const bool wasQuiet = std::exchange(quiet, true);
@@ -79,7 +79,7 @@ PItem* PList::selectedItem() const
     const int row = selectedRow();
     if (row < 0)
         return nullptr;
-    PItem* item = items[(size_t) row];
+    PItem* item = items[static_cast<size_t>(row)];
     return item != nullptr && !item->hasFlag(PFlag::hidden) ? item : nullptr;
 }
 
@@ -100,7 +100,7 @@ void PList::selectRow(int row)
 void PList::selectItem(const PItem* item)
 {
     const auto found = std::find(items.begin(), items.end(), item);
-    selectRow(item != nullptr && found != items.end() ? (int) (found - items.begin()) : -1);
+    selectRow(item != nullptr && found != items.end() ? static_cast<int>(found - items.begin()) : -1);
 }
 
 void PList::activate()
@@ -132,7 +132,7 @@ void PList::paintRow(juce::Graphics& g, int row, int width, int height, bool sel
 {
     if (row < 0 || row >= rowCount())
         return;
-    const PItem* item = items[(size_t) row];
+    const PItem* item = items[static_cast<size_t>(row)];
     const auto background = selected ? darkColour() : juce::Colours::white;
     g.fillAll(background);
     if (item == nullptr)
@@ -159,14 +159,14 @@ void PList::paintRow(juce::Graphics& g, int row, int width, int height, bool sel
 
 bool PList::moveRow(std::vector<PItem*>& rows, int from, int insertBefore)
 {
-    const int count = (int) rows.size();
+    const int count = static_cast<int>(rows.size());
     if (from < 0 || from >= count)
         return false;
     insertBefore = std::clamp(insertBefore, 0, count);
     const int to = insertBefore > from ? insertBefore - 1 : insertBefore;
     if (to == from)
         return false;
-    PItem* moving = rows[(size_t) from];
+    PItem* moving = rows[static_cast<size_t>(from)];
     rows.erase(rows.begin() + from);
     rows.insert(rows.begin() + to, moving);
     return true;
@@ -211,7 +211,7 @@ void PList::onDragDrop(PWidget* source, int kind, int firstRow, int mx, int my)
     setDropRow(-1);
     if (source != this || box == nullptr || !acceptsDrag(kind, firstRow, 1))
         return;
-    PItem* moving = items[(size_t) firstRow];
+    PItem* moving = items[static_cast<size_t>(firstRow)];
     if (!reorder(firstRow, box->getInsertionIndexForPosition(mx, my)))
         return;
     box->updateContent();

@@ -33,7 +33,7 @@ public:
     /** Replaces the rows; the selected item stays selected when it is still listed. */
     void setItems(const std::vector<PItem*>& rows);
     const std::vector<PItem*>& getItems() const { return items; }
-    int rowCount() const { return (int) items.size(); }
+    int rowCount() const { return static_cast<int>(items.size()); }
     int selectedRow() const;
     /** The selected row's item; null when none is selected or the item is hidden. */
     PItem* selectedItem() const;

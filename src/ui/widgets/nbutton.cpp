@@ -21,6 +21,7 @@ void NButton::paintButton(juce::Graphics& g, bool highlighted, bool down)
     const auto captionFont = control != nullptr ? control->captionFont() : handler->font(PWidget::FontRole::caption);
     g.setFont(captionFont);
     // A tall button (a drag pad) may wrap its caption.
-    const int lines = std::max(1, (int) ((float) (getHeight() - 2 * textMargin) / captionFont.getHeight()));
+    const int lines =
+        std::max(1, static_cast<int>(static_cast<float>(getHeight() - 2 * textMargin) / captionFont.getHeight()));
     g.drawFittedText(getButtonText(), getLocalBounds().reduced(textMargin), juce::Justification::centred, lines);
 }

@@ -8,11 +8,11 @@ constexpr int gap = 4;
 
 void NCheck::paintButton(juce::Graphics& g, bool highlighted, bool down)
 {
-    const float box = (float) getHeight() * boxScale;
-    const float top = ((float) getHeight() - box) * 0.5f;
+    const float box = static_cast<float>(getHeight()) * boxScale;
+    const float top = (static_cast<float>(getHeight()) - box) * 0.5f;
     getLookAndFeel().drawTickBox(g, *this, 1.0f, top, box, box, getToggleState(), isEnabled(), highlighted, down);
     g.setColour(findColour(textColourId).withMultipliedAlpha(isEnabled() ? 1.0f : 0.5f));
     g.setFont(handler->font(PWidget::FontRole::caption));
-    const int left = (int) box + 1 + gap;
+    const int left = static_cast<int>(box) + 1 + gap;
     g.drawFittedText(getButtonText(), getLocalBounds().withTrimmedLeft(left), juce::Justification::centredLeft, 1);
 }

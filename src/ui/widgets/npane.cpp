@@ -49,7 +49,7 @@ uint16_t NPane::commandForKey(const juce::KeyPress& key)
     if (code == juce::KeyPress::returnKey)
         return returnCommand;
     if (code >= '1' && code <= '5' && !mods.isAltDown())
-        return (uint16_t) (16 + code - '1');
+        return static_cast<uint16_t>(16 + code - '1');
     return 0;
 }
 

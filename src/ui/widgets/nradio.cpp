@@ -9,8 +9,8 @@ constexpr int gap = 4;
 
 void NRadio::paintButton(juce::Graphics& g, bool highlighted, bool down)
 {
-    const float size = (float) getHeight() * markScale;
-    const juce::Rectangle<float> ring(1.0f, ((float) getHeight() - size) * 0.5f, size, size);
+    const float size = static_cast<float>(getHeight()) * markScale;
+    const juce::Rectangle<float> ring(1.0f, (static_cast<float>(getHeight()) - size) * 0.5f, size, size);
     const auto ink = findColour(tickColourId).withMultipliedAlpha(isEnabled() ? 1.0f : 0.5f);
     g.setColour(juce::Colours::white.withAlpha(highlighted || down ? 1.0f : 0.85f));
     g.fillEllipse(ring);
@@ -20,6 +20,6 @@ void NRadio::paintButton(juce::Graphics& g, bool highlighted, bool down)
         g.fillEllipse(ring.withSizeKeepingCentre(size * dotScale, size * dotScale));
     g.setColour(findColour(textColourId).withMultipliedAlpha(isEnabled() ? 1.0f : 0.5f));
     g.setFont(handler->font(PWidget::FontRole::caption));
-    const int left = (int) size + 1 + gap;
+    const int left = static_cast<int>(size) + 1 + gap;
     g.drawFittedText(getButtonText(), getLocalBounds().withTrimmedLeft(left), juce::Justification::centredLeft, 1);
 }

@@ -71,7 +71,7 @@ void PNumber::show()
 void PNumber::setValue(float v)
 {
     const auto range = rangeOf(kind);
-    value = (float) std::clamp(std::isfinite(v) ? (double) v : 0.0, range.low, range.high);
+    value = static_cast<float>(std::clamp(std::isfinite(v) ? static_cast<double>(v) : 0.0, range.low, range.high));
     show();
 }
 
@@ -81,7 +81,7 @@ bool PNumber::enter(const juce::String& typed)
     double v = parse(typed);
     if (inches)
         v /= inchesPerCentimetre;
-    const auto clamped = (float) std::clamp(v, range.low, range.high);
+    const auto clamped = static_cast<float>(std::clamp(v, range.low, range.high));
     const bool changed = clamped != value;
     value = clamped;
     show();

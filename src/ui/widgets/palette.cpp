@@ -19,7 +19,7 @@ PPalette::PPalette(PPane* parentPane, int gx, int gy) : PWidget(parentPane, gx, 
         auto* entry = new PTint(parentPane, gx + 1 + i, gy, 1, 0);
         entry->picker = true;
         entry->owner = this;
-        entries[(size_t) i] = entry;
+        entries[static_cast<size_t>(i)] = entry;
     }
     forward = new PButton(parentPane, gx + strip + 1, gy, 1, 0);
     forward->setArrow(rightArrow);
@@ -42,7 +42,9 @@ void PPalette::setColours(const std::vector<uint32_t>& list)
 
 uint32_t PPalette::chosenColour() const
 {
-    return chosenIndex >= 0 && chosenIndex < (int) colours.size() ? colours[(size_t) chosenIndex] : 0;
+    return chosenIndex >= 0 && chosenIndex < static_cast<int>(colours.size())
+               ? colours[static_cast<size_t>(chosenIndex)]
+               : 0;
 }
 
 void PPalette::showPage()
@@ -50,25 +52,25 @@ void PPalette::showPage()
     for (int i = 0; i < strip; ++i)
     {
         const int index = first + i;
-        if (index < (int) colours.size())
-            entries[(size_t) i]->setColour(colours[(size_t) index]);
+        if (index < static_cast<int>(colours.size()))
+            entries[static_cast<size_t>(i)]->setColour(colours[static_cast<size_t>(index)]);
         else
-            entries[(size_t) i]->clearColour();
+            entries[static_cast<size_t>(i)]->clearColour();
     }
     back->setEnabled(first > 0);
-    forward->setEnabled(first + strip < (int) colours.size());
+    forward->setEnabled(first + strip < static_cast<int>(colours.size()));
 }
 
 void PPalette::onClick(PWidget* source)
 {
     if (source == back && first > 0)
         first -= strip;
-    else if (source == forward && first + strip < (int) colours.size())
+    else if (source == forward && first + strip < static_cast<int>(colours.size()))
         first += strip;
     else
     {
         for (int i = 0; i < strip; ++i)
-            if (source == entries[(size_t) i] && first + i < (int) colours.size())
+            if (source == entries[static_cast<size_t>(i)] && first + i < static_cast<int>(colours.size()))
             {
                 chosenIndex = first + i;
                 if (owner != nullptr)

@@ -128,7 +128,8 @@ void PPane::paint(juce::Graphics& g)
     }
     if (kind == framed)
     {
-        auto body = area.withTrimmedRight((float) shadowSize).withTrimmedBottom((float) shadowSize);
+        auto body =
+            area.withTrimmedRight(static_cast<float>(shadowSize)).withTrimmedBottom(static_cast<float>(shadowSize));
         juce::DropShadow(juce::Colours::black.withAlpha(0.25f), shadowSize, {1, 1})
             .drawForRectangle(g, body.toNearestInt());
         g.setColour(lightColour());

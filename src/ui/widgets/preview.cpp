@@ -77,8 +77,8 @@ void PPreview::drawSubject(juce::Graphics& g, juce::Rectangle<int> area)
     view.flags = PView2::outputMode;
     // Pages and shapes are fitted into the area; clips and decor items draw at their own size, centred.
     view.fitSource = subject->classId() == PClass::page || isShape(subject) ? subject : nullptr;
-    view.setViewport((float) area.getX(), (float) area.getY(), (float) area.getWidth(), (float) area.getHeight(), 0, 0,
-                     1);
+    view.setViewport(static_cast<float>(area.getX()), static_cast<float>(area.getY()),
+                     static_cast<float>(area.getWidth()), static_cast<float>(area.getHeight()), 0, 0, 1);
     switch (subject->classId())
     {
     case PClass::page: view.drawPage(*static_cast<PPage*>(subject)); break;

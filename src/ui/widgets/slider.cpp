@@ -32,7 +32,7 @@ float PSlider::valueFor(int sliderKind, int position)
     float low, high;
     rangeOf(sliderKind, low, high);
     const int p = std::clamp(position, lowestPosition, highestPosition);
-    return low + (high - low) * (float) p / (float) highestPosition;
+    return low + (high - low) * static_cast<float>(p) / static_cast<float>(highestPosition);
 }
 
 int PSlider::positionFor(int sliderKind, float value)
@@ -41,14 +41,14 @@ int PSlider::positionFor(int sliderKind, float value)
     rangeOf(sliderKind, low, high);
     if (!std::isfinite(value))
         return lowestPosition;
-    const float p = (value - low) / (high - low) * (float) highestPosition;
-    return std::clamp((int) std::lround(p), lowestPosition, highestPosition);
+    const float p = (value - low) / (high - low) * static_cast<float>(highestPosition);
+    return std::clamp(static_cast<int>(std::lround(p)), lowestPosition, highestPosition);
 }
 
 int PSlider::getPosition() const
 {
     auto* slider = dynamic_cast<juce::Slider*>(getComponent());
-    return slider != nullptr ? (int) std::lround(slider->getValue()) : cachedPosition;
+    return slider != nullptr ? static_cast<int>(std::lround(slider->getValue())) : cachedPosition;
 }
 
 void PSlider::setPosition(int p)

@@ -80,7 +80,7 @@ juce::Font PStyle::captionFont() const
         return PButton::captionFont();
     // The font itself, but never taller than the button can show.
     auto shown = fontSpec.getFont();
-    const float limit = (float) getHeight() * fontToButton;
+    const float limit = static_cast<float>(getHeight()) * fontToButton;
     if (limit > 0 && shown.getHeight() > limit)
         shown.setHeight(limit);
     return shown;

@@ -17,11 +17,11 @@ PSwitch::PSwitch(PPane* parentPane, int gx, int gy, int gw) : PWidget(parentPane
     for (int i = 0; i < positions; ++i)
     {
         auto* b = new PButton(parentPane, gx + i * each, gy, each, 0);
-        b->setText(captions[(size_t) i]);
+        b->setText(captions[static_cast<size_t>(i)]);
         b->owner = this;
         if (i > 0)
             b->joinRing(*buttons[0]);
-        buttons[(size_t) i] = b;
+        buttons[static_cast<size_t>(i)] = b;
     }
 }
 
@@ -40,17 +40,17 @@ void PSwitch::onClick(PWidget*)
 int PSwitch::getValue() const
 {
     for (int i = 0; i < positions; ++i)
-        if (buttons[(size_t) i]->isOn())
-            return values[(size_t) i];
+        if (buttons[static_cast<size_t>(i)]->isOn())
+            return values[static_cast<size_t>(i)];
     return 0;
 }
 
 void PSwitch::setValue(int value)
 {
     for (int i = 0; i < positions; ++i)
-        if (values[(size_t) i] == value)
+        if (values[static_cast<size_t>(i)] == value)
         {
-            buttons[(size_t) i]->setOn(true);
+            buttons[static_cast<size_t>(i)]->setOn(true);
             return;
         }
     for (auto* b : buttons)

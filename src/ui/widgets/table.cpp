@@ -26,8 +26,8 @@ void PTable::refreshLook()
     if (box == nullptr || o == nullptr)
         return;
     auto& header = box->getHeader();
-    for (int i = 0; i < (int) columnCells.size(); ++i)
-        header.setColumnWidth(i + 1, columnCells[(size_t) i] * o->cell);
+    for (int i = 0; i < static_cast<int>(columnCells.size()); ++i)
+        header.setColumnWidth(i + 1, columnCells[static_cast<size_t>(i)] * o->cell);
     box->setHeaderHeight(rowHeight());
 }
 
@@ -39,7 +39,7 @@ void PTable::addColumn(const juce::String& key, int widthCells)
     columnCells.push_back(widthCells);
     auto* o = getOptions();
     const int width = widthCells * (o != nullptr ? o->cell : 24);
-    box->getHeader().addColumn(::translate(key), (int) columnCells.size(), width, 10, -1,
+    box->getHeader().addColumn(::translate(key), static_cast<int>(columnCells.size()), width, 10, -1,
                                juce::TableHeaderComponent::visible | juce::TableHeaderComponent::resizable);
 }
 
@@ -52,9 +52,9 @@ void PTable::setRows(const std::vector<PItem*>& rowItems, const std::vector<juce
 
 juce::String PTable::cellText(int row, int column) const
 {
-    if (row < 0 || row >= (int) texts.size())
+    if (row < 0 || row >= static_cast<int>(texts.size()))
         return {};
-    return texts[(size_t) row][column];
+    return texts[static_cast<size_t>(row)][column];
 }
 
 void PTable::paintRow(juce::Graphics& g, int row, int, int, bool selected)
@@ -67,7 +67,7 @@ void PTable::paintCell(juce::Graphics& g, int row, int column, int width, int he
 {
     if (row < 0 || row >= rowCount())
         return;
-    const PItem* item = items[(size_t) row];
+    const PItem* item = items[static_cast<size_t>(row)];
     auto ink = textOn(selected ? darkColour() : juce::Colours::white);
     auto cellFont = font(FontRole::caption);
     if (item != nullptr && item->hasFlag(PFlag::hidden))
@@ -90,7 +90,7 @@ bool PTable::reorder(int from, int insertBefore)
     // The texts travel with their rows.
     texts.resize(items.size());
     const int to = insertBefore > from ? insertBefore - 1 : insertBefore;
-    auto row = texts[(size_t) from];
+    auto row = texts[static_cast<size_t>(from)];
     texts.erase(texts.begin() + from);
     texts.insert(texts.begin() + to, row);
     items = moved;

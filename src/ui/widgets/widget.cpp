@@ -170,11 +170,11 @@ float PWidget::fontHeight(FontRole role, int guiSize)
     const int step = std::clamp(guiSize, 1, 3) - 1;
     switch (role)
     {
-    case FontRole::link: return 13.0f + (float) step;
-    case FontRole::pad: return 12.0f + (float) step;
+    case FontRole::link: return 13.0f + static_cast<float>(step);
+    case FontRole::pad: return 12.0f + static_cast<float>(step);
     case FontRole::caption: break;
     }
-    return 14.0f + (float) step;
+    return 14.0f + static_cast<float>(step);
 }
 
 juce::Font PWidget::font(FontRole role) const
