@@ -7,6 +7,7 @@
 #include "model/option.h"
 #include "model/page.h"
 #include "model/translate.h"
+#include "ui/canvas2.h"
 
 namespace
 {
@@ -18,6 +19,7 @@ PContent::PContent(POption* o) : PPane(defaultColumns, defaultRows, o), menuComi
 {
     menuComic.build(PPopup::comicMenu);
     menuHelp.build(PPopup::helpMenu);
+    canvas = new PCanvas2(this, 0, 0, -1, -1);
 }
 
 PContent::~PContent()
@@ -72,6 +74,7 @@ void PContent::createFirstComic()
     setCurrentComic(first);
     first->newPage(new PPage(), *world);
     world->context.startChain(first, PContext::pageMode);
+    notifyTree(PNotify::selection);
 }
 
 void PContent::setCurrentComic(PComic* chosen)
@@ -81,7 +84,11 @@ void PContent::setCurrentComic(PComic* chosen)
         world->context.startChain(comic, PContext::pageMode);
     else
         world->context.clear();
-    onNotify(PNotify::selection);
+    // Until the side panes choose it, the canvas moves and shapes the panels of the page.
+    if (world->editMode == 0)
+        world->editMode = PCanvas2::shapeMode;
+    canvas->setWorld(world);
+    notifyTree(PNotify::selection);
     updateTitle();
 }
 
@@ -222,11 +229,19 @@ void PContent::showAbout()
 
 void PContent::notify(uint16_t code, PBase*)
 {
-    onNotify(code);
+    notifyTree(code);
 }
 
 void PContent::onNotify(uint16_t code)
 {
+    if (world != nullptr)
+        switch (code)
+        {
+        case PNotify::saveRequest: (void) save(); return;
+        case PNotify::undoRequest: world->undo(); return;
+        case PNotify::redoRequest: world->redo(); return;
+        default: break;
+        }
     // The open comic is the one the selection leads to; a deleted comic closes.
     if (code == PNotify::selection && world != nullptr && comic != nullptr && !world->comics.contains(comic))
     {

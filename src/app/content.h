@@ -9,6 +9,7 @@
 #include "edit/notifier.h"
 #include "ui/widgets/pane.h"
 
+class PCanvas2;
 class PComic;
 class POption;
 class PWindow;
@@ -54,6 +55,8 @@ public:
 
     PWorld* world = nullptr;
     PComic* comic = nullptr;
+    /** The page canvas; owned as a child pane. */
+    PCanvas2* canvas = nullptr;
     PPopup menuComic, menuHelp;
     juce::File programFolder;
     /** The comic-open dialog: answers the comic to open, or null when cancelled. Without it

@@ -83,15 +83,17 @@ template <typename Map> juce::Path mappedPath(const juce::Path& source, Map map)
     while (it.next())
     {
         float x1 = it.x1, y1 = it.y1, x2 = it.x2, y2 = it.y2, x3 = it.x3, y3 = it.y3;
+        map(x1, y1), map(x2, y2), map(x3, y3);
+        // A point warped to nowhere leaves the whole path out rather than a broken piece of it.
+        if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2) ||
+            !std::isfinite(x3) || !std::isfinite(y3))
+            return {};
         switch (it.elementType)
         {
-        case juce::Path::Iterator::startNewSubPath: map(x1, y1), out.startNewSubPath(x1, y1); break;
-        case juce::Path::Iterator::lineTo: map(x1, y1), out.lineTo(x1, y1); break;
-        case juce::Path::Iterator::quadraticTo: map(x1, y1), map(x2, y2), out.quadraticTo(x1, y1, x2, y2); break;
-        case juce::Path::Iterator::cubicTo:
-            map(x1, y1), map(x2, y2), map(x3, y3);
-            out.cubicTo(x1, y1, x2, y2, x3, y3);
-            break;
+        case juce::Path::Iterator::startNewSubPath: out.startNewSubPath(x1, y1); break;
+        case juce::Path::Iterator::lineTo: out.lineTo(x1, y1); break;
+        case juce::Path::Iterator::quadraticTo: out.quadraticTo(x1, y1, x2, y2); break;
+        case juce::Path::Iterator::cubicTo: out.cubicTo(x1, y1, x2, y2, x3, y3); break;
         case juce::Path::Iterator::closePath: out.closeSubPath(); break;
         }
     }

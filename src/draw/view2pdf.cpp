@@ -322,6 +322,9 @@ juce::Path PView2pdf::lineOutline(const PText& text, const juce::Font& font, con
         {
             own.transform(p[i], p[i + 1]);
             mapToPage(p[i], p[i + 1]);
+            // A damaged text (an endless position or scale) is left out rather than drawn at nowhere.
+            if (!std::isfinite(p[i]) || !std::isfinite(p[i + 1]))
+                return {};
         }
         switch (item.kind)
         {

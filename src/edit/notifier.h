@@ -15,9 +15,12 @@ public:
     virtual void notify(uint16_t code, PBase* source) = 0;
 };
 
-/** The notification codes that editing sends. */
+/** The notification codes of the pane tree: what editing sends, and the requests the panes
+    send each other. */
 namespace PNotify
 {
+constexpr uint16_t saveRequest = 2, undoRequest = 3, redoRequest = 4, helpRequest = 5, modeChanged = 6, refit = 10,
+                   plainFrame = 12;
 constexpr uint16_t switchChanged = 7, geometry = 14, highQualityFrame = 15, attribute = 16, selection = 18,
                    clipboard = 19, itemList = 20;
 } // namespace PNotify

@@ -1,5 +1,7 @@
 #include "model/viewstate.h"
 
+#include <cmath>
+
 #include "model/brush.h"
 #include "model/group.h"
 #include "model/shape.h"
@@ -147,6 +149,12 @@ juce::Path buildShapeBox(PShape& shape, const PViewState& view)
         float px = xs[i], py = ys[i];
         own.transform(px, py);
         view.mapToPage(px, py);
+        // A damaged shape (an endless position or scale) gets no box rather than one at nowhere.
+        if (!std::isfinite(px) || !std::isfinite(py))
+        {
+            shape.bounds = PRect::of(0, 0, 0, 0);
+            return {};
+        }
         if (i == 0)
             path.startNewSubPath(px, py);
         else

@@ -1,0 +1,167 @@
+// The canvas driven headless, through its handlers: every gesture is one undo step, and a click
+// that does not move changes nothing.
+
+#include <gtest/gtest.h>
+
+#include "edit/world.h"
+#include "model/option.h"
+#include "support/exportsample.h"
+#include "support/testfiles.h"
+#include "ui/canvas2.h"
+
+namespace
+{
+/** A comic of one page holding three overlapping panels, open on a canvas in shape mode. */
+struct CanvasDesk
+{
+    TempFolder tmp;
+    POption options;
+    PWorld world;
+    PComic* comic = new PComic();
+    PPane root{40, 30, &options};
+    PCanvas2* canvas = new PCanvas2(&root, 0, 0, -1, -1);
+
+    CanvasDesk()
+    {
+        exportsample::emptyComic(*comic, 1, 20, 20);
+        for (float shift : {0.0f, 1.0f, 2.0f})
+            page().panels.append(exportsample::panel(-4 + shift, -4, 4 + shift, 4, 0xFF0000FF));
+        comic->path = tmp.path("c.plm");
+        world.comics.append(comic);
+        world.options = &options;
+        world.context.startChain(comic, PContext::pageMode);
+        world.editMode = PCanvas2::shapeMode;
+        canvas->setWorld(&world);
+        draw();
+    }
+    ~CanvasDesk() { world.context.clear(); }
+
+    PPage& page() { return *comic->pages.get<PPage>(0); }
+    PPanel& panel(int i) { return *page().panels.get<PPanel>(i); }
+
+    /** One frame, so that geometry and the page-to-screen mapping are those the user sees. */
+    void draw()
+    {
+        juce::Image picture(juce::Image::RGB, canvas->getWidth(), canvas->getHeight(), true);
+        juce::Graphics g(picture);
+        canvas->paint(g);
+    }
+    juce::Point<float> screenOf(float px, float py)
+    {
+        canvas->toPage(0, 0); // sets the view up
+        return canvas->toScreen(px, py);
+    }
+    void click(juce::Point<float> at)
+    {
+        canvas->onMouseDown(at.x, at.y);
+        canvas->onMouseUp(at.x, at.y);
+        draw();
+    }
+    void drag(juce::Point<float> from, juce::Point<float> to)
+    {
+        canvas->onMouseDown(from.x, from.y);
+        canvas->onMouseDrag((from.x + to.x) / 2, (from.y + to.y) / 2);
+        canvas->onMouseDrag(to.x, to.y);
+        canvas->onMouseUp(to.x, to.y);
+        draw();
+    }
+    std::vector<uint8_t> bytes()
+    {
+        EXPECT_TRUE(comic->save().ok());
+        return bytesOf(inflateFile(juce::File(comic->path)));
+    }
+};
+} // namespace
+
+TEST(CanvasPick, RepeatedClicksStepThroughOverlappingPanels)
+{
+    CanvasDesk d;
+    const auto spot = d.screenOf(0.5f, 0);
+    std::vector<PShape*> picked;
+    for (int i = 0; i < 4; ++i)
+    {
+        d.click(spot);
+        picked.push_back(d.canvas->shape);
+    }
+    EXPECT_EQ(picked[0], &d.panel(0));
+    EXPECT_EQ(picked[1], &d.panel(1));
+    EXPECT_EQ(picked[2], &d.panel(2));
+    EXPECT_EQ(picked[3], &d.panel(2)); // the round starts again from the last
+    EXPECT_EQ(d.world.context.target(PClass::panel), picked[3]);
+    d.click(d.screenOf(9, 9)); // nothing there
+    EXPECT_EQ(d.canvas->shape, nullptr);
+}
+
+TEST(CanvasGesture, ClickWithoutMovementChangesNothingAndADragIsOneUndoStep)
+{
+    CanvasDesk d;
+    const auto body = d.screenOf(-3.5f, -3); // on the first panel only
+    d.click(body);
+    ASSERT_EQ(d.canvas->shape, &d.panel(0));
+    const auto before = d.bytes();
+    d.click(body);
+    EXPECT_EQ(d.bytes(), before);
+    EXPECT_TRUE(d.world.undoList.isEmpty());
+
+    const auto to = d.screenOf(-1.5f, -3);
+    d.drag(body, to);
+    ASSERT_EQ(d.world.undoList.size(), 1);
+    EXPECT_NEAR(d.panel(0).x, 2, 0.05);
+    d.world.undo();
+    EXPECT_EQ(d.bytes(), before);
+    d.world.redo();
+    EXPECT_NEAR(d.panel(0).x, 2, 0.05);
+}
+
+TEST(CanvasGesture, SnappedDragLandsOnTheInchGrid)
+{
+    CanvasDesk d;
+    d.options.snap = true;
+    d.options.useInch = true;
+    d.options.gridDivisions = 4; // one inch
+    const auto body = d.screenOf(0, 0);
+    d.click(d.screenOf(-3.5f, -3));
+    d.drag(body, d.screenOf(1.3f, 0));
+    EXPECT_NEAR(d.panel(0).x, 2.54, 0.05);
+}
+
+TEST(CanvasGesture, ScalingAcrossTheCentreLeavesTheScale)
+{
+    CanvasDesk d;
+    d.click(d.screenOf(-3.5f, -3));
+    // The corner handle sits at the selection's top right; dragging it through the panel's
+    // position to the other side gives a . b <= 0.
+    const auto corner = d.screenOf(4, 4);
+    d.drag(corner, d.screenOf(-4, -4));
+    EXPECT_EQ(d.panel(0).scaleX, 1);
+    EXPECT_EQ(d.panel(0).scaleY, 1);
+    EXPECT_TRUE(d.world.undoList.isEmpty());
+    d.drag(corner, d.screenOf(8, 8));
+    EXPECT_NEAR(d.panel(0).scaleX, 2, 0.05);
+    EXPECT_EQ(d.world.undoList.size(), 1);
+}
+
+TEST(CanvasKeys, IgnoredWhileAButtonIsDownDeleteRemovesThePanelOrThePoint)
+{
+    CanvasDesk d;
+    const auto body = d.screenOf(-3.5f, -3);
+    d.click(body);
+    d.canvas->onMouseDown(body.x, body.y);
+    d.canvas->onCommand(d.canvas, 5);
+    EXPECT_EQ(d.page().panels.size(), 3);
+    d.canvas->onMouseUp(body.x, body.y);
+    d.canvas->onCommand(d.canvas, 5);
+    EXPECT_EQ(d.page().panels.size(), 2);
+    EXPECT_EQ(d.world.undoList.size(), 1);
+
+    d.world.editMode = PCanvas2::pointMode;
+    d.click(d.screenOf(-2, -3.5f));
+    ASSERT_NE(d.canvas->shape, nullptr);
+    auto& curve = static_cast<PCurve&>(*d.canvas->shape);
+    const auto corner = d.screenOf(curve.pointAt(0)->x, curve.pointAt(0)->y);
+    d.click(corner);
+    ASSERT_NE(d.canvas->point, nullptr);
+    d.canvas->onCommand(d.canvas, 5);
+    EXPECT_EQ(curve.points.size(), 3);
+    EXPECT_EQ(d.world.undoList.size(), 2);
+}
