@@ -135,7 +135,7 @@ const Row rows[] = {
      [](TestDocument& d) { return new PActionString(d.world, d.image, PName("other.png"), d.image->file); }, attribute,
      attribute, attribute},
     {"Action.Font", boldText, attribute, attribute, attribute},
-    {"Action.Align", [](TestDocument& d) { return new PActionEnum(d.world, d.text, PText::alignLeft, d.text->align); },
+    {"Action.Align", [](TestDocument& d) { return new PActionEnum(d.world, d.text, PText::alignRight, d.text->align); },
      attribute, attribute, attribute},
     {"Action.Deform",
      [](TestDocument& d)
@@ -162,14 +162,16 @@ const Row rows[] = {
     {"Action.Kind",
      [](TestDocument& d) { return new PActionShort(d.world, d.brush, PActionShort::kind, 3, d.brush->kind); },
      attribute, attribute, attribute},
-    {"Action.Seed", [](TestDocument& d) { return new PActionShort(d.world, d.brush, PActionShort::seed, 0xFFFF, 0); },
+    {"Action.Seed",
+     [](TestDocument& d) { return new PActionShort(d.world, d.brush, PActionShort::seed, 0xFFFF, d.brush->seed); },
      attribute, attribute, attribute},
     {"Action.Density",
      [](TestDocument& d) { return new PActionFloat(d.world, d.brush, d.brush->density, 0.75f, PActionFloat::density); },
      attribute, attribute, attribute},
     {"Action.Oscillate",
-     [](TestDocument& d) { return new PActionFloat(d.world, d.brush, 0, 0.25f, PActionFloat::oscillate); }, attribute,
-     attribute, attribute},
+     [](TestDocument& d)
+     { return new PActionFloat(d.world, d.brush, d.brush->oscillate, 0.25f, PActionFloat::oscillate); },
+     attribute, attribute, attribute},
     {"Action.Resize",
      [](TestDocument& d) { return new PActionFloat(d.world, d.clip, d.clip->clipSize, 20, PActionFloat::resize); },
      attribute, attribute, attribute},
@@ -231,8 +233,7 @@ TEST(ActionHistory, EveryActionRevertsToTheExactBytesAndRedoesTheAfterState)
 TEST(ActionHistory, ContextReturnsWithTheActionAndTheModeIsAnnounced)
 {
     TestDocument d;
-    auto* second = new PPage();
-    d.comic->pages.append(second);
+    auto* second = d.comic->pages.get<PPage>(1);
     d.world.record(new PActionColor(d.world, d.curve, 0xFF00FF00u, d.curve->fillColour, true));
     d.notes.take();
 

@@ -39,8 +39,7 @@ TEST(ContextTargets, SetTargetEmptiesDeeperSlotsAndMovesMarks)
 {
     TestDocument d;
     PContext& c = d.world.context;
-    auto* second = new PPage();
-    d.comic->pages.append(second);
+    auto* second = d.comic->pages.get<PPage>(1);
     EXPECT_TRUE(d.curve->hasFlag(PFlag::current));
     c.setTarget(second, PClass::page);
     EXPECT_EQ(c.target(PClass::page), second);
@@ -86,8 +85,7 @@ TEST(ContextChains, StartWhereTheLastChainOfTheModeStood)
 {
     PContext::forgetPositions();
     TestDocument d;
-    auto* second = new PPage();
-    d.comic->pages.append(second);
+    auto* second = d.comic->pages.get<PPage>(1);
     auto* clipB = new PClip();
     d.comic->clips.append(clipB);
     PContext c;
