@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "edit/notifier.h"
 #include "ui/widgets/button.h"
 #include "ui/widgets/opane.h"
 #include "ui/widgets/recorder.h"
@@ -79,8 +80,9 @@ TEST(PaneNotify, ReachesVisiblePanesOnlyNewestFirst)
     new PButton(&root, 0, 0, 1, 0);
     p2->setVisible(false);
 
-    p5->broadcast(18);
-    EXPECT_EQ(root.log, (std::vector<std::string>{"root notify 18", "p5 notify 18", "p1 notify 18", "p4 notify 18"}));
+    p5->broadcast(PNotify::selection);
+    const auto heard = " notify " + std::to_string(PNotify::selection);
+    EXPECT_EQ(root.log, (std::vector<std::string>{"root" + heard, "p5" + heard, "p1" + heard, "p4" + heard}));
 }
 
 /** Deletes a sibling while it is told: the walk must not visit the deleted pane. */
@@ -104,8 +106,9 @@ TEST(PaneNotify, SurvivesAHandlerThatDeletesASibling)
     auto* older = new ListeningPane(&root, "older", root.log);
     auto* newer = new DeletingPane(&root, "newer", root.log);
     newer->victim = older;
-    root.notifyTree(7);
-    EXPECT_EQ(root.log, (std::vector<std::string>{"root notify 7", "newer notify 7"}));
+    root.notifyTree(PNotify::switchChanged);
+    const auto heard = " notify " + std::to_string(PNotify::switchChanged);
+    EXPECT_EQ(root.log, (std::vector<std::string>{"root" + heard, "newer" + heard}));
     EXPECT_EQ(newer->next, nullptr);
 }
 
