@@ -98,18 +98,6 @@ public:
 using T = juce::Path::Iterator;
 } // namespace
 
-TEST(CurveControlList, OpenHasThreeNMinusTwoEntriesClosedThreeN)
-{
-    for (int n = 0; n <= 5; ++n)
-    {
-        PCurve::ControlList anchors;
-        for (int i = 0; i < n; ++i)
-            anchors.push_back({(float) i, (float) (i * i), 50, 0, false});
-        EXPECT_EQ(PCurve::controlList(anchors, false).size(), (size_t) std::max(0, 3 * n - 2)) << n;
-        EXPECT_EQ(PCurve::controlList(anchors, true).size(), (size_t) (3 * n)) << n;
-    }
-}
-
 TEST(CurveControlList, CornersTakeAThirtiethOfEachChordAndOpenEndsATenth)
 {
     const auto list = PCurve::controlList(controls({{0, 0, 50, 100}, {6, 0, 50, 100}, {6, 3, 50, 100}}), false);

@@ -85,11 +85,4 @@ TEST(NumberEntry, HugeWholeNumbersShowWithoutOverflow)
     EXPECT_FLOAT_EQ(f.number->getValue(), 1e38f);
 }
 
-TEST(NumberEntry, AcceptedCharactersFollowTheKind)
-{
-    EXPECT_STREQ(PNumber::rangeOf(4).accepted, "0123456789");
-    EXPECT_STREQ(PNumber::rangeOf(8).accepted, "0123456789.,");
-    EXPECT_STREQ(PNumber::rangeOf(2).accepted, "0123456789.,-");
-    EXPECT_STREQ(PNumber::rangeOf(42).accepted, "0123456789.,-");
-}
 } // namespace

@@ -7,31 +7,6 @@
 
 namespace
 {
-using Insets = PWidget::Insets;
-
-TEST(PaneInsets, DependOnTheKindAndTheUnit)
-{
-    struct Case
-    {
-        uint16_t kind;
-        int u, half;
-        Insets expected;
-    };
-    const Case cases[] = {
-        {PPane::framed, 5, 2, {5, 7, -10, -17}},
-        {PPane::framed, 6, 3, {6, 8, -12, -20}},
-        {PPane::framed, 7, 3, {7, 9, -14, -23}},
-        {PPane::inset, 5, 2, {9, 12, -18, -27}},
-        {PPane::inset, 6, 3, {11, 15, -21, -33}},
-        {PPane::openGL, 7, 3, {13, 17, -25, -38}},
-        {PPane::borderless, 6, 3, {0, -2, 0, 0}},
-        {PPane::plain, 6, 3, {0, 0, 0, 0}},
-        {4, 6, 3, {0, 0, 0, 0}},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(PPane::insetsForKind(c.kind, c.u, c.half), c.expected) << "kind " << c.kind << " u " << c.u;
-}
-
 TEST(PaneBounds, ChildPaneTakesItsGridBoxWithInsets)
 {
     POption options;
