@@ -150,26 +150,6 @@ TEST(CurveBuild, FewerThanTwoPointsBuildNothing)
     EXPECT_TRUE(isNear(curve.bounds.left, 0) && isNear(curve.bounds.right, 0) && isNear(curve.bounds.bottom, 0));
 }
 
-TEST(CurveBuild, OpenCurveHasNMinusOneCubicsClosedHasN)
-{
-    PView2 view;
-    PCurve curve;
-    addPoints(curve, {{0, 0}, {2, 1}, {4, 0}, {6, 2}});
-    curve.build(view);
-    auto elements = elementsOf(curve.centrePath);
-    ASSERT_EQ(elements.size(), 4u);
-    expectElement(elements[0], T::startNewSubPath, {0, 0});
-    EXPECT_EQ(elements[3].type, T::cubicTo);
-
-    curve.setClosed(true);
-    curve.invalidate();
-    curve.build(view);
-    elements = elementsOf(curve.centrePath);
-    ASSERT_EQ(elements.size(), 6u);
-    EXPECT_TRUE(isNear(elements[4].xy[4], 0) && isNear(elements[4].xy[5], 0)); // the last cubic ends at anchor 0
-    EXPECT_EQ(elements[5].type, T::closePath);
-}
-
 TEST(CurveBuild, GeometryIsInPageCoordinatesThroughShapeAndParent)
 {
     PView2 view;
