@@ -3,6 +3,7 @@
 #include "model/card.h"
 #include "model/clip.h"
 #include "model/comic.h"
+#include "model/shape.h"
 #include "support/testfiles.h"
 
 namespace

@@ -105,7 +105,8 @@ inline std::unique_ptr<juce::InputStream> zlibStream(const juce::MemoryBlock& da
     juce::MemoryOutputStream packed;
     {
         juce::GZIPCompressorOutputStream zip(packed);
-        zip.write(data.getData(), data.getSize());
+        if (data.getSize() > 0) // an empty block has no data pointer, which the library refuses
+            zip.write(data.getData(), data.getSize());
     }
     return std::make_unique<juce::MemoryInputStream>(packed.getMemoryBlock(), true);
 }
@@ -113,16 +114,9 @@ inline std::unique_ptr<juce::InputStream> zlibStream(const juce::MemoryBlock& da
 /** Writes data to file as one zlib stream, the way project files are stored. */
 inline bool writeZlib(const juce::File& file, const juce::MemoryBlock& data)
 {
-    file.deleteFile();
-    juce::FileOutputStream raw(file);
-    if (!raw.openedOk())
-        return false;
-    {
-        juce::GZIPCompressorOutputStream zip(raw);
-        if (data.getSize() > 0 && !zip.write(data.getData(), data.getSize()))
-            return false;
-    }
-    return raw.getStatus().wasOk();
+    juce::MemoryBlock packed;
+    zlibStream(data)->readIntoMemoryBlock(packed);
+    return file.replaceWithData(packed.getData(), packed.getSize());
 }
 
 /** The decompressed content of a zlib file. */
