@@ -78,27 +78,6 @@ TEST(StartupOptions, UnreadableOptionsAreReplacedByDefaultsWithoutAsking)
     EXPECT_EQ(reread.load(a.startup.optionsFile().getFullPathName()), PLoadResult::ok) << "the file was rewritten";
 }
 
-TEST(StartupOptions, LanguageBoxAnswers)
-{
-    // First button English, second German, third button or closing the box French.
-    const std::pair<int, int> answers[] = {{1, 1}, {2, 2}, {0, 3}, {3, 3}, {-1, 3}};
-    for (auto [answer, language] : answers)
-        EXPECT_EQ(PStartup::languageFromAnswer(answer), language) << answer;
-}
-
-TEST(StartupFiles, LanguageFileAndIconLiveInTheProgramFolder)
-{
-    Account a;
-    const std::pair<int, const char*> files[] = {{1, "comics_locale_E.lng"},
-                                                 {2, "comics_locale_D.lng"},
-                                                 {3, "comics_locale_F.lng"},
-                                                 {4, "comics_locale_I.lng"},
-                                                 {9, "comics_locale_E.lng"}};
-    for (auto [language, name] : files)
-        EXPECT_EQ(a.startup.languageFile(language), a.program.getChildFile(name)) << language;
-    EXPECT_EQ(a.startup.iconFile(), a.program.getChildFile("plumet_icon.jpg"));
-}
-
 TEST(StartupSamples, MissingSamplesAreCopiedReadOnlyAndEditedCopiesKept)
 {
     Account a;

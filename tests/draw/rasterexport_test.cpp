@@ -1,43 +1,29 @@
 #include <gtest/gtest.h>
 
 #include "draw/rasterexport.h"
-#include "model/comic.h"
-#include "model/curve.h"
-#include "model/layer.h"
-#include "model/page.h"
-#include "model/panel.h"
-#include "model/point.h"
+#include "support/exportsample.h"
 #include "support/testfiles.h"
 
 namespace
 {
-/** A 10 x 10 cm page whose one panel covers it, with a filled black square on a layer per tag. */
+/** A 10 x 10 cm page whose one panel covers it, with a filled red square on a layer per tag. */
 struct Comic
 {
     explicit Comic(std::initializer_list<int> tags)
     {
-        page = new PPage();
-        auto* panel = new PPanel();
-        for (const auto& [x, y] : {std::pair{-5.0f, -5.0f}, {5.0f, -5.0f}, {5.0f, 5.0f}, {-5.0f, 5.0f}})
-            panel->points.append(new PPoint(x, y));
-        panel->setClosed(true);
+        constexpr uint32_t red = 0xFF00FF80;
+        exportsample::emptyComic(comic, 1, 10, 10);
+        page = comic.pages.get<PPage>(0);
+        auto* frame = exportsample::panel(-5, -5, 5, 5, PCurve::opaqueWhite);
+        page->panels.append(frame);
         float x = -4;
         for (const int tag : tags)
         {
-            auto* layer = new PLayer();
-            layer->tag = (uint16_t) tag;
-            auto* blob = new PCurve();
-            for (const auto& [px, py] : {std::pair{x, -1.0f}, {x + 1.5f, -1.0f}, {x + 1.5f, 1.0f}, {x, 1.0f}})
-                blob->points.append(new PPoint(px, py));
-            blob->setClosed(true);
-            blob->fillColour = 0xFF00FF80; // red
-            layer->shapes.append(blob);
-            panel->layers.append(layer);
+            exportsample::layer(*frame, 0, (uint16_t) tag)
+                ->shapes.append(exportsample::curve({{x, -1}, {x + 1.5f, -1}, {x + 1.5f, 1}, {x, 1}}, true,
+                                                    PCurve::opaqueBlack, red));
             x += 2.5f;
         }
-        panel->adoptLayers();
-        page->panels.append(panel);
-        comic.pages.append(page);
     }
 
     PComic comic;
@@ -49,17 +35,6 @@ juce::Image load(const juce::File& f)
     return juce::ImageFileFormat::loadFrom(f);
 }
 } // namespace
-
-TEST(RasterExport, PixelSizesRoundHalvesAwayFromZero)
-{
-    const struct
-    {
-        float cm;
-        int dpi, pixels;
-    } rows[] = {{10, 100, 394}, {1, 100, 39}, {21, 300, 2480}, {29.7f, 300, 3508}, {14.8f, 900, 5244}, {0, 100, 0}};
-    for (const auto& row : rows)
-        EXPECT_EQ(PRasterExport::pixelsFor(row.cm, row.dpi), row.pixels) << row.cm << " cm at " << row.dpi;
-}
 
 TEST(RasterExport, PageBecomesAPictureOfItsPixelSizeInEitherFormat)
 {

@@ -80,109 +80,117 @@ PActionFont* boldText(TestDocument& d)
     return new PActionFont(d.world, d.text, bold, d.text->fontSpec);
 }
 
-const Codes none{}, geometry{14}, attribute{16}, selection{18};
+using namespace PNotify;
+// The one-code answers, named for what they tell the panes.
+const Codes none{}, moved{geometry}, changed{attribute}, selected{selection};
 
 const Row rows[] = {
     {"Action.Shape",
      [](TestDocument& d) {
          return new PActionShape(d.world, d.curve, PActionShape::Placement::of(*d.curve), {1, 2, 2, 2, 0.5f}, d.panel);
      },
-     geometry, geometry, geometry},
-    {"Action.Deform", deformGroup, geometry, geometry, geometry},
+     moved, moved, moved},
+    {"Action.Deform", deformGroup, moved, moved, moved},
     {"Action.Point",
      [](TestDocument& d)
      {
          auto* point = d.curve->pointAt(1);
          return new PActionPoint(d.world, point, PActionPoint::Values::of(*point), {7, 8, 100, 25});
      },
-     geometry, geometry, geometry},
+     moved, moved, moved},
     {"Action.New",
      [](TestDocument& d) { return new PActionNew(d.world, d.panel->layers, new PLayer()); },
-     selection,
-     {18, 14, 20},
-     {20, 18}},
+     selected,
+     {selection, geometry, itemList},
+     {itemList, selection}},
     {"Action.Del",
      [](TestDocument& d) { return new PActionDel(d.world, d.panel->layers, d.layer); },
-     selection,
-     {18, 18},
-     selection},
+     selected,
+     {selection, selection},
+     selected},
     {"Action.Insert",
      [](TestDocument& d) { return new PActionInsert(d.world, d.curve->points, d.curve, new PPoint(9, 9), 1); },
-     selection,
-     {18, 18},
-     selection},
+     selected,
+     {selection, selection},
+     selected},
     {"Action.Remove", [](TestDocument& d) { return new PActionRemove(d.world, d.layer->shapes, d.layer, d.text); },
-     selection, selection, selection},
+     selected, selected, selected},
     {"Action.Cut",
      [](TestDocument& d) { return new PActionCut(d.world, d.layer->shapes, d.curve); },
-     selection,
-     {18, 18},
-     selection},
-    {"Action.Copy", [](TestDocument& d) { return new PActionCopy(d.world, d.text); }, none, {19}, none, false},
+     selected,
+     {selection, selection},
+     selected},
+    {"Action.Copy", [](TestDocument& d) { return new PActionCopy(d.world, d.text); }, none, {clipboard}, none, false},
     {"Action.Color",
-     [](TestDocument& d) { return new PActionColor(d.world, d.text, 0xFF112233u, d.text->colour, false); }, attribute,
-     attribute, attribute},
-    {"Action.Shade", shadeGroup, attribute, attribute, attribute},
-    {"Action.Flip", [](TestDocument& d) { return new PActionFlip(d.world, d.curve, PActionFlip::diagonal); }, geometry,
-     geometry, geometry},
-    {"Action.Raise", [](TestDocument& d) { return new PActionRaise(d.world, d.layer->shapes, d.curve, true); },
-     geometry, geometry, geometry},
-    {"Action.Lower", [](TestDocument& d) { return new PActionLower(d.world, d.layer->shapes, d.brush, true); },
-     geometry, geometry, geometry},
+     [](TestDocument& d) { return new PActionColor(d.world, d.text, 0xFF112233u, d.text->colour, false); }, changed,
+     changed, changed},
+    {"Action.Shade", shadeGroup, changed, changed, changed},
+    {"Action.Flip", [](TestDocument& d) { return new PActionFlip(d.world, d.curve, PActionFlip::diagonal); }, moved,
+     moved, moved},
+    {"Action.Raise", [](TestDocument& d) { return new PActionRaise(d.world, d.layer->shapes, d.curve, true); }, moved,
+     moved, moved},
+    {"Action.Lower", [](TestDocument& d) { return new PActionLower(d.world, d.layer->shapes, d.brush, true); }, moved,
+     moved, moved},
     {"Action.Text", [](TestDocument& d) { return new PActionString(d.world, d.text, PName("Bye"), d.text->text); },
-     attribute, attribute, attribute},
+     changed, changed, changed},
     {"Action.Image",
-     [](TestDocument& d) { return new PActionString(d.world, d.image, PName("other.png"), d.image->file); }, attribute,
-     attribute, attribute},
-    {"Action.Font", boldText, attribute, attribute, attribute},
-    {"Action.Align", [](TestDocument& d) { return new PActionEnum(d.world, d.text, PText::alignLeft, d.text->align); },
-     attribute, attribute, attribute},
+     [](TestDocument& d) { return new PActionString(d.world, d.image, PName("other.png"), d.image->file); }, changed,
+     changed, changed},
+    {"Action.Font", boldText, changed, changed, changed},
+    {"Action.Align", [](TestDocument& d) { return new PActionEnum(d.world, d.text, PText::alignRight, d.text->align); },
+     changed, changed, changed},
     {"Action.Deform",
      [](TestDocument& d)
      {
          d.decor->content->gridTo[2] = {1, 1};
          return new PActionEnum(d.world, d.decor, 3, d.decor->content->deformMode);
      },
-     attribute, attribute, attribute},
+     changed, changed, changed},
     {"Action.Flag", [](TestDocument& d) { return new PActionFlag(d.world, d.curve, PCurve::closed, false, true); },
-     attribute, attribute, attribute},
+     changed, changed, changed},
     {"Action.Flag",
      [](TestDocument& d)
      {
          d.group->childAt(1)->flags |= PGroup::framed;
          return new PActionFlag(d.world, d.group, PGroup::framed, true, false);
      },
-     attribute, attribute, attribute},
+     changed, changed, changed},
     {"Action.Variant",
      [](TestDocument& d) { return new PActionShort(d.world, d.brush->pointAt(0), PActionShort::variant, 3, 0); },
-     attribute, attribute, attribute},
+     changed, changed, changed},
     {"Action.Stroke",
      [](TestDocument& d) { return new PActionShort(d.world, d.layer, PActionShort::stroke, 80, d.layer->stroke); },
-     attribute, attribute, attribute},
+     changed, changed, changed},
     {"Action.Kind",
-     [](TestDocument& d) { return new PActionShort(d.world, d.brush, PActionShort::kind, 3, d.brush->kind); },
-     attribute, attribute, attribute},
-    {"Action.Seed", [](TestDocument& d) { return new PActionShort(d.world, d.brush, PActionShort::seed, 0xFFFF, 0); },
-     attribute, attribute, attribute},
+     [](TestDocument& d) { return new PActionShort(d.world, d.brush, PActionShort::kind, 3, d.brush->kind); }, changed,
+     changed, changed},
+    {"Action.Seed",
+     [](TestDocument& d) { return new PActionShort(d.world, d.brush, PActionShort::seed, 0xFFFF, d.brush->seed); },
+     changed, changed, changed},
     {"Action.Density",
      [](TestDocument& d) { return new PActionFloat(d.world, d.brush, d.brush->density, 0.75f, PActionFloat::density); },
-     attribute, attribute, attribute},
+     changed, changed, changed},
     {"Action.Oscillate",
-     [](TestDocument& d) { return new PActionFloat(d.world, d.brush, 0, 0.25f, PActionFloat::oscillate); }, attribute,
-     attribute, attribute},
+     [](TestDocument& d)
+     { return new PActionFloat(d.world, d.brush, d.brush->oscillate, 0.25f, PActionFloat::oscillate); },
+     changed, changed, changed},
     {"Action.Resize",
      [](TestDocument& d) { return new PActionFloat(d.world, d.clip, d.clip->clipSize, 20, PActionFloat::resize); },
-     attribute, attribute, attribute},
+     changed, changed, changed},
     {"Action.Resize",
      [](TestDocument& d) { return new PActionFloat(d.world, d.decor, d.decor->decorSize, 5, PActionFloat::resize); },
-     attribute, attribute, attribute},
-    {"Action.Group", groupCurveAndText, selection, {18, 18}, selection},
-    {"Action.Ungroup", [](TestDocument& d) { return new PActionUngroup(d.world, d.layer->shapes, d.group); }, selection,
-     selection, selection},
-    {"Action.Pattern", [](TestDocument& d) { return new PActionPattern(d.world, d.brush, new PClip()); }, attribute,
-     attribute, attribute},
+     changed, changed, changed},
+    {"Action.Group", groupCurveAndText, selected, {selection, selection}, selected},
+    {"Action.Ungroup", [](TestDocument& d) { return new PActionUngroup(d.world, d.layer->shapes, d.group); }, selected,
+     selected, selected},
+    {"Action.Pattern", [](TestDocument& d) { return new PActionPattern(d.world, d.brush, new PClip()); }, changed,
+     changed, changed},
     // The copy is made current by the insert; the flip was made before it, so its context differs.
-    {"Action.Mirror", mirror, {18, 14}, {18, 14, 18}, {18, 18, 14}},
+    {"Action.Mirror",
+     mirror,
+     {selection, geometry},
+     {selection, geometry, selection},
+     {selection, selection, geometry}},
 };
 
 void expectLists(const PWorld& world, int undo, int redo, const char* step)
@@ -231,8 +239,7 @@ TEST(ActionHistory, EveryActionRevertsToTheExactBytesAndRedoesTheAfterState)
 TEST(ActionHistory, ContextReturnsWithTheActionAndTheModeIsAnnounced)
 {
     TestDocument d;
-    auto* second = new PPage();
-    d.comic->pages.append(second);
+    auto* second = d.comic->pages.get<PPage>(1);
     d.world.record(new PActionColor(d.world, d.curve, 0xFF00FF00u, d.curve->fillColour, true));
     d.notes.take();
 
@@ -240,7 +247,7 @@ TEST(ActionHistory, ContextReturnsWithTheActionAndTheModeIsAnnounced)
     d.world.context.setTarget(second, PClass::page);
     d.world.undo();
     // The change is reverted where it was made: the panes hear of the selection and the mode first.
-    EXPECT_EQ(d.notes.take(), (Codes{18, PContext::layerMode, 16}));
+    EXPECT_EQ(d.notes.take(), (Codes{selection, PContext::layerMode, attribute}));
     EXPECT_EQ(d.world.context.target(PClass::page), d.page);
     EXPECT_TRUE(d.page->hasFlag(PFlag::current));
     EXPECT_FALSE(second->hasFlag(PFlag::current));
@@ -265,7 +272,7 @@ TEST(ActionHistory, QuietActionsDoNotNotify)
     TestDocument d;
     auto* action = new PActionColor(d.world, d.curve, 0xFF00FF00u, d.curve->fillColour, true);
     action->record();
-    EXPECT_EQ(d.notes.take(), Codes{16});
+    EXPECT_EQ(d.notes.take(), Codes{attribute});
     action->quiet = true;
     d.world.undo();
     EXPECT_TRUE(d.notes.take().empty());

@@ -7,7 +7,6 @@
 TEST(ActionNew, ThirdPageIsNamedAfterItsNumberThroughUndoAndRedo)
 {
     TestDocument d;
-    d.comic->pages.append(new PPage());
     d.comic->width = 0.5f;
     d.comic->height = 20;
     d.comic->margin = 2;
@@ -36,7 +35,7 @@ TEST(ActionNew, NewPageSelectsItsComicFirst)
     TestDocument d;
     d.world.context.clear();
     d.comic->newPage(new PPage(), d.world);
-    EXPECT_EQ(d.comic->pages.size(), 2);
+    EXPECT_EQ(d.comic->pages.size(), 3);
     EXPECT_EQ(d.world.undoList.size(), 1);
 }
 
@@ -49,9 +48,9 @@ TEST(ActionNew, IndexedItemsGoThereOthersAreAppended)
         const char* expectedName;
     };
     const Row rows[] = {
-        {0, 0, 0, "", "Target.35 2"},
-        {-1, 1, 1, "", "Target.35 2"},
-        {5, 1, 5, "Ink", "Ink"}, // beyond the end: appended, the index as given
+        {0, 0, 0, "", "Target.35 3"},
+        {-1, 2, 2, "", "Target.35 3"},
+        {5, 2, 5, "Ink", "Ink"}, // beyond the end: appended, the index as given
     };
     for (const auto& row : rows)
     {
@@ -75,7 +74,7 @@ TEST(ActionNew, TurnsTheLockSwitchOff)
     d.world.lockFlag = true;
     d.world.record(new PActionNew(d.world, d.panel->layers, new PLayer()));
     EXPECT_FALSE(d.world.lockFlag);
-    EXPECT_EQ(d.notes.take(), (std::vector<uint16_t>{18, 7}));
+    EXPECT_EQ(d.notes.take(), (std::vector<uint16_t>{PNotify::selection, PNotify::switchChanged}));
     d.world.lockFlag = true;
     d.world.undo();
     EXPECT_FALSE(d.world.lockFlag);
@@ -86,7 +85,6 @@ TEST(ActionDel, RestoresTheItemWhereItStoodWhateverItsIndex)
     TestDocument d;
     auto* second = new PLayer();
     second->index = 9;
-    d.panel->layers.append(new PLayer());
     d.panel->layers.insert(1, second);
     d.world.record(new PActionDel(d.world, d.panel->layers, second));
     EXPECT_FALSE(d.panel->layers.contains(second));

@@ -3,25 +3,6 @@
 #include "../support/testdocument.h"
 #include "edit/context.h"
 
-TEST(ContextSlots, FollowTheModeTable)
-{
-    struct Row
-    {
-        uint16_t mode, classId;
-        int slot;
-    };
-    const Row rows[] = {
-        {0, PClass::comic, 0},   {0, PClass::page, -1},   {0, PClass::project, 0}, {25, PClass::page, 1},
-        {25, PClass::curve, 2},  {25, PClass::panel, 2},  {25, PClass::point, 3},  {25, PClass::layer, -1},
-        {26, PClass::panel, 2},  {26, PClass::layer, 3},  {26, PClass::image, 4},  {26, PClass::shape, 4},
-        {26, PClass::brush, -1}, {26, PClass::point, 5},  {27, PClass::clip, 1},   {27, PClass::card, 2},
-        {27, PClass::text, 3},   {27, PClass::image, -1}, {27, PClass::point, 4},  {28, PClass::decor, 1},
-        {28, PClass::brush, 2},  {28, PClass::point, 3},  {28, PClass::page, -1},  {99, PClass::comic, 0},
-    };
-    for (const auto& row : rows)
-        EXPECT_EQ(PContext::slotOf(row.mode, row.classId), row.slot) << row.mode << " " << row.classId;
-}
-
 TEST(ContextTargets, MatchTheClassOfTheSlot)
 {
     TestDocument d;
@@ -39,8 +20,7 @@ TEST(ContextTargets, SetTargetEmptiesDeeperSlotsAndMovesMarks)
 {
     TestDocument d;
     PContext& c = d.world.context;
-    auto* second = new PPage();
-    d.comic->pages.append(second);
+    auto* second = d.comic->pages.get<PPage>(1);
     EXPECT_TRUE(d.curve->hasFlag(PFlag::current));
     c.setTarget(second, PClass::page);
     EXPECT_EQ(c.target(PClass::page), second);
@@ -86,8 +66,7 @@ TEST(ContextChains, StartWhereTheLastChainOfTheModeStood)
 {
     PContext::forgetPositions();
     TestDocument d;
-    auto* second = new PPage();
-    d.comic->pages.append(second);
+    auto* second = d.comic->pages.get<PPage>(1);
     auto* clipB = new PClip();
     d.comic->clips.append(clipB);
     PContext c;

@@ -217,11 +217,6 @@ TEST(WorldHistory, NothingIsUndoableAcrossASave)
 
 TEST(WorldClipboard, ShapesShareOneEntryAndStoringReplaces)
 {
-    for (auto id : {PClass::group, PClass::curve, PClass::text, PClass::image, PClass::brush, PClass::shape})
-        EXPECT_EQ(PWorld::clipboardKind(id), PClass::shape);
-    for (auto id : {PClass::page, PClass::layer, PClass::panel, PClass::point, PClass::clip, PClass::decor})
-        EXPECT_EQ(PWorld::clipboardKind(id), id);
-
     PWorld world;
     auto* curve = new PCurve();
     curve->flags |= PFlag::current;

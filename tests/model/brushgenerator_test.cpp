@@ -107,16 +107,6 @@ TEST(BrushElements, UsableElementHoldsOneOpenCurveAtLeastHalfThePatternWide)
         EXPECT_EQ(PBrushGenerator::isUsableElement(*clip->cardAt(i), 2), expected[i]) << "card " << i;
 }
 
-TEST(BrushGuideLengths, StraightSegmentsMeasureTheirChordAndEmptyOnesTheFloor)
-{
-    const auto list = PCurve::controlList(guide(Kind::area, {{0, 0}, {3, 4}, {3, 4}}).anchors, false);
-    const auto floored = PBrushGenerator::segmentLengths(list, PBrushGenerator::shortestSegment);
-    ASSERT_EQ(floored.size(), 2u);
-    EXPECT_TRUE(isNear(floored[0], 5));
-    EXPECT_EQ(floored[1], PBrushGenerator::shortestSegment);
-    EXPECT_EQ(PBrushGenerator::segmentLengths(list, 0)[1], 0.0f);
-}
-
 TEST(BrushArea, OneElementIsLaidEndToEndAlongTheGuide)
 {
     auto clip = pattern();

@@ -28,13 +28,6 @@ TEST(BrushRandomSequence, FirstOutputsFollowTheGeneratorDefinition)
     }
 }
 
-TEST(BrushRandomSequence, SeedIsSignExtendedNotTakenAsUnsigned)
-{
-    EXPECT_EQ(PBrushRandom((int16_t) 0xFFFF).state(), (1ULL << 48) - 1);
-    EXPECT_EQ(PBrushRandom(-32768).state(), (1ULL << 48) - 32768);
-    EXPECT_EQ(PBrushRandom(32767).state(), 32767u);
-}
-
 TEST(BrushRandomSequence, FractionsUseThirtyTwoBitsAndShareTheSequence)
 {
     PBrushRandom one(1);

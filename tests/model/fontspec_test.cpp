@@ -3,14 +3,6 @@
 #include "model/fontspec.h"
 #include "support/tolerance.h"
 
-TEST(FontHeight, SizeSettingsFallIntoFixedSteps)
-{
-    const std::pair<uint16_t, float> steps[] = {{0, 6},   {19, 6},  {20, 8},  {39, 8},   {40, 10},   {59, 10},
-                                                {60, 14}, {79, 14}, {80, 18}, {100, 18}, {65535, 18}};
-    for (const auto& [size, points] : steps)
-        EXPECT_EQ(PFontSpec::heightFor(size), points) << "size " << size;
-}
-
 TEST(FontSpecFont, FollowsTheFieldsEvenAfterTheyChange)
 {
     PFontSpec fontSpec;

@@ -28,10 +28,8 @@ testing::AssertionResult hasMetrics(const POption& o, int u, int half, int odd)
 
 TEST(OptionFile, DefaultFileHoldsEveryFieldInOrder)
 {
-    TempFolder tmp;
-    POption o(tmp.folder.getFullPathName());
+    POption o;
     EXPECT_TRUE(hasMetrics(o, 6, 3, 0));
-    ASSERT_TRUE(o.save());
 
     StreamBytes expected;
     expected.i16(PClass::option).i16(1).i32(0).emptyText().i16(0).i32(0); // header, flags, item
@@ -47,13 +45,12 @@ TEST(OptionFile, DefaultFileHoldsEveryFieldInOrder)
         expected.emptyText().i16(50).i32(0);
     for (int i = 0; i < POption::paletteSize; ++i)
         expected.i32(0);
-    EXPECT_EQ(bytesOf(inflateFile(tmp.file("comics_options.opt"))), bytesOf(expected.block()));
+    EXPECT_EQ(savedBytes(o), bytesOf(expected.block()));
 }
 
 TEST(OptionFile, RoundTripKeepsEverySavedField)
 {
-    TempFolder tmp;
-    POption o(tmp.folder.getFullPathName());
+    POption o;
     uint32_t colour = 0x01010101;
     for (auto [field, value] : colours)
         o.*field = colour += 0x01020304;
@@ -66,15 +63,12 @@ TEST(OptionFile, RoundTripKeepsEverySavedField)
     preset.style = PFontSpec::bold | PFontSpec::underlined;
     o.setFontPreset(9, preset);
     o.palette[0] = 0x11223344, o.palette[25] = 0xFFEEDDCC;
-    ASSERT_TRUE(o.save());
 
     // Every field holds a value of its own, so a field read into the wrong place shows up
     // as a difference when the loaded object is written again.
     POption r;
-    ASSERT_EQ(r.load(o.path), PLoadResult::ok);
-    r.path = tmp.path("again.opt");
-    ASSERT_TRUE(r.save());
-    EXPECT_EQ(bytesOf(inflateFile(tmp.file("again.opt"))), bytesOf(inflateFile(juce::File(o.path))));
+    ASSERT_EQ(reload(o, r), PLoadResult::ok);
+    EXPECT_EQ(savedBytes(r), savedBytes(o));
     EXPECT_EQ(r.fontPreset(9), preset);
     EXPECT_EQ(r.wall, nullptr);
     EXPECT_TRUE(hasMetrics(r, 7, 3, 1)); // recomputed from the loaded GUI size
@@ -82,13 +76,11 @@ TEST(OptionFile, RoundTripKeepsEverySavedField)
 
 TEST(OptionFile, NonFiniteFactorsFromAFileAreReplaced)
 {
-    TempFolder tmp;
-    POption o(tmp.folder.getFullPathName());
+    POption o;
     o.trackSpeed = std::numeric_limits<float>::quiet_NaN();
     o.wallOpacity = std::numeric_limits<float>::infinity();
-    ASSERT_TRUE(o.save());
     POption r;
-    ASSERT_EQ(r.load(o.path), PLoadResult::ok);
+    ASSERT_EQ(reload(o, r), PLoadResult::ok);
     EXPECT_TRUE(std::isfinite(r.trackSpeed) && std::isfinite(r.wallOpacity)) << r.trackSpeed << ", " << r.wallOpacity;
 }
 
@@ -102,14 +94,12 @@ TEST(OptionMetrics, UnknownGuiSizeKeepsThePreviousMetrics)
     o.recompute();
     EXPECT_TRUE(hasMetrics(o, 5, 2, 1));
 
-    TempFolder tmp;
     for (int16_t size : {0, 4})
     {
-        POption written(tmp.folder.getFullPathName());
+        POption written;
         written.guiSize = size;
-        ASSERT_TRUE(written.save());
         POption loaded;
-        ASSERT_EQ(loaded.load(written.path), PLoadResult::ok);
+        ASSERT_EQ(reload(written, loaded), PLoadResult::ok);
         EXPECT_TRUE(hasMetrics(loaded, 6, 3, 0)) << "GUI size " << size;
     }
 }

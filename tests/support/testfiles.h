@@ -2,9 +2,14 @@
 
 #include <juce_core/juce_core.h>
 
+#include <gtest/gtest.h>
+
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "model/comic.h"
 
 /** A fresh folder under the system's temporary folder, removed with everything in it. The
     name is unique, because test programs run side by side would otherwise pick the same one. */
@@ -39,7 +44,8 @@ public:
     juce::File folder;
 };
 
-/** Builds the uncompressed bytes of a stream by hand, little-endian like the files. */
+/** Builds the uncompressed bytes of a stream by hand, little-endian like the files. The tags are
+    written as numbers, so that a changed constant in the program shows as a changed format. */
 class StreamBytes
 {
 public:
@@ -70,6 +76,15 @@ public:
     {
         return (name.empty() ? emptyText() : text(name)).i16(tag).i32(index);
     }
+    /** A comic file up to its lists: title "T", a custom 10 x 10 cm format, and the author,
+        which the file holds twice (the second copy is the one read). */
+    StreamBytes& comicStart(const std::u16string& author = u"", const std::u16string& secondAuthor = u"")
+    {
+        i16(PClass::comic).i16(1).i32(0).item(u"T", 0, 0);
+        (author.empty() ? emptyText() : text(author)).i32(0).i16(0).i16(0).i16(0);
+        i16(PPageFormat::customCm).f32(10).f32(10).f32(1);
+        return (secondAuthor.empty() ? emptyText() : text(secondAuthor)).i16(50).i16(50);
+    }
 
     juce::MemoryBlock block() const { return juce::MemoryBlock(bytes.data(), bytes.size()); }
     size_t size() const { return bytes.size(); }
@@ -84,19 +99,24 @@ private:
     std::vector<uint8_t> bytes;
 };
 
+/** Data compressed the way project files are stored, ready to be loaded from memory. */
+inline std::unique_ptr<juce::InputStream> zlibStream(const juce::MemoryBlock& data)
+{
+    juce::MemoryOutputStream packed;
+    {
+        juce::GZIPCompressorOutputStream zip(packed);
+        if (data.getSize() > 0) // an empty block has no data pointer, which the library refuses
+            zip.write(data.getData(), data.getSize());
+    }
+    return std::make_unique<juce::MemoryInputStream>(packed.getMemoryBlock(), true);
+}
+
 /** Writes data to file as one zlib stream, the way project files are stored. */
 inline bool writeZlib(const juce::File& file, const juce::MemoryBlock& data)
 {
-    file.deleteFile();
-    juce::FileOutputStream raw(file);
-    if (!raw.openedOk())
-        return false;
-    {
-        juce::GZIPCompressorOutputStream zip(raw);
-        if (data.getSize() > 0 && !zip.write(data.getData(), data.getSize()))
-            return false;
-    }
-    return raw.getStatus().wasOk();
+    juce::MemoryBlock packed;
+    zlibStream(data)->readIntoMemoryBlock(packed);
+    return file.replaceWithData(packed.getData(), packed.getSize());
 }
 
 /** The decompressed content of a zlib file. */
@@ -114,4 +134,39 @@ inline std::vector<uint8_t> bytesOf(const juce::MemoryBlock& block)
 {
     auto* p = static_cast<const uint8_t*>(block.getData());
     return std::vector<uint8_t>(p, p + block.getSize());
+}
+
+/** The uncompressed stream that a save of project writes, taken through a temporary file so
+    that its path and modified mark stay as they were; empty when the save fails. */
+inline std::vector<uint8_t> savedBytes(PProject& project)
+{
+    TempFolder tmp;
+    const auto keepPath = project.path;
+    const bool keepModified = project.modified;
+    project.path = tmp.path("saved");
+    const bool saved = project.save().ok();
+    project.path = keepPath;
+    project.modified = keepModified;
+    return saved ? bytesOf(inflateFile(tmp.file("saved"))) : std::vector<uint8_t>{};
+}
+
+/** Saves original and loads what it wrote into loaded, a fresh project: the load's answer. A
+    failed save fails the calling test. */
+inline PLoadResult reload(PProject& original, PProject& loaded)
+{
+    const auto bytes = savedBytes(original);
+    EXPECT_FALSE(bytes.empty()) << "the save failed";
+    return loaded.load(zlibStream(juce::MemoryBlock(bytes.data(), bytes.size())));
+}
+
+/** Opens in on hand-written bytes, a stream header and then one object, and reads that object
+    into `into` as its owner's list would; in stays open for what follows. Answers whether the
+    read failed. */
+inline bool readOne(PStream& in, const StreamBytes& bytes, PBase& into)
+{
+    EXPECT_EQ(in.openForRead(zlibStream(bytes.block())), PLoadResult::ok);
+    in.readInt16(); // the object tag
+    in.readInt16(); // the class id
+    into.read(in);
+    return in.failed;
 }

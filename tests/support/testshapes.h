@@ -1,9 +1,6 @@
 #pragma once
 
-#include "model/array.h"
-#include "model/project.h"
 #include "model/shape.h"
-#include "model/stream.h"
 
 /** A shape whose hit test and bounds are set by hand, so that the containers' walking
     order can be checked without any real geometry. */
@@ -26,21 +23,4 @@ public:
     bool hit = false;
     /** Bounds in the shape's own coordinates. */
     PRect own = PRect::of(0, 0, 0, 0);
-};
-
-/** A file whose root is nothing but one list of objects: lets shapes, layers and points
-    go through a real save and load before the classes that normally hold them exist. */
-class ShapeBox : public PProject
-{
-public:
-    ShapeBox() = default;
-    explicit ShapeBox(const juce::String& filePath) { path = filePath; }
-    ~ShapeBox() override { items.deleteAll(); }
-
-    void write(PStream& s) const override { s.writeList(items); }
-    void read(PStream& s) override { s.readList(items); }
-
-    template <class T> T* at(int i) const { return dynamic_cast<T*>(items.at(i)); }
-
-    PArray items;
 };

@@ -31,40 +31,61 @@ fail() {
     exit 1
 }
 
-# wait_window NAME [SECONDS]: prints the id of the first window whose title is exactly NAME.
-wait_window() {
-    local name=$1 limit=${2:-20} id
+for tool in xdotool import identify; do
+    command -v "$tool" >/dev/null || fail "$tool is not installed"
+done
+
+# wait_for SECONDS COMMAND...: true as soon as COMMAND succeeds, asking five times a second.
+wait_for() {
+    local limit=$1
+    shift
     for ((i = 0; i < limit * 5; i++)); do
-        id=$(xdotool search --onlyvisible --name "^${name}\$" 2>/dev/null | head -1)
-        [ -n "$id" ] && { echo "$id"; return 0; }
+        "$@" && return 0
         sleep 0.2
     done
     return 1
+}
+
+find_window() { # name: the id of the first visible window titled exactly so
+    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 | grep .
+}
+
+# wait_window NAME [SECONDS]: prints the id of the first window whose title is exactly NAME.
+wait_window() {
+    wait_for "${2:-20}" find_window "$1" >/dev/null && find_window "$1"
 }
 
 count_windows() {
     xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l
 }
 
+# A window that shows more than a few colours has been painted; a fresh one is a single colour.
+painted() {
+    local colours
+    colours=$(import -window "$1" png:- 2>/dev/null | identify -format %k - 2>/dev/null)
+    [ "${colours:-0}" -gt 8 ]
+}
+
+has_focus() {
+    [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]
+}
+
 press() { # window key
-    xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"
-    sleep 0.3
+    xdotool windowfocus "$1" 2>/dev/null
+    wait_for 5 has_focus "$1" || fail "window $1 did not take the focus"
     xdotool key --clearmodifiers "$2"
+}
+
+ended() {
+    kill -0 "$pid" 2>/dev/null && return 1
+    wait "$pid"
+    status=$?
+    pid=""
 }
 
 # wait_exit [SECONDS]: true when the program ended in time; its status is in $status.
 wait_exit() {
-    local limit=${1:-20}
-    for ((i = 0; i < limit * 5; i++)); do
-        if ! kill -0 "$pid" 2>/dev/null; then
-            wait "$pid"
-            status=$?
-            pid=""
-            return 0
-        fi
-        sleep 0.2
-    done
-    return 1
+    wait_for "${1:-20}" ended
 }
 
 language_in_options() {
@@ -109,7 +130,7 @@ case "$case_name" in
         start "$plumet"
         window=$(wait_window "Untitled comic") || fail "no main window"
         [ "$(count_windows "Plumet Comics")" = 0 ] || fail "the language was asked again"
-        sleep 1
+        wait_for 10 painted "$window" || fail "the main window was never painted"
         import -window root "$out/main-window.png"
         eval "$(xdotool getwindowgeometry --shell "$window")"
         [ "$WIDTH" -gt 600 ] && [ "$HEIGHT" -gt 400 ] || fail "window is only ${WIDTH}x${HEIGHT}"
@@ -133,7 +154,7 @@ case "$case_name" in
         first_start_english
         start "$plumet"
         window=$(wait_window "Untitled comic") || fail "no main window"
-        sleep 1
+        wait_for 10 painted "$window" || fail "the main window was never painted"
         click_close "$window"
         question=$(wait_window "Warning" 10) || fail "no save question"
         import -window root "$out/save-question.png"

@@ -44,23 +44,4 @@ TEST(ButtonBounds, PeerGetsThemInItsPane)
     EXPECT_TRUE(b->getComponent()->isVisible());
 }
 
-TEST(ButtonCaption, IsTheTextOfTheKey)
-{
-    POption options;
-    RecordingPane root(&options);
-    auto* b = new PButton(&root, 0, 0, 3, 0);
-    b->setText("Text.Accept"); // no language file installed: the key itself
-    EXPECT_EQ(dynamic_cast<juce::Button*>(b->getComponent())->getButtonText(), "Text.Accept");
-    EXPECT_EQ(b->captionKey, "Text.Accept");
-}
-
-TEST(ButtonClick, ReportsToTheOwner)
-{
-    POption options;
-    RecordingPane root(&options);
-    auto* b = named(new PButton(&root, 0, 0, 3, 0), "B");
-    click(*b);
-    click(*b);
-    EXPECT_EQ(root.log, (std::vector<std::string>{"click B", "click B"}));
-}
 } // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "edit/notifier.h"
 #include "ui/widgets/dialog.h"
 #include "ui/widgets/recorder.h"
 
@@ -24,8 +25,9 @@ TEST(Dialog, RootPaneKnowsItsDialogAndNotificationsStayInside)
         PDialog dialog(pane, "Message.Info", true);
         auto* child = new ListeningPane(pane, "child", pane->log);
         EXPECT_EQ(child->findDialog(), &dialog);
-        child->broadcast(13);
-        EXPECT_EQ(pane->log, (std::vector<std::string>{"dialog notify 13", "child notify 13"}));
+        child->broadcast(PNotify::attribute);
+        const auto heard = " notify " + std::to_string(PNotify::attribute);
+        EXPECT_EQ(pane->log, (std::vector<std::string>{"dialog" + heard, "child" + heard}));
         EXPECT_TRUE(window.log.empty());
         EXPECT_FALSE(dialog.isRunning());
     }

@@ -1,36 +1,12 @@
 #include <gtest/gtest.h>
 
+#include "edit/notifier.h"
 #include "ui/widgets/button.h"
 #include "ui/widgets/opane.h"
 #include "ui/widgets/recorder.h"
 
 namespace
 {
-using Insets = PWidget::Insets;
-
-TEST(PaneInsets, DependOnTheKindAndTheUnit)
-{
-    struct Case
-    {
-        uint16_t kind;
-        int u, half;
-        Insets expected;
-    };
-    const Case cases[] = {
-        {PPane::framed, 5, 2, {5, 7, -10, -17}},
-        {PPane::framed, 6, 3, {6, 8, -12, -20}},
-        {PPane::framed, 7, 3, {7, 9, -14, -23}},
-        {PPane::inset, 5, 2, {9, 12, -18, -27}},
-        {PPane::inset, 6, 3, {11, 15, -21, -33}},
-        {PPane::openGL, 7, 3, {13, 17, -25, -38}},
-        {PPane::borderless, 6, 3, {0, -2, 0, 0}},
-        {PPane::plain, 6, 3, {0, 0, 0, 0}},
-        {4, 6, 3, {0, 0, 0, 0}},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(PPane::insetsForKind(c.kind, c.u, c.half), c.expected) << "kind " << c.kind << " u " << c.u;
-}
-
 TEST(PaneBounds, ChildPaneTakesItsGridBoxWithInsets)
 {
     POption options;
@@ -79,8 +55,9 @@ TEST(PaneNotify, ReachesVisiblePanesOnlyNewestFirst)
     new PButton(&root, 0, 0, 1, 0);
     p2->setVisible(false);
 
-    p5->broadcast(18);
-    EXPECT_EQ(root.log, (std::vector<std::string>{"root notify 18", "p5 notify 18", "p1 notify 18", "p4 notify 18"}));
+    p5->broadcast(PNotify::selection);
+    const auto heard = " notify " + std::to_string(PNotify::selection);
+    EXPECT_EQ(root.log, (std::vector<std::string>{"root" + heard, "p5" + heard, "p1" + heard, "p4" + heard}));
 }
 
 /** Deletes a sibling while it is told: the walk must not visit the deleted pane. */
@@ -104,8 +81,9 @@ TEST(PaneNotify, SurvivesAHandlerThatDeletesASibling)
     auto* older = new ListeningPane(&root, "older", root.log);
     auto* newer = new DeletingPane(&root, "newer", root.log);
     newer->victim = older;
-    root.notifyTree(7);
-    EXPECT_EQ(root.log, (std::vector<std::string>{"root notify 7", "newer notify 7"}));
+    root.notifyTree(PNotify::switchChanged);
+    const auto heard = " notify " + std::to_string(PNotify::switchChanged);
+    EXPECT_EQ(root.log, (std::vector<std::string>{"root" + heard, "newer" + heard}));
     EXPECT_EQ(newer->next, nullptr);
 }
 

@@ -42,17 +42,6 @@ TEST(GridToPixels, WidgetPastTheFarEdgeGetsNoWidth)
     EXPECT_EQ(b->getWidth(), 0);
 }
 
-TEST(WidgetColours, StyleChoosesTheTableEntry)
-{
-    struct Case
-    {
-        int style, sidePane, entry;
-    };
-    const Case cases[] = {{1, 3, 1}, {2, 0, 2}, {3, 1, 3}, {4, 2, 2}, {4, 7, 0}, {0, 3, 0}, {6, 2, 0}, {8, 1, 0}};
-    for (const auto& c : cases)
-        EXPECT_EQ(PWidget::colourEntry(c.style, c.sidePane), c.entry) << c.style << " on side pane " << c.sidePane;
-}
-
 TEST(WidgetColours, DefaultLookFollowsTheSidePane)
 {
     POption options;
@@ -76,17 +65,6 @@ TEST(WidgetStyle, InheritsFromTheNearestParentWithAStyle)
     inner->style = PWidget::styleInherit;
     root.style = PWidget::styleInherit;
     EXPECT_EQ(b->effectiveStyle(), 4) << "nothing up the tree: the side pane's look";
-}
-
-TEST(WidgetFonts, HeightsFollowTheGuiSize)
-{
-    using R = PWidget::FontRole;
-    for (int size = 1; size <= 3; ++size)
-    {
-        EXPECT_EQ(PWidget::fontHeight(R::caption, size), 13.0f + (float) size);
-        EXPECT_EQ(PWidget::fontHeight(R::link, size), 12.0f + (float) size);
-        EXPECT_EQ(PWidget::fontHeight(R::pad, size), 11.0f + (float) size);
-    }
 }
 
 TEST(WidgetTree, ChildrenRunFromTheNewestAndUnlinkWhenDeleted)
