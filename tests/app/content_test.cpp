@@ -127,7 +127,7 @@ TEST(ContentMenus, TheChosenLanguageCannotBeChosenAgain)
     {
         Session s;
         s.content.setWorld(&s.world);
-        s.options.language = (int16_t) c.language;
+        s.options.language = static_cast<int16_t>(c.language);
         s.content.onMenuUpdate();
         EXPECT_EQ(s.enabled(PCommand::localeE), c.english) << c.language;
         EXPECT_EQ(s.enabled(PCommand::localeD), c.german) << c.language;

@@ -101,7 +101,7 @@ std::string withoutComments(const std::string& source)
         else
         {
             // A quote after a digit is a digit separator (1'000), not a character literal.
-            const bool afterDigit = i > 0 && std::isdigit((unsigned char) source[i - 1]);
+            const bool afterDigit = i > 0 && std::isdigit(static_cast<unsigned char>(source[i - 1]));
             if (c == '"' || (c == '\'' && !afterDigit))
                 quote = c;
             code += c;
@@ -171,8 +171,8 @@ TEST(LanguageFiles, EachIsUtf8AndNamesItsLanguageWithOneLinePerKey)
         SCOPED_TRACE(file.getFileName().toStdString());
         juce::MemoryBlock bytes;
         ASSERT_TRUE(file.loadFileAsData(bytes));
-        EXPECT_TRUE(
-            juce::CharPointer_UTF8::isValidString(static_cast<const char*>(bytes.getData()), (int) bytes.getSize()));
+        EXPECT_TRUE(juce::CharPointer_UTF8::isValidString(static_cast<const char*>(bytes.getData()),
+                                                          static_cast<int>(bytes.getSize())));
         const juce::LocalisedStrings strings(file, false);
         EXPECT_EQ(strings.getLanguageName().toStdString(), language.name);
         // Fewer mappings than key lines means a duplicated key, an empty text or a broken quote.

@@ -27,11 +27,12 @@ std::vector<ShownItem> shownItems(const juce::PopupMenu& menu)
 
 TEST(PopupKinds, UnknownKindsAreEmptyAndEveryLineIsShown)
 {
-    for (int kind : {(int) PPopup::comicMenu, (int) PPopup::canvasSecond, (int) PPopup::tensPopup, 1, 10})
+    for (int kind : {static_cast<int>(PPopup::comicMenu), static_cast<int>(PPopup::canvasSecond),
+                     static_cast<int>(PPopup::tensPopup), 1, 10})
     {
         PPopup popup(nullptr);
         popup.build(kind);
-        EXPECT_EQ((int) shownItems(popup.menu).size(), popup.size()) << "kind " << kind;
+        EXPECT_EQ(static_cast<int>(shownItems(popup.menu).size()), popup.size()) << "kind " << kind;
         EXPECT_EQ(popup.size() == 0, kind == 1 || kind == 10) << "kind " << kind;
     }
 }
@@ -61,7 +62,7 @@ TEST(PopupState, EnabledAndColouredLinesReachTheShownMenuAfterRebuild)
     EXPECT_FALSE(items[4].enabled);
     EXPECT_TRUE(items[2].coloured);
     for (int i : {0, 1, 3})
-        EXPECT_TRUE(items[(size_t) i].enabled && !items[(size_t) i].coloured) << i;
+        EXPECT_TRUE(items[static_cast<size_t>(i)].enabled && !items[static_cast<size_t>(i)].coloured) << i;
 }
 
 TEST(PopupState, BuildStartsAfresh)

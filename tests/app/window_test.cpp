@@ -45,7 +45,7 @@ TEST(WindowLayout, DefaultCellsOrAsManyAsTheDisplayHolds)
     for (const auto& c : cases)
     {
         POption options;
-        options.guiSize = (int16_t) c.guiSize;
+        options.guiSize = static_cast<int16_t>(c.guiSize);
         options.recompute();
         options.maximised = c.maximised;
         const auto got = PWindow::computeLayout(options, 46, 28, c.display, titleBar);

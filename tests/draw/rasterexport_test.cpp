@@ -19,7 +19,7 @@ struct Comic
         float x = -4;
         for (const int tag : tags)
         {
-            exportsample::layer(*frame, 0, (uint16_t) tag)
+            exportsample::layer(*frame, 0, static_cast<uint16_t>(tag))
                 ->shapes.append(exportsample::curve({{x, -1}, {x + 1.5f, -1}, {x + 1.5f, 1}, {x, 1}}, true,
                                                     PCurve::opaqueBlack, red));
             x += 2.5f;

@@ -18,7 +18,7 @@ TEST(FileWalk, SizesRoundHalfAwayFromZeroAndNonNumbersToZero)
         {148.5, 149}, {-0.5, -1}, {297.6, 298}, {420.9, 421}, {std::numeric_limits<double>::quiet_NaN(), 0},
         {1e300, 1e6}};
     for (const auto& [value, rounded] : rows)
-        EXPECT_EQ(PView2file::roundedSize(value), (int) rounded) << value;
+        EXPECT_EQ(PView2file::roundedSize(value), static_cast<int>(rounded)) << value;
 }
 
 namespace
@@ -57,7 +57,7 @@ TEST(FileWalk, NestedGroupsAndBrushStrokesReachTheFile)
     const std::string withBrush = svgOf(*comic.pages.get<PPage>(0));
     ASSERT_TRUE(brush->generateStrokes()); // the writer dropped them again when it was done
     ASSERT_GT(brush->strokes.size(), 0);
-    EXPECT_EQ(countOf(withBrush, "<path"), countOf(withoutBrush, "<path") + (size_t) brush->strokes.size());
+    EXPECT_EQ(countOf(withBrush, "<path"), countOf(withoutBrush, "<path") + static_cast<size_t>(brush->strokes.size()));
 }
 
 TEST(FileWalk, FramedGroupDrawsItsFrameAndClipsTheRestToIt)

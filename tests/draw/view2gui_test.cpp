@@ -71,7 +71,8 @@ struct Page
 /** The pixel under a page point. */
 juce::Colour at(const juce::Image& image, float x, float y)
 {
-    return image.getPixelAt((int) (side / 2.0f + x * pixelsPerCm), (int) (side / 2.0f - y * pixelsPerCm));
+    return image.getPixelAt(static_cast<int>(side / 2.0f + x * pixelsPerCm),
+                            static_cast<int>(side / 2.0f - y * pixelsPerCm));
 }
 
 bool isRed(juce::Colour c)

@@ -26,12 +26,13 @@ std::string pdfOf(PComic& comic, PPage* page)
     as its length object says. */
 void expectSoundStructure(const std::string& pdf, int objects)
 {
-    const auto xref = (size_t) std::stoll(pdf.substr(pdf.rfind("startxref\r\n") + 11));
+    const auto xref = static_cast<size_t>(std::stoll(pdf.substr(pdf.rfind("startxref\r\n") + 11)));
     const std::string header = "xref\r\n0 " + std::to_string(objects) + "\r\n0000000000 65535 f\r\n";
     ASSERT_EQ(pdf.compare(xref, header.size(), header), 0);
     for (int n = 1; n < objects; ++n)
     {
-        const auto offset = (size_t) std::stoll(pdf.substr(xref + header.size() + 20 * (size_t) (n - 1), 10));
+        const auto offset =
+            static_cast<size_t>(std::stoll(pdf.substr(xref + header.size() + 20 * static_cast<size_t>(n - 1), 10)));
         const std::string object = std::to_string(n) + " 0 obj\r\n";
         EXPECT_EQ(pdf.compare(offset, object.size(), object), 0) << "object " << n;
     }
@@ -39,10 +40,10 @@ void expectSoundStructure(const std::string& pdf, int objects)
     const std::regex stream("/Length (\\d+) 0 R\r\n>>\r\nstream\r\n");
     for (auto it = std::sregex_iterator(pdf.begin(), pdf.end(), stream); it != std::sregex_iterator(); ++it)
     {
-        const auto start = (size_t) (it->position() + it->length());
+        const auto start = static_cast<size_t>(it->position() + it->length());
         const std::string lengthObject = "\r\n" + (*it)[1].str() + " 0 obj\r\n";
         const auto at = pdf.find(lengthObject) + lengthObject.size();
-        EXPECT_EQ(std::stoll(pdf.substr(at)), (long long) (pdf.find("endstream\r\n", start) - start));
+        EXPECT_EQ(std::stoll(pdf.substr(at)), static_cast<long long>(pdf.find("endstream\r\n", start) - start));
     }
 }
 
@@ -105,7 +106,7 @@ TEST(PdfUnits, LevelsXrefLinesAndPathOperators)
 {
     const int levels[][2] = {{0, 1}, {1, 2}, {51, 2}, {52, 3}, {116, 5}, {240, 8}, {241, 9}, {255, 9}};
     for (const auto& [alpha, level] : levels)
-        EXPECT_EQ(PView2pdf::transparencyLevel((uint32_t) alpha << 24 | 0x123456), level) << alpha;
+        EXPECT_EQ(PView2pdf::transparencyLevel(static_cast<uint32_t>(alpha) << 24 | 0x123456), level) << alpha;
     EXPECT_EQ(PView2pdf::xrefLine(123), "0000000123 00000 n\r\n");
     juce::Path path;
     path.startNewSubPath(1, 2);

@@ -22,7 +22,7 @@ struct Stack
         for (auto* shape : shapes)
         {
             const auto at = std::find(original.begin(), original.end(), shape);
-            out += (char) ('a' + (at - original.begin()));
+            out += static_cast<char>('a' + (at - original.begin()));
         }
         return out;
     }

@@ -42,7 +42,7 @@ TEST(WorldLoad, ListsComicFilesForTheLanguage)
     for (const auto& [language, expected] : rows)
     {
         POption options;
-        options.language = (int16_t) language;
+        options.language = static_cast<int16_t>(language);
         PWorld world;
         world.options = &options;
         world.projectsFolder = tmp.folder.getFullPathName();
@@ -175,7 +175,7 @@ TEST(WorldHistory, NoAutosaveForIntervalsOfOneOrLess)
     {
         std::vector<std::string> log;
         TestDocument d;
-        d.options.autosaveEvery = (int16_t) every;
+        d.options.autosaveEvery = static_cast<int16_t>(every);
         for (int i = 0; i < 4; ++i)
             (new StepAction(d.world, "x", log))->record();
         EXPECT_FALSE(juce::File(d.comic->path).existsAsFile()) << every;

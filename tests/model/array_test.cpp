@@ -26,7 +26,7 @@ struct Pool
     void fill(PArray& a, std::vector<int> ids) const
     {
         for (int i : ids)
-            a.append(owned[(size_t) i].get());
+            a.append(owned[static_cast<size_t>(i)].get());
     }
     int deaths = 0;
     std::vector<std::unique_ptr<Tracked>> owned;

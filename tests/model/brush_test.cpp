@@ -140,7 +140,7 @@ TEST(BrushBuild, UndoingAChangeRegeneratesTheSameStrokes)
     brush->build(view);
     const Coordinates before = strokePoints(*brush);
     const int16_t seed = brush->seed;
-    for (int16_t changed : {(int16_t) (seed + 1), seed})
+    for (int16_t changed : {static_cast<int16_t>(seed + 1), seed})
     {
         brush->seed = changed;
         brush->invalidate();

@@ -154,7 +154,8 @@ TEST(BrushGenerators, WithoutAUsableElementOnlyTheRibbonIsMade)
 {
     auto narrow = pattern({{0, 0}, {0.5f, 1}});
     auto empty = std::make_unique<PClip>();
-    for (const PClip* p : {(const PClip*) nullptr, (const PClip*) narrow.get(), (const PClip*) empty.get()})
+    for (const PClip* p : {static_cast<const PClip*>(nullptr), static_cast<const PClip*>(narrow.get()),
+                           static_cast<const PClip*>(empty.get())})
     {
         for (Kind kind : {Kind::area, Kind::fine})
             EXPECT_FALSE(Generated(guide(kind, {{0, 0}, {9, 0}}, p)).made) << kind;
@@ -166,7 +167,7 @@ TEST(BrushGenerators, WithoutAUsableElementOnlyTheRibbonIsMade)
         ASSERT_EQ(ribbon.strokes.size(), 1);
         EXPECT_EQ(ribbon.pointCount(), 6);
     }
-    EXPECT_FALSE(Generated(guide((Kind) 5, {{0, 0}, {9, 0}}, narrow.get())).made);
+    EXPECT_FALSE(Generated(guide(static_cast<Kind>(5), {{0, 0}, {9, 0}}, narrow.get())).made);
 }
 
 TEST(BrushThick, RibbonRunsOneHalfWidthEachSideWithTipsBeyondTheEnds)

@@ -52,7 +52,7 @@ TEST(ClipCards, TrimKeepsCardsUpToTheLastWithArtworkAndAtLeastOne)
     {
         PClip clip;
         for (size_t i = 0; i < shapeCounts.size(); ++i)
-            addCard(clip, (uint16_t) (i + 1), shapeCounts[i]);
+            addCard(clip, static_cast<uint16_t>(i + 1), shapeCounts[i]);
         clip.trimEmptyCards();
         ASSERT_EQ(clip.cards.size(), kept);
         for (int i = 0; i < kept; ++i)

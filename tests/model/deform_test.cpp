@@ -43,7 +43,8 @@ TEST(DeformStage, EqualGridsLeaveEveryPointWhereItIsInEveryMode)
     {
         auto group = sixBySix(mode);
         for (int i = 0; i < PGroup::gridPoints; ++i)
-            group->gridFrom[(size_t) i] = group->gridTo[(size_t) i] = {0.1f * (float) i, -0.05f * (float) i};
+            group->gridFrom[static_cast<size_t>(i)] =
+                group->gridTo[static_cast<size_t>(i)] = {0.1f * static_cast<float>(i), -0.05f * static_cast<float>(i)};
         PDeform stage;
         ASSERT_TRUE(stage.setUp(*group, PMatrix::identity())) << mode;
         EXPECT_EQ(stage.mode, std::max<uint16_t>(mode, 2));
@@ -59,14 +60,16 @@ TEST(DeformStage, SourceCornersLandExactlyOnTargetCorners)
     {
         const PDeform::Grid from = PDeform::restPoints(PRect::of(0, 0, 6, 6), mode);
         for (size_t i = 0; i < to.size(); ++i)
-            to[i] = {from[i].x + 0.3 * std::sin((double) i), from[i].y + 0.2 * std::cos(3.0 * (double) i)};
+            to[i] = {from[i].x + 0.3 * std::sin(static_cast<double>(i)),
+                     from[i].y + 0.2 * std::cos(3.0 * static_cast<double>(i))};
         PDeform stage;
         ASSERT_TRUE(stage.setUp(mode, from, to)) << mode;
         for (int k = 0; k < stage.quadCount; ++k)
             for (size_t c = 0; c < 4; ++c)
             {
-                const Point p = stage.forward[(size_t) k].apply(stage.source[(size_t) k][c]);
-                EXPECT_TRUE(isNear(p.x, stage.target[(size_t) k][c].x) && isNear(p.y, stage.target[(size_t) k][c].y))
+                const Point p = stage.forward[static_cast<size_t>(k)].apply(stage.source[static_cast<size_t>(k)][c]);
+                EXPECT_TRUE(isNear(p.x, stage.target[static_cast<size_t>(k)][c].x) &&
+                            isNear(p.y, stage.target[static_cast<size_t>(k)][c].y))
                     << "mode " << mode << " quadrilateral " << k << " corner " << c;
             }
     }
@@ -104,7 +107,7 @@ TEST(DeformStage, FoldedOrDegenerateTargetsSwitchTheStageOff)
     for (const auto& row : rows)
     {
         auto group = sixBySix(row.mode);
-        group->gridTo[(size_t) row.handle] = row.offset;
+        group->gridTo[static_cast<size_t>(row.handle)] = row.offset;
         PDeform stage;
         EXPECT_FALSE(stage.setUp(*group, PMatrix::identity())) << row.what;
         EXPECT_EQ(stage.mode, PDeform::off) << row.what;

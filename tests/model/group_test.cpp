@@ -57,7 +57,8 @@ TEST(GroupOrigin, DeformedGroupKeepsItsOrigin)
 {
     PGroup g;
     for (int i = 0; i < PGroup::gridPoints; ++i)
-        g.gridFrom[(size_t) i] = g.gridTo[(size_t) i] = {(float) i, (float) -i};
+        g.gridFrom[static_cast<size_t>(i)] =
+            g.gridTo[static_cast<size_t>(i)] = {static_cast<float>(i), static_cast<float>(-i)};
     EXPECT_FALSE(g.isDeformed());
     g.gridTo[4].y += 0.5f;
     EXPECT_TRUE(g.isDeformed());
@@ -124,5 +125,7 @@ TEST(GroupFile, NonFiniteDeformValuesFromAFileAreReplaced)
     const auto* r = loaded.decor.get<PDecor>(0)->content.get();
     EXPECT_TRUE(std::isfinite(r->deformA) && std::isfinite(r->deformB));
     for (int i = 0; i < PGroup::gridPoints; ++i)
-        EXPECT_TRUE(std::isfinite(r->gridFrom[(size_t) i].y) && std::isfinite(r->gridTo[(size_t) i].x)) << i;
+        EXPECT_TRUE(std::isfinite(r->gridFrom[static_cast<size_t>(i)].y) &&
+                    std::isfinite(r->gridTo[static_cast<size_t>(i)].x))
+            << i;
 }

@@ -53,7 +53,7 @@ TEST(HostileFile, ChangedBytesGiveAResultCode)
         auto* bytes = static_cast<uint8_t*>(changed.getData());
         // Half the rounds use the values that most often mean something: all bits, or none.
         const int v = round % 2 == 0 ? value(random) : (round % 4 == 1 ? 0xFF : 0x00);
-        bytes[at] = (uint8_t) (bytes[at] == v ? v ^ 0x80 : v);
+        bytes[at] = static_cast<uint8_t>(bytes[at] == v ? v ^ 0x80 : v);
         const auto result = loadStream(changed.getData(), changed.getSize());
         EXPECT_TRUE(static_cast<int>(result) >= static_cast<int>(PLoadResult::outOfMemory) &&
                     static_cast<int>(result) <= static_cast<int>(PLoadResult::newerOrIncomplete))

@@ -51,7 +51,7 @@ inline PBrush* brushOfKind(uint16_t kind, float y)
 {
     auto* brush = new PBrush();
     brush->kind = kind;
-    brush->seed = (int16_t) (7 * kind);
+    brush->seed = static_cast<int16_t>(7 * kind);
     brush->density = 0.25f, brush->largeness = 0.75f, brush->distribute = 0.125f, brush->oscillate = 0.375f;
     brush->points.append(new PPoint(-3, y));
     brush->points.append(new PPoint(0, y + 0.5f));

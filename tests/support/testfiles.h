@@ -49,20 +49,20 @@ public:
 class StreamBytes
 {
 public:
-    StreamBytes& i16(int v) { return le((uint32_t) v, 2); }
-    StreamBytes& i32(int64_t v) { return le((uint32_t) v, 4); }
+    StreamBytes& i16(int v) { return le(static_cast<uint32_t>(v), 2); }
+    StreamBytes& i32(int64_t v) { return le(static_cast<uint32_t>(v), 4); }
     StreamBytes& f32(float v)
     {
         uint32_t bits;
         std::memcpy(&bits, &v, sizeof bits);
         return le(bits, 4);
     }
-    StreamBytes& byte(int v) { return le((uint32_t) v, 1); }
+    StreamBytes& byte(int v) { return le(static_cast<uint32_t>(v), 1); }
     StreamBytes& emptyText() { return i16(1104); }
     /** A non-empty text: tag, length in UTF-16 units, the units. */
     StreamBytes& text(const std::u16string& s)
     {
-        i16(1105).i16((int) s.size());
+        i16(1105).i16(static_cast<int>(s.size()));
         for (char16_t u : s)
             i16(u);
         return *this;
@@ -93,7 +93,7 @@ private:
     StreamBytes& le(uint32_t v, int count)
     {
         for (int i = 0; i < count; ++i)
-            bytes.push_back((uint8_t) (v >> (8 * i)));
+            bytes.push_back(static_cast<uint8_t>(v >> (8 * i)));
         return *this;
     }
     std::vector<uint8_t> bytes;

@@ -39,7 +39,7 @@ CliResult runCli(const juce::StringArray& args, bool errorsToo = false)
         return result;
     result.out = process.readAllProcessOutput();
     process.waitForProcessToFinish(30000);
-    result.status = (int) process.getExitCode();
+    result.status = static_cast<int>(process.getExitCode());
     return result;
 }
 
@@ -121,19 +121,19 @@ TEST(CliInfo, CopyOfAComicWithEveryClassShowsTheSameTree)
     EXPECT_EQ(original.out, copied.out);
 
     const auto json = juce::JSON::parse(original.out);
-    EXPECT_EQ((int) json["result"], 1);
+    EXPECT_EQ(static_cast<int>(json["result"]), 1);
     const auto tree = json["comic"];
     EXPECT_EQ(tree["title"].toString(), "Everything");
-    EXPECT_EQ((double) tree["height"], 14.8);
+    EXPECT_EQ(static_cast<double>(tree["height"]), 14.8);
     const auto layer = tree["pages"][0]["panels"][0]["layers"][0];
-    EXPECT_EQ((int) layer["stroke"], 25);
+    EXPECT_EQ(static_cast<int>(layer["stroke"]), 25);
     const auto shapes = layer["shapes"];
     ASSERT_EQ(shapes.size(), 4);
-    EXPECT_EQ((int) shapes[0]["points"][1]["variant"], 3);
+    EXPECT_EQ(static_cast<int>(shapes[0]["points"][1]["variant"]), 3);
     EXPECT_EQ(shapes[1]["text"].toString(), "Hello\nworld");
-    EXPECT_EQ((int) shapes[2]["pixelWidth"], 640);
-    EXPECT_TRUE((bool) shapes[3]["deformed"]);
-    EXPECT_EQ((int) tree["clips"][0]["cards"][0]["cardNo"], 2);
+    EXPECT_EQ(static_cast<int>(shapes[2]["pixelWidth"]), 640);
+    EXPECT_TRUE(static_cast<bool>(shapes[3]["deformed"]));
+    EXPECT_EQ(static_cast<int>(tree["clips"][0]["cards"][0]["cardNo"]), 2);
     EXPECT_TRUE(tree["decor"][1]["content"].isVoid());
 }
 
@@ -146,7 +146,7 @@ TEST(CliInfo, OptionsFileShowsEverySavedOption)
     const auto result = runCli({"info", tmp.path("comics_options.opt")});
     ASSERT_EQ(result.status, 0);
     const auto json = juce::JSON::parse(result.out)["options"];
-    EXPECT_EQ((int) json["exportDpi"], 600);
+    EXPECT_EQ(static_cast<int>(json["exportDpi"]), 600);
     EXPECT_EQ(json["pagesLight"].toString(), "0xFF804DF0");
     EXPECT_EQ(json["fontPresets"].size(), 10);
     EXPECT_EQ(json["palette"].size(), 26);

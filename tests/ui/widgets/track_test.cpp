@@ -10,7 +10,7 @@ class ViewPane : public RecordingPane
 {
 public:
     using RecordingPane::RecordingPane;
-    void onView(int code, float dx, float dy) override { views.push_back({(float) code, dx, dy}); }
+    void onView(int code, float dx, float dy) override { views.push_back({static_cast<float>(code), dx, dy}); }
     std::vector<std::vector<float>> views;
 };
 
