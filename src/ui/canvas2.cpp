@@ -138,6 +138,8 @@ void PCanvas2::paint(juce::Graphics& g)
     softView.clear();
     if (page != nullptr)
     {
+        // The sheet the artist draws on, also while it holds no panel yet.
+        softView.drawPageOutline(page->width, page->height, 0);
         softView.drawPage(*page);
         if (const POption* o = getOptions(); o != nullptr && o->showGrid)
             softView.drawGrid(0);
