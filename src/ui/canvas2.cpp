@@ -120,7 +120,6 @@ void PCanvas2::prepareView()
 
 juce::Point<float> PCanvas2::toPage(float sx, float sy)
 {
-    prepareView();
     softView.deviceInverse.transform(sx, sy);
     return {sx, sy};
 }
@@ -422,6 +421,7 @@ void PCanvas2::onMouseUp(float sx, float sy)
     buttonDown = false;
     if (page == nullptr || world == nullptr)
         return;
+    prepareView();
     if (renderMode == withBand)
     {
         renderMode = withOverlay;

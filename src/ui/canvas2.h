@@ -47,7 +47,8 @@ public:
     void onCommand(PWidget* source, uint16_t code) override;
     void onNotify(uint16_t code) override;
 
-    /** A screen position of the pane as a page point, and back, for the view of the last frame. */
+    /** A screen position of the pane as a page point, and back, for the view as last prepared (by a
+        frame or by the gesture handlers, which prepare it once per event). */
     juce::Point<float> toPage(float sx, float sy);
     juce::Point<float> toScreen(float px, float py);
 

@@ -46,11 +46,8 @@ struct CanvasDesk
         juce::Graphics g(picture);
         canvas->paint(g);
     }
-    juce::Point<float> screenOf(float px, float py)
-    {
-        canvas->toPage(0, 0); // sets the view up
-        return canvas->toScreen(px, py);
-    }
+    /** Where a page point is on the screen in the last frame drawn. */
+    juce::Point<float> screenOf(float px, float py) { return canvas->toScreen(px, py); }
     void click(juce::Point<float> at)
     {
         canvas->onMouseDown(at.x, at.y);
