@@ -19,7 +19,7 @@ PContent::PContent(POption* o) : PPane(defaultColumns, defaultRows, o), menuComi
 {
     menuComic.build(PPopup::comicMenu);
     menuHelp.build(PPopup::helpMenu);
-    canvas = new PCanvas2(this, 0, 0, -1, -1);
+    canvas = new PCanvas2(this, 0, 0, -1, -1, o != nullptr && o->openGLCanvas);
 }
 
 PContent::~PContent()

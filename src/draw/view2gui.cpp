@@ -389,7 +389,7 @@ void PView2gui::drawReferenceImage(PImage& image)
 
 void PView2gui::drawEditOverlay(PBase& object)
 {
-    if (isOutput() || context() == nullptr)
+    if (isOutput() || !isDrawing())
         return;
     setColour(options != nullptr ? options->handleColour : defaultHandle);
     const uint16_t id = object.classId();
@@ -650,7 +650,7 @@ void PView2gui::drawText(PText& text, bool selected)
 {
     text.build(*this);
     const uint32_t colour = text.drawColour(options, selected, !isOutput());
-    if (!isVisible(colour) || context() == nullptr)
+    if (!isVisible(colour) || !isDrawing())
         return;
     fillIn(textOutline(text), colour);
 }

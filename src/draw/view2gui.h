@@ -74,6 +74,8 @@ public:
     int layerFilter = 0;
 
 protected:
+    /** True while there is something to draw on; the text and overlay code skip their work otherwise. */
+    virtual bool isDrawing() const { return context() != nullptr; }
     bool isSelectedLook(const PShape& shape) const override;
     bool beginClip(const juce::Path& pagePath) override;
     void endClip() override;

@@ -36,7 +36,8 @@ float distance(juce::Point<float> a, juce::Point<float> b)
 }
 } // namespace
 
-PCanvas2::PCanvas2(PPane* parentPane, int gx, int gy, int gw, int gh) : PPane(parentPane, gx, gy, gw, gh, inset)
+PCanvas2::PCanvas2(PPane* parentPane, int gx, int gy, int gw, int gh, bool openGLPane)
+    : PPane(parentPane, gx, gy, gw, gh, openGLPane ? openGL : inset)
 {
     setWantsKeys(true);
 }
@@ -88,16 +89,16 @@ void PCanvas2::clearDragState()
 
 // ---------------------------------------------------------------- the view
 
-void PCanvas2::prepareView()
+void PCanvas2::prepareView(PView2gui& view)
 {
-    softView.options = getOptions();
-    softView.flags =
+    view.options = getOptions();
+    view.flags =
         world != nullptr ? (world->wallFlag ? wallpaperFlag : 0u) | (world->lockFlag ? lockedFlag : 0u) : 0u;
-    softView.mode = editMode();
-    softView.dpi = canvasDpi;
-    softView.flipY = 0;
-    softView.secondFlag = 0;
-    softView.fitSource = page;
+    view.mode = editMode();
+    view.dpi = canvasDpi;
+    view.flipY = 0;
+    view.secondFlag = 0;
+    view.fitSource = page;
     float zoom = 1, panX = 0, panY = 0;
     if (world != nullptr)
     {
@@ -109,12 +110,12 @@ void PCanvas2::prepareView()
         }
         zoom = context.viewScale, panX = context.viewX, panY = context.viewY;
     }
-    softView.setViewport(0, 0, static_cast<float>(getWidth()), static_cast<float>(getHeight()), panX, panY, zoom);
+    view.setViewport(0, 0, static_cast<float>(getWidth()), static_cast<float>(getHeight()), panX, panY, zoom);
     if (world != nullptr)
     {
-        world->context.fitFactor = softView.fitFactor;
-        world->context.fitX = softView.fitOffsetX;
-        world->context.fitY = softView.fitOffsetY;
+        world->context.fitFactor = view.fitFactor;
+        world->context.fitX = view.fitOffsetX;
+        world->context.fitY = view.fitOffsetY;
     }
 }
 
@@ -132,35 +133,83 @@ juce::Point<float> PCanvas2::toScreen(float px, float py)
 
 void PCanvas2::paint(juce::Graphics& g)
 {
-    prepareView();
+    if (kind == openGL)
+        return;
+    prepareView(softView);
     softView.setTarget(&g);
-    softView.clear();
+    drawFrame(softView);
+    softView.setTarget(nullptr);
+}
+
+void PCanvas2::renderGL(juce::OpenGLContext&)
+{
+    if (juce::ModifierKeys::currentModifiers.isShiftDown())
+        renderMode = highQuality;
+    if (renderMode == highQuality)
+    {
+        drawHighQualityFrame();
+        return;
+    }
+    glView.options = getOptions();
+    prepareView(glView);
+    drawFrame(glView);
+    glView.endFrame();
+}
+
+void PCanvas2::drawHighQualityFrame()
+{
+    // The page through the software view at its finest resampling and without the editing
+    // furniture, copied into the GL frame.
+    softView.setBackBuffered(true);
+    prepareView(softView);
+    softView.flags = PViewState::outputMode;
+    softView.mode = 0;
+    renderMode = plainFrame;
+    drawFrame(softView);
+    glView.options = getOptions();
+    prepareView(glView);
+    glView.flags = PViewState::outputMode;
+    if (softView.hasBackBuffer())
+        glView.blit(softView.getBackBuffer());
+    drawBorder(glView);
+    glView.endFrame();
+    softView.setBackBuffered(false);
+    renderMode = withOverlay;
+}
+
+void PCanvas2::drawFrame(PView2gui& view)
+{
+    view.clear();
     if (page != nullptr)
     {
         // The sheet the artist draws on, also while it holds no panel yet.
-        softView.drawPageOutline(page->width, page->height, 0);
-        softView.drawPage(*page);
+        view.drawPageOutline(page->width, page->height, 0);
+        view.drawPage(*page);
         if (const POption* o = getOptions(); o != nullptr && o->showGrid)
-            softView.drawGrid(0);
+            view.drawGrid(0);
         if (renderMode == withOverlay)
-            drawOverlay();
+            drawOverlay(view);
     }
     const POption* o = getOptions();
-    const uint32_t handle = o != nullptr ? o->handleColour : 0xFF000000;
     if (renderMode == withBand)
     {
-        softView.setColour(handle);
-        softView.rectangle(std::min(pressX, bandX), std::min(pressY, bandY), std::abs(bandX - pressX),
-                           std::abs(bandY - pressY), bandLine);
+        view.setColour(o != nullptr ? o->handleColour : 0xFF000000);
+        view.rectangle(std::min(pressX, bandX), std::min(pressY, bandY), std::abs(bandX - pressX),
+                       std::abs(bandY - pressY), bandLine);
     }
-    softView.setTarget(nullptr);
+    drawBorder(view);
+}
+
+void PCanvas2::drawBorder(PView2gui& view)
+{
     // The frame tells which pane the keys go to.
+    const POption* o = getOptions();
     const auto* paneComponent = getComponent();
     const bool focused = paneComponent != nullptr && paneComponent->hasKeyboardFocus(true);
-    const uint32_t frame = o == nullptr ? 0xFF000000 : focused ? o->selectionColour1 : o->handleColour;
-    g.setColour(juce::Colour(hslaToArgb(frame)));
-    g.drawRect(juce::Rectangle<float>(0, 0, static_cast<float>(getWidth()), static_cast<float>(getHeight())),
-               frameWidth);
+    view.setColour(o == nullptr ? 0xFF000000 : focused ? o->selectionColour1 : o->handleColour);
+    const float half = frameWidth / 2;
+    view.rectangle(half, half, static_cast<float>(getWidth()) - frameWidth, static_cast<float>(getHeight()) - frameWidth,
+                   frameWidth);
 }
 
 // ---------------------------------------------------------------- the overlay
@@ -189,24 +238,24 @@ juce::Point<float> PCanvas2::handlePosition(uint16_t handle) const
     }
 }
 
-void PCanvas2::drawOverlay()
+void PCanvas2::drawOverlay(PView2gui& view)
 {
     if (shape == nullptr)
         return;
     if (editMode() == pointMode && isCurveLike(shape))
     {
-        softView.drawEditOverlay(*shape);
+        view.drawEditOverlay(*shape);
         return;
     }
     if (editMode() != shapeMode || screenBounds().isEmpty())
         return;
     const POption* o = getOptions();
-    softView.setColour(o != nullptr ? o->handleColour : 0xFF000000);
+    view.setColour(o != nullptr ? o->handleColour : 0xFF000000);
     const auto b = screenBounds();
-    softView.rectangle(b.getX(), b.getY(), b.getWidth(), b.getHeight(), bandLine);
+    view.rectangle(b.getX(), b.getY(), b.getWidth(), b.getHeight(), bandLine);
     for (uint16_t handle : {hitScaleX, hitScaleY, hitScaleBoth})
-        softView.squareMarker(handlePosition(handle).x, handlePosition(handle).y, handleReach, 0);
-    softView.circle(handlePosition(hitRotate).x, handlePosition(hitRotate).y, handleReach, bandLine);
+        view.squareMarker(handlePosition(handle).x, handlePosition(handle).y, handleReach, 0);
+    view.circle(handlePosition(hitRotate).x, handlePosition(hitRotate).y, handleReach, bandLine);
 }
 
 uint16_t PCanvas2::handleAt(float sx, float sy, int& index)

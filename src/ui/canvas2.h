@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "draw/view2gui.h"
+#include "draw/view2ogl.h"
 #include "edit/actionshape.h"
 #include "ui/widgets/pane.h"
 
@@ -33,13 +34,15 @@ public:
     /** The rotation handle stands this many pixels above the selection. */
     static constexpr float rotationHandleLift = 24;
 
-    PCanvas2(PPane* parent, int x, int y, int w, int h);
+    /** An OpenGL pane when openGL is asked for, else an inset plain pane; both draw the same frame. */
+    PCanvas2(PPane* parent, int x, int y, int w, int h, bool openGL = false);
 
     void setWorld(PWorld* session);
     /** Re-reads page, shape and point from the world's edit context. */
     void readSelection();
 
     void paint(juce::Graphics& g) override;
+    void renderGL(juce::OpenGLContext& context) override;
     void onMouseDown(float sx, float sy) override;
     void onMouseDrag(float sx, float sy) override;
     void onMouseUp(float sx, float sy) override;
@@ -66,9 +69,16 @@ public:
     float savedX = 0, savedY = 0;
     bool buttonDown = false;
     PView2gui softView;
+    PView2ogl glView;
 
 private:
-    void prepareView();
+    /** Sets a view up for the pane's size, zoom and pan; the software view, which every gesture
+        converts through, is prepared once per mouse event. */
+    void prepareView(PView2gui& view);
+    void prepareView() { prepareView(softView); }
+    /** One frame of either back-end: the page, the grid, the overlay, the band and the border. */
+    void drawFrame(PView2gui& view);
+    void drawHighQualityFrame();
     uint16_t editMode() const;
     bool snapping() const;
     /** The selection's handle under a screen position, or hitNothing. */
@@ -83,6 +93,7 @@ private:
     void finishGesture(bool moved);
     juce::Point<float> snappedPage(float sx, float sy);
     void removeSelection();
-    void drawOverlay();
+    void drawOverlay(PView2gui& view);
+    void drawBorder(PView2gui& view);
     void clearDragState();
 };

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "draw/view2gui.h"
+
+namespace juce
+{
+class OpenGLContext;
+}
+
+/** The canvas's OpenGL back-end: everything above the primitives (how a page, a shape, the grid or
+    a handle is drawn) is the software view's, only clearing, colours, lines, rectangles, circles,
+    paths, images and panel clipping become immediate-mode OpenGL 1.x calls. It is used only inside
+    the canvas's render callback, with the surface's context current:
+
+        glView.options = options;
+        glView.setViewport(0, 0, w, h, panX, panY, zoom);   // also sets the GL frame up
+        glView.drawPage(page);
+        glView.endFrame();                                  // glFlush
+
+    Each sub-path of a fill is its own contour and each sub-path of a stroke its own strip, and
+    fills pass every point, so the frame shows what the software view shows. */
+class PView2ogl : public PView2gui
+{
+public:
+    explicit PView2ogl(POption* options = nullptr);
+    ~PView2ogl() override;
+
+    int kind() const override { return openGL; }
+    /** The software view's page-to-screen set-up, then the GL viewport, projection and state. */
+    void setViewport(float vx, float vy, float vw, float vh, float panDx, float panDy, float zoomFactor) override;
+    void endFrame() override;
+    void setDepthTest(bool on);
+    void clear() override;
+    void fillAll(uint32_t hsla) override;
+    void setColour(uint32_t hsla) override;
+    void squareMarker(float cx, float cy, float halfSide, float lineWidth) override;
+    void circle(float cx, float cy, float radius, float lineWidth) override;
+    void line(float x1, float y1, float x2, float y2, float width) override;
+    void rectangle(float rx, float ry, float rw, float rh, float lineWidth) override;
+    void roundedRectangle(float rx, float ry, float rw, float rh, float corner, float lineWidth) override;
+    void drawImageShape(PImage& image, const PMatrix* matrix) override;
+    void drawBitmap(const juce::Image& image, const PMatrix& matrix) override;
+    void path(const juce::Path& p, float lineWidth, const PMatrix* matrix) override;
+    /** Fills a path made of quadrilaterals (four corners per closed sub-path) without the tessellator. */
+    void quadFill(const juce::Path& p, const PMatrix* matrix);
+    /** Copies a software-drawn picture of the frame's size into the frame (the high-quality frame). */
+    void blit(const juce::Image& picture);
+
+protected:
+    bool isDrawing() const override { return true; }
+    bool beginClip(const juce::Path& pagePath) override;
+    void endClip() override;
+
+private:
+    /** How many panel or group clips are open: the stencil holds that many nested regions. */
+    int clipDepth = 0;
+};
