@@ -205,6 +205,22 @@ bool PDeform::solve(const Quad& from, const Quad& to, Homography& out)
     return true;
 }
 
+uint16_t PDeform::stageModeOf(const PGroup& group)
+{
+    // "None" still warps by the four corners; an unknown layout does too.
+    const uint16_t stageMode = std::max<uint16_t>(group.deformMode, corners);
+    return stageMode > archBelow ? corners : stageMode;
+}
+
+PDeform::Grid PDeform::restPointsOf(const PGroup& group)
+{
+    PRect raw;
+    group.getBounds(raw, true);
+    if (!(raw.right > raw.left) || !(raw.bottom > raw.top))
+        return {};
+    return restPoints(raw, stageModeOf(group));
+}
+
 bool PDeform::setUp(const PGroup& group, const PMatrix& groupToPage)
 {
     switchOff();
@@ -212,10 +228,7 @@ bool PDeform::setUp(const PGroup& group, const PMatrix& groupToPage)
     group.getBounds(raw, true);
     if (!(raw.right > raw.left) || !(raw.bottom > raw.top))
         return false;
-    // "None" still warps by the four corners; an unknown layout does too.
-    uint16_t stageMode = std::max<uint16_t>(group.deformMode, corners);
-    if (stageMode > archBelow)
-        stageMode = corners;
+    const uint16_t stageMode = stageModeOf(group);
     const Grid rest = restPoints(raw, stageMode);
     Grid from, to;
     for (size_t i = 0; i < rest.size(); ++i)

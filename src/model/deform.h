@@ -44,6 +44,11 @@ public:
 
     /** The nine rest points of a mode around raw bounds (left, top, right, bottom). */
     static Grid restPoints(const PRect& raw, uint16_t mode);
+    /** The rest points of a group's handles in its own coordinates, for the layout the stage uses;
+        all at the origin when the group has no extent. */
+    static Grid restPointsOf(const PGroup& group);
+    /** The quadrilateral layout a group is warped with. */
+    static uint16_t stageModeOf(const PGroup& group);
     /** The corner indices into the nine points of each quadrilateral of a mode (modes 2 to 6). */
     static const std::vector<std::array<int, 4>>& quadrilateralsOf(uint16_t mode);
     /** True when every corner of q turns the same way as orientation (+1 or -1) by at least epsilon. */

@@ -3,15 +3,35 @@
 #include <algorithm>
 #include <cmath>
 
-#include "edit/actionpoint.h"
+#include "app/command.h"
+#include "app/popup.h"
+#include "edit/actioncopy.h"
+#include "edit/actioncut.h"
+#include "edit/actionflip.h"
+#include "edit/actioninsert.h"
+#include "edit/actionlower.h"
+#include "edit/actionnew.h"
+#include "edit/actionraise.h"
 #include "edit/actionremove.h"
+#include "edit/actions.h"
 #include "edit/snap.h"
 #include "edit/world.h"
+#include "model/card.h"
+#include "model/clip.h"
 #include "model/curve.h"
+#include "model/decor.h"
+#include "model/deform.h"
 #include "model/geometry.h"
+#include "model/group.h"
+#include "model/image.h"
+#include "model/layer.h"
 #include "model/option.h"
 #include "model/page.h"
+#include "model/panel.h"
 #include "model/point.h"
+#include "model/text.h"
+#include "model/translate.h"
+#include "ui/pointoverlay.h"
 
 namespace
 {
@@ -21,8 +41,12 @@ constexpr float smallestBand = 10;
 constexpr float shortestLever = 1.2e-7f;
 constexpr int16_t canvasDpi = 100;
 constexpr uint32_t wallpaperFlag = 0x8, lockedFlag = 0x10;
+constexpr uint32_t opaqueBlack = 0xFF000000u;
 /** Key commands as the pane delivers them. */
-constexpr uint16_t deleteKey = 5, markAllKey = 6, saveKey = 7, undoKey = 8, redoKey = 9, helpKey = 10;
+constexpr uint16_t cutKey = 2, copyKey = 3, pasteKey = 4, deleteKey = 5, markAllKey = 6, saveKey = 7, undoKey = 8,
+                   redoKey = 9, helpKey = 10, homeKey = 11, endKey = 12, pageUpKey = 13, pageDownKey = 14,
+                   returnKey = 15, firstDigitKey = 16, lastDigitKey = 20;
+constexpr uint16_t thicknessStep = 25;
 
 bool isCurveLike(const PBase* object)
 {
@@ -30,17 +54,50 @@ bool isCurveLike(const PBase* object)
     return id == PClass::curve || id == PClass::panel || id == PClass::brush;
 }
 
-float distance(juce::Point<float> a, juce::Point<float> b)
+/** A deformed group's members cannot be marked one by one: the warp belongs to the whole group. */
+bool isLockedGroup(const PBase* object)
 {
-    return a.getDistanceFrom(b);
+    return object != nullptr && object->classId() == PClass::group && object->hasFlag(PGroup::deformed);
+}
+
+/** The shape lists of what a side pane shows, with the matrix from their coordinates to the page. */
+PArray* shapesOf(PBase* container, PBase*& owner)
+{
+    owner = container;
+    if (container == nullptr)
+        return nullptr;
+    switch (container->classId())
+    {
+    case PClass::page: return &static_cast<PPage*>(container)->panels;
+    case PClass::layer: return &static_cast<PLayer*>(container)->shapes;
+    case PClass::clip:
+    {
+        auto* clip = static_cast<PClip*>(container);
+        PCard* card = clip->cardFor(clip->currentKey);
+        owner = card;
+        return &card->shapes;
+    }
+    case PClass::decor:
+    {
+        auto* decor = static_cast<PDecor*>(container);
+        owner = &decor->contentForEdit();
+        return &decor->contentForEdit().children;
+    }
+    default: return nullptr;
+    }
 }
 } // namespace
 
 PCanvas2::PCanvas2(PPane* parentPane, int gx, int gy, int gw, int gh, bool openGLPane)
-    : PPane(parentPane, gx, gy, gw, gh, openGLPane ? openGL : inset)
+    : PPane(parentPane, gx, gy, gw, gh, openGLPane ? openGL : inset), popupMain(std::make_unique<PPopup>(this)),
+      popupPanel(std::make_unique<PPopup>(this))
 {
+    popupMain->build(PPopup::canvasSecond);
+    popupPanel->build(PPopup::canvasFirst);
     setWantsKeys(true);
 }
+
+PCanvas2::~PCanvas2() = default;
 
 void PCanvas2::setWorld(PWorld* session)
 {
@@ -59,32 +116,123 @@ bool PCanvas2::snapping() const
     return o != nullptr && o->snap;
 }
 
+bool PCanvas2::rowsShown() const
+{
+    const POption* o = getOptions();
+    return o != nullptr && o->spareByte != 0;
+}
+
+bool PCanvas2::decorDeforming() const
+{
+    return sidePane == PContext::decorMode && (editMode() == deformMode || editMode() == deformBothMode);
+}
+
 void PCanvas2::readSelection()
 {
-    PPage* before = page;
-    page = nullptr, shape = nullptr, point = nullptr;
+    const PBase* before = container;
+    page = nullptr, container = nullptr, panel = nullptr, shape = nullptr, point = nullptr, sidePane = 0;
     if (world != nullptr)
     {
         const PContext& context = world->context;
+        sidePane = context.mode;
+        container = context.container();
         page = static_cast<PPage*>(context.target(PClass::page));
+        panel = static_cast<PPanel*>(context.target(PClass::panel));
         shape = static_cast<PShape*>(context.target(PClass::shape));
-        if (shape == nullptr)
-            shape = static_cast<PShape*>(context.target(PClass::panel));
+        if (sidePane == PContext::pageMode)
+            shape = editMode() == attachmentMode && panel != nullptr ? panel->attachment.get() : panel;
+        if (decorDeforming())
+            shape = static_cast<PDecor*>(container)->content.get();
         point = static_cast<PPoint*>(context.target(PClass::point));
+        if (editMode() == wallpaperMode)
+        {
+            POption* o = getOptions();
+            shape = o != nullptr ? o->wall.get() : nullptr;
+            // Without a wallpaper there is nothing to edit in this mode.
+            if (shape == nullptr)
+            {
+                world->editMode = shapeMode;
+                broadcast(PNotify::modeChanged);
+            }
+        }
     }
-    if (page != before)
+    if (container != before)
     {
         needsFit = true;
         clearDragState();
     }
     if (auto* c = getComponent())
-        c->setEnabled(page != nullptr);
+        c->setEnabled(container != nullptr);
 }
 
 void PCanvas2::clearDragState()
 {
     hits.clear();
     hitKind = hitNothing;
+}
+
+// ---------------------------------------------------------------- where things are
+
+PCanvas2::Place PCanvas2::locate(const PShape* target) const
+{
+    Place place;
+    if (target == nullptr || container == nullptr)
+        return place;
+    PBase* topOwner = nullptr;
+    PArray* top = shapesOf(container, topOwner);
+    PMatrix base = PMatrix::identity();
+    if (sidePane == PContext::layerMode && panel != nullptr)
+        base = panel->transform();
+    // Depth first through groups, carrying each group's matrix down.
+    struct Level
+    {
+        PArray* list;
+        PBase* owner;
+        PMatrix toPage;
+        PGroup* group;
+    };
+    std::vector<Level> open{{top, topOwner, base, nullptr}};
+    while (!open.empty())
+    {
+        const Level level = open.back();
+        open.pop_back();
+        if (level.list == nullptr)
+            continue;
+        for (PBase* object : *level.list)
+        {
+            if (object == target)
+                return {level.list, level.owner, level.toPage, level.group};
+            if (object->classId() == PClass::group)
+            {
+                auto* group = static_cast<PGroup*>(object);
+                open.push_back({&group->children, group, level.toPage * group->transform(), group});
+            }
+        }
+    }
+    if (panel != nullptr && target == panel->attachment.get())
+        return {nullptr, panel, panel->transform(), nullptr};
+    if (sidePane == PContext::decorMode && target == static_cast<PDecor*>(container)->content.get())
+        return {nullptr, container, PMatrix::identity(), nullptr};
+    return {nullptr, nullptr, PMatrix::identity(), nullptr};
+}
+
+PCanvas2::Place PCanvas2::insertionPlace() const
+{
+    Place place;
+    if (sidePane == PContext::layerMode)
+    {
+        auto* layer = world != nullptr ? static_cast<PLayer*>(world->context.target(PClass::layer)) : nullptr;
+        if (layer == nullptr || panel == nullptr)
+            return place;
+        return {&layer->shapes, layer, panel->transform(), nullptr};
+    }
+    place.list = shapesOf(container, place.owner);
+    return place;
+}
+
+PMatrix PCanvas2::shapeToPage() const
+{
+    return shape != nullptr ? locate(shape).parentToPage * shape->transform() : PMatrix::identity();
 }
 
 // ---------------------------------------------------------------- the view
@@ -98,15 +246,16 @@ void PCanvas2::prepareView(PView2gui& view)
     view.dpi = canvasDpi;
     view.flipY = 0;
     view.secondFlag = 0;
-    view.fitSource = page;
+    view.fitSource = fitSource();
     float zoom = 1, panX = 0, panY = 0;
     if (world != nullptr)
     {
         PContext& context = world->context;
-        if (needsFit && page != nullptr)
+        if (needsFit && container != nullptr)
         {
             context.viewScale = 1, context.viewX = 0, context.viewY = 0;
             needsFit = false;
+            hits.clear();
         }
         zoom = context.viewScale, panX = context.viewX, panY = context.viewY;
     }
@@ -116,6 +265,17 @@ void PCanvas2::prepareView(PView2gui& view)
         world->context.fitFactor = view.fitFactor;
         world->context.fitX = view.fitOffsetX;
         world->context.fitY = view.fitOffsetY;
+    }
+}
+
+const PBase* PCanvas2::fitSource() const
+{
+    switch (sidePane)
+    {
+    case PContext::layerMode: return panel;
+    case PContext::decorMode: return container != nullptr ? static_cast<PDecor*>(container)->content.get() : nullptr;
+    case PContext::clipMode: return nullptr;
+    default: return page;
     }
 }
 
@@ -131,14 +291,40 @@ juce::Point<float> PCanvas2::toScreen(float px, float py)
     return {px, py};
 }
 
+float PCanvas2::pixelsToPage(float pixels) const
+{
+    return softView.pixelsPerUnitX > 0 ? pixels / softView.pixelsPerUnitX : pixels;
+}
+
+juce::Point<float> PCanvas2::paneCentre()
+{
+    return toPage(static_cast<float>(getWidth()) / 2, static_cast<float>(getHeight()) / 2);
+}
+
+void PCanvas2::repaintWith(uint16_t mode)
+{
+    renderMode = mode;
+    repaint();
+}
+
+// ---------------------------------------------------------------- frames
+
 void PCanvas2::paint(juce::Graphics& g)
 {
     if (kind == openGL)
         return;
     prepareView(softView);
+    if (renderMode == highQuality)
+    {
+        // One frame at the finest resampling and without the editing furniture.
+        softView.flags = PViewState::outputMode;
+        softView.mode = 0;
+    }
     softView.setTarget(&g);
     drawFrame(softView);
     softView.setTarget(nullptr);
+    if (renderMode == highQuality)
+        renderMode = withOverlay;
 }
 
 void PCanvas2::renderGL(juce::OpenGLContext&)
@@ -180,24 +366,46 @@ void PCanvas2::drawHighQualityFrame()
 void PCanvas2::drawFrame(PView2gui& view)
 {
     view.clear();
-    if (page != nullptr)
+    const POption* o = getOptions();
+    if (container != nullptr)
     {
-        // The sheet the artist draws on, also while it holds no panel yet.
-        view.drawPageOutline(page->width, page->height, 0);
-        view.drawPage(*page);
-        if (const POption* o = getOptions(); o != nullptr && o->showGrid)
+        if (world != nullptr && world->wallFlag && renderMode == withOverlay && o != nullptr && o->wall != nullptr)
+            view.drawReferenceImage(*o->wall);
+        drawShown(view);
+        if (o != nullptr && o->showGrid)
             view.drawGrid(0);
         if (renderMode == withOverlay)
             drawOverlay(view);
     }
-    const POption* o = getOptions();
     if (renderMode == withBand)
     {
-        view.setColour(o != nullptr ? o->handleColour : 0xFF000000);
+        view.setColour(o != nullptr ? o->handleColour : opaqueBlack);
         view.rectangle(std::min(pressX, bandX), std::min(pressY, bandY), std::abs(bandX - pressX),
                        std::abs(bandY - pressY), bandLine);
     }
     drawBorder(view);
+}
+
+void PCanvas2::drawShown(PView2gui& view)
+{
+    switch (sidePane)
+    {
+    case PContext::clipMode: view.drawClip(*static_cast<PClip*>(container)); break;
+    case PContext::decorMode: view.drawDecor(*static_cast<PDecor*>(container)); break;
+    case PContext::layerMode:
+        if (page != nullptr)
+            view.drawPageOutline(page->width, page->height, 0);
+        if (panel != nullptr)
+            view.drawSinglePanel(*panel);
+        break;
+    default:
+        if (page == nullptr)
+            break;
+        // The sheet the artist draws on, also while it holds no panel yet.
+        view.drawPageOutline(page->width, page->height, 0);
+        view.drawPage(*page);
+        break;
+    }
 }
 
 void PCanvas2::drawBorder(PView2gui& view)
@@ -206,7 +414,7 @@ void PCanvas2::drawBorder(PView2gui& view)
     const POption* o = getOptions();
     const auto* paneComponent = getComponent();
     const bool focused = paneComponent != nullptr && paneComponent->hasKeyboardFocus(true);
-    view.setColour(o == nullptr ? 0xFF000000 : focused ? o->selectionColour1 : o->handleColour);
+    view.setColour(o == nullptr ? opaqueBlack : focused ? o->selectionColour1 : o->handleColour);
     const float half = frameWidth / 2;
     view.rectangle(half, half, static_cast<float>(getWidth()) - frameWidth, static_cast<float>(getHeight()) - frameWidth,
                    frameWidth);
@@ -238,24 +446,69 @@ juce::Point<float> PCanvas2::handlePosition(uint16_t handle) const
     }
 }
 
+juce::Point<float> PCanvas2::deformHandle(int i) const
+{
+    auto* group = static_cast<const PGroup*>(shape);
+    const auto rest = PDeform::restPointsOf(*group);
+    const auto k = static_cast<size_t>(i);
+    float px = static_cast<float>(rest[k].x) + group->gridTo[k].x;
+    float py = static_cast<float>(rest[k].y) + group->gridTo[k].y;
+    shapeToPage().transform(px, py);
+    softView.device.transform(px, py);
+    return {px, py};
+}
+
+bool PCanvas2::hasPointOverlay() const
+{
+    return editMode() == pointMode && isCurveLike(shape);
+}
+
+std::unique_ptr<PPointOverlay> PCanvas2::pointOverlay() const
+{
+    if (!hasPointOverlay())
+        return nullptr;
+    const auto& curve = static_cast<const PCurve&>(*shape);
+    const int selected = point != nullptr ? curve.points.indexOf(point) : -1;
+    return std::make_unique<PPointOverlay>(curve, selected, softView.device * shapeToPage());
+}
+
 void PCanvas2::drawOverlay(PView2gui& view)
 {
     if (shape == nullptr)
         return;
-    if (editMode() == pointMode && isCurveLike(shape))
+    const POption* o = getOptions();
+    const uint32_t handle = o != nullptr ? o->handleColour : opaqueBlack;
+    if (auto overlay = pointOverlay())
     {
-        view.drawEditOverlay(*shape);
+        overlay->draw(view, handle, o != nullptr ? o->selectionColour1 : handle, rowsShown());
         return;
     }
-    if (editMode() != shapeMode || screenBounds().isEmpty())
+    if (decorDeforming())
+    {
+        drawDeformHandles(view);
         return;
-    const POption* o = getOptions();
-    view.setColour(o != nullptr ? o->handleColour : 0xFF000000);
+    }
+    const uint16_t mode = editMode();
+    if ((mode != shapeMode && mode != attachmentMode && mode != wallpaperMode) || screenBounds().isEmpty())
+        return;
+    view.setColour(handle);
     const auto b = screenBounds();
     view.rectangle(b.getX(), b.getY(), b.getWidth(), b.getHeight(), bandLine);
-    for (uint16_t handle : {hitScaleX, hitScaleY, hitScaleBoth})
-        view.squareMarker(handlePosition(handle).x, handlePosition(handle).y, handleReach, 0);
+    for (uint16_t kindOfHandle : {hitScaleX, hitScaleY, hitScaleBoth})
+        view.squareMarker(handlePosition(kindOfHandle).x, handlePosition(kindOfHandle).y, handleReach, 0);
     view.circle(handlePosition(hitRotate).x, handlePosition(hitRotate).y, handleReach, bandLine);
+}
+
+void PCanvas2::drawDeformHandles(PView2gui& view)
+{
+    PRect raw;
+    shape->getBounds(raw, true);
+    if (!(raw.right > raw.left) || !(raw.bottom > raw.top))
+        return;
+    const POption* o = getOptions();
+    view.setColour(o != nullptr ? o->handleColour : opaqueBlack);
+    for (int i = 0; i < PGroup::gridPoints; ++i)
+        view.circle(deformHandle(i).x, deformHandle(i).y, handleReach, bandLine);
 }
 
 uint16_t PCanvas2::handleAt(float sx, float sy, int& index)
@@ -264,46 +517,84 @@ uint16_t PCanvas2::handleAt(float sx, float sy, int& index)
     if (shape == nullptr)
         return hitNothing;
     const juce::Point<float> at(sx, sy);
-    if (editMode() == pointMode && isCurveLike(shape))
+    if (auto overlay = pointOverlay())
     {
-        const auto& curve = static_cast<const PCurve&>(*shape);
-        const PMatrix m = shape->transform();
-        for (int i = 0; i < curve.points.size(); ++i)
+        const auto hit = overlay->hitAt(sx, sy, rowsShown());
+        index = hit.index;
+        if (hit.kind == hitSegment)
         {
-            float px = curve.pointAt(i)->x, py = curve.pointAt(i)->y;
-            m.transform(px, py);
-            if (distance(toScreen(px, py), at) <= handleReach)
+            // The new point goes where the press found the chord; the drag then moves it.
+            auto* made = new PPoint(hit.x, hit.y);
+            auto* curve = static_cast<PCurve*>(shape);
+            if (const PPoint* neighbour = curve->pointAt(std::max(0, hit.index - 1)))
+                made->thickness = neighbour->thickness;
+            world->record(new PActionInsert(*world, curve->points, curve, made, hit.index));
+            point = made;
+            return hitPoint;
+        }
+        return hit.kind;
+    }
+    if (decorDeforming())
+    {
+        for (int i = 0; i < PGroup::gridPoints; ++i)
+            if (deformHandle(i).getDistanceFrom(at) <= handleReach)
             {
                 index = i;
-                return hitPoint;
+                return static_cast<uint16_t>(hitDeform + i);
             }
-        }
         return hitNothing;
     }
-    if (editMode() != shapeMode)
+    const uint16_t mode = editMode();
+    if (mode != shapeMode && mode != attachmentMode && mode != wallpaperMode)
         return hitNothing;
-    for (uint16_t handle : {hitRotate, hitScaleBoth, hitScaleX, hitScaleY})
-        if (!screenBounds().isEmpty() && distance(handlePosition(handle), at) <= handleReach)
-            return handle;
+    if (!screenBounds().isEmpty())
+        for (uint16_t handle : {hitRotate, hitScaleBoth, hitScaleX, hitScaleY})
+            if (handlePosition(handle).getDistanceFrom(at) <= handleReach)
+                return handle;
     const auto p = toPage(sx, sy);
-    return shape->hitTest(p.x, p.y, softView.pixelsPerUnitX, editMode()) ? hitBody : hitNothing;
+    return shape->hitTest(p.x, p.y, softView.pixelsPerUnitX, mode) ? hitBody : hitNothing;
 }
 
 // ---------------------------------------------------------------- picking and selecting
 
+void PCanvas2::collectHits(float px, float py, PArray& found)
+{
+    const float scale = softView.pixelsPerUnitX;
+    if (sidePane == PContext::layerMode)
+    {
+        if (auto* layer = static_cast<PLayer*>(world->context.target(PClass::layer)))
+            layer->collectHits(px, py, scale, editMode(), found);
+        return;
+    }
+    if (sidePane == PContext::clipMode)
+    {
+        auto* clip = static_cast<PClip*>(container);
+        clip->cardFor(clip->currentKey)->collectHits(px, py, scale, editMode(), found);
+        return;
+    }
+    container->collectHits(px, py, scale, editMode(), found);
+}
+
 PShape* PCanvas2::pick(float px, float py)
 {
+    const uint16_t mode = editMode();
+    if (mode < attachmentMode || mode > deformMode)
+    {
+        hits.clear();
+        return nullptr;
+    }
     PArray found;
-    page->collectHits(px, py, softView.pixelsPerUnitX, editMode(), found);
+    collectHits(px, py, found);
     std::vector<PShape*> eligible;
     for (PBase* object : found)
     {
         if (!isShape(object) || object->hasFlag(PFlag::hidden))
             continue;
-        if (editMode() == pointMode && !isCurveLike(object))
+        if ((mode == pointMode && !isCurveLike(object)) || (mode == deformMode && object->classId() != PClass::group))
             continue;
         eligible.push_back(static_cast<PShape*>(object));
     }
+    found.clear();
     if (eligible.empty())
         return nullptr;
     // Repeated clicks at one spot step through every shape there, then start again.
@@ -322,10 +613,11 @@ void PCanvas2::select(PShape* picked, PPoint* pickedPoint)
     if (world == nullptr)
         return;
     PContext& context = world->context;
+    const uint16_t slotClass = sidePane == PContext::pageMode ? PClass::panel : PClass::shape;
     if (picked != nullptr)
-        context.setTarget(picked, picked->classId());
-    else if (shape != nullptr)
-        context.setTarget(nullptr, shape->classId());
+        context.setTarget(picked, slotClass);
+    else if (shape != nullptr && editMode() != wallpaperMode)
+        context.setTarget(nullptr, slotClass);
     if (pickedPoint != nullptr)
         context.setTarget(pickedPoint, PClass::point);
     shape = picked;
@@ -333,47 +625,29 @@ void PCanvas2::select(PShape* picked, PPoint* pickedPoint)
     world->broadcast(PNotify::selection);
 }
 
-// ---------------------------------------------------------------- gestures
+// ---------------------------------------------------------------- presses
 
 void PCanvas2::onMouseDown(float sx, float sy)
 {
     buttonDown = true;
-    if (page == nullptr || world == nullptr)
+    if (container == nullptr || world == nullptr)
         return;
     pressX = bandX = sx;
     pressY = bandY = sy;
     prepareView();
-    int index = -1;
-    hitKind = handleAt(sx, sy, index);
-    if (hitKind == hitPoint)
-    {
-        auto* p = static_cast<PCurve*>(shape)->pointAt(index);
-        select(shape, p);
-        savedX = p->x, savedY = p->y;
-        float px = p->x, py = p->y;
-        shape->transform().transform(px, py);
-        const auto s = toScreen(px, py);
-        grabDX = s.x - sx, grabDY = s.y - sy;
-        return;
-    }
-    if (hitKind != hitNothing)
-    {
-        savedTransform = PActionShape::Placement::of(*shape);
-        const auto s = toScreen(shape->x, shape->y);
-        grabDX = s.x - sx, grabDY = s.y - sy;
-        return;
-    }
     if (editMode() == markingMode)
     {
-        const auto p = toPage(sx, sy);
-        if (PShape* picked = pick(p.x, p.y))
-            picked->setFlag(PFlag::selected, !picked->hasFlag(PFlag::selected));
-        else
-            renderMode = withBand;
-        repaint();
+        pressMarking(sx, sy);
         return;
     }
-    if (shape != nullptr && world->lockFlag)
+    int index = -1;
+    hitKind = handleAt(sx, sy, index);
+    if (hitKind != hitNothing)
+    {
+        pressHandle(hitKind, index, sx, sy);
+        return;
+    }
+    if ((hasPointOverlay() && world->lockFlag) || editMode() == wallpaperMode)
     {
         hitKind = hitShape;
         return;
@@ -385,6 +659,82 @@ void PCanvas2::onMouseDown(float sx, float sy)
     repaint();
 }
 
+void PCanvas2::pressMarking(float sx, float sy)
+{
+    const auto p = toPage(sx, sy);
+    PShape* picked = pick(p.x, p.y);
+    if (picked != nullptr && !isLockedGroup(picked))
+        picked->setFlag(PFlag::selected, !picked->hasFlag(PFlag::selected));
+    else if (picked == nullptr)
+        renderMode = withBand;
+    repaint();
+}
+
+void PCanvas2::pressHandle(uint16_t handle, int index, float sx, float sy)
+{
+    if (handle == hitPoint)
+    {
+        auto* curve = static_cast<PCurve*>(shape);
+        PPoint* p = point != nullptr && curve->points.indexOf(point) >= 0 && index < 0 ? point : curve->pointAt(index);
+        select(shape, p);
+        savedPoint = PActionPoint::Values::of(*p);
+        float px = p->x, py = p->y;
+        shapeToPage().transform(px, py);
+        const auto s = toScreen(px, py);
+        grabDX = s.x - sx, grabDY = s.y - sy;
+        return;
+    }
+    if (handle == hitShowRows || handle == hitHideRows)
+    {
+        if (POption* o = getOptions())
+            o->spareByte = handle == hitShowRows ? 1 : 0;
+        hitKind = hitNothing;
+        repaintWith(withOverlay);
+        return;
+    }
+    if (handle == hitRemove)
+    {
+        hitKind = hitNothing;
+        removeSelection();
+        return;
+    }
+    if (handle >= hitThickness && handle < hitBody)
+    {
+        hitKind = hitNothing;
+        setPointValue(handle);
+        return;
+    }
+    if (handle >= hitDeform)
+    {
+        savedGrids = PActionDeform::Grids::of(*static_cast<PGroup*>(shape));
+        const auto s = deformHandle(index);
+        grabDX = s.x - sx, grabDY = s.y - sy;
+        return;
+    }
+    savedTransform = PActionShape::Placement::of(*shape);
+    float px = shape->x, py = shape->y;
+    locate(shape).parentToPage.transform(px, py);
+    const auto s = toScreen(px, py);
+    grabDX = s.x - sx, grabDY = s.y - sy;
+}
+
+void PCanvas2::setPointValue(uint16_t button)
+{
+    if (point == nullptr)
+        return;
+    const auto before = PActionPoint::Values::of(*point);
+    auto after = before;
+    if (button >= hitSharpness)
+        after.sharpness = PPointOverlay::valueOf(button);
+    else
+        after.thickness = PPointOverlay::valueOf(button);
+    if (after.thickness != before.thickness || after.sharpness != before.sharpness)
+        world->record(new PActionPoint(*world, point, before, after, shape));
+    repaintWith(withOverlay);
+}
+
+// ---------------------------------------------------------------- drags
+
 juce::Point<float> PCanvas2::snappedPage(float sx, float sy)
 {
     auto p = toPage(sx + grabDX, sy + grabDY);
@@ -393,21 +743,32 @@ juce::Point<float> PCanvas2::snappedPage(float sx, float sy)
     const POption* o = getOptions();
     const float step = PSnap::gridStep(o->gridDivisions, o->useInch);
     const auto s = toScreen(PSnap::position(p.x, step), PSnap::position(p.y, step));
-    return toPage(static_cast<float>(roundHalfAway(s.x)) - grabDX, static_cast<float>(roundHalfAway(s.y)) - grabDY);
+    return toPage(static_cast<float>(roundHalfAway(s.x)), static_cast<float>(roundHalfAway(s.y)));
 }
 
 void PCanvas2::dragShape(float sx, float sy)
 {
-    const auto centre = toPage(sx, sy);
-    const auto origin = juce::Point<float>(savedTransform.x, savedTransform.y);
+    const PMatrix parentMatrix = locate(shape).parentToPage;
+    auto centre = toPage(sx, sy);
+    auto press = toPage(pressX, pressY);
+    float ox = savedTransform.x, oy = savedTransform.y;
+    parentMatrix.transform(ox, oy);
+    const juce::Point<float> origin(ox, oy);
     if (hitKind == hitBody)
     {
+        // The position is the parentMatrix's: take the page point back through the parentMatrix's matrix.
         const auto p = snappedPage(sx, sy);
-        shape->x = p.x, shape->y = p.y;
+        const float dx = p.x - ox, dy = p.y - oy;
+        PMatrix back = parentMatrix;
+        back.m[6] = back.m[7] = 0;
+        const float det = back.m[0] * back.m[4] - back.m[3] * back.m[1];
+        if (!(std::abs(det) > 0))
+            return;
+        shape->x = savedTransform.x + (back.m[4] * dx - back.m[3] * dy) / det;
+        shape->y = savedTransform.y + (back.m[0] * dy - back.m[1] * dx) / det;
     }
     else if (hitKind == hitRotate)
     {
-        const auto press = toPage(pressX, pressY);
         const float turn =
             std::atan2(centre.y - origin.y, centre.x - origin.x) - std::atan2(press.y - origin.y, press.x - origin.x);
         float rotation = savedTransform.rotation + turn;
@@ -417,7 +778,7 @@ void PCanvas2::dragShape(float sx, float sy)
     }
     else
     {
-        const auto a = toPage(pressX, pressY) - origin, b = centre - origin;
+        const auto a = press - origin, b = centre - origin;
         const float dot = a.x * b.x + a.y * b.y;
         if (a.getDistanceFromOrigin() < shortestLever || b.getDistanceFromOrigin() < shortestLever || dot <= 0)
             return;
@@ -437,14 +798,41 @@ void PCanvas2::dragPoint(float sx, float sy)
     if (point == nullptr)
         return;
     auto p = snappedPage(sx, sy);
-    shape->inverseTransform().transform(p.x, p.y);
-    point->x = p.x, point->y = p.y;
+    const PMatrix toPage = shapeToPage();
+    // Back through the shape's matrix: solve the 2 x 2 part, then the offset.
+    const float a = toPage.m[0], b = toPage.m[3], c = toPage.m[1], d = toPage.m[4];
+    const float det = a * d - b * c;
+    if (!(std::abs(det) > 0))
+        return;
+    const float dx = p.x - toPage.m[6], dy = p.y - toPage.m[7];
+    point->x = (d * dx - b * dy) / det;
+    point->y = (a * dy - c * dx) / det;
     shape->invalidate();
+}
+
+void PCanvas2::dragDeform(float sx, float sy)
+{
+    auto* group = static_cast<PGroup*>(shape);
+    const auto p = snappedPage(sx, sy);
+    const PMatrix toPage = shapeToPage();
+    const float a = toPage.m[0], b = toPage.m[3], c = toPage.m[1], d = toPage.m[4];
+    const float det = a * d - b * c;
+    if (!(std::abs(det) > 0))
+        return;
+    const float dx = p.x - toPage.m[6], dy = p.y - toPage.m[7];
+    const float gx = (d * dx - b * dy) / det, gy = (a * dy - c * dx) / det;
+    const auto rest = PDeform::restPointsOf(*group);
+    const auto k = static_cast<size_t>(hitKind - hitDeform);
+    const PGroup::GridPoint offset{gx - static_cast<float>(rest[k].x), gy - static_cast<float>(rest[k].y)};
+    group->gridTo[k] = offset;
+    if (editMode() == deformBothMode)
+        group->gridFrom[k] = offset;
+    group->invalidate();
 }
 
 void PCanvas2::onMouseDrag(float sx, float sy)
 {
-    if (page == nullptr || world == nullptr)
+    if (container == nullptr || world == nullptr)
         return;
     if (renderMode == withBand)
     {
@@ -459,31 +847,24 @@ void PCanvas2::onMouseDrag(float sx, float sy)
         dragPoint(sx, sy);
     else if (hitKind >= hitBody && hitKind <= hitScaleBoth)
         dragShape(sx, sy);
+    else if (hitKind >= hitDeform && hitKind <= hitLastDeform)
+        dragDeform(sx, sy);
     else
         return;
-    renderMode = withOverlay;
-    repaint();
+    repaintWith(withOverlay);
 }
+
+// ---------------------------------------------------------------- releases
 
 void PCanvas2::onMouseUp(float sx, float sy)
 {
     buttonDown = false;
-    if (page == nullptr || world == nullptr)
+    if (container == nullptr || world == nullptr)
         return;
     prepareView();
     if (renderMode == withBand)
     {
-        renderMode = withOverlay;
-        if (std::abs(sx - pressX) >= smallestBand && std::abs(sy - pressY) >= smallestBand)
-        {
-            const auto a = toPage(pressX, pressY), b = toPage(sx, sy);
-            PArray inside;
-            page->collectInside(
-                PRect::of(std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)), inside);
-            for (PBase* object : inside)
-                object->setFlag(PFlag::selected, true);
-        }
-        repaint();
+        finishBand(sx, sy);
         return;
     }
     const bool moved = sx != pressX || sy != pressY;
@@ -491,14 +872,41 @@ void PCanvas2::onMouseUp(float sx, float sy)
     finishGesture(moved);
     // A click on the selected shape steps on to the next shape under it, so that every shape of a
     // pile can be reached; a drag moves it.
-    if (clickedBody)
+    if (clickedBody && editMode() != wallpaperMode && editMode() != attachmentMode)
     {
         const auto p = toPage(sx, sy);
         if (hits.empty() && shape != nullptr)
             hits.push_back(shape);
         select(pick(p.x, p.y), nullptr);
     }
+    repaintWith(withOverlay);
+}
+
+void PCanvas2::finishBand(float sx, float sy)
+{
     renderMode = withOverlay;
+    if (std::abs(sx - pressX) >= smallestBand && std::abs(sy - pressY) >= smallestBand)
+    {
+        const auto a = toPage(pressX, pressY), b = toPage(sx, sy);
+        const PRect area = PRect::of(std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y));
+        PArray inside;
+        if (sidePane == PContext::layerMode)
+        {
+            if (auto* layer = static_cast<PLayer*>(world->context.target(PClass::layer)))
+                layer->collectInside(area, inside);
+        }
+        else if (sidePane == PContext::clipMode)
+        {
+            auto* clip = static_cast<PClip*>(container);
+            clip->cardFor(clip->currentKey)->collectInside(area, inside);
+        }
+        else
+            container->collectInside(area, inside);
+        for (PBase* object : inside)
+            if (!isLockedGroup(object))
+                object->setFlag(PFlag::selected, true);
+        inside.clear();
+    }
     repaint();
 }
 
@@ -508,23 +916,10 @@ void PCanvas2::finishGesture(bool moved)
     hitKind = hitNothing;
     if (shape == nullptr)
         return;
-    if (handle == hitPoint && point != nullptr)
-    {
-        PActionPoint::Values before = PActionPoint::Values::of(*point), after = before;
-        before.x = savedX, before.y = savedY;
-        if (after.x == before.x && after.y == before.y)
-            return;
-        // A click never creates an action: the point goes back to where it was.
-        if (!moved)
-        {
-            before.applyTo(*point);
-            shape->invalidate();
-            return;
-        }
-        before.applyTo(*point);
-        world->record(new PActionPoint(*world, point, before, after, shape));
-        return;
-    }
+    if (handle == hitPoint)
+        finishPoint(moved);
+    else if (handle >= hitDeform && handle <= hitLastDeform)
+        finishDeform(moved);
     if (handle < hitBody || handle > hitScaleBoth)
         return;
     const auto after = PActionShape::Placement::of(*shape);
@@ -533,16 +928,41 @@ void PCanvas2::finishGesture(bool moved)
     // The action moves the shape again from where the press found it.
     savedTransform.applyTo(*shape);
     shape->invalidate();
+    if (!moved)
+        return;
+    const Place place = locate(shape);
+    PBase* related = sidePane == PContext::pageMode && editMode() == attachmentMode ? panel : nullptr;
+    world->record(new PActionShape(*world, shape, savedTransform, after, place.group, related));
+    hits.clear();
+}
+
+void PCanvas2::finishPoint(bool moved)
+{
+    if (point == nullptr)
+        return;
+    const auto after = PActionPoint::Values::of(*point);
+    if (after.x == savedPoint.x && after.y == savedPoint.y)
+        return;
+    // A click never creates an action: the point goes back to where it was.
+    savedPoint.applyTo(*point);
+    shape->invalidate();
     if (moved)
-    {
-        world->record(new PActionShape(*world, shape, savedTransform, after));
-        hits.clear();
-    }
+        world->record(new PActionPoint(*world, point, savedPoint, after, shape));
+}
+
+void PCanvas2::finishDeform(bool moved)
+{
+    auto* group = static_cast<PGroup*>(shape);
+    const auto after = PActionDeform::Grids::of(*group);
+    savedGrids.applyTo(*group);
+    group->invalidate();
+    if (moved && !(after.from == savedGrids.from && after.to == savedGrids.to))
+        world->record(new PActionDeform(*world, group, savedGrids, after));
 }
 
 void PCanvas2::onWheel(bool up)
 {
-    if (page == nullptr || world == nullptr)
+    if (container == nullptr || world == nullptr)
         return;
     PContext& context = world->context;
     // The page point at the pane's centre stays there: the pan scales with the zoom.
@@ -551,27 +971,52 @@ void PCanvas2::onWheel(bool up)
     const float ratio = context.viewScale / before;
     context.viewX *= ratio;
     context.viewY *= ratio;
-    renderMode = withOverlay;
-    repaint();
+    repaintWith(withOverlay);
 }
 
-// ---------------------------------------------------------------- keys and notifications
+// ---------------------------------------------------------------- keys
 
 void PCanvas2::removeSelection()
 {
     if (editMode() == pointMode && point != nullptr && isCurveLike(shape))
     {
-        world->record(new PActionRemove(*world, static_cast<PCurve*>(shape)->points, shape, point));
+        PPoint* removed = point;
         point = nullptr;
+        world->record(new PActionRemove(*world, static_cast<PCurve*>(shape)->points, shape, removed));
     }
-    else if (editMode() == shapeMode && shape != nullptr && shape->classId() == PClass::panel)
+    else if (editMode() == shapeMode && shape != nullptr)
     {
+        const Place place = locate(shape);
+        if (place.list == nullptr)
+            return;
         PShape* removed = shape;
         select(nullptr, nullptr);
-        world->record(new PActionRemove(*world, page->panels, page, removed));
+        world->record(new PActionRemove(*world, *place.list, place.owner, removed));
     }
     readSelection();
-    repaint();
+    repaintWith(withOverlay);
+}
+
+void PCanvas2::markAll()
+{
+    if (container == nullptr)
+        return;
+    Place place = insertionPlace();
+    if (place.list != nullptr)
+        for (PBase* object : *place.list)
+            if (!isLockedGroup(object))
+                object->setFlag(PFlag::selected, true);
+    repaintWith(withOverlay);
+}
+
+void PCanvas2::setAllThickness(uint16_t value)
+{
+    // A quick way to even out a line: no undo step, as the key is a drawing aid.
+    auto* curve = static_cast<PCurve*>(shape);
+    for (int i = 0; i < curve->points.size(); ++i)
+        curve->pointAt(i)->thickness = value;
+    curve->invalidate();
+    broadcast(PNotify::geometry);
 }
 
 void PCanvas2::onCommand(PWidget*, uint16_t code)
@@ -579,35 +1024,336 @@ void PCanvas2::onCommand(PWidget*, uint16_t code)
     // A key in the middle of a drag would act on a half-made gesture.
     if (buttonDown || world == nullptr)
         return;
+    const bool passes = code >= saveKey && code <= helpKey;
+    if (decorDeforming() && !passes)
+        return;
+    if (code != deleteKey && !passes && point != nullptr)
+    {
+        world->context.setTarget(nullptr, PClass::point);
+        point = nullptr;
+    }
+    const bool editing = editMode() == shapeMode || editMode() == pointMode;
     switch (code)
     {
+    case cutKey:
+        if (editing && shape != nullptr)
+            onMenu(PCommand::cut);
+        break;
+    case copyKey:
+        if (editing && shape != nullptr)
+            onMenu(PCommand::copy);
+        break;
+    case pasteKey:
+        if (editing)
+            onMenu(PCommand::paste);
+        break;
     case deleteKey: removeSelection(); break;
     case markAllKey:
-        if (editMode() == markingMode && page != nullptr)
-            for (PBase* panel : page->panels)
-                panel->setFlag(PFlag::selected, true);
-        repaint();
+        if (editMode() == markingMode)
+            markAll();
         break;
     case saveKey: broadcast(PNotify::saveRequest); break;
     case undoKey: broadcast(PNotify::undoRequest); break;
     case redoKey: broadcast(PNotify::redoRequest); break;
     case helpKey: broadcast(PNotify::helpRequest); break;
-    default: break;
+    case homeKey:
+        if (editing)
+            onMenu(PCommand::front);
+        break;
+    case endKey: onMenu(PCommand::back); break;
+    case pageUpKey: onMenu(PCommand::raise); break;
+    case pageDownKey: onMenu(PCommand::lower); break;
+    case returnKey:
+        if (sidePane == PContext::pageMode && panel != nullptr)
+            broadcast(PContext::layerMode);
+        break;
+    default:
+        if (code >= firstDigitKey && code <= lastDigitKey && editMode() == pointMode && isCurveLike(shape))
+            setAllThickness(static_cast<uint16_t>((code - firstDigitKey) * thicknessStep));
+        break;
     }
 }
+
+// ---------------------------------------------------------------- popup and its commands
+
+PPopup& PCanvas2::currentPopup()
+{
+    return sidePane == PContext::pageMode ? *popupPanel : *popupMain;
+}
+
+void PCanvas2::onPopup(PWidget*)
+{
+    if (world == nullptr || container == nullptr)
+        return;
+    const auto at = getComponent() != nullptr ? getComponent()->getMouseXYRelative() : juce::Point<int>();
+    lastPopupX = static_cast<float>(at.x), lastPopupY = static_cast<float>(at.y);
+    PPopup& popup = currentPopup();
+    const bool editing = editMode() == shapeMode || editMode() == pointMode;
+    const bool withShape = editing && shape != nullptr && locate(shape).list != nullptr;
+    const PBase* clip = world->clipboardEntry(sidePane == PContext::pageMode ? PClass::panel : PClass::shape);
+    for (int id : {PCommand::cut, PCommand::copy, PCommand::raise, PCommand::lower, PCommand::front, PCommand::back,
+                   PCommand::flipH, PCommand::flipV, PCommand::flipD})
+        popup.setEnabled(id, withShape);
+    popup.setEnabled(PCommand::paste, editing && clip != nullptr);
+    popup.setEnabled(PCommand::init, shape != nullptr);
+    if (auto* c = getComponent())
+        c->setEnabled(false);
+    const int chosen = popup.show();
+    if (auto* c = getComponent())
+        c->setEnabled(true);
+    if (chosen != 0)
+        onMenu(chosen);
+    lastPopupX = lastPopupY = 0;
+}
+
+void PCanvas2::onMenu(int code)
+{
+    if (world == nullptr || container == nullptr || (decorDeforming() && code != PCommand::init))
+        return;
+    if (point != nullptr)
+    {
+        world->context.setTarget(nullptr, PClass::point);
+        point = nullptr;
+    }
+    const uint16_t mode = editMode();
+    const bool editing = mode == shapeMode || mode == pointMode;
+    const Place place = locate(shape);
+    const bool withShape = editing && shape != nullptr && place.list != nullptr;
+    prepareView();
+    switch (code)
+    {
+    case PCommand::cut:
+        if (withShape)
+        {
+            PShape* cut = shape;
+            select(nullptr, nullptr);
+            world->record(new PActionCut(*world, *place.list, cut, place.owner));
+        }
+        break;
+    case PCommand::copy:
+        if (withShape)
+            world->record(new PActionCopy(*world, shape));
+        break;
+    case PCommand::paste:
+        if (editing)
+            paste();
+        break;
+    case PCommand::front:
+    case PCommand::raise:
+        if (withShape)
+            world->record(new PActionRaise(*world, *place.list, shape, code == PCommand::front));
+        break;
+    case PCommand::back:
+    case PCommand::lower:
+        if (withShape)
+            world->record(new PActionLower(*world, *place.list, shape, code == PCommand::back));
+        break;
+    case PCommand::flipH:
+    case PCommand::flipV:
+        if (withShape)
+            world->record(new PActionFlip(*world, shape,
+                                          code == PCommand::flipH ? PActionFlip::horizontal : PActionFlip::vertical));
+        break;
+    case PCommand::flipD:
+        if (withShape)
+            mirror(place);
+        break;
+    case PCommand::init: resetTransform(); break;
+    default: break;
+    }
+    if (mode == pointMode)
+    {
+        world->editMode = shapeMode;
+        broadcast(PNotify::modeChanged);
+    }
+    readSelection();
+    repaintWith(withOverlay);
+}
+
+void PCanvas2::paste()
+{
+    const uint16_t kindOfEntry = sidePane == PContext::pageMode ? PClass::panel : PClass::shape;
+    const PBase* entry = world->clipboardEntry(kindOfEntry);
+    Place place = insertionPlace();
+    if (entry == nullptr || place.list == nullptr || !isShape(entry))
+        return;
+    auto* copy = static_cast<PShape*>(entry->clone());
+    // At the last right click, or the pane's centre for a key; in the coordinates of the list.
+    const bool fromPopup = lastPopupX != 0 || lastPopupY != 0;
+    auto at = fromPopup ? toPage(lastPopupX, lastPopupY) : paneCentre();
+    const PMatrix& m = place.parentToPage;
+    const float det = m.m[0] * m.m[4] - m.m[3] * m.m[1];
+    if (std::abs(det) > 0)
+    {
+        const float dx = at.x - m.m[6], dy = at.y - m.m[7];
+        at = {(m.m[4] * dx - m.m[3] * dy) / det, (m.m[0] * dy - m.m[1] * dx) / det};
+    }
+    copy->x = at.x, copy->y = at.y;
+    world->record(new PActionInsert(*world, *place.list, place.owner, copy, -1));
+}
+
+void PCanvas2::mirror(const Place& place)
+{
+    auto* copy = static_cast<PShape*>(shape->clone());
+    auto* compound = new PActions(*world, "Action.Mirror");
+    compound->add(new PActionInsert(*world, *place.list, place.owner, copy, place.list->indexOf(shape) + 1));
+    compound->add(new PActionFlip(*world, copy, PActionFlip::horizontal));
+    world->record(compound);
+}
+
+void PCanvas2::resetTransform()
+{
+    if (shape == nullptr)
+        return;
+    if (decorDeforming())
+    {
+        auto* group = static_cast<PGroup*>(shape);
+        const auto before = PActionDeform::Grids::of(*group);
+        PActionDeform::Grids after;
+        if (!(before.from == after.from && before.to == after.to))
+            world->record(new PActionDeform(*world, group, before, after));
+        return;
+    }
+    const uint16_t mode = editMode();
+    if (mode != wallpaperMode && mode != attachmentMode && mode != shapeMode)
+        return;
+    const auto before = PActionShape::Placement::of(*shape);
+    PActionShape::Placement after;
+    after.x = before.x, after.y = before.y;
+    if (!(after == before))
+        world->record(new PActionShape(*world, shape, before, after, locate(shape).group,
+                                       mode == attachmentMode ? panel : nullptr));
+}
+
+// ---------------------------------------------------------------- new shapes
+
+void PCanvas2::addShape(PShape* made, const char* compoundName)
+{
+    Place place = insertionPlace();
+    if (world == nullptr || place.list == nullptr)
+    {
+        delete made;
+        return;
+    }
+    if (compoundName == nullptr)
+    {
+        world->record(new PActionInsert(*world, *place.list, place.owner, made, -1));
+        return;
+    }
+    // A panel comes with its first layer, as one step.
+    auto* compound = new PActions(*world, compoundName);
+    auto* newPanel = static_cast<PPanel*>(made);
+    compound->add(new PActionInsert(*world, *place.list, place.owner, made, -1));
+    compound->add(new PActionNew(*world, newPanel->layers, new PLayer()));
+    world->record(compound);
+}
+
+void PCanvas2::addCurve()
+{
+    if (container == nullptr || sidePane == PContext::pageMode)
+        return;
+    prepareView();
+    const float half = pixelsToPage(newShapePixels) / 2;
+    auto* curve = new PCurve();
+    // A gentle arc: three points show at once that the line is smooth and can be bent.
+    curve->points.append(new PPoint(-half, 0));
+    curve->points.append(new PPoint(0, half / 2));
+    curve->points.append(new PPoint(half, 0));
+    const auto centre = paneCentre();
+    curve->x = centre.x, curve->y = centre.y;
+    addShape(curve);
+}
+
+void PCanvas2::addPanel()
+{
+    if (page == nullptr || sidePane != PContext::pageMode)
+        return;
+    prepareView();
+    const float half = pixelsToPage(newShapePixels) / 2;
+    auto* made = new PPanel();
+    for (auto [px, py] : {std::pair{-half, -half}, {half, -half}, {half, half}, {-half, half}})
+    {
+        auto* corner = new PPoint(px, py);
+        corner->sharpness = 100;
+        made->points.append(corner);
+    }
+    made->setClosed(true);
+    made->attachment = std::make_unique<PShape>();
+    const auto centre = paneCentre();
+    made->x = centre.x, made->y = centre.y;
+    addShape(made, "Action.Panel");
+}
+
+void PCanvas2::addText()
+{
+    if (container == nullptr || sidePane == PContext::pageMode)
+        return;
+    prepareView();
+    auto* text = new PText();
+    text->text.assign(::translate("Text.Sample"));
+    const auto centre = paneCentre();
+    text->x = centre.x, text->y = centre.y;
+    addShape(text);
+}
+
+bool PCanvas2::addImage(const juce::File& file)
+{
+    if (container == nullptr || sidePane == PContext::pageMode)
+        return false;
+    auto image = std::make_unique<PImage>();
+    image->setFile(file.getFullPathName());
+    image->flags |= PImage::byFullPath;
+    if (!image->loadImage(nullptr))
+        return false;
+    prepareView();
+    const auto longest = static_cast<float>(std::max(image->pixelWidth, image->pixelHeight));
+    if (longest > 0)
+        image->scaleX = image->scaleY =
+            pixelsToPage(newShapePixels) / (longest * static_cast<float>(PImage::pointsToCentimetres));
+    image->normalize();
+    const auto centre = paneCentre();
+    image->x = centre.x, image->y = centre.y;
+    addShape(image.release());
+    return true;
+}
+
+void PCanvas2::chooseImage()
+{
+    juce::FileChooser chooser(::translate("FileChooser.Load"), {}, "*.jpg;*.jpeg;*.png;*.gif");
+    if (chooser.browseForFileToOpen())
+        (void) addImage(chooser.getResult()); // a picture that cannot be read adds nothing
+}
+
+// ---------------------------------------------------------------- notifications
 
 void PCanvas2::onNotify(uint16_t code)
 {
     switch (code)
     {
     case PNotify::modeChanged:
-    case PNotify::switchChanged:
-    case PNotify::selection: readSelection(); break;
-    case PNotify::refit: needsFit = true; break;
-    case PNotify::plainFrame: renderMode = plainFrame; break;
+    case PNotify::switchChanged: readSelection(); break;
+    case PNotify::selection:
+    {
+        const PBase* before = container;
+        readSelection();
+        if (container != before && page != nullptr)
+            page->setFlag(PFlag::selected, false);
+        break;
+    }
+    case PNotify::refit:
+        needsFit = true;
+        clearDragState();
+        break;
+    case PContext::pageMode:
+    case PContext::layerMode:
+    case PContext::clipMode:
+    case PContext::decorMode:
+        readSelection();
+        needsFit = container != nullptr;
+        break;
+    case PNotify::plainFrame: repaintWith(plainFrame); return;
+    case PNotify::highQualityFrame: repaintWith(highQuality); return;
     default: break;
     }
-    if (code != PNotify::plainFrame)
-        renderMode = withOverlay;
-    repaint();
+    repaintWith(withOverlay);
 }
