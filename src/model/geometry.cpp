@@ -90,6 +90,17 @@ PMatrix PMatrix::translation(float tx, float ty)
     return t;
 }
 
+bool PMatrix::transformBack(float& x, float& y) const
+{
+    const double det = static_cast<double>(m[0]) * m[4] - static_cast<double>(m[3]) * m[1];
+    if (!std::isfinite(det) || det == 0)
+        return false;
+    const double dx = static_cast<double>(x) - m[6], dy = static_cast<double>(y) - m[7];
+    x = static_cast<float>((m[4] * dx - m[3] * dy) / det);
+    y = static_cast<float>((m[0] * dy - m[1] * dx) / det);
+    return true;
+}
+
 PMatrix PMatrix::operator*(const PMatrix& o) const
 {
     PMatrix r = zero();

@@ -39,6 +39,8 @@ struct PMatrix
     /** this x other: the result applies other first, then this. */
     PMatrix operator*(const PMatrix& other) const;
     void transform(float& x, float& y) const;
+    /** Maps a point back through the affine part; false (point unchanged) when the matrix is singular. */
+    bool transformBack(float& x, float& y) const;
     bool operator==(const PMatrix& other) const;
 };
 

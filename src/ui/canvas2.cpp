@@ -240,8 +240,7 @@ PMatrix PCanvas2::shapeToPage() const
 void PCanvas2::prepareView(PView2gui& view)
 {
     view.options = getOptions();
-    view.flags =
-        world != nullptr ? (world->wallFlag ? wallpaperFlag : 0u) | (world->lockFlag ? lockedFlag : 0u) : 0u;
+    view.flags = world != nullptr ? (world->wallFlag ? wallpaperFlag : 0u) | (world->lockFlag ? lockedFlag : 0u) : 0u;
     view.mode = editMode();
     view.dpi = canvasDpi;
     view.flipY = 0;
@@ -416,8 +415,8 @@ void PCanvas2::drawBorder(PView2gui& view)
     const bool focused = paneComponent != nullptr && paneComponent->hasKeyboardFocus(true);
     view.setColour(o == nullptr ? opaqueBlack : focused ? o->selectionColour1 : o->handleColour);
     const float half = frameWidth / 2;
-    view.rectangle(half, half, static_cast<float>(getWidth()) - frameWidth, static_cast<float>(getHeight()) - frameWidth,
-                   frameWidth);
+    view.rectangle(half, half, static_cast<float>(getWidth()) - frameWidth,
+                   static_cast<float>(getHeight()) - frameWidth, frameWidth);
 }
 
 // ---------------------------------------------------------------- the overlay
@@ -756,16 +755,11 @@ void PCanvas2::dragShape(float sx, float sy)
     const juce::Point<float> origin(ox, oy);
     if (hitKind == hitBody)
     {
-        // The position is the parentMatrix's: take the page point back through the parentMatrix's matrix.
-        const auto p = snappedPage(sx, sy);
-        const float dx = p.x - ox, dy = p.y - oy;
-        PMatrix back = parentMatrix;
-        back.m[6] = back.m[7] = 0;
-        const float det = back.m[0] * back.m[4] - back.m[3] * back.m[1];
-        if (!(std::abs(det) > 0))
+        // The position is the parent's: take the page point back through the parent's matrix.
+        auto p = snappedPage(sx, sy);
+        if (!parentMatrix.transformBack(p.x, p.y))
             return;
-        shape->x = savedTransform.x + (back.m[4] * dx - back.m[3] * dy) / det;
-        shape->y = savedTransform.y + (back.m[0] * dy - back.m[1] * dx) / det;
+        shape->x = p.x, shape->y = p.y;
     }
     else if (hitKind == hitRotate)
     {
@@ -798,29 +792,19 @@ void PCanvas2::dragPoint(float sx, float sy)
     if (point == nullptr)
         return;
     auto p = snappedPage(sx, sy);
-    const PMatrix toPage = shapeToPage();
-    // Back through the shape's matrix: solve the 2 x 2 part, then the offset.
-    const float a = toPage.m[0], b = toPage.m[3], c = toPage.m[1], d = toPage.m[4];
-    const float det = a * d - b * c;
-    if (!(std::abs(det) > 0))
+    if (!shapeToPage().transformBack(p.x, p.y))
         return;
-    const float dx = p.x - toPage.m[6], dy = p.y - toPage.m[7];
-    point->x = (d * dx - b * dy) / det;
-    point->y = (a * dy - c * dx) / det;
+    point->x = p.x, point->y = p.y;
     shape->invalidate();
 }
 
 void PCanvas2::dragDeform(float sx, float sy)
 {
     auto* group = static_cast<PGroup*>(shape);
-    const auto p = snappedPage(sx, sy);
-    const PMatrix toPage = shapeToPage();
-    const float a = toPage.m[0], b = toPage.m[3], c = toPage.m[1], d = toPage.m[4];
-    const float det = a * d - b * c;
-    if (!(std::abs(det) > 0))
+    auto p = snappedPage(sx, sy);
+    if (!shapeToPage().transformBack(p.x, p.y))
         return;
-    const float dx = p.x - toPage.m[6], dy = p.y - toPage.m[7];
-    const float gx = (d * dx - b * dy) / det, gy = (a * dy - c * dx) / det;
+    const float gx = p.x, gy = p.y;
     const auto rest = PDeform::restPointsOf(*group);
     const auto k = static_cast<size_t>(hitKind - hitDeform);
     const PGroup::GridPoint offset{gx - static_cast<float>(rest[k].x), gy - static_cast<float>(rest[k].y)};
@@ -1181,13 +1165,7 @@ void PCanvas2::paste()
     // At the last right click, or the pane's centre for a key; in the coordinates of the list.
     const bool fromPopup = lastPopupX != 0 || lastPopupY != 0;
     auto at = fromPopup ? toPage(lastPopupX, lastPopupY) : paneCentre();
-    const PMatrix& m = place.parentToPage;
-    const float det = m.m[0] * m.m[4] - m.m[3] * m.m[1];
-    if (std::abs(det) > 0)
-    {
-        const float dx = at.x - m.m[6], dy = at.y - m.m[7];
-        at = {(m.m[4] * dx - m.m[3] * dy) / det, (m.m[0] * dy - m.m[1] * dx) / det};
-    }
+    (void) place.parentToPage.transformBack(at.x, at.y); // a flattened panel keeps the page point
     copy->x = at.x, copy->y = at.y;
     world->record(new PActionInsert(*world, *place.list, place.owner, copy, -1));
 }
@@ -1235,6 +1213,9 @@ void PCanvas2::addShape(PShape* made, const char* compoundName)
         delete made;
         return;
     }
+    auto centre = paneCentre();
+    (void) place.parentToPage.transformBack(centre.x, centre.y); // a flattened panel keeps the page point
+    made->x = centre.x, made->y = centre.y;
     if (compoundName == nullptr)
     {
         world->record(new PActionInsert(*world, *place.list, place.owner, made, -1));
@@ -1259,8 +1240,6 @@ void PCanvas2::addCurve()
     curve->points.append(new PPoint(-half, 0));
     curve->points.append(new PPoint(0, half / 2));
     curve->points.append(new PPoint(half, 0));
-    const auto centre = paneCentre();
-    curve->x = centre.x, curve->y = centre.y;
     addShape(curve);
 }
 
@@ -1279,8 +1258,6 @@ void PCanvas2::addPanel()
     }
     made->setClosed(true);
     made->attachment = std::make_unique<PShape>();
-    const auto centre = paneCentre();
-    made->x = centre.x, made->y = centre.y;
     addShape(made, "Action.Panel");
 }
 
@@ -1291,8 +1268,6 @@ void PCanvas2::addText()
     prepareView();
     auto* text = new PText();
     text->text.assign(::translate("Text.Sample"));
-    const auto centre = paneCentre();
-    text->x = centre.x, text->y = centre.y;
     addShape(text);
 }
 
@@ -1311,8 +1286,6 @@ bool PCanvas2::addImage(const juce::File& file)
         image->scaleX = image->scaleY =
             pixelsToPage(newShapePixels) / (longest * static_cast<float>(PImage::pointsToCentimetres));
     image->normalize();
-    const auto centre = paneCentre();
-    image->x = centre.x, image->y = centre.y;
     addShape(image.release());
     return true;
 }

@@ -106,8 +106,7 @@ void PPointOverlay::draw(PView2gui& view, uint32_t colour, uint32_t highlight, b
 {
     view.setColour(colour);
     for (size_t i = 0; i < points.size(); ++i)
-        view.squareMarker(points[i].x, points[i].y, pointReach / 2,
-                          static_cast<int>(i) == selected ? 0 : thinLine);
+        view.squareMarker(points[i].x, points[i].y, pointReach / 2, static_cast<int>(i) == selected ? 0 : thinLine);
     if (selected < 0)
         return;
     const PPoint& point = *curve.pointAt(selected);

@@ -3,11 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include "app/command.h"
 #include "edit/world.h"
+#include "model/decor.h"
+#include "model/group.h"
 #include "model/option.h"
 #include "support/exportsample.h"
 #include "support/testfiles.h"
 #include "ui/canvas2.h"
+#include "ui/pointoverlay.h"
 
 namespace
 {
@@ -161,4 +165,149 @@ TEST(CanvasKeys, IgnoredWhileAButtonIsDownDeleteRemovesThePanelOrThePoint)
     d.canvas->onCommand(d.canvas, 5);
     EXPECT_EQ(curve.points.size(), 3);
     EXPECT_EQ(d.world.undoList.size(), 2);
+}
+
+TEST(CanvasPointOverlay, ButtonsSetTheSelectedPointAndASegmentPressInsertsOne)
+{
+    CanvasDesk d;
+    d.world.editMode = PCanvas2::pointMode;
+    d.click(d.screenOf(-3.5f, -3));
+    auto& curve = static_cast<PCurve&>(*d.canvas->shape);
+    d.click(d.screenOf(curve.pointAt(0)->x, curve.pointAt(0)->y));
+    ASSERT_EQ(d.canvas->point, curve.pointAt(0));
+
+    // The controls are where the overlay draws them, whatever the zoom.
+    d.canvas->onWheel(true);
+    d.draw();
+    PPointOverlay overlay(curve, 0, d.canvas->softView.device * curve.transform());
+    d.options.spareByte = 0;
+    d.click(overlay.controlBox(PPointOverlay::showRows).getCentre());
+    EXPECT_EQ(d.options.spareByte, 1);
+    d.click(overlay.controlBox(PPointOverlay::firstThickness + 3).getCentre());
+    EXPECT_EQ(curve.pointAt(0)->thickness, 75);
+    d.click(overlay.controlBox(PPointOverlay::firstSharpness).getCentre());
+    EXPECT_EQ(curve.pointAt(0)->sharpness, 0);
+    EXPECT_EQ(d.world.undoList.size(), 2);
+
+    // Halfway along the bottom edge a press makes a point that the drag then moves: two steps.
+    const auto onEdge = d.screenOf(0, -4);
+    d.drag(onEdge, d.screenOf(0, -5));
+    ASSERT_EQ(curve.points.size(), 5);
+    EXPECT_NEAR(curve.pointAt(1)->x, 0, 0.05);
+    EXPECT_NEAR(curve.pointAt(1)->y, -5, 0.05);
+    EXPECT_EQ(d.world.undoList.size(), 4);
+
+    PPointOverlay moved(curve, 1, d.canvas->softView.device * curve.transform());
+    d.click(moved.controlBox(PPointOverlay::removeControl).getCentre());
+    EXPECT_EQ(curve.points.size(), 4);
+}
+
+TEST(CanvasPopup, CopyPasteAndMirrorAreOneStepEachAndPointModeFallsBack)
+{
+    CanvasDesk d;
+    d.click(d.screenOf(-3.5f, -3));
+    d.canvas->onMenu(PCommand::copy);
+    d.canvas->onMenu(PCommand::paste);
+    ASSERT_EQ(d.page().panels.size(), 4);
+    // Pasted by key, the copy lands at the pane's centre, the page's centre when unzoomed.
+    EXPECT_NEAR(d.panel(3).x, 0, 0.05);
+
+    d.click(d.screenOf(-3.5f, -3));
+    d.canvas->onMenu(PCommand::flipD);
+    EXPECT_EQ(d.page().panels.size(), 5);
+    EXPECT_EQ(d.panel(1).pointAt(0)->x, -d.panel(0).pointAt(0)->x);
+    const int steps = d.world.undoList.size();
+    d.world.undo();
+    EXPECT_EQ(d.page().panels.size(), 4);
+    EXPECT_EQ(d.world.undoList.size(), steps - 1);
+
+    d.world.editMode = PCanvas2::pointMode;
+    d.canvas->onMenu(PCommand::raise);
+    EXPECT_EQ(d.world.editMode, PCanvas2::shapeMode);
+}
+
+TEST(CanvasAdd, APanelComesWithItsLayerAndAttachmentAsOneStep)
+{
+    CanvasDesk d;
+    d.canvas->addPanel();
+    ASSERT_EQ(d.page().panels.size(), 4);
+    EXPECT_EQ(d.panel(3).layers.size(), 1);
+    EXPECT_NE(d.panel(3).attachment, nullptr);
+    ASSERT_EQ(d.world.undoList.size(), 1);
+    d.world.undo();
+    EXPECT_EQ(d.page().panels.size(), 3);
+    // Curves, texts and images go into layers, never straight onto the page.
+    d.canvas->addCurve();
+    EXPECT_EQ(d.page().panels.size(), 3);
+}
+
+namespace
+{
+/** One panel, moved and doubled in size, whose layer holds a curve; the canvas shows that layer. */
+struct LayerDesk : CanvasDesk
+{
+    PLayer* layer = nullptr;
+
+    LayerDesk()
+    {
+        world.context.clear();
+        page().panels.deleteAll();
+        auto* frame = exportsample::panel(-5, -4, 5, 4, 0xFF0000FF);
+        frame->x = 3, frame->scaleX = frame->scaleY = 2;
+        page().panels.append(frame);
+        layer = exportsample::layer(*frame, 0, 0);
+        layer->shapes.append(exportsample::curve({{-1, -1}, {1, -1}, {1, 1}}, true, 0xFF000000, 0xFF0000FF));
+        world.context.startChain(comic, PContext::layerMode);
+        canvas->readSelection();
+        draw();
+    }
+};
+} // namespace
+
+TEST(CanvasLayers, ShapesMoveInTheirPanelsCoordinatesAndNewOnesLandAtTheCentre)
+{
+    LayerDesk d;
+    ASSERT_EQ(d.canvas->sidePane, PContext::layerMode);
+    auto& curve = *d.layer->shapes.get<PCurve>(0);
+    const auto inside = d.screenOf(3 + 2 * 0.5f, -2 * 0.5f); // the curve's (0.5, -0.5) on the page
+    d.click(inside);
+    ASSERT_EQ(d.canvas->shape, &curve);
+    d.drag(inside, d.screenOf(3 + 2 * 0.5f + 2, -2 * 0.5f));
+    EXPECT_NEAR(curve.x, 1, 0.02); // two page centimetres are one in the doubled panel
+
+    d.canvas->addText();
+    ASSERT_EQ(d.layer->shapes.size(), 2);
+    const auto centre = d.canvas->toPage(d.canvas->getWidth() / 2.0f, d.canvas->getHeight() / 2.0f);
+    EXPECT_NEAR(d.layer->shapes.get<PShape>(1)->x, (centre.x - 3) / 2, 0.02);
+}
+
+TEST(CanvasDeform, AHandleDragMovesTheTargetGridOrBothAsOneStep)
+{
+    CanvasDesk d;
+    auto* decor = new PDecor();
+    decor->contentForEdit().children.append(
+        exportsample::curve({{-2, -2}, {2, -2}, {2, 2}, {-2, 2}}, true, 0xFF000000, 0xFF0000FF));
+    d.comic->decor.append(decor);
+    d.world.context.startChain(d.comic, PContext::decorMode);
+    d.world.editMode = PCanvas2::deformMode;
+    d.canvas->readSelection();
+    d.draw();
+    ASSERT_EQ(d.canvas->shape, decor->content.get());
+    PRect raw;
+    decor->content->getBounds(raw, true);
+    const auto corner = d.screenOf(raw.left, raw.top); // handle 0 at rest
+    d.drag(corner, d.screenOf(raw.left - 1, raw.top));
+    EXPECT_NEAR(decor->content->gridTo[0].x, -1, 0.05);
+    EXPECT_EQ(decor->content->gridFrom[0].x, 0);
+    ASSERT_EQ(d.world.undoList.size(), 1);
+
+    d.world.editMode = PCanvas2::deformBothMode;
+    d.canvas->readSelection();
+    d.draw();
+    const auto moved = d.screenOf(raw.left - 1, raw.top);
+    d.drag(moved, d.screenOf(raw.left - 2, raw.top));
+    EXPECT_NEAR(decor->content->gridFrom[0].x, -2, 0.05);
+    EXPECT_NEAR(decor->content->gridTo[0].x, -2, 0.05);
+    d.world.undo();
+    EXPECT_NEAR(decor->content->gridTo[0].x, -1, 0.05);
 }
