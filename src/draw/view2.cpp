@@ -129,6 +129,8 @@ void PView2::drawBrush(PBrush& brush, bool guide)
 
 void PView2::drawShape(PShape& shape)
 {
+    if (&shape == leftOut)
+        return;
     const bool selected = isSelectedLook(shape);
     switch (shape.classId())
     {
@@ -157,6 +159,19 @@ void PView2::drawShapes(const PArray& shapes)
     for (PBase* shape : shapes)
         if (isShape(shape))
             drawShape(*static_cast<PShape*>(shape));
+}
+
+void PView2::drawPanelShape(PPanel& panel, uint16_t layerPen, PShape& shape)
+{
+    if (beginClip(panel.centrePath) && pushPanelFrame(panel))
+    {
+        const uint16_t pen = penSetting;
+        penSetting = layerPen;
+        drawShape(shape);
+        penSetting = pen;
+        pop();
+    }
+    endClip();
 }
 
 bool PView2::pushPanelFrame(const PPanel& panel)

@@ -99,12 +99,19 @@ public:
         and not another. Other classes (a panel outside a group) are not drawn. */
     void drawShape(PShape& shape);
     void drawShapes(const PArray& shapes);
+    /** One shape of a panel's layer alone, in the panel's frame and clipped to it, drawn with the
+        layer's pen: the canvas draws a dragged shape this way over a picture of the rest. */
+    void drawPanelShape(PPanel& panel, uint16_t layerPen, PShape& shape);
     /** Pushes a panel's transform for drawing its layers: artwork lives in its panel's frame and
         moves, turns and scales with it. False (nothing pushed, nothing to draw) at full depth. */
     bool pushPanelFrame(const PPanel& panel);
 
     /** A panel's layers in drawing order: by index when either sorts by number, else by name. */
     static std::vector<PLayer*> sortedLayers(const PPanel& panel);
+
+    /** A shape (or panel) that drawing passes over, or null: the canvas keeps a picture of the
+        page without the shape a gesture moves. */
+    const PBase* leftOut = nullptr;
 
 protected:
     /** Whether a shape takes the selected look in the view's mode; a file shows none. */

@@ -423,7 +423,8 @@ void PView2gui::drawPage(PPage& page)
     if (page.panels.isEmpty() && isOutput())
         fillAll(opaqueWhite);
     for (int i = 0; i < page.panels.size(); ++i)
-        drawPanel(*page.panels.get<PPanel>(i));
+        if (page.panels.get<PPanel>(i) != leftOut)
+            drawPanel(*page.panels.get<PPanel>(i));
     if ((flags & pageGuides) != 0)
         drawPageGuides(page);
 }

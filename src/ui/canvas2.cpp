@@ -60,8 +60,21 @@ bool isLockedGroup(const PBase* object)
     return object != nullptr && object->classId() == PClass::group && object->hasFlag(PGroup::deformed);
 }
 
-/** The shape lists of what a side pane shows, with the matrix from their coordinates to the page. */
-PArray* shapesOf(PBase* container, PBase*& owner)
+/** The card of a clip that the editor shows; made when create is set and it is missing. Drawing
+    and picking never add one. */
+PCard* shownCard(PClip& clip, bool create)
+{
+    if (create)
+        return clip.cardFor(clip.currentKey);
+    for (int i = 0; i < clip.cards.size(); ++i)
+        if (clip.cardAt(i)->cardNo == clip.currentKey)
+            return clip.cardAt(i);
+    return nullptr;
+}
+
+/** The top shape list of what a side pane shows (a page's panels, a layer's, a card's or a decor's
+    shapes) and the list's owner. */
+PArray* shapesOf(PBase* container, PBase*& owner, bool create)
 {
     owner = container;
     if (container == nullptr)
@@ -72,14 +85,15 @@ PArray* shapesOf(PBase* container, PBase*& owner)
     case PClass::layer: return &static_cast<PLayer*>(container)->shapes;
     case PClass::clip:
     {
-        auto* clip = static_cast<PClip*>(container);
-        PCard* card = clip->cardFor(clip->currentKey);
+        PCard* card = shownCard(*static_cast<PClip*>(container), create);
         owner = card;
-        return &card->shapes;
+        return card != nullptr ? &card->shapes : nullptr;
     }
     case PClass::decor:
     {
         auto* decor = static_cast<PDecor*>(container);
+        if (!create && decor->content == nullptr)
+            return nullptr;
         owner = &decor->contentForEdit();
         return &decor->contentForEdit().children;
     }
@@ -129,6 +143,7 @@ bool PCanvas2::decorDeforming() const
 
 void PCanvas2::readSelection()
 {
+    pictureValid = false;
     const PBase* before = container;
     page = nullptr, container = nullptr, panel = nullptr, shape = nullptr, point = nullptr, sidePane = 0;
     if (world != nullptr)
@@ -179,7 +194,7 @@ PCanvas2::Place PCanvas2::locate(const PShape* target) const
     if (target == nullptr || container == nullptr)
         return place;
     PBase* topOwner = nullptr;
-    PArray* top = shapesOf(container, topOwner);
+    PArray* top = shapesOf(container, topOwner, false);
     PMatrix base = PMatrix::identity();
     if (sidePane == PContext::layerMode && panel != nullptr)
         base = panel->transform();
@@ -216,7 +231,7 @@ PCanvas2::Place PCanvas2::locate(const PShape* target) const
     return {nullptr, nullptr, PMatrix::identity(), nullptr};
 }
 
-PCanvas2::Place PCanvas2::insertionPlace() const
+PCanvas2::Place PCanvas2::insertionPlace(bool create) const
 {
     Place place;
     if (sidePane == PContext::layerMode)
@@ -226,7 +241,7 @@ PCanvas2::Place PCanvas2::insertionPlace() const
             return place;
         return {&layer->shapes, layer, panel->transform(), nullptr};
     }
-    place.list = shapesOf(container, place.owner);
+    place.list = shapesOf(container, place.owner, create);
     return place;
 }
 
@@ -318,12 +333,91 @@ void PCanvas2::paint(juce::Graphics& g)
         // One frame at the finest resampling and without the editing furniture.
         softView.flags = PViewState::outputMode;
         softView.mode = 0;
-    }
-    softView.setTarget(&g);
-    drawFrame(softView);
-    softView.setTarget(nullptr);
-    if (renderMode == highQuality)
+        softView.setTarget(&g);
+        drawFrame(softView);
+        softView.setTarget(nullptr);
         renderMode = withOverlay;
+        pictureValid = false;
+        return;
+    }
+    // The page is kept as a picture; a drag redraws only the shape it moves over it.
+    PShape* moving = movingShape();
+    if (!pictureFits(moving))
+        drawPicture(moving);
+    g.drawImageAt(pagePicture, 0, 0);
+    softView.setTarget(&g);
+    if (moving != nullptr)
+        drawMoving(softView, *moving);
+    drawFurniture(softView);
+    softView.setTarget(nullptr);
+}
+
+PShape* PCanvas2::movingShape() const
+{
+    const bool dragging = hitKind == hitPoint || (hitKind >= hitBody && hitKind <= hitScaleBoth) ||
+                          (hitKind >= hitDeform && hitKind <= hitLastDeform);
+    if (!buttonDown || !dragging || shape == nullptr)
+        return nullptr;
+    if (sidePane == PContext::pageMode)
+        return shape == panel ? shape : nullptr;
+    if (decorDeforming())
+        return shape;
+    const Place place = insertionPlace();
+    if (place.list == nullptr)
+        return nullptr;
+    for (PBase* object : *place.list)
+        if (object == shape || holds(object, shape))
+            return static_cast<PShape*>(object);
+    return nullptr;
+}
+
+bool PCanvas2::holds(const PBase* object, const PShape* target)
+{
+    if (object->classId() != PClass::group)
+        return false;
+    for (const PBase* child : static_cast<const PGroup*>(object)->children)
+        if (child == target || holds(child, target))
+            return true;
+    return false;
+}
+
+bool PCanvas2::pictureFits(const PShape* moving) const
+{
+    return pictureValid && pagePicture.getWidth() == getWidth() && pagePicture.getHeight() == getHeight() &&
+           picturedDevice == softView.device && picturedLeftOut == moving && picturedFlags == softView.flags &&
+           picturedMode == softView.mode && picturedRender == renderMode;
+}
+
+void PCanvas2::drawPicture(const PShape* moving)
+{
+    if (pagePicture.getWidth() != getWidth() || pagePicture.getHeight() != getHeight())
+        pagePicture = PView2gui::makeImage(juce::Image::RGB, std::max(1, getWidth()), std::max(1, getHeight()));
+    if (!pagePicture.isValid())
+        return;
+    juce::Graphics pictureContext(pagePicture);
+    softView.setTarget(&pictureContext);
+    softView.leftOut = moving;
+    softView.clear();
+    drawContent(softView);
+    softView.leftOut = nullptr;
+    softView.setTarget(nullptr);
+    pictureValid = true;
+    picturedDevice = softView.device, picturedLeftOut = moving, picturedFlags = softView.flags;
+    picturedMode = softView.mode, picturedRender = renderMode;
+}
+
+void PCanvas2::drawMoving(PView2gui& view, PShape& moving)
+{
+    view.resetMatrices();
+    if (sidePane == PContext::pageMode)
+        view.drawPanel(static_cast<PPanel&>(moving));
+    else if (sidePane == PContext::layerMode && panel != nullptr)
+    {
+        const auto* layer = static_cast<const PLayer*>(world->context.target(PClass::layer));
+        view.drawPanelShape(*panel, layer != nullptr ? layer->stroke : PLayer::defaultStroke, moving);
+    }
+    else
+        view.drawShape(moving);
 }
 
 void PCanvas2::renderGL(juce::OpenGLContext&)
@@ -365,17 +459,27 @@ void PCanvas2::drawHighQualityFrame()
 void PCanvas2::drawFrame(PView2gui& view)
 {
     view.clear();
+    drawContent(view);
+    drawFurniture(view);
+}
+
+void PCanvas2::drawContent(PView2gui& view)
+{
     const POption* o = getOptions();
-    if (container != nullptr)
-    {
-        if (world != nullptr && world->wallFlag && renderMode == withOverlay && o != nullptr && o->wall != nullptr)
-            view.drawReferenceImage(*o->wall);
-        drawShown(view);
-        if (o != nullptr && o->showGrid)
-            view.drawGrid(0);
-        if (renderMode == withOverlay)
-            drawOverlay(view);
-    }
+    if (container == nullptr)
+        return;
+    if (world != nullptr && world->wallFlag && renderMode == withOverlay && o != nullptr && o->wall != nullptr)
+        view.drawReferenceImage(*o->wall);
+    drawShown(view);
+    if (o != nullptr && o->showGrid)
+        view.drawGrid(0);
+}
+
+void PCanvas2::drawFurniture(PView2gui& view)
+{
+    const POption* o = getOptions();
+    if (container != nullptr && renderMode == withOverlay)
+        drawOverlay(view);
     if (renderMode == withBand)
     {
         view.setColour(o != nullptr ? o->handleColour : opaqueBlack);
@@ -567,8 +671,8 @@ void PCanvas2::collectHits(float px, float py, PArray& found)
     }
     if (sidePane == PContext::clipMode)
     {
-        auto* clip = static_cast<PClip*>(container);
-        clip->cardFor(clip->currentKey)->collectHits(px, py, scale, editMode(), found);
+        if (PCard* card = shownCard(*static_cast<PClip*>(container), false))
+            card->collectHits(px, py, scale, editMode(), found);
         return;
     }
     container->collectHits(px, py, scale, editMode(), found);
@@ -628,6 +732,7 @@ void PCanvas2::select(PShape* picked, PPoint* pickedPoint)
 
 void PCanvas2::onMouseDown(float sx, float sy)
 {
+    pictureValid = false;
     buttonDown = true;
     if (container == nullptr || world == nullptr)
         return;
@@ -842,6 +947,7 @@ void PCanvas2::onMouseDrag(float sx, float sy)
 
 void PCanvas2::onMouseUp(float sx, float sy)
 {
+    pictureValid = false;
     buttonDown = false;
     if (container == nullptr || world == nullptr)
         return;
@@ -881,8 +987,8 @@ void PCanvas2::finishBand(float sx, float sy)
         }
         else if (sidePane == PContext::clipMode)
         {
-            auto* clip = static_cast<PClip*>(container);
-            clip->cardFor(clip->currentKey)->collectInside(area, inside);
+            if (PCard* card = shownCard(*static_cast<PClip*>(container), false))
+                card->collectInside(area, inside);
         }
         else
             container->collectInside(area, inside);
@@ -946,6 +1052,7 @@ void PCanvas2::finishDeform(bool moved)
 
 void PCanvas2::onWheel(bool up)
 {
+    pictureValid = false;
     if (container == nullptr || world == nullptr)
         return;
     PContext& context = world->context;
@@ -1005,6 +1112,7 @@ void PCanvas2::setAllThickness(uint16_t value)
 
 void PCanvas2::onCommand(PWidget*, uint16_t code)
 {
+    pictureValid = false;
     // A key in the middle of a drag would act on a half-made gesture.
     if (buttonDown || world == nullptr)
         return;
@@ -1092,6 +1200,7 @@ void PCanvas2::onPopup(PWidget*)
 
 void PCanvas2::onMenu(int code)
 {
+    pictureValid = false;
     if (world == nullptr || container == nullptr || (decorDeforming() && code != PCommand::init))
         return;
     if (point != nullptr)
@@ -1158,7 +1267,7 @@ void PCanvas2::paste()
 {
     const uint16_t kindOfEntry = sidePane == PContext::pageMode ? PClass::panel : PClass::shape;
     const PBase* entry = world->clipboardEntry(kindOfEntry);
-    Place place = insertionPlace();
+    Place place = insertionPlace(true);
     if (entry == nullptr || place.list == nullptr || !isShape(entry))
         return;
     auto* copy = static_cast<PShape*>(entry->clone());
@@ -1207,7 +1316,8 @@ void PCanvas2::resetTransform()
 
 void PCanvas2::addShape(PShape* made, const char* compoundName)
 {
-    Place place = insertionPlace();
+    pictureValid = false;
+    Place place = insertionPlace(true);
     if (world == nullptr || place.list == nullptr)
     {
         delete made;
@@ -1301,6 +1411,7 @@ void PCanvas2::chooseImage()
 
 void PCanvas2::onNotify(uint16_t code)
 {
+    pictureValid = false;
     switch (code)
     {
     case PNotify::modeChanged:

@@ -110,6 +110,9 @@ public:
     std::unique_ptr<PPopup> popupMain, popupPanel;
     PView2gui softView;
     PView2ogl glView;
+    /** The page as last drawn, without the furniture and without the shape a drag moves. */
+    juce::Image pagePicture;
+    bool pictureValid = false;
 
 private:
     /** Where a shape lives: the list that holds it, that list's owner, and its parent's matrix to
@@ -128,7 +131,15 @@ private:
     void prepareView() { prepareView(softView); }
     /** One frame of either back-end: the page, the grid, the overlay, the band and the border. */
     void drawFrame(PView2gui& view);
+    void drawContent(PView2gui& view);
+    void drawFurniture(PView2gui& view);
     void drawShown(PView2gui& view);
+    /** The shape a drag in progress changes (at the top of its list), or null. */
+    PShape* movingShape() const;
+    static bool holds(const PBase* object, const PShape* target);
+    bool pictureFits(const PShape* moving) const;
+    void drawPicture(const PShape* moving);
+    void drawMoving(PView2gui& view, PShape& moving);
     void drawHighQualityFrame();
     void drawOverlay(PView2gui& view);
     void drawDeformHandles(PView2gui& view);
@@ -142,8 +153,9 @@ private:
     bool hasPointOverlay() const;
     std::unique_ptr<PPointOverlay> pointOverlay() const;
     Place locate(const PShape* target) const;
-    /** The list new and pasted shapes go into, with its owner and its coordinates' matrix to the page. */
-    Place insertionPlace() const;
+    /** The list new and pasted shapes go into, with its owner and its coordinates' matrix to the
+        page; with create, a missing card or decor content is made for them. */
+    Place insertionPlace(bool create = false) const;
     PMatrix shapeToPage() const;
     /** The selection's handle under a screen position, or hitNothing. */
     uint16_t handleAt(float sx, float sy, int& index);
@@ -173,4 +185,9 @@ private:
     juce::Point<float> paneCentre();
     float pixelsToPage(float pixels) const;
     void repaintWith(uint16_t mode);
+
+    PMatrix picturedDevice;
+    const PShape* picturedLeftOut = nullptr;
+    uint32_t picturedFlags = 0;
+    uint16_t picturedMode = 0, picturedRender = 0;
 };
