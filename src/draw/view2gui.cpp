@@ -52,11 +52,6 @@ juce::Colour colourOf(uint32_t hsla)
     return juce::Colour(hslaToArgb(hsla));
 }
 
-juce::AffineTransform affineOf(const PMatrix& m)
-{
-    return juce::AffineTransform(m.m[0], m.m[3], m.m[6], m.m[1], m.m[4], m.m[7]);
-}
-
 bool isFiniteWidth(float w)
 {
     return std::isfinite(w) && w > 0;
@@ -66,14 +61,6 @@ bool isFiniteWidth(float w)
     this from the origin overflows it, and a damaged file's astronomic coordinates would make it
     allocate gigabytes of edge tables. Such a path is far beyond any zoom the canvas offers. */
 constexpr float farthestDevicePosition = 4.0e6f;
-
-bool isDrawable(const juce::Path& p, const juce::AffineTransform& transform)
-{
-    const auto b = p.getBoundsTransformed(transform);
-    const float reach =
-        std::max({std::abs(b.getX()), std::abs(b.getY()), std::abs(b.getRight()), std::abs(b.getBottom())});
-    return std::isfinite(reach) && reach < farthestDevicePosition;
-}
 
 /** A copy of a path with every point moved by map. */
 template <typename Map> juce::Path mappedPath(const juce::Path& source, Map map)
@@ -123,6 +110,29 @@ PView2gui::PView2gui(POption* viewOptions)
 }
 
 PView2gui::~PView2gui() = default;
+
+juce::AffineTransform PView2gui::affineOf(const PMatrix& m)
+{
+    return juce::AffineTransform(m.m[0], m.m[3], m.m[6], m.m[1], m.m[4], m.m[7]);
+}
+
+bool PView2gui::isDrawable(const juce::Path& p, const juce::AffineTransform& transform)
+{
+    const auto b = p.getBoundsTransformed(transform);
+    const float reach =
+        std::max({std::abs(b.getX()), std::abs(b.getY()), std::abs(b.getRight()), std::abs(b.getBottom())});
+    return std::isfinite(reach) && reach < farthestDevicePosition;
+}
+
+bool PView2gui::isSmoothed(const PImage& image) const
+{
+    return isOutput() || image.hasFlag(PImage::highQuality);
+}
+
+float PView2gui::imageOpacity(const PImage& image) const
+{
+    return std::isfinite(image.opacity) ? std::clamp(image.opacity * opacityFactor, 0.0f, 1.0f) : 1.0f;
+}
 
 juce::Image PView2gui::makeImage(juce::Image::PixelFormat format, int width, int height)
 {
@@ -282,10 +292,9 @@ void PView2gui::drawImageShape(PImage& image, const PMatrix* matrix)
     auto* g = context();
     if (g == nullptr || !image.hasImage())
         return;
-    const float opacity = std::isfinite(image.opacity) ? std::clamp(image.opacity * opacityFactor, 0.0f, 1.0f) : 1.0f;
-    g->setOpacity(opacity);
-    const bool fine = isOutput() || image.hasFlag(PImage::highQuality);
-    g->setImageResamplingQuality(fine ? juce::Graphics::highResamplingQuality : juce::Graphics::lowResamplingQuality);
+    g->setOpacity(imageOpacity(image));
+    g->setImageResamplingQuality(isSmoothed(image) ? juce::Graphics::highResamplingQuality
+                                                   : juce::Graphics::lowResamplingQuality);
     if (matrix != nullptr)
         g->drawImageTransformed(image.getImage(), affineOf(*matrix));
     g->setOpacity(1.0f);

@@ -76,6 +76,14 @@ public:
 protected:
     /** True while there is something to draw on; the text and overlay code skip their work otherwise. */
     virtual bool isDrawing() const { return context() != nullptr; }
+    /** Matrices map (x, y) to (m0 x + m3 y + m6, m1 x + m4 y + m7). */
+    static juce::AffineTransform affineOf(const PMatrix& m);
+    /** Whether a path stays finite and within the rasteriser's reach under transform. */
+    static bool isDrawable(const juce::Path& p, const juce::AffineTransform& transform);
+    /** The opacity a picture is drawn with: its own, fainter for the reference image. */
+    float imageOpacity(const PImage& image) const;
+    /** Pictures in files, and those the artist asked to see smooth, are resampled finely. */
+    bool isSmoothed(const PImage& image) const;
     bool isSelectedLook(const PShape& shape) const override;
     bool beginClip(const juce::Path& pagePath) override;
     void endClip() override;
