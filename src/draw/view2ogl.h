@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "draw/view2gui.h"
 
 namespace juce
@@ -52,6 +54,17 @@ protected:
     void endClip() override;
 
 private:
-    /** How many panel or group clips are open: the stencil holds that many nested regions. */
-    int clipDepth = 0;
+    void fill(const juce::Path& p, const juce::AffineTransform& transform);
+    void stroke(const juce::Path& p, const juce::AffineTransform& transform, float width);
+    void drawTexture(const juce::Image& picture, const PMatrix& matrix, float opacity, bool smooth);
+    void applyColour();
+    void setLineWidth(float width);
+
+    /** The outlines of the open panel or group clips, innermost last: the stencil holds that many
+        nested regions, and closing one takes its outline out again. */
+    std::vector<juce::Path> openClips;
+    /** The current colour as GL takes it; pictures change GL's colour and put this one back. */
+    float colour[4] = {0, 0, 0, 1};
+    /** Device pixels to surface pixels (above 1 on a high-density display). */
+    float pixelScale = 1;
 };
