@@ -2,11 +2,32 @@
 
 #include "ui/widgets/widget.h"
 
+namespace
+{
+constexpr int bitsPerChannel = 8, depthBits = 16, stencilBits = 8;
+}
+
 OPane::OPane(PWidget& owner) : NPane(owner)
 {
     setOpaque(true);
+    prepareContext(context);
     context.setRenderer(this);
     context.setContinuousRepainting(false);
+}
+
+void OPane::prepareContext(juce::OpenGLContext& glContext)
+{
+    // Panels clip their artwork through the stencil; lines are smoothed by GL itself, so no
+    // multisampling is asked for.
+    juce::OpenGLPixelFormat format(bitsPerChannel, bitsPerChannel, depthBits, stencilBits);
+    format.multisamplingLevel = 0;
+    glContext.setPixelFormat(format);
+    glContext.setMultisamplingEnabled(false);
+    // The view draws in immediate mode, which only a compatibility profile has.
+    glContext.setOpenGLVersionRequired(juce::OpenGLContext::defaultGLVersion);
+    // The surface paints nothing itself; compositing an empty layer over every frame would only
+    // cost time and disturb the frame's GL state.
+    glContext.setComponentPaintingEnabled(false);
 }
 
 OPane::~OPane()

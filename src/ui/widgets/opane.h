@@ -20,6 +20,9 @@ public:
     void renderOpenGL() override;
     void openGLContextClosing() override {}
     void triggerRepaint();
+    /** The surface's GL set-up, before attaching: a stencil for clipping, a compatibility profile
+        for the immediate-mode view, no multisampling. */
+    static void prepareContext(juce::OpenGLContext& glContext);
 
     juce::OpenGLContext context;
 
