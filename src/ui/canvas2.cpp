@@ -108,7 +108,72 @@ PCanvas2::PCanvas2(PPane* parentPane, int gx, int gy, int gw, int gh, bool openG
 {
     popupMain->build(PPopup::canvasSecond);
     popupPanel->build(PPopup::canvasFirst);
+    addInterimEntries(*popupMain);
+    addInterimEntries(*popupPanel);
     setWantsKeys(true);
+}
+
+// Until the side panes offer them, the popup adds shapes, switches between the page and a
+// panel's layer and sets the edit mode.
+void PCanvas2::addInterimEntries(PPopup& popup)
+{
+    popup.addSeparator();
+    popup.addEntry(interimAddPanel, "Edit.AddPanel");
+    popup.addEntry(interimAddCurve, "Edit.AddCurve");
+    popup.addEntry(interimAddText, "Edit.AddText");
+    popup.addEntry(interimAddImage, "Edit.AddImage");
+    popup.addSeparator();
+    popup.addEntry(interimPages, "Page.List");
+    popup.addEntry(interimLayers, "Layer.List");
+    popup.addSeparator();
+    popup.addEntry(interimShapes, "Edit.Shape");
+    popup.addEntry(interimPoints, "Edit.Point");
+    popup.addEntry(interimMarks, "Edit.Group");
+    popup.rebuild();
+}
+
+void PCanvas2::enableInterimEntries(PPopup& popup)
+{
+    const bool onPage = sidePane == PContext::pageMode, inLayer = sidePane == PContext::layerMode;
+    const bool hasLayer = inLayer && world->context.target(PClass::layer) != nullptr;
+    popup.setEnabled(interimAddPanel, onPage && page != nullptr);
+    for (int id : {interimAddCurve, interimAddText, interimAddImage})
+        popup.setEnabled(id, hasLayer);
+    popup.setEnabled(interimPages, !onPage);
+    popup.setEnabled(interimLayers, onPage && panel != nullptr && !panel->layers.isEmpty());
+    popup.setEnabled(interimShapes, editMode() != shapeMode);
+    popup.setEnabled(interimPoints, editMode() != pointMode);
+    popup.setEnabled(interimMarks, editMode() != markingMode);
+}
+
+bool PCanvas2::onInterimCommand(int code)
+{
+    switch (code)
+    {
+    case interimAddPanel: addPanel(); return true;
+    case interimAddCurve: addCurve(); return true;
+    case interimAddText: addText(); return true;
+    case interimAddImage: chooseImage(); return true;
+    case interimPages:
+    case interimLayers:
+    {
+        // A new chain starts at the panel last chosen, so the selected panel's layer opens.
+        const uint16_t mode = code == interimPages ? PContext::pageMode : PContext::layerMode;
+        world->context.startChain(world->context.comic(), mode);
+        world->editMode = shapeMode;
+        broadcast(mode);
+        readSelection();
+        return true;
+    }
+    case interimShapes:
+    case interimPoints:
+    case interimMarks:
+        world->editMode = code == interimShapes ? shapeMode : code == interimPoints ? pointMode : markingMode;
+        broadcast(PNotify::modeChanged);
+        readSelection();
+        return true;
+    default: return false;
+    }
 }
 
 PCanvas2::~PCanvas2() = default;
@@ -518,9 +583,8 @@ void PCanvas2::drawBorder(PView2gui& view)
     const auto* paneComponent = getComponent();
     const bool focused = paneComponent != nullptr && paneComponent->hasKeyboardFocus(true);
     view.setColour(o == nullptr ? opaqueBlack : focused ? o->selectionColour1 : o->handleColour);
-    const float half = frameWidth / 2;
-    view.rectangle(half, half, static_cast<float>(getWidth()) - frameWidth,
-                   static_cast<float>(getHeight()) - frameWidth, frameWidth);
+    // Both views draw a rectangle's line inside it, so the frame sits flush with the pane's edge.
+    view.rectangle(0, 0, static_cast<float>(getWidth()), static_cast<float>(getHeight()), frameWidth);
 }
 
 // ---------------------------------------------------------------- the overlay
@@ -1188,6 +1252,7 @@ void PCanvas2::onPopup(PWidget*)
         popup.setEnabled(id, withShape);
     popup.setEnabled(PCommand::paste, editing && clip != nullptr);
     popup.setEnabled(PCommand::init, shape != nullptr);
+    enableInterimEntries(popup);
     if (auto* c = getComponent())
         c->setEnabled(false);
     const int chosen = popup.show();
@@ -1207,6 +1272,11 @@ void PCanvas2::onMenu(int code)
     {
         world->context.setTarget(nullptr, PClass::point);
         point = nullptr;
+    }
+    if (onInterimCommand(code))
+    {
+        repaintWith(withOverlay);
+        return;
     }
     const uint16_t mode = editMode();
     const bool editing = mode == shapeMode || mode == pointMode;

@@ -46,6 +46,10 @@ public:
     static constexpr float handleReach = 6;
     /** The rotation handle stands this many pixels above the selection. */
     static constexpr float rotationHandleLift = 24;
+    /** The popup's interim lines, until the side panes offer these commands. */
+    static constexpr int interimAddPanel = 90, interimAddCurve = 91, interimAddText = 92, interimAddImage = 93,
+                         interimPages = 94, interimLayers = 95, interimShapes = 96, interimPoints = 97,
+                         interimMarks = 98;
     /** A new shape is this many pixels across, whatever the zoom. */
     static constexpr float newShapePixels = 50;
 
@@ -185,6 +189,9 @@ private:
     juce::Point<float> paneCentre();
     float pixelsToPage(float pixels) const;
     void repaintWith(uint16_t mode);
+    void addInterimEntries(PPopup& popup);
+    void enableInterimEntries(PPopup& popup);
+    bool onInterimCommand(int code);
 
     PMatrix picturedDevice;
     const PShape* picturedLeftOut = nullptr;

@@ -32,6 +32,10 @@ void OPane::prepareContext(juce::OpenGLContext& glContext)
 
 OPane::~OPane()
 {
+    // A frame waiting for the message thread would wait for ever while this thread waits for the
+    // render thread in detach: let it give up first.
+    closing = true;
+    messageLock.abort();
     context.detach();
 }
 
@@ -55,9 +59,11 @@ void OPane::renderOpenGL()
 {
     // The library renders on its own thread; the document belongs to the message thread, so
     // the frame is drawn while that thread is held.
-    const juce::MessageManagerLock lock(juce::Thread::getCurrentThread());
-    if (lock.lockWasGained())
+    if (closing || !messageLock.tryEnter())
+        return;
+    if (!closing)
         handler->renderGL(context);
+    messageLock.exit();
 }
 
 void OPane::triggerRepaint()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <atomic>
+
 #include <juce_opengl/juce_opengl.h>
 
 #include "ui/widgets/npane.h"
@@ -28,4 +30,7 @@ public:
 
 private:
     void attachWhenShowing();
+
+    juce::MessageManager::Lock messageLock;
+    std::atomic<bool> closing{false};
 };
