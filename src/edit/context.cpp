@@ -70,6 +70,8 @@ void PContext::copyFrom(const PBase* other)
     viewScale = context->viewScale;
     viewX = context->viewX;
     viewY = context->viewY;
+    zoomCentreX = context->zoomCentreX;
+    zoomCentreY = context->zoomCentreY;
     viewCode = context->viewCode;
     targets = context->targets;
 }

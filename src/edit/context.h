@@ -55,6 +55,9 @@ public:
     std::array<PBase*, slotCount> targets{};
     uint16_t mode = noChain;
     float viewScale = 1, viewX = 0, viewY = 0;
+    /** The point, in pan units, about which the view pane zooms: the pan follows each zoom so that
+        the page under it stays put. */
+    float zoomCentreX = 0, zoomCentreY = 0;
     uint16_t viewCode = 0;
     /** The canvas's fit of the page in the live context; never copied. */
     float fitFactor = 1, fitX = 0, fitY = 0;

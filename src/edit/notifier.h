@@ -19,8 +19,10 @@ public:
     send each other. */
 namespace PNotify
 {
-constexpr uint16_t saveRequest = 2, undoRequest = 3, redoRequest = 4, helpRequest = 5, modeChanged = 6, refit = 10,
-                   plainFrame = 12;
+constexpr uint16_t saveRequest = 2, undoRequest = 3, redoRequest = 4, helpRequest = 5, modeChanged = 6, viewChanged = 8,
+                   refit = 10, plainFrame = 12;
+/** Sent before the view pane changes the view of an OpenGL canvas. */
+constexpr uint16_t viewChanging = 9;
 constexpr uint16_t switchChanged = 7, geometry = 14, highQualityFrame = 15, attribute = 16, selection = 18,
                    clipboard = 19, itemList = 20;
 } // namespace PNotify
