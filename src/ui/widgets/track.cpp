@@ -42,7 +42,8 @@ void PTrack::report(int code)
     auto* o = getOptions();
     const float speed = o != nullptr ? o->trackSpeed : POption::defaultTrackSpeed;
     if (owner != nullptr)
-        owner->onView(code, unitsForPixels(offset.x, speed), unitsForPixels(offset.y, speed));
+        // Up counts positive, as on the page, so that a pan follows the pointer both ways.
+        owner->onView(code, unitsForPixels(offset.x, speed), unitsForPixels(-offset.y, speed));
 }
 
 void PTrack::onMouseDown(float mx, float my)

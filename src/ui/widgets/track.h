@@ -4,8 +4,8 @@
 
 /** A drag pad of 2 x 2 cells. Dragging it reports the offset from where the drag began to
     the owner's onView: code 0 at the press, 1 while dragging, 2 at the release, in units
-    of pixels x trackSpeed / 50. With the options' cursor lock the pointer is held in place,
-    so that the pad can be dragged without limit. */
+    of pixels x trackSpeed / 50, right and up positive. With the options' cursor lock the
+    pointer is held in place, so that the pad can be dragged without limit. */
 class PTrack : public PControl
 {
 public:

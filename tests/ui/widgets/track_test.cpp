@@ -14,7 +14,7 @@ public:
     std::vector<std::vector<float>> views;
 };
 
-TEST(TrackPad, ReportsTheOffsetFromThePressInSpeedUnits)
+TEST(TrackPad, ReportsTheOffsetFromThePressInSpeedUnitsUpPositive)
 {
     POption options;
     options.trackSpeed = 0.5f;
@@ -25,7 +25,7 @@ TEST(TrackPad, ReportsTheOffsetFromThePressInSpeedUnits)
     pad->onMouseDown(10, 10);
     pad->onMouseDrag(60, 35);
     pad->onMouseUp(110, 10);
-    const std::vector<std::vector<float>> expected{{0, 0, 0}, {1, 0.5f, 0.25f}, {2, 1.0f, 0}};
+    const std::vector<std::vector<float>> expected{{0, 0, 0}, {1, 0.5f, -0.25f}, {2, 1.0f, 0}};
     EXPECT_EQ(root.views, expected);
 }
 } // namespace
