@@ -8,6 +8,7 @@
 #include "model/page.h"
 #include "model/translate.h"
 #include "ui/canvas2.h"
+#include "ui/view2pane.h"
 
 namespace
 {
@@ -19,7 +20,9 @@ PContent::PContent(POption* o) : PPane(defaultColumns, defaultRows, o), menuComi
 {
     menuComic.build(PPopup::comicMenu);
     menuHelp.build(PPopup::helpMenu);
-    canvas = new PCanvas2(this, 0, 0, -1, -1, o != nullptr && o->openGLCanvas);
+    // The canvas takes the window but for a column at the right, where the view pane pans and zooms it.
+    canvas = new PCanvas2(this, 0, 0, -1 - PView2Pane::columns, -1, o != nullptr && o->openGLCanvas);
+    viewPane = new PView2Pane(this, -PView2Pane::columns, 0, -1, -1);
 }
 
 PContent::~PContent()
@@ -88,6 +91,7 @@ void PContent::setCurrentComic(PComic* chosen)
     if (world->editMode == 0)
         world->editMode = PCanvas2::shapeMode;
     canvas->setWorld(world);
+    viewPane->setWorld(world);
     notifyTree(PNotify::selection);
     updateTitle();
 }

@@ -10,6 +10,7 @@
 #include "ui/widgets/pane.h"
 
 class PCanvas2;
+class PView2Pane;
 class PComic;
 class POption;
 class PWindow;
@@ -57,6 +58,8 @@ public:
     PComic* comic = nullptr;
     /** The page canvas; owned as a child pane. */
     PCanvas2* canvas = nullptr;
+    /** The pan and zoom controls beside the canvas; owned as a child pane. */
+    PView2Pane* viewPane = nullptr;
     PPopup menuComic, menuHelp;
     juce::File programFolder;
     /** The comic-open dialog: answers the comic to open, or null when cancelled. Without it
