@@ -25,12 +25,16 @@ constexpr int exitUsage = 64;
 const char* usage = "usage: plumet-cli info FILE\n"
                     "       plumet-cli new OUT [--title T] [--author A] [--format 1-6] [--rotate]\n"
                     "       plumet-cli copy IN OUT\n"
+                    "       plumet-cli option FILE NAME VALUE\n"
                     "       plumet-cli export FILE -o OUT [--format pdf|svg|png|jpg] [--page N|A-B|all]\n"
                     "                         [--dpi 100|300|600|900] [--series ink|color] [--images DIR]\n"
                     "\n"
                     "  info   print the load result and the file's contents as JSON\n"
                     "  new    write a new, empty comic\n"
                     "  copy   load a project file and save it under another path\n"
+                    "  option set one setting in an options file (comics_options.opt): openGLCanvas, snap,\n"
+                    "         showGrid, useInch, tooltips (0 or 1), language, guiSize, gridSize, gridDivisions,\n"
+                    "         snapAngle, exportDpi, autosaveEvery (a whole number)\n"
                     "  export write the comic or one of its pages as PDF, SVG, PNG or JPG. The format follows\n"
                     "         OUT's extension unless --format names it. A PDF without --page holds every page;\n"
                     "         the other formats write one page, --page N counting from 1 (default 1). --dpi is\n"
@@ -174,6 +178,59 @@ int copy(const juce::StringArray& args)
     if (!loaded.project->save().ok())
     {
         std::cerr << "plumet-cli: cannot save " << loaded.project->path << "\n";
+        return exitSaveFailed;
+    }
+    return exitOk;
+}
+
+/** The settings the option command may change, by the names the options file uses. */
+bool* switchNamed(POption& o, const juce::String& name)
+{
+    const std::pair<const char*, bool*> switches[] = {{"openGLCanvas", &o.openGLCanvas},
+                                                      {"snap", &o.snap},
+                                                      {"showGrid", &o.showGrid},
+                                                      {"useInch", &o.useInch},
+                                                      {"tooltips", &o.tooltips}};
+    for (const auto& [key, field] : switches)
+        if (name == key)
+            return field;
+    return nullptr;
+}
+
+int16_t* numberNamed(POption& o, const juce::String& name)
+{
+    const std::pair<const char*, int16_t*> numbers[] = {
+        {"language", &o.language},           {"guiSize", &o.guiSize},     {"gridSize", &o.gridSize},
+        {"gridDivisions", &o.gridDivisions}, {"snapAngle", &o.snapAngle}, {"exportDpi", &o.exportDpi},
+        {"autosaveEvery", &o.autosaveEvery}};
+    for (const auto& [key, field] : numbers)
+        if (name == key)
+            return field;
+    return nullptr;
+}
+
+int setOption(const juce::StringArray& args)
+{
+    if (args.size() != 3)
+        return usageError("option takes a file, a setting's name and its value");
+    auto loaded = loadProject(args[0]);
+    if (loaded.result != PLoadResult::ok)
+        return loadFailed(args[0], loaded.result);
+    auto* options = dynamic_cast<POption*>(loaded.project.get());
+    if (options == nullptr)
+        return usageError(args[0] + " is not an options file");
+    const juce::String& value = args[2];
+    if (!value.containsOnly("-0123456789") || value.isEmpty())
+        return usageError("the value must be a whole number");
+    if (bool* field = switchNamed(*options, args[1]))
+        *field = value.getIntValue() != 0;
+    else if (int16_t* number = numberNamed(*options, args[1]))
+        *number = static_cast<int16_t>(juce::jlimit(-32768, 32767, value.getIntValue()));
+    else
+        return usageError("unknown setting " + args[1]);
+    if (!options->save().ok())
+    {
+        std::cerr << "plumet-cli: cannot save " << options->path << "\n";
         return exitSaveFailed;
     }
     return exitOk;
@@ -440,6 +497,8 @@ int main(int argc, char** argv)
         return newComic(args);
     if (command == "copy")
         return copy(args);
+    if (command == "option")
+        return setOption(args);
     if (command == "export")
         return exportComic(args);
     return usageError("unknown command " + command);

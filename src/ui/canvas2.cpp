@@ -341,9 +341,13 @@ void PCanvas2::prepareView(PView2gui& view)
     view.setViewport(0, 0, static_cast<float>(getWidth()), static_cast<float>(getHeight()), panX, panY, zoom);
     if (world != nullptr)
     {
-        world->context.fitFactor = view.fitFactor;
-        world->context.fitX = view.fitOffsetX;
-        world->context.fitY = view.fitOffsetY;
+        PContext& context = world->context;
+        context.fitFactor = view.fitFactor;
+        context.fitX = view.fitOffsetX;
+        context.fitY = view.fitOffsetY;
+        // The view pane zooms about the same point as the wheel: the pane's centre.
+        context.zoomCentreX = view.fitOffsetX;
+        context.zoomCentreY = view.fitOffsetY;
     }
 }
 
@@ -1124,8 +1128,9 @@ void PCanvas2::onWheel(bool up)
     const float before = context.viewScale;
     context.viewScale = PSnap::zoomed(before, up);
     const float ratio = context.viewScale / before;
-    context.viewX *= ratio;
-    context.viewY *= ratio;
+    // The fit's offset does not grow with the zoom, so it takes part in keeping the centre still.
+    context.viewX = ratio * (context.viewX + context.fitX) - context.fitX;
+    context.viewY = ratio * (context.viewY + context.fitY) - context.fitY;
     repaintWith(withOverlay);
 }
 
@@ -1253,6 +1258,7 @@ void PCanvas2::onPopup(PWidget*)
     popup.setEnabled(PCommand::paste, editing && clip != nullptr);
     popup.setEnabled(PCommand::init, shape != nullptr);
     enableInterimEntries(popup);
+    popup.rebuild();
     if (auto* c = getComponent())
         c->setEnabled(false);
     const int chosen = popup.show();
@@ -1505,6 +1511,7 @@ void PCanvas2::onNotify(uint16_t code)
         readSelection();
         needsFit = container != nullptr;
         break;
+    case PNotify::viewChanging: return; // the software and this GL view need no preparing
     case PNotify::plainFrame: repaintWith(plainFrame); return;
     case PNotify::highQualityFrame: repaintWith(highQuality); return;
     default: break;

@@ -152,6 +152,23 @@ TEST(CliInfo, OptionsFileShowsEverySavedOption)
     EXPECT_EQ(json["palette"].size(), 26);
 }
 
+TEST(CliOption, SetsOneSettingAndRefusesUnknownNamesAndValues)
+{
+    TempFolder tmp;
+    POption options(tmp.folder.getFullPathName());
+    ASSERT_TRUE(options.save());
+    const auto file = tmp.path("comics_options.opt");
+    ASSERT_EQ(runCli({"option", file, "openGLCanvas", "1"}).status, 0);
+    ASSERT_EQ(runCli({"option", file, "gridDivisions", "7"}).status, 0);
+    const auto json = juce::JSON::parse(runCli({"info", file}).out)["options"];
+    EXPECT_TRUE(static_cast<bool>(json["openGLCanvas"]));
+    EXPECT_EQ(static_cast<int>(json["gridDivisions"]), 7);
+    EXPECT_EQ(static_cast<int>(json["exportDpi"]), 100); // the rest is kept
+    EXPECT_EQ(runCli({"option", file, "wall", "1"}).status, 64);
+    EXPECT_EQ(runCli({"option", file, "snap", "yes"}).status, 64);
+    EXPECT_EQ(runCli({"option", tmp.path("absent.opt"), "snap", "1"}).status, 2);
+}
+
 TEST(CliStatus, FailuresAreToldApart)
 {
     TempFolder tmp;

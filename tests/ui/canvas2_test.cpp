@@ -275,9 +275,16 @@ TEST(CanvasLayers, ShapesMoveInTheirPanelsCoordinatesAndNewOnesLandAtTheCentre)
     d.drag(inside, d.screenOf(3 + 2 * 0.5f + 2, -2 * 0.5f));
     EXPECT_NEAR(curve.x, 1, 0.02); // two page centimetres are one in the doubled panel
 
+    // The wheel keeps the page point at the pane's centre, though the panel's fit is off the page centre.
+    const auto centre = d.canvas->toPage(d.canvas->getWidth() / 2.0f, d.canvas->getHeight() / 2.0f);
+    d.canvas->onWheel(true);
+    d.draw();
+    const auto zoomed = d.canvas->toPage(d.canvas->getWidth() / 2.0f, d.canvas->getHeight() / 2.0f);
+    EXPECT_NEAR(zoomed.x, centre.x, 0.01);
+    EXPECT_NEAR(zoomed.y, centre.y, 0.01);
+
     d.canvas->addText();
     ASSERT_EQ(d.layer->shapes.size(), 2);
-    const auto centre = d.canvas->toPage(d.canvas->getWidth() / 2.0f, d.canvas->getHeight() / 2.0f);
     EXPECT_NEAR(d.layer->shapes.get<PShape>(1)->x, (centre.x - 3) / 2, 0.02);
 }
 
