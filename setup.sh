@@ -17,7 +17,7 @@ packages=(
     libxinerama-dev libxcursor-dev libxcomposite-dev libgl1-mesa-dev libglu1-mesa-dev
     libpng-dev libjpeg-dev zlib1g-dev
     libgtest-dev libbenchmark-dev clang clang-format
-    qpdf poppler-utils libxml2-utils librsvg2-bin w3c-sgml-lib xvfb xauth imagemagick xdotool
+    qpdf poppler-utils libxml2-utils librsvg2-bin w3c-sgml-lib xvfb xauth imagemagick xdotool jq
 )
 
 as_root() {

@@ -9,7 +9,9 @@ constexpr int bitsPerChannel = 8, depthBits = 16, stencilBits = 8;
 
 OPane::OPane(PWidget& owner) : NPane(owner)
 {
-    setOpaque(true);
+    // Transparent, so that the library's component layer, which it composites over every frame,
+    // leaves the drawn frame as it is.
+    setOpaque(false);
     prepareContext(context);
     context.setRenderer(this);
     context.setContinuousRepainting(false);
@@ -25,17 +27,14 @@ void OPane::prepareContext(juce::OpenGLContext& glContext)
     glContext.setMultisamplingEnabled(false);
     // The view draws in immediate mode, which only a compatibility profile has.
     glContext.setOpenGLVersionRequired(juce::OpenGLContext::defaultGLVersion);
-    // The surface paints nothing itself; compositing an empty layer over every frame would only
-    // cost time and disturb the frame's GL state.
-    glContext.setComponentPaintingEnabled(false);
+    // The surface paints nothing itself, but with component painting on the library takes the
+    // message thread's lock around every frame, and gives it up when the surface is taken off
+    // the screen: the frame reads the document safely and can never wait on a closing window.
+    glContext.setComponentPaintingEnabled(true);
 }
 
 OPane::~OPane()
 {
-    // A frame waiting for the message thread would wait for ever while this thread waits for the
-    // render thread in detach: let it give up first.
-    closing = true;
-    messageLock.abort();
     context.detach();
 }
 
@@ -57,13 +56,10 @@ void OPane::visibilityChanged()
 
 void OPane::renderOpenGL()
 {
-    // The library renders on its own thread; the document belongs to the message thread, so
-    // the frame is drawn while that thread is held.
-    if (closing || !messageLock.tryEnter())
-        return;
-    if (!closing)
+    // The library renders on its own thread; the document belongs to the message thread, which
+    // the library holds for this frame.
+    if (juce::MessageManager::existsAndIsLockedByCurrentThread())
         handler->renderGL(context);
-    messageLock.exit();
 }
 
 void OPane::triggerRepaint()

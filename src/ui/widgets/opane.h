@@ -1,7 +1,5 @@
 #pragma once
 
-#include <atomic>
-
 #include <juce_opengl/juce_opengl.h>
 
 #include "ui/widgets/npane.h"
@@ -23,14 +21,11 @@ public:
     void openGLContextClosing() override {}
     void triggerRepaint();
     /** The surface's GL set-up, before attaching: a stencil for clipping, a compatibility profile
-        for the immediate-mode view, no multisampling. */
+        for the immediate-mode view, no multisampling, and the message thread held for each frame. */
     static void prepareContext(juce::OpenGLContext& glContext);
 
     juce::OpenGLContext context;
 
 private:
     void attachWhenShowing();
-
-    juce::MessageManager::Lock messageLock;
-    std::atomic<bool> closing{false};
 };

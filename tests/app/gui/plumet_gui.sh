@@ -31,7 +31,7 @@ fail() {
     exit 1
 }
 
-for tool in xdotool import identify; do
+for tool in xdotool import identify jq; do
     command -v "$tool" >/dev/null || fail "$tool is not installed"
 done
 
@@ -114,7 +114,57 @@ first_start_english() {
     pid=""
 }
 
+# canvas_centre WINDOW: sets cx, cy to the centre of the canvas, which fills the window's client
+# area but for the menu bar above and the view pane's column at the right.
+canvas_centre() {
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    cx=$((X + (WIDTH - 150) / 2))
+    cy=$((Y + HEIGHT / 2 + 12))
+}
+
+drag() { # x1 y1 x2 y2: a press, a few moves and a release, as a hand does it
+    xdotool mousemove --sync "$1" "$2" mousedown 1
+    for step in 1 2 3 4; do
+        xdotool mousemove --sync $(($1 + ($3 - $1) * step / 4)) $(($2 + ($4 - $2) * step / 4))
+        sleep 0.05
+    done
+    xdotool mouseup 1
+}
+
+# panel_x FILE: the first panel's position and the x of its first corner, "x corner".
+panel_x() {
+    "$cli" info "$1" | jq -r '.comic.pages[0].panels[0] | "\(.x) \(.points[0].x)"'
+}
+
 case "$case_name" in
+    canvas-drag-software | canvas-drag-opengl)
+        first_start_english
+        if [ "$case_name" = canvas-drag-opengl ]; then
+            "$cli" option "$user/comics_options.opt" openGLCanvas 1 || fail "could not ask for the OpenGL canvas"
+        fi
+        start "$plumet"
+        window=$(wait_window "Untitled comic") || fail "no main window"
+        wait_for 10 painted "$window" || fail "the main window was never painted"
+        canvas_centre "$window"
+        # A new panel, 50 pixels across, comes at the canvas's centre, selected.
+        xdotool mousemove --sync $cx $cy click 3
+        sleep 0.5
+        xdotool key Down Return
+        sleep 0.5
+        drag $cx $cy $((cx + 100)) $cy
+        sleep 0.3
+        import -window root "$out/$case_name-dragged.png"
+        press "$window" ctrl+z
+        press "$window" ctrl+y
+        press "$window" ctrl+s
+        wait_for 10 ls "$user"/comics_*.plm >/dev/null 2>&1 || fail "Ctrl+S saved no comic"
+        click_close "$window"
+        wait_exit 10 || fail "the program did not end (a question after saving?)"
+        read -r x corner <<<"$(panel_x "$(ls "$user"/comics_*.plm | head -1)")"
+        # The corner is 25 pixels from the panel's centre, the drag was 100: four times as far.
+        awk -v x="$x" -v c="$corner" 'BEGIN { r = x / (c < 0 ? -c : c); exit !(r > 3.8 && r < 4.2) }' ||
+            fail "the panel is at x = $x with a corner at $corner, not moved by four half-widths"
+        ;;
     first-start-escape-is-french)
         start "$plumet"
         box=$(wait_window "Plumet Comics") || fail "no language box"
