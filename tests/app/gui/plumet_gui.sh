@@ -118,8 +118,8 @@ first_start_english() {
 # area but for the menu bar above and the view pane's column at the right.
 canvas_centre() {
     eval "$(xdotool getwindowgeometry --shell "$1")"
-    cx=$((X + (WIDTH - 150) / 2))
-    cy=$((Y + HEIGHT / 2 + 12))
+    cx=$((X + (WIDTH - 143) / 2))
+    cy=$((Y + HEIGHT / 2 + 24))
 }
 
 drag() { # x1 y1 x2 y2: a press, a few moves and a release, as a hand does it
