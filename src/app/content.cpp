@@ -2,6 +2,7 @@
 
 #include "app/command.h"
 #include "app/window.h"
+#include "edit/context.h"
 #include "edit/world.h"
 #include "model/comic.h"
 #include "model/option.h"
@@ -244,6 +245,15 @@ void PContent::onNotify(uint16_t code)
         case PNotify::saveRequest: (void) save(); return;
         case PNotify::undoRequest: world->undo(); return;
         case PNotify::redoRequest: world->redo(); return;
+        case PContext::pageMode:
+        case PContext::layerMode:
+        case PContext::clipMode:
+        case PContext::decorMode:
+            // The side panes' switch: a chain of the new kind starts where that pane was left, at
+            // the panel chosen last for the layers; the panes below read it when this returns.
+            if (comic != nullptr && world->context.mode != code)
+                world->context.startChain(comic, code);
+            return;
         default: break;
         }
     // The open comic is the one the selection leads to; a deleted comic closes.

@@ -23,6 +23,8 @@ constexpr uint16_t saveRequest = 2, undoRequest = 3, redoRequest = 4, helpReques
                    refit = 10, plainFrame = 12;
 /** Sent before the view pane changes the view of an OpenGL canvas. */
 constexpr uint16_t viewChanging = 9;
+/** The options' wallpaper was loaded or cleared. */
+constexpr uint16_t wallpaperChanged = 13;
 constexpr uint16_t switchChanged = 7, geometry = 14, highQualityFrame = 15, attribute = 16, selection = 18,
                    clipboard = 19, itemList = 20;
 } // namespace PNotify

@@ -159,7 +159,6 @@ bool PCanvas2::onInterimCommand(int code)
     {
         // A new chain starts at the panel last chosen, so the selected panel's layer opens.
         const uint16_t mode = code == interimPages ? PContext::pageMode : PContext::layerMode;
-        world->context.startChain(world->context.comic(), mode);
         world->editMode = shapeMode;
         broadcast(mode);
         readSelection();
@@ -1512,6 +1511,11 @@ void PCanvas2::onNotify(uint16_t code)
         needsFit = container != nullptr;
         break;
     case PNotify::viewChanging: return; // the software and this GL view need no preparing
+    case PNotify::wallpaperChanged:
+        // A new or cleared wallpaper: only the wallpaper mode edits it.
+        if (editMode() == wallpaperMode || (world != nullptr && world->wallFlag))
+            readSelection();
+        break;
     case PNotify::plainFrame: repaintWith(plainFrame); return;
     case PNotify::highQualityFrame: repaintWith(highQuality); return;
     default: break;

@@ -61,6 +61,13 @@ juce::Rectangle<float> PPointOverlay::controlBox(uint16_t kind) const
 PPointOverlay::Hit PPointOverlay::hitAt(float sx, float sy, bool rowsShown) const
 {
     const juce::Point<float> at(sx, sy);
+    // Points before the controls, so that a point the controls happen to cover can still be grabbed;
+    // the selected point first, so that it can always be dragged off a pile of points.
+    if (selected >= 0 && points[static_cast<size_t>(selected)].getDistanceFrom(at) <= pointReach)
+        return {pointHandle, selected};
+    for (size_t i = 0; i < points.size(); ++i)
+        if (points[i].getDistanceFrom(at) <= pointReach)
+            return {pointHandle, static_cast<int>(i)};
     if (selected >= 0)
     {
         std::vector<uint16_t> controls{removeControl, rowsShown ? hideRows : showRows};
@@ -71,12 +78,6 @@ PPointOverlay::Hit PPointOverlay::hitAt(float sx, float sy, bool rowsShown) cons
             if (controlBox(kind).contains(at))
                 return {kind, selected};
     }
-    // The selected point first, so that it can always be dragged off a pile of points.
-    if (selected >= 0 && points[static_cast<size_t>(selected)].getDistanceFrom(at) <= pointReach)
-        return {pointHandle, selected};
-    for (size_t i = 0; i < points.size(); ++i)
-        if (points[i].getDistanceFrom(at) <= pointReach)
-            return {pointHandle, static_cast<int>(i)};
     return segmentAt(at);
 }
 
