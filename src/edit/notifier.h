@@ -27,4 +27,6 @@ constexpr uint16_t viewChanging = 9;
 constexpr uint16_t wallpaperChanged = 13;
 constexpr uint16_t switchChanged = 7, geometry = 14, highQualityFrame = 15, attribute = 16, selection = 18,
                    clipboard = 19, itemList = 20;
+/** The colour tuning asks for the page before or after the current one. */
+constexpr uint16_t previousPage = 21, nextPage = 22;
 } // namespace PNotify
