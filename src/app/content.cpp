@@ -2,28 +2,61 @@
 
 #include "app/command.h"
 #include "app/window.h"
+#include "draw/rasterexport.h"
+#include "draw/vectorexport.h"
 #include "edit/context.h"
 #include "edit/world.h"
 #include "model/comic.h"
+#include "model/image.h"
 #include "model/option.h"
 #include "model/page.h"
 #include "model/translate.h"
 #include "ui/canvas2.h"
+#include "ui/statusbar.h"
+#include "ui/toolbar.h"
 #include "ui/view2pane.h"
+#include "ui/widgets/label.h"
 
 namespace
 {
 constexpr int english = 1, german = 2, french = 3, fourth = 4;
 const char* const programName = "Plumet Comics";
+/** The frame of the editor on the cell grid: bars above and below, the side pane at the left,
+    the view pane at the right and the canvas between. */
+constexpr int barRows = 2, sideColumns = 12;
+constexpr uint16_t lookChanged = 13, previousPage = 21, nextPage = 22;
+const char* const sideTitles[] = {"Page.List", "Layer.List", "Clip.List", "Decor.List"};
 } // namespace
 
 PContent::PContent(POption* o) : PPane(defaultColumns, defaultRows, o), menuComic(this), menuHelp(this)
 {
     menuComic.build(PPopup::comicMenu);
     menuHelp.build(PPopup::helpMenu);
-    // The canvas takes the window but for a column at the right, where the view pane pans and zooms it.
-    canvas = new PCanvas2(this, 0, 0, -1 - PView2Pane::columns, -1, o != nullptr && o->openGLCanvas);
-    viewPane = new PView2Pane(this, -PView2Pane::columns, 0, -1, -1);
+    toolbar = new PToolbar(this, 0, 0, -1, barRows);
+    for (int i = 0; i < sidePaneCount; ++i)
+    {
+        // Each side pane is a slot of its own, shown alone; their lists and buttons fill them.
+        sidePanes[i] = new PPane(this, 0, barRows, sideColumns, -1 - barRows, framed);
+        sidePanes[i]->style = static_cast<uint16_t>(i);
+        (new PLabel(sidePanes[i], 0, 0, -1, 0))->setText(sideTitles[i]);
+        sidePanes[i]->setVisible(false);
+    }
+    // The canvas takes the middle; the view pane at the right pans and zooms it.
+    canvas = new PCanvas2(this, sideColumns, barRows, -1 - PView2Pane::columns, -1 - barRows,
+                          o != nullptr && o->openGLCanvas);
+    viewPane = new PView2Pane(this, -PView2Pane::columns, barRows, -1, -1 - barRows);
+    statusbar = new PStatusbar(this, 0, -barRows, -1, -1);
+    updateTooltips();
+}
+
+void PContent::updateTooltips()
+{
+    // Tooltips show only while a tooltip window exists; the options switch them on and off.
+    const bool wanted = options != nullptr && options->tooltips;
+    if (wanted && tooltipWindow == nullptr)
+        tooltipWindow = std::make_unique<juce::TooltipWindow>(nullptr, tooltipDelay);
+    else if (!wanted)
+        tooltipWindow.reset();
 }
 
 PContent::~PContent()
@@ -52,6 +85,8 @@ void PContent::setWorld(PWorld* session)
     comic = nullptr;
     if (world != nullptr)
         world->notifier = this;
+    toolbar->setWorld(world);
+    statusbar->setWorld(world);
     if (window != nullptr)
     {
         window->clearMenus();
@@ -94,6 +129,11 @@ void PContent::setCurrentComic(PComic* chosen)
     canvas->setWorld(world);
     viewPane->setWorld(world);
     notifyTree(PNotify::selection);
+    if (comic != nullptr)
+        broadcast(PContext::pageMode);
+    else
+        for (auto* pane : sidePanes)
+            pane->setVisible(false);
     updateTitle();
 }
 
@@ -130,6 +170,7 @@ bool PContent::close()
 {
     if (world == nullptr)
         return false;
+    PComic* discarded = nullptr;
     if (world->anyModified() && window != nullptr)
     {
         if (window->message(PAlert::yesNo, "Message.SaveFiles") != 0)
@@ -137,11 +178,37 @@ bool PContent::close()
             if (!save())
                 return false;
         }
-        else if (comic != nullptr)
-            comic->modified = false;
+        else
+            discarded = comic;
     }
     setCurrentComic(nullptr);
+    if (discarded != nullptr)
+        discardChanges(discarded);
     return true;
+}
+
+void PContent::discardChanges(PComic* edited)
+{
+    // Nothing of the discarded edits may come back through undo, redo or the next save: the
+    // history goes, and the comic is read again from its file (a comic never saved goes too).
+    world->clearHistory();
+    const int index = world->comics.indexOf(edited);
+    if (index < 0)
+        return;
+    auto reloaded = std::make_unique<PComic>();
+    const bool onDisk = juce::File(edited->path).existsAsFile();
+    if (onDisk && reloaded->load(edited->path) != PLoadResult::ok)
+    {
+        // The file cannot be read now; the comic stays as edited but is not saved unasked.
+        edited->modified = false;
+        return;
+    }
+    if (world->loadFailure == edited)
+        world->loadFailure = nullptr;
+    world->comics.remove(edited);
+    delete edited;
+    if (onDisk)
+        world->comics.insert(index, reloaded.release());
 }
 
 bool PContent::save()
@@ -191,10 +258,14 @@ void PContent::onMenuUpdate()
     const bool isOpen = comic != nullptr;
     const bool canExport = isOpen && !comic->pages.isEmpty();
     menuComic.setEnabled(PCommand::close, isOpen);
-    menuComic.setEnabled(PCommand::setting, isOpen);
     menuComic.setEnabled(PCommand::save, isOpen && comic->modified);
     menuComic.setEnabled(PCommand::exportComic, canExport);
     menuComic.setEnabled(PCommand::tuning, canExport && world->context.mode == PContext::pageMode);
+    // A line whose dialog is missing is shown disabled, never silently dead.
+    menuComic.setEnabled(PCommand::setting, isOpen && editSettings != nullptr);
+    if (tuneColours == nullptr)
+        menuComic.setEnabled(PCommand::tuning, false);
+    menuComic.setEnabled(PCommand::option, statusbar->editOptions != nullptr);
     menuHelp.setEnabled(PCommand::localeE, options->language != english);
     menuHelp.setEnabled(PCommand::localeD, options->language != german);
     menuHelp.setEnabled(PCommand::localeF, options->language != french);
@@ -220,8 +291,81 @@ void PContent::onMenu(int code)
     case PCommand::localeF: setLanguage(french); break;
     case PCommand::localeI: setLanguage(fourth); break;
     case PCommand::about: showAbout(); break;
-    default: break; // the settings, tuning, export and options dialogs answer these
+    case PCommand::exportComic: exportComic(); break;
+    case PCommand::setting:
+        if (comic != nullptr && editSettings && editSettings(*comic))
+            broadcast(PNotify::refit);
+        break;
+    case PCommand::tuning:
+        if (comic != nullptr && tuneColours)
+            (void) tuneColours(*comic); // the colours are already on the page either way
+        break;
+    case PCommand::option: broadcast(PStatusbar::optionsRequest); break;
+    case PCommand::exportPdf:
+    case PCommand::exportSvg:
+    case PCommand::exportJpg:
+    case PCommand::exportPng:
+    case PCommand::inkSeries:
+    case PCommand::colourSeries: exportPage(code); break;
+    default: break; // the settings and tuning dialogs answer these
     }
+}
+
+void PContent::exportComic()
+{
+    juce::String path;
+    if (comic == nullptr || comic->pages.isEmpty() || window == nullptr ||
+        !window->chooseFile(PWindow::savePdf, "FileChooser.ExportPDF", path))
+        return;
+    juce::MouseCursor::showWaitCursor();
+    const auto result = PVectorExport::exportPdf(*comic, juce::File(path), PVectorExport::allPages, options);
+    juce::MouseCursor::hideWaitCursor();
+    if (!result.ok())
+        window->errorText(::translate(result.messageKey()));
+    broadcast(PNotify::geometry);
+}
+
+void PContent::exportPage(int command)
+{
+    auto* page = comic != nullptr ? static_cast<PPage*>(world->context.target(PClass::page)) : nullptr;
+    if (page == nullptr || window == nullptr)
+        return;
+    const bool raster = command != PCommand::exportPdf && command != PCommand::exportSvg;
+    const int dpi = options != nullptr ? options->exportDpi : 100;
+    if (raster && (PRasterExport::pixelsFor(page->width, dpi) < PRasterExport::smallestSide ||
+                   PRasterExport::pixelsFor(page->height, dpi) < PRasterExport::smallestSide))
+    {
+        // Say so rather than write nothing without a word.
+        window->error("Message.PageTooSmall");
+        return;
+    }
+    const int chooser = command == PCommand::exportPdf   ? PWindow::savePdf
+                        : command == PCommand::exportSvg ? PWindow::saveSvg
+                        : command == PCommand::exportJpg ? PWindow::saveJpg
+                                                         : PWindow::savePng;
+    const char* title = chooser == PWindow::savePdf   ? "FileChooser.ExportPDF"
+                        : chooser == PWindow::saveSvg ? "FileChooser.ExportSVG"
+                        : chooser == PWindow::saveJpg ? "FileChooser.ExportJPG"
+                                                      : "FileChooser.ExportPNG";
+    juce::String path;
+    if (!window->chooseFile(chooser, title, path))
+        return;
+    const juce::File file(path);
+    int written = 0;
+    juce::MouseCursor::showWaitCursor();
+    const auto result = command == PCommand::exportPdf
+                            ? PVectorExport::exportPdf(*comic, file, comic->pages.indexOf(page), options)
+                        : command == PCommand::exportSvg ? PVectorExport::exportSvg(*page, file, options)
+                        : command == PCommand::inkSeries || command == PCommand::colourSeries
+                            ? PRasterExport::exportSeries(*comic, *page, file, dpi,
+                                                          command == PCommand::inkSeries ? PRasterExport::inkSeries
+                                                                                         : PRasterExport::colorSeries,
+                                                          written, options)
+                            : PRasterExport::exportPage(*comic, *page, file, dpi, 0, 0, options);
+    juce::MouseCursor::hideWaitCursor();
+    if (!result.ok())
+        window->errorText(::translate(result.messageKey()));
+    broadcast(PNotify::geometry);
 }
 
 void PContent::showAbout()
@@ -239,27 +383,72 @@ void PContent::notify(uint16_t code, PBase*)
 
 void PContent::onNotify(uint16_t code)
 {
-    if (world != nullptr)
-        switch (code)
-        {
-        case PNotify::saveRequest: (void) save(); return;
-        case PNotify::undoRequest: world->undo(); return;
-        case PNotify::redoRequest: world->redo(); return;
-        case PContext::pageMode:
-        case PContext::layerMode:
-        case PContext::clipMode:
-        case PContext::decorMode:
-            // The side panes' switch: a chain of the new kind starts where that pane was left, at
-            // the panel chosen last for the layers; the panes below read it when this returns.
-            if (comic != nullptr && world->context.mode != code)
-                world->context.startChain(comic, code);
-            return;
-        default: break;
-        }
+    if (world == nullptr)
+        return;
+    switch (code)
+    {
+    case PNotify::saveRequest:
+    {
+        juce::MouseCursor::showWaitCursor();
+        (void) save(); // a failure is reported to the user by save itself
+        juce::MouseCursor::hideWaitCursor();
+        return;
+    }
+    case PContext::pageMode:
+    case PContext::layerMode:
+    case PContext::clipMode:
+    case PContext::decorMode: showSidePane(code); return;
+    case lookChanged:
+        updateTooltips();
+        if (window != nullptr)
+            window->layoutWindow(false);
+        refreshLook();
+        return;
+    case previousPage:
+    case nextPage: stepPage(code == nextPage ? 1 : -1); return;
+    default: break;
+    }
     // The open comic is the one the selection leads to; a deleted comic closes.
-    if (code == PNotify::selection && world != nullptr && comic != nullptr && !world->comics.contains(comic))
+    if (code == PNotify::selection && comic != nullptr && !world->comics.contains(comic))
     {
         comic = nullptr;
+        for (auto* pane : sidePanes)
+            pane->setVisible(false);
         updateTitle();
     }
+}
+
+void PContent::showSidePane(uint16_t code)
+{
+    const int index = code - PContext::pageMode;
+    for (int i = 0; i < sidePaneCount; ++i)
+        sidePanes[i]->setVisible(comic != nullptr && i == index);
+    if (options != nullptr && options->sidePane != index)
+    {
+        // The panes' colours follow the side pane in use.
+        options->sidePane = static_cast<int16_t>(index);
+        refreshLook();
+    }
+    if (comic == nullptr)
+        return;
+    // A chain of the new kind starts where that pane was left: the remembered page and layer.
+    if (world->context.mode != code)
+        world->context.startChain(comic, code);
+    const uint16_t mode = code == PContext::decorMode ? PCanvas2::pointMode : PCanvas2::shapeMode;
+    if (world->editMode != mode)
+    {
+        world->editMode = mode;
+        broadcast(PNotify::modeChanged);
+    }
+    broadcast(PNotify::selection);
+}
+
+void PContent::stepPage(int step)
+{
+    auto* page = comic != nullptr ? static_cast<PPage*>(world->context.target(PClass::page)) : nullptr;
+    const int index = page != nullptr ? comic->pages.indexOf(page) + step : -1;
+    if (index < 0 || index >= comic->pages.size())
+        return;
+    world->context.setTarget(comic->pages.at(index), PClass::page);
+    broadcast(PNotify::selection);
 }

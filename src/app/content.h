@@ -10,6 +10,8 @@
 #include "ui/widgets/pane.h"
 
 class PCanvas2;
+class PStatusbar;
+class PToolbar;
 class PView2Pane;
 class PComic;
 class POption;
@@ -25,7 +27,10 @@ public:
     /** Comic flag: the comic is offered when the program starts. Saved with the comic. */
     static constexpr uint32_t openAtStart = 0x10;
     /** The window's size in grid cells when it is not maximised. */
-    static constexpr int defaultColumns = 46, defaultRows = 28;
+    static constexpr int defaultColumns = 56, defaultRows = 30;
+    static constexpr int sidePaneCount = 4;
+    /** Milliseconds the pointer rests on a widget before its tooltip shows. */
+    static constexpr int tooltipDelay = 700;
     explicit PContent(POption* options);
     ~PContent() override;
 
@@ -60,14 +65,35 @@ public:
     PCanvas2* canvas = nullptr;
     /** The pan and zoom controls beside the canvas; owned as a child pane. */
     PView2Pane* viewPane = nullptr;
+    PToolbar* toolbar = nullptr;
+    PStatusbar* statusbar = nullptr;
+    /** The Pages, Layers, Clips and Decor panes; exactly one shows while a comic is open. */
+    PPane* sidePanes[sidePaneCount]{};
+    std::unique_ptr<juce::TooltipWindow> tooltipWindow;
     PPopup menuComic, menuHelp;
     juce::File programFolder;
     /** The comic-open dialog: answers the comic to open, or null when cancelled. Without it
         the comic offered at start is opened. */
     std::function<PComic*()> chooseComic;
+    /** The comic settings and the colour tuning of the open comic; true when accepted. A menu
+        line whose dialog is missing stays disabled. */
+    std::function<bool(PComic&)> editSettings, tuneColours;
+
+    /** Creates or removes the tooltip window after the options' tooltip switch. */
+    void updateTooltips();
+    /** Shows the side pane of a notification code (25 Pages ... 28 Decor). */
+    void showSidePane(uint16_t code);
+    /** The whole comic as PDF, after asking for the file. */
+    void exportComic();
+    /** The current page as PDF, SVG, JPG, PNG or a PNG series (the page popup's command codes). */
+    void exportPage(int command);
 
 private:
     void createFirstComic();
+    /** Drops the edits of a comic the user chose not to save. */
+    void discardChanges(PComic* edited);
+    /** Makes the next (1) or previous (-1) page current. */
+    void stepPage(int step);
     void setCurrentComic(PComic* chosen);
     void updateTitle();
     void showAbout();

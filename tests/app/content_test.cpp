@@ -8,6 +8,7 @@
 #include "model/comic.h"
 #include "model/option.h"
 #include "model/page.h"
+#include "ui/statusbar.h"
 
 namespace
 {
@@ -23,6 +24,9 @@ struct Session
     {
         world.projectsFolder = tmp.folder.getFullPathName();
         world.options = &options;
+        // The dialogs answer as if cancelled; the menus only ask whether they exist.
+        content.editSettings = content.tuneColours = [](PComic&) { return false; };
+        content.statusbar->editOptions = [] { return false; };
     }
 
     bool enabled(int code) const
