@@ -7,6 +7,7 @@
 #include "edit/world.h"
 #include "model/option.h"
 #include "model/translate.h"
+#include "ui/editorhost.h"
 
 PMain::PMain() = default;
 
@@ -56,6 +57,8 @@ bool PMain::start()
 
     look = std::make_unique<PLook>(options.get());
     juce::LookAndFeel::setDefaultLookAndFeel(look.get());
+    // Colour swatches and font buttons open the editors from here on.
+    PEditorHost::installForProgram();
     if (!loadWorld(startup))
         return false;
     openWindow(startup);
@@ -123,6 +126,7 @@ void PMain::shutdown()
 {
     window.reset();
     content = nullptr;
+    PWidgetHost::install(nullptr);
     juce::LookAndFeel::setDefaultLookAndFeel(nullptr);
     look.reset();
     options.reset();

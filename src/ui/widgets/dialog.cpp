@@ -4,6 +4,8 @@
 #include "ui/widgets/ndialog.h"
 #include "ui/widgets/pane.h"
 
+std::function<void(PDialog&)> PDialog::scriptedRun;
+
 PDialog::PDialog(PPane* root, const juce::String& titleKey, bool ownsPane) : pane(root)
 {
     jassert(root != nullptr);
@@ -45,6 +47,11 @@ int PDialog::run()
         return cancelled;
     result = cancelled;
     fitToPane();
+    if (scriptedRun)
+    {
+        scriptedRun(*this);
+        return result;
+    }
     peer->setBackgroundColour(pane->lightColour());
     peer->addToDesktop();
     peer->centreAroundComponent(juce::TopLevelWindow::getActiveTopLevelWindow(), peer->getWidth(), peer->getHeight());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include <juce_gui_basics/juce_gui_basics.h>
@@ -37,6 +38,10 @@ public:
     void closeRequested();
     void setTitle(const juce::String& key);
     bool isRunning() const;
+
+    /** When set, run hands the dialog to it instead of showing the window, and answers the
+        result that its buttons closed it with: tests play the user this way. */
+    static std::function<void(PDialog&)> scriptedRun;
 
     PPane* pane;
     /** The result of closing through the title bar or Escape. */

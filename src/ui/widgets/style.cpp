@@ -16,7 +16,7 @@ PStyle::PStyle(PPane* parentPane, int gx, int gy, int gw, int bitFlags) : PButto
 
 void PStyle::activate()
 {
-    if (plainCommand)
+    if (plainCommand || picker)
     {
         PButton::activate();
         return;
@@ -30,7 +30,7 @@ void PStyle::activate()
 
 void PStyle::onPopup(PWidget* source)
 {
-    if (plainCommand || source != this)
+    if (plainCommand || picker || source != this)
     {
         PButton::onPopup(source);
         return;

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "ui/widgets/pane.h"
+
+class PNote;
+class PWorld;
+
+/** A few lines that tell what the side pane in use and the canvas's edit mode do, shown while
+    the status bar's Help switch is on.
+
+        help = new PHelpPane(&content, 0, -PHelpPane::rows, PHelpPane::columns, -1);
+        help->setWorld(&world);
+        help->update();   // after every notification: hidden panes hear none themselves
+*/
+class PHelpPane : public PPane
+{
+public:
+    static constexpr int columns = 10, rows = 7;
+
+    PHelpPane(PPane* parent, int x, int y, int w, int h);
+
+    /** Follows the world's help switch, side pane and edit mode; null shows nothing. */
+    void setWorld(PWorld* session);
+    /** Shows or hides the pane by the help switch and shows the current topic. */
+    void update();
+    /** Shows the lines for a side pane (context codes 25 Pages ... 28 Decor) and an edit mode (1-7). */
+    void setTopic(int sidePane, int editMode);
+    void onNotify(uint16_t code) override;
+
+    /** The text keys of a topic; empty for codes that have none. */
+    static const char* sidePaneKey(int sidePane);
+    static const char* editModeKey(int editMode);
+
+    PWorld* world = nullptr;
+    PNote* text = nullptr;
+    int shownSidePane = 0, shownEditMode = 0;
+};

@@ -1,0 +1,121 @@
+#pragma once
+
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "ui/widgets/pane.h"
+
+class PButton;
+class PCheck;
+class PCombo;
+class PIdent;
+class PLabel;
+class POption;
+class PPreview;
+class PSlider;
+class PTint;
+
+/** The options dialog: four pages (general, wallpaper, interface, colours) chosen by four
+    buttons at the top. The widgets are loaded from the options; Accept writes them back,
+    recomputes the metrics and saves the file, and Cancel puts back the backup taken on opening. A wallpaper loaded or
+   removed here acts on the options at once and stays, whichever way the dialog ends.
+
+        const auto outcome = POptionDialog::run(options);
+        if (outcome.accepted) ...   // refresh the panes' look, and their layout when
+                                    // outcome.guiSizeChanged
+*/
+class POptionDialog : public PPane
+{
+public:
+    static constexpr int columns = 21, rows = 12;
+    enum Page
+    {
+        misc,
+        wall,
+        gui,
+        colour,
+        pageCount
+    };
+
+    /** What the caller must answer after the dialog closed. */
+    struct Outcome
+    {
+        bool accepted = false;
+        /** The GUI size changed: every pane needs a new layout, not only a new look. */
+        bool guiSizeChanged = false;
+        /** The wallpaper was loaded or removed, even when the dialog was cancelled: the canvas
+            must let go of the old one (notification 13). */
+        bool wallpaperChanged = false;
+    };
+
+    explicit POptionDialog(POption* options);
+    ~POptionDialog() override;
+
+    /** Shows the dialog modally on options. */
+    static Outcome run(POption& options);
+
+    void onClick(PWidget* source) override;
+    void onChange(PWidget* source) override;
+    /** Closing through the title bar or Escape cancels. */
+    bool canClose() override;
+
+    void showPage(int page);
+    int currentPage() const { return shownPage; }
+    /** Writes every page's values into the options. */
+    void store();
+    /** Puts back the options as they were on opening, but for the wallpaper and for palette
+        colours and font presets that the editors stored on the user's explicit request. */
+    void revert();
+    /** Makes the image at file the wallpaper; false (and the old one kept) when it cannot be read. */
+    bool loadWallpaper(const juce::File& file);
+    void clearWallpaper();
+
+    /** Asks for the wallpaper image; empty when cancelled. */
+    std::function<juce::File()> chooseImage;
+    /** Tells the user of a failure (a text already translated). */
+    std::function<void(const juce::String&)> reportError;
+
+    std::unique_ptr<POption> backup;
+    bool wallpaperChanged = false;
+
+    std::array<PButton*, pageCount> pageButtons{};
+    std::array<PPane*, pageCount> pages{};
+    PButton* accept = nullptr;
+    PButton* cancel = nullptr;
+    // Misc: a pair of boxes for centimetres and one for inches; the pair of the unit in use shows.
+    PCombo *sizeCm = nullptr, *divsCm = nullptr, *sizeIn = nullptr, *divsIn = nullptr;
+    PLabel *sizeUnit = nullptr, *divsUnit = nullptr;
+    PCombo* angle = nullptr;
+    PCheck* useInch = nullptr;
+    PCombo* exportDpi = nullptr;
+    // Wall
+    PPreview* wallPreview = nullptr;
+    PButton* wallFile = nullptr;
+    PButton* wallClear = nullptr;
+    PSlider* wallOpacity = nullptr;
+    // Gui
+    PCombo *guiSize = nullptr, *pointSize = nullptr;
+    PSlider* trackSpeed = nullptr;
+    PIdent* autosave = nullptr;
+    PCheck *lockCursor = nullptr, *tooltips = nullptr;
+    // Colour: ground, grid, selection 1 and 2, handle, lock; then light and dark per side pane.
+    std::array<PTint*, 6> editorTints{};
+    std::array<PTint*, 8> themeTints{};
+
+private:
+    void buildMisc(PPane* page);
+    void buildWall(PPane* page);
+    void buildGui(PPane* page);
+    void buildColour(PPane* page);
+    void load();
+    void showUnitPair();
+    void showWallpaper();
+    void save();
+    void close(int result);
+    /** The colour words of the options that the colour page edits, in its order. */
+    std::array<uint32_t*, 6> editorColours() const;
+    std::array<uint32_t*, 8> themeColours() const;
+
+    int shownPage = misc;
+};

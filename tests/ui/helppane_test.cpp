@@ -1,0 +1,50 @@
+#include <gtest/gtest.h>
+
+#include "edit/context.h"
+#include "edit/world.h"
+#include "ui/helppane.h"
+#include "ui/widgets/note.h"
+#include "ui/widgets/recorder.h"
+
+namespace
+{
+TEST(HelpPane, ShowsWhileTheHelpSwitchIsOnWithTheSidePaneAndModeInUse)
+{
+    POption options;
+    RecordingPane root(&options, 30, 20);
+    PWorld world;
+    auto* help = new PHelpPane(&root, 0, 0, PHelpPane::columns, PHelpPane::rows);
+    help->setWorld(&world);
+    help->update();
+    EXPECT_FALSE(help->isVisible());
+
+    world.helpFlag = true;
+    world.context.mode = PContext::clipMode;
+    world.editMode = 3;
+    help->update();
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(help->text->getText(), "Help.Clips\n\nHelp.Mode3");
+
+    world.editMode = 5;
+    root.notifyTree(PNotify::modeChanged);
+    EXPECT_EQ(help->text->getText(), "Help.Clips\n\nHelp.Mode5");
+    world.helpFlag = false;
+    root.notifyTree(PNotify::switchChanged);
+    EXPECT_FALSE(help->isVisible());
+}
+
+TEST(HelpPane, EverySidePaneAndEditModeHasItsOwnTextAndNothingElseHasOne)
+{
+    std::set<std::string> keys;
+    for (int pane = PContext::pageMode; pane <= PContext::decorMode; ++pane)
+        keys.insert(PHelpPane::sidePaneKey(pane));
+    for (int mode = 1; mode <= 7; ++mode)
+        keys.insert(PHelpPane::editModeKey(mode));
+    EXPECT_EQ(keys.size(), 11u);
+    EXPECT_EQ(keys.count(""), 0u);
+    for (int other : {0, 24, 29})
+        EXPECT_STREQ(PHelpPane::sidePaneKey(other), "");
+    for (int other : {0, 8})
+        EXPECT_STREQ(PHelpPane::editModeKey(other), "");
+}
+} // namespace
