@@ -23,7 +23,7 @@ constexpr int english = 1, german = 2, french = 3, fourth = 4;
 const char* const programName = "Plumet Comics";
 /** The frame of the editor on the cell grid: bars above and below, the side pane at the left,
     the view pane at the right and the canvas between. */
-constexpr int barRows = 2, sideColumns = 12;
+constexpr int barRows = 1, sideColumns = 12;
 constexpr uint16_t lookChanged = 13, previousPage = 21, nextPage = 22;
 const char* const sideTitles[] = {"Page.List", "Layer.List", "Clip.List", "Decor.List"};
 } // namespace

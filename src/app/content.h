@@ -27,7 +27,7 @@ public:
     /** Comic flag: the comic is offered when the program starts. Saved with the comic. */
     static constexpr uint32_t openAtStart = 0x10;
     /** The window's size in grid cells when it is not maximised. */
-    static constexpr int defaultColumns = 56, defaultRows = 30;
+    static constexpr int defaultColumns = 52, defaultRows = 30;
     static constexpr int sidePaneCount = 4;
     /** Milliseconds the pointer rests on a widget before its tooltip shows. */
     static constexpr int tooltipDelay = 700;

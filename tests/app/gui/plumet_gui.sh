@@ -115,11 +115,12 @@ first_start_english() {
 }
 
 # canvas_centre WINDOW: sets cx, cy to the centre of the canvas, which fills the window's client
-# area but for the menu bar above and the view pane's column at the right.
+# area but for the bars above and below, the side pane's 12 columns at the left and the view
+# pane's 6 at the right (24-pixel cells).
 canvas_centre() {
     eval "$(xdotool getwindowgeometry --shell "$1")"
-    cx=$((X + (WIDTH - 143) / 2))
-    cy=$((Y + HEIGHT / 2 + 24))
+    cx=$((X + (12 * 24 + WIDTH - 6 * 24) / 2))
+    cy=$((Y + HEIGHT / 2 + 23))
 }
 
 drag() { # x1 y1 x2 y2: a press, a few moves and a release, as a hand does it
