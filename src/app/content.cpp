@@ -171,9 +171,10 @@ bool PContent::close()
     if (world == nullptr)
         return false;
     PComic* discarded = nullptr;
-    if (world->anyModified() && window != nullptr)
+    if (world->anyModified() && (askYesNo || window != nullptr))
     {
-        if (window->message(PAlert::yesNo, "Message.SaveFiles") != 0)
+        const char* question = "Message.SaveFiles";
+        if ((askYesNo ? askYesNo(question) : window->message(PAlert::yesNo, question)) != 0)
         {
             if (!save())
                 return false;

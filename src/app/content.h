@@ -78,6 +78,9 @@ public:
     /** The comic settings and the colour tuning of the open comic; true when accepted. A menu
         line whose dialog is missing stays disabled. */
     std::function<bool(PComic&)> editSettings, tuneColours;
+    /** Asks a yes/no question by its text key: 1 yes, 0 no. Without it the window's message box
+        asks, and without a window nothing is asked. */
+    std::function<int(const char*)> askYesNo;
 
     /** Creates or removes the tooltip window after the options' tooltip switch. */
     void updateTooltips();

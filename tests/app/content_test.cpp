@@ -153,6 +153,33 @@ TEST(ContentCommands, LanguageCommandsStoreTheChoiceForTheNextStart)
     EXPECT_TRUE(s.options.modified);
 }
 
+TEST(ContentCommands, CloseAnsweredNoDiscardsTheEditsAndTheirHistory)
+{
+    Session s;
+    s.content.setWorld(&s.world);
+    ASSERT_TRUE(s.content.save());
+    const auto path = s.content.comic->path;
+    const auto saved = bytesOf(inflateFile(juce::File(path)));
+    s.content.comic->newPage(new PPage(), s.world); // an edit, on the undo list
+    ASSERT_TRUE(s.world.anyModified());
+    s.content.askYesNo = [](const char*) { return 0; };
+    ASSERT_TRUE(s.content.close());
+    EXPECT_FALSE(s.world.anyModified());
+    EXPECT_TRUE(s.world.undoList.isEmpty());
+    ASSERT_EQ(s.world.comics.size(), 1);
+    EXPECT_EQ(s.world.comicAt(0)->pages.size(), 1); // as it is on disk
+    // Nothing the user threw away reaches the file through a later save.
+    EXPECT_TRUE(s.world.saveAll().ok());
+    EXPECT_EQ(bytesOf(inflateFile(juce::File(path))), saved);
+
+    // A comic never saved goes altogether.
+    s.world.adoptNewComic(new PComic(s.world.projectsFolder));
+    s.world.comicAt(1)->modified = true;
+    s.content.comic = s.world.comicAt(1);
+    ASSERT_TRUE(s.content.close());
+    EXPECT_EQ(s.world.comics.size(), 1);
+}
+
 TEST(ContentCommands, SaveWritesTheModifiedComics)
 {
     Session s;
