@@ -2,11 +2,14 @@
 
 #include <juce_events/juce_events.h>
 
+#include <algorithm>
+#include <cmath>
 #include <iostream>
 
 #include "describe.h"
 #include "draw/rasterexport.h"
 #include "draw/vectorexport.h"
+#include "gen/pagepicture.h"
 #include "model/comic.h"
 #include "model/group.h"
 #include "model/image.h"
@@ -14,6 +17,7 @@
 #include "model/option.h"
 #include "model/page.h"
 #include "model/panel.h"
+#include "model/safefile.h"
 
 namespace
 {
@@ -28,6 +32,7 @@ const char* usage = "usage: plumet-cli info FILE\n"
                     "       plumet-cli option FILE NAME VALUE\n"
                     "       plumet-cli export FILE -o OUT [--format pdf|svg|png|jpg] [--page N|A-B|all]\n"
                     "                         [--dpi 100|300|600|900] [--series ink|color] [--images DIR]\n"
+                    "       plumet-cli thumbnail FILE OUT.png [--size N]\n"
                     "\n"
                     "  info   print the load result and the file's contents as JSON\n"
                     "  new    write a new, empty comic\n"
@@ -52,6 +57,8 @@ const char* usage = "usage: plumet-cli info FILE\n"
                     "         up in the images folder of the user folder (~/Documents/Plumet/images), or in DIR\n"
                     "         with --images; a picture that cannot be found is named on standard error and the\n"
                     "         export goes on without it. A comic without pages gives no PDF (exit status 3).\n"
+                    "  thumbnail  draw page 1 into a PNG whose longer side is N pixels (16 to 2048, default\n"
+                    "         256) on white paper: the preview that file managers show for a comic\n"
                     "\n"
                     "exit status: 0 success (for export: every file written in full), 2 the file could not\n"
                     "be loaded, 3 it could not be saved or exported (a failed export leaves no file behind),\n"
@@ -474,6 +481,44 @@ int exportComic(const juce::StringArray& args)
     const int status = exportPage(comic, number, out, request, options, false, written);
     return status == exitOk && written == 0 ? noSeriesWritten("the page") : status;
 }
+constexpr int smallestThumbnail = 16, largestThumbnail = 2048, defaultThumbnail = 256;
+
+int thumbnail(const juce::StringArray& args)
+{
+    juce::String size = juce::String(defaultThumbnail);
+    if (args.size() == 4 && args[2] == "--size")
+        size = args[3];
+    else if (args.size() != 2)
+        return usageError("thumbnail takes a comic, a PNG file and --size N");
+    if (!isWholeNumber(size) || size.getIntValue() < smallestThumbnail || size.getIntValue() > largestThumbnail)
+        return usageError("--size takes a whole number from " + juce::String(smallestThumbnail) + " to " +
+                          juce::String(largestThumbnail));
+    PComic comic;
+    const auto input = juce::File::getCurrentWorkingDirectory().getChildFile(args[0]);
+    if (const auto result = comic.load(input.getFullPathName()); result != PLoadResult::ok)
+        return loadFailed(args[0], result);
+    if (comic.pages.isEmpty())
+    {
+        std::cerr << "plumet-cli: " << args[0] << " has no pages: no thumbnail written\n";
+        return exitSaveFailed;
+    }
+    PPage& page = *comic.pages.get<PPage>(0);
+    const int longer = size.getIntValue();
+    // The picture keeps the page's proportions; its shorter side never drops below one pixel.
+    const bool tall = page.height >= page.width;
+    const float ratio = tall ? page.width / page.height : page.height / page.width;
+    const int shorter = std::max(1, static_cast<int>(std::lround(longer * ratio)));
+    POption options;
+    options.imagesFolder = PProject::imagesFolderOf(PProject::defaultUserFolder()).getFullPathName();
+    const juce::Image picture =
+        drawPagePicture(page, tall ? shorter : longer, tall ? longer : shorter, false, &options);
+    const auto out = juce::File::getCurrentWorkingDirectory().getChildFile(args[1]);
+    PSafeFile file(out);
+    juce::PNGImageFormat png;
+    if (!picture.isValid() || !file.open() || !png.writeImageToStream(picture, file.stream()) || !file.commit())
+        return exportFailed(out.getFullPathName(), picture.isValid() ? "FileChooser.ExportErr" : "Message.MemError");
+    return exitOk;
+}
 } // namespace
 
 int main(int argc, char** argv)
@@ -501,5 +546,7 @@ int main(int argc, char** argv)
         return setOption(args);
     if (command == "export")
         return exportComic(args);
+    if (command == "thumbnail")
+        return thumbnail(args);
     return usageError("unknown command " + command);
 }
