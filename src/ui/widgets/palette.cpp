@@ -40,6 +40,14 @@ void PPalette::setColours(const std::vector<uint32_t>& list)
     showPage();
 }
 
+void PPalette::setColourAt(int index, uint32_t hsla)
+{
+    if (index < 0 || index >= static_cast<int>(colours.size()))
+        return;
+    colours[static_cast<size_t>(index)] = hsla;
+    showPage();
+}
+
 uint32_t PPalette::chosenColour() const
 {
     return chosenIndex >= 0 && chosenIndex < static_cast<int>(colours.size())

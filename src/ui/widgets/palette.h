@@ -25,6 +25,8 @@ public:
 
     /** Replaces the list and shows its first eight entries. */
     void setColours(const std::vector<uint32_t>& list);
+    /** Changes one entry of the list in place, keeping the page shown and the choice. */
+    void setColourAt(int index, uint32_t hsla);
     /** The index of the entry chosen last (-1 before any) and its colour. */
     int chosen() const { return chosenIndex; }
     uint32_t chosenColour() const;
