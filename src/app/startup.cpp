@@ -14,7 +14,15 @@ PStartup::PStartup(const juce::File& program, const juce::File& user) : programF
 
 juce::File PStartup::defaultProgramFolder()
 {
-    return juce::File::getSpecialLocation(juce::File::currentExecutableFile).getParentDirectory();
+    return programFolderFor(juce::File::getSpecialLocation(juce::File::currentExecutableFile).getParentDirectory());
+}
+
+juce::File PStartup::programFolderFor(const juce::File& executableFolder)
+{
+    if (!executableFolder.findChildFiles(juce::File::findFiles, false, "comics_locale_*.lng").isEmpty())
+        return executableFolder;
+    const auto installed = executableFolder.getSiblingFile("share").getChildFile("plumet-comics");
+    return installed.isDirectory() ? installed : executableFolder;
 }
 
 juce::File PStartup::defaultUserFolder()
@@ -90,6 +98,11 @@ int PStartup::copySamples() const
         if (copy.existsAsFile())
             copy.setReadOnly(true);
     }
+    // The samples show pictures that they look up by name in the images folder.
+    for (const auto& entry :
+         juce::RangedDirectoryIterator(programFolder.getChildFile("images"), false, "*", juce::File::findFiles))
+        if (const auto picture = imagesFolder().getChildFile(entry.getFile().getFileName()); !picture.exists())
+            (void) entry.getFile().copyFileTo(picture);
     return copied;
 }
 

@@ -26,8 +26,12 @@ public:
 
     PStartup(const juce::File& programFolder, const juce::File& userFolder);
 
-    /** The folder of the running executable. */
+    /** The folder of the program's files for the running executable (programFolderFor). */
     static juce::File defaultProgramFolder();
+    /** The executable's own folder when it holds the language files (the build tree, a copy
+        carried around), else share/plumet-comics beside the executable's bin folder, where an
+        installation keeps them. */
+    static juce::File programFolderFor(const juce::File& executableFolder);
     /** "Plumet" in the user's documents folder. */
     static juce::File defaultUserFolder();
     /** The language that the answer of the first-start box chooses: its first button

@@ -1,0 +1,56 @@
+// Where the program finds its own files, in a build tree and in an installation, and how the
+// sample comics and their picture reach a new user's folder.
+
+#include <gtest/gtest.h>
+
+#include "app/startup.h"
+#include "support/testfiles.h"
+
+namespace
+{
+void touch(const juce::File& file)
+{
+    file.getParentDirectory().createDirectory();
+    ASSERT_TRUE(file.replaceWithText("x"));
+}
+} // namespace
+
+TEST(ProgramFolder, IsTheExecutablesFolderWhenItHoldsTheLanguageFiles)
+{
+    TempFolder root;
+    touch(root.file("bin/comics_locale_E.lng"));
+    touch(root.file("share/plumet-comics/comics_locale_E.lng"));
+    EXPECT_EQ(PStartup::programFolderFor(root.file("bin")), root.file("bin"));
+}
+
+TEST(ProgramFolder, IsShareBesideBinInAnInstallation)
+{
+    TempFolder root;
+    touch(root.file("bin/plumet"));
+    touch(root.file("share/plumet-comics/comics_locale_D.lng"));
+    EXPECT_EQ(PStartup::programFolderFor(root.file("bin")), root.file("share/plumet-comics"));
+}
+
+TEST(ProgramFolder, StaysTheExecutablesFolderWhenNeitherHoldsAnything)
+{
+    // Start-up then reports the missing language file by its path beside the executable.
+    TempFolder root;
+    touch(root.file("bin/plumet"));
+    EXPECT_EQ(PStartup::programFolderFor(root.file("bin")), root.file("bin"));
+}
+
+TEST(SampleCopy, BringsTheSamplesPictureIntoTheImagesFolderWithoutReplacingTheUsers)
+{
+    TempFolder program, user;
+    touch(program.file("sample_comic_E.plm"));
+    touch(program.file("images/plumet_postcard.png"));
+    touch(program.file("images/other.png"));
+    PStartup startup(program.folder, user.folder);
+    ASSERT_TRUE(startup.prepareFolders());
+    ASSERT_TRUE(startup.imagesFolder().getChildFile("other.png").replaceWithText("mine"));
+
+    EXPECT_EQ(startup.copySamples(), 1);
+    EXPECT_TRUE(startup.imagesFolder().getChildFile("plumet_postcard.png").existsAsFile());
+    EXPECT_EQ(startup.imagesFolder().getChildFile("other.png").loadFileAsString(), "mine");
+    EXPECT_FALSE(user.file("sample_comic_E.plm").hasWriteAccess());
+}
