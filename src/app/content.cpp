@@ -241,7 +241,16 @@ bool PContent::canClose()
 
 void PContent::openDocument(const char* stem)
 {
-    documentUrl(programFolder, stem, options->language).launchInDefaultBrowser();
+    const auto url = documentUrl(programFolder, stem, options->language);
+    // A build without the guides, or a removed file, would otherwise open nothing and say nothing.
+    if (!url.getLocalFile().existsAsFile())
+    {
+        if (window != nullptr)
+            window->messageText(PAlert::warning,
+                                ::translate("Message.DocumentMissing") + "\n" + url.getLocalFile().getFullPathName());
+        return;
+    }
+    url.launchInDefaultBrowser();
 }
 
 void PContent::setLanguage(int language)
