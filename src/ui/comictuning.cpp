@@ -40,7 +40,7 @@ PComicTuning::PComicTuning(PComic& tuned, POption* o, PPane* openedBy)
     collectShades();
     showPaletteColours();
     hint->setText(shades.isEmpty() ? "ComicSetting.NoColors" : "ComicSetting.Hint");
-    palette->setEnabled(!shades.isEmpty());
+    palette->setVisible(!shades.isEmpty());
     updateStepButtons();
 }
 
@@ -124,13 +124,18 @@ void PComicTuning::setShadeColour(int index, uint32_t hsla)
     if (shade == nullptr || finished)
         return;
     shade->to = hsla;
-    for (auto* member : shade->members)
+    palette->setColourAt(index, hsla);
+    paintMembers(*shade, hsla);
+}
+
+void PComicTuning::paintMembers(PShade& shade, uint32_t colour)
+{
+    for (auto* member : shade.members)
     {
         auto* curve = static_cast<PCurve*>(member);
-        curve->fillColour = hsla;
+        curve->fillColour = colour;
         curve->invalidate();
     }
-    palette->setColourAt(index, hsla);
     tell(PNotify::highQualityFrame);
 }
 
@@ -148,9 +153,30 @@ void PComicTuning::onChange(PWidget* source)
     if (source != palette || shade == nullptr)
         return;
     uint32_t colour = shade->to;
-    PWidget& entry = *palette->entries[static_cast<size_t>(index - palette->firstShown())];
-    if (PWidgetHost::get().editColour(entry, colour) && colour != shade->to)
+    editedEntry = palette->entries[static_cast<size_t>(index - palette->firstShown())];
+    editedColour = &colour;
+    shownLive = false;
+    const bool accepted = PWidgetHost::get().editColour(*editedEntry, colour);
+    editedEntry = nullptr;
+    editedColour = nullptr;
+    if (accepted && colour != shade->to)
         setShadeColour(index, colour);
+    else if (shownLive)
+    {
+        palette->setColourAt(index, shade->to);
+        paintMembers(*shade, shade->to);
+    }
+}
+
+void PComicTuning::onChanging(PWidget* source)
+{
+    auto* shade = shades.get<PShade>(palette->chosen());
+    if (source == nullptr || source != editedEntry || shade == nullptr || finished)
+        return;
+    if (auto* tint = dynamic_cast<PTint*>(editedEntry))
+        tint->setColour(*editedColour);
+    paintMembers(*shade, *editedColour);
+    shownLive = true;
 }
 
 void PComicTuning::onClick(PWidget* source)

@@ -11,6 +11,7 @@ class PComic;
 class PCurve;
 class PLabel;
 class PPalette;
+class PShade;
 
 /** The colour tuning: one palette entry per fill colour used anywhere in the comic; changing an
     entry recolours every shape filled with it at once. The page behind the dialog shows the result
@@ -32,6 +33,8 @@ public:
     static bool run(PComic& comic, PPane& opener);
 
     void onChange(PWidget* source) override;
+    /** The colour editor open on an entry changed its colour: the page shows it at once. */
+    void onChanging(PWidget* source) override;
     void onClick(PWidget* source) override;
     /** The window's close button: a cancel. */
     bool canClose() override;
@@ -61,6 +64,8 @@ public:
 
 private:
     void collectShades();
+    /** Fills every member of shade with colour and asks for a fresh frame of the page. */
+    void paintMembers(PShade& shade, uint32_t colour);
     void showPaletteColours();
     /** Shows the stepping buttons only where there is a page to step to. */
     void updateStepButtons();
@@ -70,4 +75,9 @@ private:
     /** Each filled shape's own fill at opening: shades group colours that only look alike (every
         pure white, whatever its hue), so their `from` cannot give each member its colour back. */
     std::vector<std::pair<PCurve*, uint32_t>> originals;
+    /** While the colour editor is open: the entry it edits and the colour it writes live. */
+    PWidget* editedEntry = nullptr;
+    const uint32_t* editedColour = nullptr;
+    /** The page shows the editor's colour rather than the entry's. */
+    bool shownLive = false;
 };

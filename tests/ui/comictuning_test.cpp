@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 #include "../support/samplecomic.h"
 #include "edit/notifier.h"
@@ -37,13 +38,18 @@ struct PageWindow : RecordingPane, PWidgetHost
             comic.pages[current + step]->setFlag(PFlag::current, true);
         }
     }
-    bool editColour(PWidget&, uint32_t& colour) override
+    bool editColour(PWidget& source, uint32_t& colour) override
     {
         colour = answer;
-        return true;
+        source.owner->onChanging(&source); // the editor shows every change at once
+        if (whileOpen)
+            whileOpen();
+        return accepts;
     }
     PComic& comic;
     uint32_t answer = 0;
+    bool accepts = true;
+    std::function<void()> whileOpen;
 };
 
 struct Tuning
@@ -98,14 +104,14 @@ TEST(ComicTuningColours, OneEntryPerFillAndEveryLookalikeGetsItsOwnFillBackOnCan
     // Both whites change, whatever their hue; the unfilled and the open curve stay as they were.
     EXPECT_EQ(t.fills(), (std::vector<uint32_t>{yellow, black, blue, black, yellow, noFill, blue}));
     EXPECT_EQ(t.pane->palette->entries[1]->colour, black);
-    EXPECT_EQ(t.window.log, std::vector<std::string>(2, "root notify 15"));
+    EXPECT_EQ(t.window.log, std::vector<std::string>(4, "root notify 15"));
 
     click(*t.pane->cancelButton);
     EXPECT_EQ(t.fills(), before);
     EXPECT_FALSE(t.comic.modified);
 }
 
-TEST(ComicTuningColours, AcceptKeepsTheColoursAndMarksTheComicModifiedAndClosingTakesThemBack)
+TEST(ComicTuningColours, AcceptKeepsTheColoursAndACancelledEditorOrAClosedWindowTakesThemBack)
 {
     Tuning t;
     Tuning::recolour(*t.pane, t.window, 2, yellow);
@@ -113,6 +119,14 @@ TEST(ComicTuningColours, AcceptKeepsTheColoursAndMarksTheComicModifiedAndClosing
     click(*t.pane->cancelButton); // nothing after accepting may undo it
     EXPECT_TRUE(t.comic.modified);
     EXPECT_EQ(t.curves[2]->fillColour, yellow);
+
+    // The editor's colour shows on the page while it is open and goes when it is cancelled.
+    Tuning live;
+    live.window.accepts = false;
+    live.window.whileOpen = [&live] { EXPECT_EQ(live.curves[0]->fillColour, black); };
+    Tuning::recolour(*live.pane, live.window, 0, black);
+    EXPECT_EQ(live.curves[0]->fillColour, red);
+    EXPECT_EQ(live.pane->palette->entries[0]->colour, red);
 
     Tuning closed;
     PageWindow& window = closed.window;

@@ -90,6 +90,12 @@ void PPalette::onClick(PWidget* source)
     showPage();
 }
 
+void PPalette::onChanging(PWidget* source)
+{
+    if (owner != nullptr)
+        owner->onChanging(source);
+}
+
 void PPalette::setEnabled(bool on)
 {
     for (auto* entry : entries)

@@ -19,6 +19,8 @@ public:
     ~PPalette() override;
 
     void onClick(PWidget* source) override;
+    /** An editor open on an entry shows its colour as it changes: the owner hears it too. */
+    void onChanging(PWidget* source) override;
     void setEnabled(bool on) override;
     void setVisible(bool on) override;
     void setTooltip(const juce::String& key) override;
