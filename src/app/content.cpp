@@ -96,7 +96,9 @@ void PContent::setWorld(PWorld* session)
     }
     if (world == nullptr)
         return;
-    if (!hasOpenAtStart(*world))
+    if (startComic != nullptr && world->comics.contains(startComic))
+        setCurrentComic(startComic);
+    else if (!hasOpenAtStart(*world))
         createFirstComic();
     else if (!open() && window != nullptr)
         window->requestClose();

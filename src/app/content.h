@@ -61,6 +61,8 @@ public:
 
     PWorld* world = nullptr;
     PComic* comic = nullptr;
+    /** A comic to open at start instead of asking (one named on the command line), or null. */
+    PComic* startComic = nullptr;
     /** The page canvas; owned as a child pane. */
     PCanvas2* canvas = nullptr;
     /** The pan and zoom controls beside the canvas; owned as a child pane. */

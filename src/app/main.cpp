@@ -107,7 +107,26 @@ void PMain::openWindow(const PStartup& startup)
     window->setTitle("Plumet Comics");
     window->setIcon(startup.iconFile().getFullPathName());
     window->setVisible(true);
+    content->startComic = namedComic();
     content->setWorld(world.get());
+}
+
+PComic* PMain::namedComic()
+{
+    for (const auto& argument : getCommandLineParameterArray())
+    {
+        if (argument.startsWith("-"))
+            continue;
+        const auto file = juce::File::getCurrentWorkingDirectory().getChildFile(argument.unquoted());
+        PLoadResult result = PLoadResult::ok;
+        if (PComic* comic = PStartup::openNamedComic(*world, file, result))
+            return comic;
+        // The program goes on with its usual start.
+        const auto [title, text] = PStartup::loadMessageKeys(result);
+        alert(translate(title), translate(text) + "\n" + file.getFullPathName(), translate("Text.Close"));
+        return nullptr;
+    }
+    return nullptr;
 }
 
 void PMain::systemRequestedQuit()

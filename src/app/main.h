@@ -9,6 +9,7 @@ class PLook;
 class PStartup;
 class POption;
 class PWindow;
+class PComic;
 class PWorld;
 
 /** The application: prepares the user's folders, options, language and comics, opens the
@@ -40,6 +41,9 @@ private:
     bool loadLanguage(const PStartup& startup);
     bool loadWorld(const PStartup& startup);
     void openWindow(const PStartup& startup);
+    /** The comic of a file named on the command line (as a file manager passes it), loaded into
+        the world; null when none is named or it cannot be loaded, which is told to the user. */
+    PComic* namedComic();
     /** Shows the library's own alert box, whose texts are given ready to show. */
     static void alert(const juce::String& title, const juce::String& text, const juce::String& button);
 

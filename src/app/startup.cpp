@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include "edit/world.h"
+#include "model/comic.h"
 #include "model/option.h"
 #include "model/translate.h"
 
@@ -126,4 +127,29 @@ juce::String PStartup::failedComicName(const PWorld& world)
     if (!world.loadFailure->name.isEmpty())
         return world.loadFailure->name.toString();
     return juce::File(world.loadFailure->path).getFileName();
+}
+
+PComic* PStartup::openNamedComic(PWorld& world, const juce::File& file, PLoadResult& result)
+{
+    result = PLoadResult::ok;
+    for (int i = 0; i < world.comics.size(); ++i)
+        if (juce::File(world.comicAt(i)->path) == file)
+            return world.comicAt(i);
+    auto comic = std::make_unique<PComic>();
+    result = file.existsAsFile() ? comic->load(file.getFullPathName()) : PLoadResult::damaged;
+    if (result != PLoadResult::ok)
+        return nullptr;
+    comic->path = file.getFullPathName();
+    world.comics.append(comic.get());
+    return comic.release();
+}
+
+std::pair<const char*, const char*> PStartup::loadMessageKeys(PLoadResult result)
+{
+    switch (result)
+    {
+    case PLoadResult::outOfMemory: return {"Message.Error", "Message.MemError"};
+    case PLoadResult::newerOrIncomplete: return {"Message.Version", "Message.VersionError"};
+    default: return {"Message.Format", "Message.PackError"};
+    }
 }

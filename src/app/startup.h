@@ -2,10 +2,13 @@
 
 #include <functional>
 #include <memory>
+#include <utility>
 
+#include "model/result.h"
 #include <juce_core/juce_core.h>
 
 class POption;
+class PComic;
 class PWorld;
 
 /** The start-up steps that only touch files: where the program and the user's comics live,
@@ -58,6 +61,12 @@ public:
     /** The name by which to report the comic that failed to load: its title, or its file's
         name when the file broke off before the title. */
     static juce::String failedComicName(const PWorld& world);
+    /** The comic of a file named on the command line: the world's own when it already holds that
+        file, else the file loaded and added at its own path, so that saving writes back there.
+        Null when it cannot be loaded; result says why. */
+    static PComic* openNamedComic(PWorld& world, const juce::File& file, PLoadResult& result);
+    /** The text keys of the title and message that tell why a comic could not be loaded. */
+    static std::pair<const char*, const char*> loadMessageKeys(PLoadResult result);
 
     juce::File programFolder;
     juce::File userFolder;

@@ -129,3 +129,29 @@ TEST(StartupWorld, ADamagedComicDoesNotStopTheStartButANewerOneDoes)
     clean.projectsFolder = a.user.getFullPathName();
     EXPECT_EQ(PStartup::loadWorld(clean), PStartup::WorldLoad::ok);
 }
+
+TEST(StartupNamedComic, IsTheWorldsOwnOrLoadedAtItsPathOrToldWhyNot)
+{
+    TempFolder tmp;
+    PWorld world;
+    auto* own = new PComic();
+    own->path = tmp.path("own.plm");
+    world.comics.append(own);
+    PLoadResult result = PLoadResult::damaged;
+    EXPECT_EQ(PStartup::openNamedComic(world, juce::File(own->path), result), own);
+
+    // A comic from elsewhere keeps its path, so that saving writes back where it came from.
+    PComic elsewhere;
+    elsewhere.path = tmp.path("elsewhere.plm");
+    ASSERT_TRUE(elsewhere.save().ok());
+    PComic* opened = PStartup::openNamedComic(world, juce::File(elsewhere.path), result);
+    ASSERT_NE(opened, nullptr);
+    EXPECT_EQ(opened->path, elsewhere.path);
+    EXPECT_EQ(world.comics.size(), 2);
+
+    juce::File(tmp.path("junk.plm")).replaceWithText("not a comic");
+    EXPECT_EQ(PStartup::openNamedComic(world, juce::File(tmp.path("junk.plm")), result), nullptr);
+    EXPECT_NE(result, PLoadResult::ok);
+    EXPECT_EQ(PStartup::openNamedComic(world, juce::File(tmp.path("absent.plm")), result), nullptr);
+    EXPECT_EQ(world.comics.size(), 2);
+}
