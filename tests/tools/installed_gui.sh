@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# The installed program on a new account: a first start in German finds its files under
+# share/plumet-comics, copies the German sample read-only into ~/Documents/Plumet with its
+# picture, and Help > Guide answers with a message when the guide has been removed. Run under
+# xvfb-run:   installed_gui.sh BUILD_DIR OUTPUT_FOLDER
+set -uo pipefail
+build=$1
+out=$2
+mkdir -p "$out"
+work=$(mktemp -d)
+export HOME="$work/home"
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
+mkdir -p "$HOME"
+user="$HOME/Documents/Plumet"
+pid=""
+
+cleanup() {
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null
+    chmod -R u+w "$work" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL (installed first start): $*" >&2
+    import -window root "$out/installed-failed.png" 2>/dev/null
+    exit 1
+}
+
+for tool in xdotool import; do
+    command -v "$tool" >/dev/null || fail "$tool is not installed"
+done
+
+wait_for() { # seconds command...
+    local limit=$1
+    shift
+    for ((i = 0; i < limit * 5; i++)); do
+        "$@" && return 0
+        sleep 0.2
+    done
+    return 1
+}
+find_window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 | grep .; }
+wait_window() { wait_for "${2:-20}" find_window "$1" >/dev/null && find_window "$1"; }
+
+cmake --install "$build" --prefix "$work/usr" >"$work/install.log" 2>&1 || fail "cmake --install failed"
+# The guide is taken away to see the menu say so; the catalogue stays.
+rm "$work/usr/share/plumet-comics/comics_guide_D.pdf"
+
+"$work/usr/bin/plumet" >"$work/stdout" 2>&1 &
+pid=$!
+box=$(wait_window "Plumet Comics") || fail "no language box"
+# The box's buttons are english, deutsch and francais from left to right, centred along its foot.
+eval "$(xdotool getwindowgeometry --shell "$box")"
+xdotool mousemove --sync $((X + WIDTH / 2)) $((Y + HEIGHT - 24)) click 1
+window=$(wait_window "Unbenannter Comic") || fail "no German main window"
+
+sample="$user/sample_comic_D.plm"
+wait_for 10 test -f "$sample" || fail "the German sample was not copied"
+# The owner's write bit, not -w: the test may run as root, who may write anything.
+[ "$(stat -c %A "$sample" | cut -c3)" = "-" ] || fail "the copied sample is writable"
+for language in E F; do
+    [ -f "$user/sample_comic_$language.plm" ] || fail "the sample of language $language was not copied"
+done
+[ -s "$user/images/plumet_postcard.png" ] || fail "the sample's picture was not copied into the images folder"
+import -window root "$out/installed-first-start.png"
+
+# Help is the second menu of the menu bar, under the program's own title bar; its first entry is
+# the guide.
+eval "$(xdotool getwindowgeometry --shell "$window")"
+xdotool mousemove --sync $((X + 112)) $((Y + 39)) click 1
+sleep 0.5
+xdotool key Down Return
+message=$(wait_window "Warnung" 10) || fail "no message about the missing guide"
+import -window root "$out/installed-missing-guide.png"
+xdotool windowfocus "$message" key Return
+echo "installed first start: ok"
