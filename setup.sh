@@ -18,7 +18,7 @@ packages=(
     libpng-dev libjpeg-dev zlib1g-dev
     libgtest-dev libbenchmark-dev clang clang-format
     qpdf poppler-utils libxml2-utils librsvg2-bin w3c-sgml-lib xvfb xauth imagemagick xdotool jq
-    fonts-comic-neue fonts-dejavu-core desktop-file-utils appstream dpkg-dev file
+    fonts-comic-neue fonts-dejavu-core desktop-file-utils appstream dpkg-dev file x11-utils
 )
 
 as_root() {

@@ -27,7 +27,7 @@ fail() {
     exit 1
 }
 
-for tool in xdotool import; do
+for tool in xdotool import xprop; do
     command -v "$tool" >/dev/null || fail "$tool is not installed"
 done
 
@@ -64,6 +64,8 @@ for language in E F; do
 done
 [ -s "$user/images/plumet_postcard.png" ] || fail "the sample's picture was not copied into the images folder"
 import -window root "$out/installed-first-start.png"
+# The window carries the program's icon: the 128-pixel picture of plumet_icon.jpg.
+xprop -id "$window" _NET_WM_ICON | grep -qE 'Icon \(128 x 128\)|= 128, 128,' || fail "the window has no icon"
 
 # Help is the second menu of the menu bar, under the program's own title bar; its first entry is
 # the guide.
