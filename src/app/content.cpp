@@ -11,10 +11,17 @@
 #include "model/option.h"
 #include "model/page.h"
 #include "model/translate.h"
+#include "ui/about.h"
 #include "ui/canvas2.h"
+#include "ui/comicopen.h"
+#include "ui/comicsetting.h"
+#include "ui/comictuning.h"
+#include "ui/helppane.h"
+#include "ui/optiondialog.h"
 #include "ui/statusbar.h"
 #include "ui/toolbar.h"
 #include "ui/view2pane.h"
+#include "ui/welcome.h"
 #include "ui/widgets/label.h"
 
 namespace
@@ -46,7 +53,28 @@ PContent::PContent(POption* o) : PPane(defaultColumns, defaultRows, o), menuComi
                           o != nullptr && o->openGLCanvas);
     viewPane = new PView2Pane(this, -PView2Pane::columns, barRows, -1, -1 - barRows);
     statusbar = new PStatusbar(this, 0, -barRows, -1, -1);
+    // While help is on, a few lines at the foot of the side pane tell what it and the mode do.
+    helpPane = new PHelpPane(this, 0, -barRows - PHelpPane::rows, sideColumns, -1 - barRows);
     updateTooltips();
+    useDialogs();
+}
+
+void PContent::useDialogs()
+{
+    chooseComic = [this]
+    { return world != nullptr && options != nullptr ? PComicOpen::run(*world, *options) : nullptr; };
+    editSettings = [this](PComic& edited) { return PComicSetting::run(edited, *this); };
+    tuneColours = [this](PComic& edited) { return PComicTuning::run(edited, *this); };
+    statusbar->editOptions = [this]
+    {
+        if (options == nullptr)
+            return false;
+        const auto outcome = POptionDialog::run(*options);
+        // A wallpaper loaded or removed stays whichever way the dialog ended; the canvas lets go.
+        if (outcome.wallpaperChanged && !outcome.accepted)
+            broadcast(PNotify::wallpaperChanged);
+        return outcome.accepted;
+    };
 }
 
 void PContent::updateTooltips()
@@ -87,6 +115,7 @@ void PContent::setWorld(PWorld* session)
         world->notifier = this;
     toolbar->setWorld(world);
     statusbar->setWorld(world);
+    helpPane->setWorld(world);
     if (window != nullptr)
     {
         window->clearMenus();
@@ -165,6 +194,13 @@ bool PContent::open()
     if (chosen == nullptr)
         return false;
     setCurrentComic(chosen);
+    // A comic just made in the chooser starts with its first page, as the first comic does.
+    if (chosen->pages.isEmpty())
+    {
+        chosen->newPage(new PPage(), *world);
+        world->context.startChain(chosen, PContext::pageMode);
+        notifyTree(PNotify::selection);
+    }
     return true;
 }
 
@@ -306,7 +342,10 @@ void PContent::onMenu(int code)
     case PCommand::exportComic: exportComic(); break;
     case PCommand::setting:
         if (comic != nullptr && editSettings && editSettings(*comic))
+        {
+            updateTitle();
             broadcast(PNotify::refit);
+        }
         break;
     case PCommand::tuning:
         if (comic != nullptr && tuneColours)
@@ -383,9 +422,8 @@ void PContent::exportPage(int command)
 void PContent::showAbout()
 {
     auto* app = juce::JUCEApplicationBase::getInstance();
-    if (window != nullptr && app != nullptr)
-        window->messageText(PAlert::info, translate("About.Title") + "\n" + translate("About.Version") + " " +
-                                              app->getApplicationVersion());
+    if (window != nullptr && app != nullptr && options != nullptr)
+        PAbout::show(*options, app->getApplicationVersion());
 }
 
 void PContent::notify(uint16_t code, PBase*)
@@ -395,6 +433,8 @@ void PContent::notify(uint16_t code, PBase*)
 
 void PContent::onNotify(uint16_t code)
 {
+    // A hidden pane hears nothing, so the help pane is told here whether to show.
+    helpPane->update();
     if (world == nullptr)
         return;
     switch (code)

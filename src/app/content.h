@@ -10,6 +10,7 @@
 #include "ui/widgets/pane.h"
 
 class PCanvas2;
+class PHelpPane;
 class PStatusbar;
 class PToolbar;
 class PView2Pane;
@@ -69,6 +70,7 @@ public:
     PView2Pane* viewPane = nullptr;
     PToolbar* toolbar = nullptr;
     PStatusbar* statusbar = nullptr;
+    PHelpPane* helpPane = nullptr;
     /** The Pages, Layers, Clips and Decor panes; exactly one shows while a comic is open. */
     PPane* sidePanes[sidePaneCount]{};
     std::unique_ptr<juce::TooltipWindow> tooltipWindow;
@@ -94,6 +96,8 @@ public:
     void exportPage(int command);
 
 private:
+    /** Sets the dialog hooks to the program's comic chooser, settings, tuning and options dialogs. */
+    void useDialogs();
     void createFirstComic();
     /** Drops the edits of a comic the user chose not to save. */
     void discardChanges(PComic* edited);

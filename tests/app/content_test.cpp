@@ -24,7 +24,9 @@ struct Session
     {
         world.projectsFolder = tmp.folder.getFullPathName();
         world.options = &options;
-        // The dialogs answer as if cancelled; the menus only ask whether they exist.
+        // No dialog shows in a test: the comic offered at start is taken, the others answer as
+        // if cancelled; the menus only ask whether they exist.
+        content.chooseComic = nullptr;
         content.editSettings = content.tuneColours = [](PComic&) { return false; };
         content.statusbar->editOptions = [] { return false; };
     }
