@@ -9,7 +9,7 @@ class PNote;
 class PAbout : public PPane
 {
 public:
-    static constexpr int columns = 18, rows = 9;
+    static constexpr int columns = 18, rows = 8;
 
     PAbout(POption* options, const juce::String& version);
 

@@ -19,7 +19,7 @@ namespace
 {
 constexpr int pageButtonWidth = 5, pageRows = POptionDialog::rows - 2;
 constexpr int bottomRow = POptionDialog::rows - 1, buttonWidth = 4;
-constexpr int labelWidth = 8, boxWidth = 5, wideBoxWidth = 7, unitWidth = 2, checkWidth = 16, titleWidth = 19;
+constexpr int labelWidth = 12, boxWidth = 5, wideBoxWidth = 7, unitWidth = 2, checkWidth = 18, titleWidth = 20;
 constexpr int previewWidth = 10, previewRows = 7, wallColumn = previewWidth + 1, wallWidth = 8;
 constexpr int identWidth = 4, sliderWidth = 7, tintWidth = 2;
 /** Track speeds from 0.1 to 1: a pad that does not move at all would look broken. */

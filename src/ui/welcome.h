@@ -11,7 +11,7 @@ class PNote;
 class PWelcome : public PPane
 {
 public:
-    static constexpr int columns = 20, rows = 10;
+    static constexpr int columns = 20, rows = 7;
 
     explicit PWelcome(POption* options);
 

@@ -19,15 +19,20 @@ void NColor::paintButton(juce::Graphics& g, bool highlighted, bool down)
         g.fillRoundedRectangle(area, cornerSize);
         return;
     }
-    // A checkerboard under the colour shows how transparent it is.
-    g.setColour(juce::Colours::white);
-    g.fillRect(area);
-    g.setColour(juce::Colours::lightgrey);
-    for (int row = 0; row * checkerSize < static_cast<int>(area.getHeight()); ++row)
-        for (int col = row % 2; col * checkerSize < static_cast<int>(area.getWidth()); col += 2)
-            g.fillRect(area.getX() + static_cast<float>(col * checkerSize),
-                       area.getY() + static_cast<float>(row * checkerSize), static_cast<float>(checkerSize),
-                       static_cast<float>(checkerSize));
+    // A checkerboard under the colour shows how transparent it is; its last squares must not
+    // stick out below the swatch.
+    {
+        juce::Graphics::ScopedSaveState saved(g);
+        g.reduceClipRegion(area.toNearestInt());
+        g.setColour(juce::Colours::white);
+        g.fillRect(area);
+        g.setColour(juce::Colours::lightgrey);
+        for (int row = 0; row * checkerSize < static_cast<int>(area.getHeight()); ++row)
+            for (int col = row % 2; col * checkerSize < static_cast<int>(area.getWidth()); col += 2)
+                g.fillRect(area.getX() + static_cast<float>(col * checkerSize),
+                           area.getY() + static_cast<float>(row * checkerSize), static_cast<float>(checkerSize),
+                           static_cast<float>(checkerSize));
+    }
     const uint32_t hsla = tint->colour;
     g.setColour(juce::Colour(hslaToArgb(hsla)));
     g.fillRect(area);

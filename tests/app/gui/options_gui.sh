@@ -1,0 +1,155 @@
+#!/usr/bin/env bash
+# Clicks through the options dialog and the colour and font editors in the bench window of the
+# GUI test program, then checks the options file and the program's own verdict. Run under xvfb-run:
+#   options_gui.sh GUI_TESTS PLUMET_CLI OUTPUT_FOLDER
+# The program writes where its controls are into $PLUMET_SCRIPT_DIR/positions; every wait is
+# bounded, so a dialog that never comes fails the test instead of hanging it.
+set -uo pipefail
+
+tests=$1
+cli=$2
+out=$3
+mkdir -p "$out"
+work=$(mktemp -d)
+export PLUMET_SCRIPT_DIR="$work"
+# The X and font libraries keep caches to the end of the process, which a sanitizer build's
+# leak check would report; the unit tests check our own objects for leaks.
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
+pid=""
+
+cleanup() {
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    import -window root "$out/options-failed.png" 2>/dev/null
+    [ -f "$work/log" ] && cat "$work/log" >&2
+    exit 1
+}
+
+for tool in xdotool import identify jq; do
+    command -v "$tool" >/dev/null || fail "$tool is not installed"
+done
+
+wait_for() { # SECONDS COMMAND...
+    local limit=$1
+    shift
+    for ((i = 0; i < limit * 5; i++)); do
+        "$@" && return 0
+        sleep 0.2
+    done
+    return 1
+}
+
+find_window() {
+    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 | grep .
+}
+
+wait_window() { # NAME: prints the id of the first window titled exactly so
+    wait_for 20 find_window "$1" >/dev/null && find_window "$1"
+}
+
+# A window that shows more than a few colours has been painted; a fresh one is a single colour.
+painted() {
+    local colours
+    colours=$(import -window "$1" png:- 2>/dev/null | identify -format %k - 2>/dev/null)
+    [ "${colours:-0}" -gt 8 ]
+}
+
+showing() { # the dialog on top, as the program last wrote it
+    [ "$(head -1 "$work/positions" 2>/dev/null)" = "dialog $1" ]
+}
+
+click_on() { # NAME: a left click on the centre of a control the program listed
+    local x y
+    read -r x y <<<"$(awk -v n="$1" '$1 == n { print $2, $3 }' "$work/positions")"
+    [ -n "$x" ] || fail "$1 is not on screen"
+    xdotool mousemove --sync "$x" "$y" click 1
+}
+
+screen_sum() { import -window root png:- 2>/dev/null | md5sum; }
+
+# shot NAME: the screen once it differs from the last shot, so that a page switch has been drawn.
+last_sum=""
+shot() {
+    wait_for 5 screen_differs || true
+    import -window root "$out/$1.png"
+    last_sum=$(screen_sum)
+}
+screen_differs() { [ "$(screen_sum)" != "$last_sum" ]; }
+
+open_dialog() { # BUTTON KIND TITLE: click, wait for the dialog and its painted window; prints its id
+    click_on "$1"
+    wait_for 10 showing "$2" || fail "no $2 dialog after a click on $1"
+    local window
+    window=$(wait_window "$3") || fail "no window titled $3"
+    wait_for 10 painted "$window" || fail "the $2 dialog was never painted"
+    echo "$window"
+}
+
+back_to_bench() {
+    wait_for 10 showing none || fail "the dialog did not close"
+}
+
+option_value() {
+    "$cli" info "$work/comics_options.opt" | jq -r ".options.$1"
+}
+
+"$tests" --gtest_filter='ScriptedEditors.*' >"$work/log" 2>&1 &
+pid=$!
+
+wait_for 20 showing none || fail "no bench window"
+bench=$(wait_window "Plumet bench") || fail "the bench window has no title"
+wait_for 10 painted "$bench" || fail "the bench was never painted"
+shot bench-help-pane
+
+# Options: look at every page, then switch to inches and 300 dpi and accept.
+open_dialog options options Options >/dev/null
+shot options-misc
+for page in 1 2 3; do
+    click_on page$page
+    shot options-page$page
+done
+click_on page0
+click_on inch
+click_on dpi
+sleep 0.3 # the drop-down list opens on the current entry
+xdotool key Down Return
+shot options-inch-300dpi
+click_on accept
+back_to_bench
+[ "$(option_value useInch)" = true ] || fail "useInch is $(option_value useInch) in the options file"
+[ "$(option_value exportDpi)" = 300 ] || fail "exportDpi is $(option_value exportDpi) in the options file"
+
+# The curve's swatch: pick palette entry 2 and accept.
+open_dialog tint colour Colour >/dev/null
+shot colour-editor
+click_on pick
+click_on accept
+back_to_bench
+
+# The text's font button: bold and accept.
+open_dialog font font Font >/dev/null
+shot font-editor
+click_on bold
+click_on accept
+back_to_bench
+
+for box in "about:About Plumet Comics" "welcome:Welcome to Plumet Comics"; do
+    window=$(open_dialog "${box%%:*}" "${box%%:*}" "${box#*:}")
+    shot "${box%%:*}"
+    xdotool windowfocus "$window" key Escape
+    back_to_bench
+done
+
+click_on close
+wait_for 20 eval '! kill -0 "$pid" 2>/dev/null' || fail "the test program did not end"
+wait "$pid"
+status=$?
+pid=""
+[ "$status" = 0 ] || fail "the test program failed (status $status)"
+grep -q "PASSED.*1 test" "$work/log" || fail "the bench test did not run"
+echo PASS
