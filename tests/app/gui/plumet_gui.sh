@@ -137,7 +137,64 @@ panel_x() {
     "$cli" info "$1" | jq -r '.comic.pages[0].panels[0] | "\(.x) \(.points[0].x)"'
 }
 
+# click_in WINDOW X Y: a click at a place inside a window (dialogs have no keyboard focus
+# without a window manager, so their buttons are clicked).
+click_in() {
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    xdotool mousemove --sync $((X + $2)) $((Y + $3)) click 1
+}
+
+# menu_line WINDOW N: the Comic menu's Nth enabled line, counted from 1.
+menu_line() {
+    click_in "$1" 40 38
+    sleep 0.5
+    for ((n = 0; n < $2; n++)); do xdotool key Down; done
+    xdotool key Return
+}
+
 case "$case_name" in
+    comic-open-settings-export-close-no)
+        first_start_english
+        start "$plumet"
+        window=$(wait_window "Untitled comic" 40) || fail "no main window"
+        wait_for 10 painted "$window" || fail "the main window was never painted"
+        menu_line "$window" 3 # Save, so that opening another comic asks nothing
+        wait_for 10 ls "$user"/comics_*.plm >/dev/null 2>&1 || fail "Comic > Save saved no comic"
+        sample="$user/sample_comic_E.plm"
+        [ -f "$sample" ] || fail "no English sample comic in the user folder"
+        before=$(md5sum <"$sample")
+        menu_line "$window" 1
+        chooser=$(wait_window "Open a comic") || fail "no comic chooser"
+        import -window root "$out/comic-chooser.png"
+        click_in "$chooser" 100 60  # the sample's row, below the row for a new comic
+        click_in "$chooser" 242 277 # Open
+        window=$(wait_window "Sample: The Lost Feather") || fail "the sample did not open"
+        menu_line "$window" 3
+        settings=$(wait_window "Comic settings") || fail "no settings dialog"
+        click_in "$settings" 133 86 # Landscape
+        sleep 0.5
+        import -window root "$out/comic-settings.png"
+        click_in "$settings" 242 230 # OK
+        sleep 0.5
+        menu_line "$window" 6 # Export, now that Save is enabled too
+        chooser=$(wait_window "Export as PDF") || fail "no export file chooser"
+        eval "$(xdotool getwindowgeometry --shell "$chooser")"
+        click_in "$chooser" $((WIDTH / 2)) $((HEIGHT - 63)) # the file name field
+        xdotool type --delay 20 "$work/landscape.pdf"
+        xdotool key Return
+        sleep 0.5
+        click_in "$chooser" $((WIDTH - 60)) $((HEIGHT - 23)) # Save
+        wait_for 10 test -s "$work/landscape.pdf" || fail "the export wrote no PDF"
+        qpdf --check "$work/landscape.pdf" >/dev/null || fail "the exported PDF does not pass qpdf"
+        read -r pw ph < <(pdfinfo "$work/landscape.pdf" | sed -n 's/^Page size: *\([0-9.]*\) x \([0-9.]*\).*/\1 \2/p')
+        awk -v w="$pw" -v h="$ph" 'BEGIN { exit !(w > h) }' || fail "the exported page is $pw x $ph, not landscape"
+        menu_line "$window" 2 # Close
+        question=$(wait_window "Warning" 10) || fail "no save question"
+        eval "$(xdotool getwindowgeometry --shell "$question")"
+        click_in "$question" $((WIDTH * 64 / 100)) $((HEIGHT * 82 / 100)) # No
+        wait_window "Plumet Comics" >/dev/null || fail "the comic did not close"
+        [ "$(md5sum <"$sample")" = "$before" ] || fail "No wrote the discarded edits into the sample"
+        ;;
     canvas-drag-software | canvas-drag-opengl)
         first_start_english
         if [ "$case_name" = canvas-drag-opengl ]; then
