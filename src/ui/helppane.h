@@ -15,7 +15,7 @@ class PWorld;
 class PHelpPane : public PPane
 {
 public:
-    static constexpr int columns = 10, rows = 7;
+    static constexpr int columns = 10, rows = 9;
 
     PHelpPane(PPane* parent, int x, int y, int w, int h);
 

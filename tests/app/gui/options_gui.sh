@@ -1,17 +1,23 @@
 #!/usr/bin/env bash
-# Clicks through the options dialog and the colour and font editors in the bench window of the
-# GUI test program, then checks the options file and the program's own verdict. Run under xvfb-run:
-#   options_gui.sh GUI_TESTS PLUMET_CLI OUTPUT_FOLDER
-# The program writes where its controls are into $PLUMET_SCRIPT_DIR/positions; every wait is
-# bounded, so a dialog that never comes fails the test instead of hanging it.
+# Clicks through the options dialog and the colour and font editors with xdotool. Run under xvfb-run:
+#   options_gui.sh CASE GUI_TESTS PLUMET PLUMET_CLI OUTPUT_FOLDER
+# bench:   the bench window of the GUI test program, which writes where its controls are into
+#          $PLUMET_SCRIPT_DIR/positions; then the options file and the program's own verdict.
+# program: the real program on a fresh account: the status bar's options button, inches and
+#          300 dpi, accept, quit, and the options file.
+# Every wait is bounded, so a dialog that never comes fails the test instead of hanging it.
 set -uo pipefail
 
-tests=$1
-cli=$2
-out=$3
+case_name=$1
+tests=$2
+plumet=$3
+cli=$4
+out=$5
 mkdir -p "$out"
 work=$(mktemp -d)
 export PLUMET_SCRIPT_DIR="$work"
+export HOME="$work/home"
+mkdir -p "$HOME"
 # The X and font libraries keep caches to the end of the process, which a sanitizer build's
 # leak check would report; the unit tests check our own objects for leaks.
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
@@ -19,13 +25,14 @@ pid=""
 
 cleanup() {
     [ -n "$pid" ] && kill "$pid" 2>/dev/null
+    chmod -R u+w "$work" 2>/dev/null
     rm -rf "$work"
 }
 trap cleanup EXIT
 
 fail() {
-    echo "FAIL: $*" >&2
-    import -window root "$out/options-failed.png" 2>/dev/null
+    echo "FAIL ($case_name): $*" >&2
+    import -window root "$out/options-$case_name-failed.png" 2>/dev/null
     [ -f "$work/log" ] && cat "$work/log" >&2
     exit 1
 }
@@ -48,8 +55,8 @@ find_window() {
     xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 | grep .
 }
 
-wait_window() { # NAME: prints the id of the first window titled exactly so
-    wait_for 20 find_window "$1" >/dev/null && find_window "$1"
+wait_window() { # NAME [SECONDS]: prints the id of the first window titled exactly so
+    wait_for "${2:-20}" find_window "$1" >/dev/null && find_window "$1"
 }
 
 # A window that shows more than a few colours has been painted; a fresh one is a single colour.
@@ -94,9 +101,59 @@ back_to_bench() {
     wait_for 10 showing none || fail "the dialog did not close"
 }
 
+options_file="$work/comics_options.opt"
 option_value() {
-    "$cli" info "$work/comics_options.opt" | jq -r ".options.$1"
+    "$cli" info "$options_file" | jq -r ".options.$1"
 }
+
+ended() {
+    kill -0 "$pid" 2>/dev/null && return 1
+    wait "$pid"
+    status=$?
+    pid=""
+}
+
+press() { # window key
+    xdotool windowfocus "$1" 2>/dev/null
+    xdotool key --clearmodifiers "$2"
+}
+
+if [ "$case_name" = program ]; then
+    options_file="$HOME/Documents/Plumet/comics_options.opt"
+    "$plumet" >"$work/log" 2>&1 &
+    pid=$!
+    box=$(wait_window "Plumet Comics") || fail "no language box"
+    press "$box" Return
+    main=$(wait_window "Untitled comic") || fail "no main window"
+    wait_for 10 painted "$main" || fail "the main window was never painted"
+    # The options button closes the status bar's row of five switches, each five cells of 24 pixels.
+    eval "$(xdotool getwindowgeometry --shell "$main")"
+    xdotool mousemove --sync $((X + 676)) $((Y + HEIGHT - 16)) click 1
+    dialog=$(wait_window Options) || fail "the options button opened no dialog"
+    wait_for 10 painted "$dialog" || fail "the options dialog was never painted"
+    # Inside the dialog, on its cell grid: the inch check, the resolution box and OK.
+    eval "$(xdotool getwindowgeometry --shell "$dialog")"
+    xdotool mousemove --sync $((X + 47)) $((Y + 184)) click 1
+    xdotool mousemove --sync $((X + 375)) $((Y + 208)) click 1
+    sleep 0.3 # the drop-down list opens on the current entry
+    xdotool key Down Return
+    import -window root "$out/options-program.png"
+    xdotool mousemove --sync $((X + 363)) $((Y + 279)) click 1
+    wait_for 10 eval '! find_window Options >/dev/null' || fail "OK did not close the options"
+    [ "$(option_value useInch)" = true ] || fail "useInch is $(option_value useInch) after OK"
+    [ "$(option_value exportDpi)" = 300 ] || fail "exportDpi is $(option_value exportDpi) after OK"
+    eval "$(xdotool getwindowgeometry --shell "$main")"
+    xdotool mousemove --sync $((X + WIDTH - 17)) $((Y + 13)) click 1
+    if question=$(wait_window Warning 5); then
+        press "$question" Return
+    fi
+    wait_for 20 ended || fail "the program did not end"
+    [ "$status" = 0 ] || fail "exit status $status"
+    [ "$(option_value useInch)" = true ] && [ "$(option_value exportDpi)" = 300 ] ||
+        fail "the options file lost inches or 300 dpi when the program closed"
+    echo "PASS ($case_name)"
+    exit 0
+fi
 
 "$tests" --gtest_filter='ScriptedEditors.*' >"$work/log" 2>&1 &
 pid=$!
@@ -146,10 +203,7 @@ for box in "about:About Plumet Comics" "welcome:Welcome to Plumet Comics"; do
 done
 
 click_on close
-wait_for 20 eval '! kill -0 "$pid" 2>/dev/null' || fail "the test program did not end"
-wait "$pid"
-status=$?
-pid=""
+wait_for 20 ended || fail "the test program did not end"
 [ "$status" = 0 ] || fail "the test program failed (status $status)"
 grep -q "PASSED.*1 test" "$work/log" || fail "the bench test did not run"
-echo PASS
+echo "PASS ($case_name)"
