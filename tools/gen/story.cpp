@@ -304,7 +304,7 @@ void pageThree(Page& p)
     shout.size = 100;
     shout.style = PFontSpec::bold | PFontSpec::underlined;
     shout.colour = kit::rgb(0xD23B3B);
-    p.lettering->shapes.append(kit::text(t("Story.P3.Shout"), -6.3f, 2.1f, shout));
+    p.lettering->shapes.append(kit::text(t("Story.P3.Shout"), -5.0f, 2.5f, shout));
 
     // Friends: Mia shows her comic, Pip answers.
     p.open(kit::panel({{2.4f, -3.4f}, {9.5f, -3.4f}, {9.5f, 3.0f}, {1.0f, 3.0f}}), 0xE3F3D2);
