@@ -7,6 +7,7 @@
 #include "model/option.h"
 #include "model/page.h"
 #include "ui/canvas2.h"
+#include "ui/welcome.h"
 #include "ui/widgets/button.h"
 #include "ui/widgets/check.h"
 
@@ -103,6 +104,9 @@ void PStatusbar::onChange(PWidget* source)
     broadcast(PNotify::switchChanged);
     if (source == helpSwitch && !on)
         broadcast(helpClosed);
+    if (source == helpSwitch && on)
+        // The welcome page comes back with the help, once this click has been handled.
+        juce::MessageManager::callAsync([o] { PWelcome::show(*o); });
 }
 
 void PStatusbar::onClick(PWidget* source)
