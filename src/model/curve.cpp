@@ -24,10 +24,6 @@ constexpr float smallestHalfWidth = 1.2e-7f;
 constexpr float roundCapReach = 1.3f;
 constexpr float hitReach = 0.1f;
 constexpr float pathTolerance = 0.1f;
-/** Caps the points one OpenGL subdivision may insert into a segment, whatever the zoom. */
-constexpr int maxSubdivisions = 1000;
-/** Caps the points of one subdivided curve, so that no zoom can exhaust memory. */
-constexpr size_t maxDensePoints = 100000;
 constexpr uint32_t lightnessMask = 0xFF;
 constexpr uint32_t alphaMask = 0xFF000000u;
 constexpr uint32_t blackLightness = 0, whiteLightness = 0xFF;
@@ -112,11 +108,6 @@ void crossEnd(juce::Path& path, Vec from, Vec to, Vec outward, float halfWidth, 
     path.cubicTo(toPoint(from + reach), toPoint(to + reach), toPoint(to));
 }
 
-uint16_t interpolatedPercent(uint16_t a, uint16_t b, float t)
-{
-    return static_cast<uint16_t>(std::clamp(roundHalfAway(a + (b - a) * static_cast<double>(t)), 0, 0xFFFF));
-}
-
 /** Finds the shade whose `from` matches a colour, or null. */
 PShade* shadeFor(const PArray& shades, uint32_t colour)
 {
@@ -149,7 +140,6 @@ void PCurve::copyFrom(const PBase* other)
     }
     centrePath.clear();
     outlinePath.clear();
-    flags &= ~PFlag::builtForOpenGL;
 }
 
 void PCurve::write(PStream& s) const
@@ -181,7 +171,6 @@ void PCurve::dropGeometry()
     centrePath.clear();
     outlinePath.clear();
     bounds = PRect::of(0, 0, 0, 0);
-    flags &= ~PFlag::builtForOpenGL;
 }
 
 void PCurve::invalidate()
@@ -365,17 +354,11 @@ void PCurve::build(PViewState& view)
 {
     if (points.size() < 2)
         return;
-    if (view.kind() == PViewState::openGL)
-        buildForOpenGL(view);
-    else
-        buildForSoftware(view);
-}
-
-void PCurve::buildForSoftware(PViewState& view)
-{
+    // Every back-end draws the same smooth geometry (the OpenGL view flattens it as the software
+    // view does), so that the canvas looks alike in both kinds and one cache serves them all.
     const bool varies = hasLine() && lineVaries();
     const juce::Path& cache = varies ? outlinePath : centrePath;
-    if (!hasFlag(PFlag::builtForOpenGL) && !cache.isEmpty())
+    if (!cache.isEmpty())
         return;
     dropGeometry();
     const float hw = view.penWidth() * 0.5f;
@@ -397,72 +380,6 @@ void PCurve::buildForSoftware(PViewState& view)
     takeBoundsFromCentre();
     if (varies && hw > smallestHalfWidth)
         buildOutline(list, hw);
-}
-
-PCurve::ControlList PCurve::subdividedAnchors(PViewState& view) const
-{
-    const ControlList raw = ownAnchors();
-    const ControlList rawList = controlList(raw, isClosed());
-    const size_t n = raw.size(), size = rawList.size();
-
-    // The tolerance is in the curve's own units: finer as the view magnifies.
-    const float magnification = 0.5f * view.fitFactor * view.zoom;
-    const float tolerance = magnification > 0.0f ? view.tolerance / magnification : 0.0f;
-    const bool subdivides = tolerance > 0.0f && std::isfinite(tolerance);
-
-    ControlList dense;
-    for (size_t i = 0; i < n; ++i)
-    {
-        dense.push_back(raw[i]);
-        if (!isClosed() && i == n - 1)
-            break;
-        const Control &a = raw[i], &b = raw[(i + 1) % n];
-        const float chord = lengthOf(at(b) - at(a));
-        if (!subdivides || !(chord > tolerance))
-            continue;
-        const int m = roundHalfAway(std::min<double>(chord / tolerance, maxSubdivisions));
-        for (int j = 1; j < m && dense.size() < maxDensePoints; ++j)
-        {
-            const float t = static_cast<float>(j) / static_cast<float>(m);
-            Control c;
-            moveTo(c, cubicAt(at(rawList[3 * i]), at(rawList[3 * i + 1]), at(rawList[3 * i + 2]),
-                              at(rawList[(3 * i + 3) % size]), t));
-            c.thickness = interpolatedPercent(a.thickness, b.thickness, t);
-            c.sharpness = interpolatedPercent(a.sharpness, b.sharpness, t);
-            // The pieces of a segment that a gap hides stay hidden.
-            c.gap = a.gap || b.gap;
-            dense.push_back(c);
-        }
-    }
-
-    mapToPage(view, dense);
-    return dense;
-}
-
-void PCurve::buildForOpenGL(PViewState& view)
-{
-    const bool varies = hasLine() && lineVaries();
-    const bool cached = !centrePath.isEmpty() && (!varies || !outlinePath.isEmpty());
-    if (hasFlag(PFlag::builtForOpenGL) && cached)
-        return;
-    dropGeometry();
-    const float hw = view.penWidth() * 0.5f;
-    const ControlList anchors = subdividedAnchors(view);
-    if (anchors.size() == 2)
-        buildTwoPoints(anchors, hw);
-    else
-    {
-        const ControlList list = controlList(anchors, isClosed());
-        centrePath.startNewSubPath(list[0].x, list[0].y);
-        for (size_t i = 3; i < list.size(); i += 3)
-            centrePath.lineTo(list[i].x, list[i].y);
-        if (isClosed())
-            centrePath.closeSubPath();
-        takeBoundsFromCentre();
-        if (varies && hw > smallestHalfWidth)
-            buildOutline(list, hw);
-    }
-    flags |= PFlag::builtForOpenGL;
 }
 
 bool PCurve::hitTest(float px, float py, float scale, int mode)

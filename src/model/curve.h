@@ -87,12 +87,9 @@ protected:
     void dropGeometry();
 
 private:
-    void buildForSoftware(PViewState& view);
-    void buildForOpenGL(PViewState& view);
     ControlList ownAnchors() const;
     /** Maps a list from the curve's own coordinates to page coordinates through the view. */
     void mapToPage(PViewState& view, ControlList& list) const;
-    ControlList subdividedAnchors(PViewState& view) const;
     void buildTwoPoints(const ControlList& anchors, float hw);
     void buildOutline(const ControlList& list, float hw);
     void takeBoundsFromCentre();
