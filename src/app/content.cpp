@@ -365,21 +365,34 @@ void PContent::onMenu(int code)
 void PContent::exportComic()
 {
     juce::String path;
-    if (comic == nullptr || comic->pages.isEmpty() || window == nullptr ||
-        !window->chooseFile(PWindow::savePdf, "FileChooser.ExportPDF", path))
+    if (comic == nullptr || comic->pages.isEmpty() || !askForFile(PWindow::savePdf, "FileChooser.ExportPDF", path))
         return;
     juce::MouseCursor::showWaitCursor();
     const auto result = PVectorExport::exportPdf(*comic, juce::File(path), PVectorExport::allPages, options);
     juce::MouseCursor::hideWaitCursor();
     if (!result.ok())
-        window->errorText(::translate(result.messageKey()));
+        tell(result.messageKey());
     broadcast(PNotify::geometry);
+}
+
+bool PContent::askForFile(int chooser, const char* titleKey, juce::String& path)
+{
+    if (chooseFile)
+        return chooseFile(chooser, titleKey, path);
+    return window != nullptr && window->chooseFile(chooser, titleKey, path);
+}
+
+void PContent::tell(const juce::String& key)
+{
+    lastMessageKey = key;
+    if (window != nullptr)
+        window->errorText(::translate(key));
 }
 
 void PContent::exportPage(int command)
 {
     auto* page = comic != nullptr ? static_cast<PPage*>(world->context.target(PClass::page)) : nullptr;
-    if (page == nullptr || window == nullptr)
+    if (page == nullptr)
         return;
     const bool raster = command != PCommand::exportPdf && command != PCommand::exportSvg;
     const int dpi = options != nullptr ? options->exportDpi : 100;
@@ -387,7 +400,7 @@ void PContent::exportPage(int command)
                    PRasterExport::pixelsFor(page->height, dpi) < PRasterExport::smallestSide))
     {
         // Say so rather than write nothing without a word.
-        window->error("Message.PageTooSmall");
+        tell("Message.PageTooSmall");
         return;
     }
     const int chooser = command == PCommand::exportPdf   ? PWindow::savePdf
@@ -399,7 +412,7 @@ void PContent::exportPage(int command)
                         : chooser == PWindow::saveJpg ? "FileChooser.ExportJPG"
                                                       : "FileChooser.ExportPNG";
     juce::String path;
-    if (!window->chooseFile(chooser, title, path))
+    if (!askForFile(chooser, title, path))
         return;
     const juce::File file(path);
     int written = 0;
@@ -415,7 +428,7 @@ void PContent::exportPage(int command)
                             : PRasterExport::exportPage(*comic, *page, file, dpi, 0, 0, options);
     juce::MouseCursor::hideWaitCursor();
     if (!result.ok())
-        window->errorText(::translate(result.messageKey()));
+        tell(result.messageKey());
     broadcast(PNotify::geometry);
 }
 

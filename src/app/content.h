@@ -85,6 +85,11 @@ public:
     /** Asks a yes/no question by its text key: 1 yes, 0 no. Without it the window's message box
         asks, and without a window nothing is asked. */
     std::function<int(const char*)> askYesNo;
+    /** Asks for a file to write (a PWindow chooser kind and the title's key); true with the path.
+        Without it the window's file chooser asks. */
+    std::function<bool(int, const char*, juce::String&)> chooseFile;
+    /** The key of the last failure told to the user, for whoever needs to know what went wrong. */
+    juce::String lastMessageKey;
 
     /** Creates or removes the tooltip window after the options' tooltip switch. */
     void updateTooltips();
@@ -96,6 +101,9 @@ public:
     void exportPage(int command);
 
 private:
+    bool askForFile(int chooser, const char* titleKey, juce::String& path);
+    /** Shows a failure's message in the window and remembers its key. */
+    void tell(const juce::String& key);
     /** Sets the dialog hooks to the program's comic chooser, settings, tuning and options dialogs. */
     void useDialogs();
     void createFirstComic();

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "../support/cli.h"
 #include "../support/testfiles.h"
 #include "app/command.h"
 #include "app/content.h"
@@ -180,6 +181,48 @@ TEST(ContentCommands, CloseAnsweredNoDiscardsTheEditsAndTheirHistory)
     s.content.comic = s.world.comicAt(1);
     ASSERT_TRUE(s.content.close());
     EXPECT_EQ(s.world.comics.size(), 1);
+}
+
+TEST(ContentCommands, ExportsWriteWhatTheToolWrites)
+{
+    auto bytes = [](const juce::String& path)
+    {
+        juce::MemoryBlock block;
+        juce::File(path).loadFileAsData(block);
+        return bytesOf(block);
+    };
+    Session s;
+    s.content.setWorld(&s.world);
+    ASSERT_TRUE(s.content.save());
+    const auto comicFile = s.content.comic->path;
+    juce::String next;
+    s.content.chooseFile = [&next](int, const char*, juce::String& path)
+    {
+        path = next;
+        return true;
+    };
+    for (const auto& [command, name] : {std::pair{PCommand::exportPng, "page.png"},
+                                        {PCommand::exportSvg, "page.svg"},
+                                        {PCommand::exportPdf, "page.pdf"},
+                                        {PCommand::exportJpg, "page.jpg"}})
+    {
+        next = s.tmp.path(juce::String("ours-") + name);
+        s.content.onMenu(command);
+        ASSERT_EQ(runCli({"export", comicFile, "-o", s.tmp.path(juce::String("tool-") + name)}).status, 0);
+        EXPECT_FALSE(bytes(next).empty()) << name;
+        EXPECT_EQ(bytes(next), bytes(s.tmp.path(juce::String("tool-") + name))) << name;
+    }
+    next = s.tmp.path("ours-comic.pdf");
+    s.content.onMenu(PCommand::exportComic);
+    ASSERT_EQ(runCli({"export", comicFile, "-o", s.tmp.path("tool-comic.pdf")}).status, 0);
+    EXPECT_EQ(bytes(next), bytes(s.tmp.path("tool-comic.pdf")));
+
+    // A page too small for the resolution says so and writes nothing.
+    s.content.comic->pages.get<PPage>(0)->width = 1;
+    next = s.tmp.path("tiny.png");
+    s.content.onMenu(PCommand::exportPng);
+    EXPECT_EQ(s.content.lastMessageKey, "Message.PageTooSmall");
+    EXPECT_FALSE(juce::File(next).exists());
 }
 
 TEST(ContentCommands, SaveWritesTheModifiedComics)

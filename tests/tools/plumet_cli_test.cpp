@@ -16,33 +16,12 @@
 #include "model/panel.h"
 #include "model/point.h"
 #include "model/text.h"
+#include "support/cli.h"
 #include "support/exportsample.h"
 #include "support/testfiles.h"
 
 namespace
 {
-struct CliResult
-{
-    int status = -1;
-    juce::String out;
-};
-
-/** Runs the tool; with errorsToo, what it writes to standard error is in out as well. */
-CliResult runCli(const juce::StringArray& args, bool errorsToo = false)
-{
-    juce::ChildProcess process;
-    juce::StringArray command(PLUMET_CLI_PATH);
-    command.addArray(args);
-    CliResult result;
-    const int streams = juce::ChildProcess::wantStdOut | (errorsToo ? juce::ChildProcess::wantStdErr : 0);
-    if (!process.start(command, streams))
-        return result;
-    result.out = process.readAllProcessOutput();
-    process.waitForProcessToFinish(30000);
-    result.status = static_cast<int>(process.getExitCode());
-    return result;
-}
-
 PCurve* makeCurve(bool closed)
 {
     auto* curve = new PCurve();
