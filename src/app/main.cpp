@@ -8,6 +8,7 @@
 #include "model/option.h"
 #include "model/translate.h"
 #include "ui/editorhost.h"
+#include "ui/welcome.h"
 
 PMain::PMain() = default;
 
@@ -42,9 +43,12 @@ bool PMain::start()
               translate("Text.Close"));
         return false;
     }
+    bool firstStart = false;
     options = startup.loadOptions(
-        []
+        [&firstStart]
         {
+            // Only a new user is asked for the language: the welcome page follows for them.
+            firstStart = true;
             return PStartup::languageFromAnswer(juce::AlertWindow::showYesNoCancelBox(
                 juce::MessageBoxIconType::QuestionIcon, "Plumet Comics",
                 "Choose your language\nWaehlen Sie ihre Sprache\nChoisissez votre langue", "english", "deutsch",
@@ -62,6 +66,13 @@ bool PMain::start()
     if (!loadWorld(startup))
         return false;
     openWindow(startup);
+    if (firstStart)
+        juce::MessageManager::callAsync(
+            [this]
+            {
+                if (options != nullptr && window != nullptr)
+                    PWelcome::show(*options);
+            });
     return true;
 }
 
