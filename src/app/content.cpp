@@ -222,7 +222,11 @@ bool PContent::close()
     }
     setCurrentComic(nullptr);
     if (discarded != nullptr)
+    {
         discardChanges(discarded);
+        // The bars let go of the history that went with the edits.
+        notifyTree(PNotify::itemList);
+    }
     return true;
 }
 

@@ -70,7 +70,8 @@ done
 [ -s "$user/images/plumet_postcard.png" ] || fail "the sample's picture was not copied into the images folder"
 import -window root "$out/installed-first-start.png"
 # The window carries the program's icon: the 128-pixel picture of plumet_icon.jpg.
-xprop -id "$window" _NET_WM_ICON | grep -qE 'Icon \(128 x 128\)|= 128, 128,' || fail "the window has no icon"
+has_icon() { xprop -id "$window" _NET_WM_ICON | grep -qE 'Icon \(128 x 128\)|= 128, 128,'; }
+wait_for 10 has_icon || fail "the window has no icon"
 
 # Help is the second menu of the menu bar, under the program's own title bar; its first entry is
 # the guide.
@@ -81,4 +82,20 @@ xdotool key Down Return
 message=$(wait_window "Warnung" 10) || fail "no message about the missing guide"
 import -window root "$out/installed-missing-guide.png"
 xdotool windowfocus "$message" key Return
+wait_for 10 eval '! find_window Warnung >/dev/null' || fail "the message about the guide did not close"
+
+# The comic chooser lists the German sample (and not the others): open it.
+xdotool mousemove --sync $((X + 40)) $((Y + 39)) click 1 # Comic
+sleep 0.5
+xdotool key Down Return # Open: the untitled comic is asked about first
+if question=$(wait_window Warnung 10); then
+    eval "$(xdotool getwindowgeometry --shell "$question")"
+    xdotool mousemove --sync $((X + WIDTH * 64 / 100)) $((Y + HEIGHT * 82 / 100)) click 1 # Nein
+fi
+chooser=$(wait_window "Comic öffnen") || fail "no comic chooser"
+import -window root "$out/installed-chooser.png"
+eval "$(xdotool getwindowgeometry --shell "$chooser")"
+xdotool mousemove --sync $((X + 100)) $((Y + 60)) click 1  # the row below the one for a new comic
+xdotool mousemove --sync $((X + 242)) $((Y + 277)) click 1 # Öffnen
+wait_window "Beispiel: Die verlorene Feder" >/dev/null || fail "the chooser did not offer the German sample first"
 echo "installed first start: ok"
