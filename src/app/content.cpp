@@ -142,8 +142,13 @@ void PContent::createFirstComic()
     world->adoptNewComic(first);
     world->helpFlag = true;
     setCurrentComic(first);
-    first->newPage(new PPage(), *world);
-    world->context.startChain(first, PContext::pageMode);
+    addFirstPage(*first);
+}
+
+void PContent::addFirstPage(PComic& empty)
+{
+    empty.newPage(new PPage(), *world);
+    world->context.startChain(&empty, PContext::pageMode);
     notifyTree(PNotify::selection);
 }
 
@@ -196,11 +201,7 @@ bool PContent::open()
     setCurrentComic(chosen);
     // A comic just made in the chooser starts with its first page, as the first comic does.
     if (chosen->pages.isEmpty())
-    {
-        chosen->newPage(new PPage(), *world);
-        world->context.startChain(chosen, PContext::pageMode);
-        notifyTree(PNotify::selection);
-    }
+        addFirstPage(*chosen);
     return true;
 }
 

@@ -107,6 +107,8 @@ private:
     /** Sets the dialog hooks to the program's comic chooser, settings, tuning and options dialogs. */
     void useDialogs();
     void createFirstComic();
+    /** Gives a comic without pages its first page and shows it. */
+    void addFirstPage(PComic& empty);
     /** Drops the edits of a comic the user chose not to save. */
     void discardChanges(PComic* edited);
     /** Makes the next (1) or previous (-1) page current. */
