@@ -4,6 +4,7 @@
 # picture, and Help > Guide answers with a message when the guide has been removed. Run under
 # xvfb-run:   installed_gui.sh BUILD_DIR OUTPUT_FOLDER
 set -uo pipefail
+source "$(dirname "$0")/../support/xwindows.sh"
 build=$1
 out=$2
 mkdir -p "$out"
@@ -14,11 +15,6 @@ mkdir -p "$HOME"
 user="$HOME/Documents/Plumet"
 pid=""
 
-cleanup() {
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null
-    chmod -R u+w "$work" 2>/dev/null
-    rm -rf "$work"
-}
 trap cleanup EXIT
 
 fail() {
@@ -30,18 +26,6 @@ fail() {
 for tool in xdotool import xprop; do
     command -v "$tool" >/dev/null || fail "$tool is not installed"
 done
-
-wait_for() { # seconds command...
-    local limit=$1
-    shift
-    for ((i = 0; i < limit * 5; i++)); do
-        "$@" && return 0
-        sleep 0.2
-    done
-    return 1
-}
-find_window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 | grep .; }
-wait_window() { wait_for "${2:-20}" find_window "$1" >/dev/null && find_window "$1"; }
 
 cmake --install "$build" --prefix "$work/usr" >"$work/install.log" 2>&1 || fail "cmake --install failed"
 # The guide is taken away to see the menu say so; the catalogue stays.

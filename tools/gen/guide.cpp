@@ -54,11 +54,11 @@ kit::TextStyle label(uint16_t size = 40)
 /** The width in centimetres of one line set in a style. */
 float widthOf(const juce::String& line, const kit::TextStyle& style)
 {
-    PFontSpec spec;
-    spec.face.assign(style.face);
-    spec.size = style.size;
-    spec.style = style.style;
-    return spec.getFont().getStringWidthFloat(line) * static_cast<float>(centimetresPerPoint) * style.scale;
+    PFontSpec font;
+    font.face.assign(style.face);
+    font.size = style.size;
+    font.style = style.style;
+    return font.getFont().getStringWidthFloat(line) * static_cast<float>(centimetresPerPoint) * style.scale;
 }
 
 float lineHeightOf(const kit::TextStyle& style)

@@ -7,6 +7,7 @@
 #          300 dpi, accept, quit, and the options file.
 # Every wait is bounded, so a dialog that never comes fails the test instead of hanging it.
 set -uo pipefail
+source "$(dirname "$0")/../../support/xwindows.sh"
 
 case_name=$1
 tests=$2
@@ -23,11 +24,6 @@ mkdir -p "$HOME"
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 pid=""
 
-cleanup() {
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null
-    chmod -R u+w "$work" 2>/dev/null
-    rm -rf "$work"
-}
 trap cleanup EXIT
 
 fail() {
@@ -40,31 +36,6 @@ fail() {
 for tool in xdotool import identify jq; do
     command -v "$tool" >/dev/null || fail "$tool is not installed"
 done
-
-wait_for() { # SECONDS COMMAND...
-    local limit=$1
-    shift
-    for ((i = 0; i < limit * 5; i++)); do
-        "$@" && return 0
-        sleep 0.2
-    done
-    return 1
-}
-
-find_window() {
-    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 | grep .
-}
-
-wait_window() { # NAME [SECONDS]: prints the id of the first window titled exactly so
-    wait_for "${2:-20}" find_window "$1" >/dev/null && find_window "$1"
-}
-
-# A window that shows more than a few colours has been painted; a fresh one is a single colour.
-painted() {
-    local colours
-    colours=$(import -window "$1" png:- 2>/dev/null | identify -format %k - 2>/dev/null)
-    [ "${colours:-0}" -gt 8 ]
-}
 
 showing() { # the dialog on top, as the program last wrote it
     [ "$(head -1 "$work/positions" 2>/dev/null)" = "dialog $1" ]
@@ -104,13 +75,6 @@ back_to_bench() {
 options_file="$work/comics_options.opt"
 option_value() {
     "$cli" info "$options_file" | jq -r ".options.$1"
-}
-
-ended() {
-    kill -0 "$pid" 2>/dev/null && return 1
-    wait "$pid"
-    status=$?
-    pid=""
 }
 
 press() { # window key

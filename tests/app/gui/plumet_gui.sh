@@ -3,6 +3,7 @@
 #   plumet_gui.sh CASE PLUMET PLUMET_CLI OUTPUT_FOLDER
 # Every wait is bounded, so a box that never comes fails the case instead of hanging.
 set -uo pipefail
+source "$(dirname "$0")/../../support/xwindows.sh"
 
 case_name=$1
 plumet=$2
@@ -18,11 +19,6 @@ mkdir -p "$HOME"
 user="$HOME/Documents/Plumet"
 pid=""
 
-cleanup() {
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null
-    chmod -R u+w "$work" 2>/dev/null
-    rm -rf "$work"
-}
 trap cleanup EXIT
 
 fail() {
@@ -35,35 +31,8 @@ for tool in xdotool import identify jq; do
     command -v "$tool" >/dev/null || fail "$tool is not installed"
 done
 
-# wait_for SECONDS COMMAND...: true as soon as COMMAND succeeds, asking five times a second.
-wait_for() {
-    local limit=$1
-    shift
-    for ((i = 0; i < limit * 5; i++)); do
-        "$@" && return 0
-        sleep 0.2
-    done
-    return 1
-}
-
-find_window() { # name: the id of the first visible window titled exactly so
-    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 | grep .
-}
-
-# wait_window NAME [SECONDS]: prints the id of the first window whose title is exactly NAME.
-wait_window() {
-    wait_for "${2:-20}" find_window "$1" >/dev/null && find_window "$1"
-}
-
 count_windows() {
     xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l
-}
-
-# A window that shows more than a few colours has been painted; a fresh one is a single colour.
-painted() {
-    local colours
-    colours=$(import -window "$1" png:- 2>/dev/null | identify -format %k - 2>/dev/null)
-    [ "${colours:-0}" -gt 8 ]
 }
 
 has_focus() {
@@ -74,13 +43,6 @@ press() { # window key
     xdotool windowfocus "$1" 2>/dev/null
     wait_for 5 has_focus "$1" || fail "window $1 did not take the focus"
     xdotool key --clearmodifiers "$2"
-}
-
-ended() {
-    kill -0 "$pid" 2>/dev/null && return 1
-    wait "$pid"
-    status=$?
-    pid=""
 }
 
 # wait_exit [SECONDS]: true when the program ended in time; its status is in $status.
