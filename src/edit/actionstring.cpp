@@ -1,6 +1,7 @@
 #include "edit/actionstring.h"
 
 #include "model/image.h"
+#include "model/item.h"
 #include "model/text.h"
 
 PActionString::PActionString(PWorld& w, PBase* t, const PName& newT, const PName& oldT)
@@ -10,8 +11,8 @@ PActionString::PActionString(PWorld& w, PBase* t, const PName& newT, const PName
 
 void PActionString::name(PName& out) const
 {
-    const bool image = target != nullptr && target->classId() == PClass::image;
-    nameFrom(image ? "Action.Image" : "Action.Text", out);
+    const uint16_t id = target != nullptr ? target->classId() : PClass::base;
+    nameFrom(id == PClass::image ? "Action.Image" : id == PClass::text ? "Action.Text" : "Action.Rename", out);
 }
 
 void PActionString::write(const PName& text)
@@ -20,7 +21,14 @@ void PActionString::write(const PName& text)
     {
     case PClass::image: static_cast<PImage*>(target)->setFile(text.toString()); break;
     case PClass::text: static_cast<PText*>(target)->text = text; break;
-    default: return;
+    default:
+        // A page, layer, clip or decor: its name, which only the lists show.
+        if (auto* item = dynamic_cast<PItem*>(target))
+        {
+            item->name = text;
+            notify(PNotify::itemList);
+        }
+        return;
     }
     target->invalidate();
     notify(PNotify::attribute);

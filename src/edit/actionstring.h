@@ -2,7 +2,8 @@
 
 #include "edit/action.h"
 
-/** A new file name for an image or new content for a text. */
+/** A new file name for an image, new content for a text, or a new name for a page, layer, clip or
+    decor. */
 class PActionString : public PAction
 {
 public:

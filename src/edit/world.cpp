@@ -175,6 +175,35 @@ void PWorld::recordNewPage(PComic& comic, PPage* page)
     (new PActionNew(*this, comic.pages, page))->record();
 }
 
+bool PWorld::dropUnfitSelection()
+{
+    constexpr uint16_t attachmentMode = 2, shapeMode = 4, pointMode = 5, deformMode = 6;
+    const uint16_t shapeClass = context.mode == PContext::pageMode ? PClass::panel : PClass::shape;
+    auto* shape = context.target(shapeClass);
+    bool dropped = false;
+    if (context.target(PClass::point) != nullptr && editMode != pointMode)
+    {
+        context.setTarget(nullptr, PClass::point);
+        dropped = true;
+    }
+    if (shape != nullptr)
+    {
+        const bool fits = editMode == attachmentMode || editMode == shapeMode || editMode == pointMode ||
+                          (editMode == deformMode && shape->classId() == PClass::group);
+        const bool notPanel =
+            context.mode == PContext::pageMode && editMode == pointMode && shape->classId() != PClass::panel;
+        const bool hiddenInShapeMode = editMode == shapeMode && shape->hasFlag(PFlag::hidden);
+        if (!fits || notPanel || hiddenInShapeMode)
+        {
+            context.setTarget(nullptr, shapeClass);
+            dropped = true;
+        }
+    }
+    if (dropped)
+        broadcast(PNotify::selection);
+    return dropped;
+}
+
 void PWorld::broadcast(uint16_t code, PBase* source)
 {
     if (notifier != nullptr)

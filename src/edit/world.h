@@ -50,6 +50,11 @@ public:
 
     void recordNewPage(PComic& comic, PPage* page) override;
 
+    /** Drops from the live context the shape and point that the edit mode cannot edit: a point
+        outside point mode, anything but a panel in the Pages pane's point mode, any shape outside
+        modes 2, 4 and 5 (a group also in mode 6), a hidden shape in shape mode. Broadcasts the
+        selection change and answers true when it dropped any. */
+    bool dropUnfitSelection();
     /** Tells the panes through the content pane, when there is one. */
     void broadcast(uint16_t code, PBase* source = nullptr);
 

@@ -16,6 +16,7 @@
 #include "edit/actions.h"
 #include "edit/snap.h"
 #include "edit/world.h"
+#include "model/brush.h"
 #include "model/card.h"
 #include "model/clip.h"
 #include "model/curve.h"
@@ -58,6 +59,14 @@ bool isCurveLike(const PBase* object)
 bool isLockedGroup(const PBase* object)
 {
     return object != nullptr && object->classId() == PClass::group && object->hasFlag(PGroup::deformed);
+}
+
+/** A gentle arc: three points show at once that the line is smooth and can be bent. */
+void addArc(PCurve& curve, float half)
+{
+    curve.points.append(new PPoint(-half, 0));
+    curve.points.append(new PPoint(0, half / 2));
+    curve.points.append(new PPoint(half, 0));
 }
 
 /** The card of a clip that the editor shows; made when create is set and it is missing. Drawing
@@ -108,71 +117,7 @@ PCanvas2::PCanvas2(PPane* parentPane, int gx, int gy, int gw, int gh, bool openG
 {
     popupMain->build(PPopup::canvasSecond);
     popupPanel->build(PPopup::canvasFirst);
-    addInterimEntries(*popupMain);
-    addInterimEntries(*popupPanel);
     setWantsKeys(true);
-}
-
-// Until the side panes offer them, the popup adds shapes, switches between the page and a
-// panel's layer and sets the edit mode.
-void PCanvas2::addInterimEntries(PPopup& popup)
-{
-    popup.addSeparator();
-    popup.addEntry(interimAddPanel, "Edit.AddPanel");
-    popup.addEntry(interimAddCurve, "Edit.AddCurve");
-    popup.addEntry(interimAddText, "Edit.AddText");
-    popup.addEntry(interimAddImage, "Edit.AddImage");
-    popup.addSeparator();
-    popup.addEntry(interimPages, "Page.List");
-    popup.addEntry(interimLayers, "Layer.List");
-    popup.addSeparator();
-    popup.addEntry(interimShapes, "Edit.Shape");
-    popup.addEntry(interimPoints, "Edit.Point");
-    popup.addEntry(interimMarks, "Edit.Group");
-    popup.rebuild();
-}
-
-void PCanvas2::enableInterimEntries(PPopup& popup)
-{
-    const bool onPage = sidePane == PContext::pageMode, inLayer = sidePane == PContext::layerMode;
-    const bool hasLayer = inLayer && world->context.target(PClass::layer) != nullptr;
-    popup.setEnabled(interimAddPanel, onPage && page != nullptr);
-    for (int id : {interimAddCurve, interimAddText, interimAddImage})
-        popup.setEnabled(id, hasLayer);
-    popup.setEnabled(interimPages, !onPage);
-    popup.setEnabled(interimLayers, onPage && panel != nullptr && !panel->layers.isEmpty());
-    popup.setEnabled(interimShapes, editMode() != shapeMode);
-    popup.setEnabled(interimPoints, editMode() != pointMode);
-    popup.setEnabled(interimMarks, editMode() != markingMode);
-}
-
-bool PCanvas2::onInterimCommand(int code)
-{
-    switch (code)
-    {
-    case interimAddPanel: addPanel(); return true;
-    case interimAddCurve: addCurve(); return true;
-    case interimAddText: addText(); return true;
-    case interimAddImage: chooseImage(); return true;
-    case interimPages:
-    case interimLayers:
-    {
-        // A new chain starts at the panel last chosen, so the selected panel's layer opens.
-        const uint16_t mode = code == interimPages ? PContext::pageMode : PContext::layerMode;
-        world->editMode = shapeMode;
-        broadcast(mode);
-        readSelection();
-        return true;
-    }
-    case interimShapes:
-    case interimPoints:
-    case interimMarks:
-        world->editMode = code == interimShapes ? shapeMode : code == interimPoints ? pointMode : markingMode;
-        broadcast(PNotify::modeChanged);
-        readSelection();
-        return true;
-    default: return false;
-    }
 }
 
 PCanvas2::~PCanvas2() = default;
@@ -1256,7 +1201,6 @@ void PCanvas2::onPopup(PWidget*)
         popup.setEnabled(id, withShape);
     popup.setEnabled(PCommand::paste, editing && clip != nullptr);
     popup.setEnabled(PCommand::init, shape != nullptr);
-    enableInterimEntries(popup);
     popup.rebuild();
     if (auto* c = getComponent())
         c->setEnabled(false);
@@ -1277,11 +1221,6 @@ void PCanvas2::onMenu(int code)
     {
         world->context.setTarget(nullptr, PClass::point);
         point = nullptr;
-    }
-    if (onInterimCommand(code))
-    {
-        repaintWith(withOverlay);
-        return;
     }
     const uint16_t mode = editMode();
     const bool editing = mode == shapeMode || mode == pointMode;
@@ -1421,11 +1360,47 @@ void PCanvas2::addCurve()
     prepareView();
     const float half = pixelsToPage(newShapePixels) / 2;
     auto* curve = new PCurve();
-    // A gentle arc: three points show at once that the line is smooth and can be bent.
-    curve->points.append(new PPoint(-half, 0));
-    curve->points.append(new PPoint(0, half / 2));
-    curve->points.append(new PPoint(half, 0));
+    addArc(*curve, half);
     addShape(curve);
+}
+
+void PCanvas2::addBrush()
+{
+    if (container == nullptr || sidePane == PContext::pageMode)
+        return;
+    prepareView();
+    auto* brush = new PBrush();
+    addArc(*brush, pixelsToPage(newShapePixels) / 2);
+    addShape(brush);
+}
+
+void PCanvas2::addArtwork(const PItem& item)
+{
+    if (container == nullptr || sidePane == PContext::pageMode || &item == container)
+        return;
+    auto made = std::make_unique<PGroup>();
+    if (item.classId() == PClass::clip)
+    {
+        const auto& clip = static_cast<const PClip&>(item);
+        const PCard* card = nullptr;
+        for (int i = 0; i < clip.cards.size() && card == nullptr; ++i)
+            if (clip.cardAt(i)->cardNo == clip.currentKey)
+                card = clip.cardAt(i);
+        if (card != nullptr)
+            for (PBase* member : card->shapes)
+                made->children.append(member->clone());
+    }
+    else if (item.classId() == PClass::decor && static_cast<const PDecor&>(item).content != nullptr)
+        made.reset(static_cast<PGroup*>(static_cast<const PDecor&>(item).content->clone()));
+    if (made->children.isEmpty())
+        return;
+    prepareView();
+    addShape(made.release());
+}
+
+PArray* PCanvas2::shownList() const
+{
+    return insertionPlace().list;
 }
 
 void PCanvas2::addPanel()

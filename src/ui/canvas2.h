@@ -13,6 +13,7 @@
 class PArray;
 class PCurve;
 class PGroup;
+class PItem;
 class PPage;
 class PPanel;
 class PPoint;
@@ -46,10 +47,6 @@ public:
     static constexpr float handleReach = 6;
     /** The rotation handle stands this many pixels above the selection. */
     static constexpr float rotationHandleLift = 24;
-    /** The popup's interim lines, until the side panes offer these commands. */
-    static constexpr int interimAddPanel = 90, interimAddCurve = 91, interimAddText = 92, interimAddImage = 93,
-                         interimPages = 94, interimLayers = 95, interimShapes = 96, interimPoints = 97,
-                         interimMarks = 98;
     /** A new shape is this many pixels across, whatever the zoom. */
     static constexpr float newShapePixels = 50;
 
@@ -80,6 +77,13 @@ public:
     bool addImage(const juce::File& file);
     /** Asks for a picture file and adds it. */
     void chooseImage();
+    /** A brush stroke along a gentle arc, like a new curve. */
+    void addBrush();
+    /** A copy of a clip's shown card or of a decor's artwork, as one group at the pane's centre;
+        nothing when the item holds no artwork. */
+    void addArtwork(const PItem& item);
+    /** The shape list of what is shown (a page's panels, a layer's, clip card's or decor's shapes). */
+    PArray* shownList() const;
     /** Marks every shape of what is shown (marking mode). */
     void markAll();
     void clearDragState();
@@ -189,9 +193,6 @@ private:
     juce::Point<float> paneCentre();
     float pixelsToPage(float pixels) const;
     void repaintWith(uint16_t mode);
-    void addInterimEntries(PPopup& popup);
-    void enableInterimEntries(PPopup& popup);
-    bool onInterimCommand(int code);
 
     PMatrix picturedDevice;
     const PShape* picturedLeftOut = nullptr;

@@ -1,0 +1,186 @@
+#include "ui/sidepane.h"
+
+#include "edit/actiongroup.h"
+#include "edit/actions.h"
+#include "edit/actionstring.h"
+#include "edit/actionungroup.h"
+#include "edit/world.h"
+#include "model/group.h"
+#include "model/item.h"
+#include "ui/canvas2.h"
+#include "ui/tablebrowse.h"
+#include "ui/widgets/button.h"
+#include "ui/widgets/edit.h"
+
+PSidePane::PSidePane(PPane* parentPane, int gx, int gy, int gw, int gh, uint16_t mode)
+    : PPane(parentPane, gx, gy, gw, gh, framed), paneMode(mode)
+{
+}
+
+void PSidePane::setWorld(PWorld* session, PCanvas2* pageCanvas)
+{
+    world = session;
+    canvas = pageCanvas;
+    showMode();
+}
+
+PComic* PSidePane::comic() const
+{
+    return world != nullptr ? world->context.comic() : nullptr;
+}
+
+PButton* PSidePane::addModeButton(int gx, int gy, int gw, const char* key, uint16_t mode)
+{
+    auto* button = new PButton(this, gx, gy, gw, 0);
+    button->setText(key);
+    if (!ring.empty())
+        button->joinRing(*ring.front().first);
+    ring.emplace_back(button, mode);
+    return button;
+}
+
+PButton* PSidePane::addCommandButton(int gx, int gy, int gw, const char* key, Command command)
+{
+    auto* button = new PButton(this, gx, gy, gw, 0);
+    button->setText(key);
+    commands[button] = command;
+    return button;
+}
+
+uint16_t PSidePane::ringMode() const
+{
+    for (const auto& [button, mode] : ring)
+        if (button->isOn())
+            return mode;
+    return ring.empty() ? 0 : ring.back().second;
+}
+
+void PSidePane::showMode()
+{
+    const uint16_t mode = world != nullptr ? world->editMode : 0;
+    for (const auto& [button, buttonMode] : ring)
+        if (buttonMode == mode)
+        {
+            button->setOn(true);
+            return;
+        }
+    for (const auto& entry : ring)
+        entry.first->setOn(false);
+}
+
+void PSidePane::changeMode(uint16_t mode)
+{
+    if (world == nullptr || comic() == nullptr)
+        return;
+    // Marks only mean something while marking; leaving it must not leave shapes half-chosen.
+    if (world->editMode == PCanvas2::markingMode && mode != PCanvas2::markingMode)
+        clearMarks();
+    world->editMode = mode;
+    (void) world->dropUnfitSelection(); // it tells the panes itself
+    broadcast(PNotify::modeChanged);
+}
+
+bool PSidePane::runCommand(PWidget* source)
+{
+    const auto found = commands.find(source);
+    if (found == commands.end())
+        return false;
+    run(found->second);
+    return true;
+}
+
+void PSidePane::run(Command command)
+{
+    if (world == nullptr || canvas == nullptr || comic() == nullptr)
+        return;
+    switch (command)
+    {
+    case doGroup:
+    case doUngroup: group(command == doGroup); return;
+    case doSelectAll: canvas->markAll(); return;
+    case doUnselect: clearMarks(); return;
+    default: add(command); return;
+    }
+}
+
+void PSidePane::add(Command command)
+{
+    // New shapes are placed and shaped with the shape tools, whatever mode was on.
+    if (world->editMode != PCanvas2::shapeMode)
+    {
+        world->editMode = PCanvas2::shapeMode;
+        (void) world->dropUnfitSelection();
+        broadcast(PNotify::modeChanged);
+    }
+    switch (command)
+    {
+    case addPanel: canvas->addPanel(); break;
+    case addCurve: canvas->addCurve(); break;
+    case addText: canvas->addText(); break;
+    case addImage: canvas->chooseImage(); break;
+    case addBrush: canvas->addBrush(); break;
+    case addClip:
+    case addDecor:
+    {
+        const bool clip = command == addClip;
+        if (auto* item = PTableBrowse::choose(*world, comic(), clip ? PClass::clip : PClass::decor, getOptions(),
+                                              clip ? "TableBrowse.Clip" : "TableBrowse.Decor"))
+            canvas->addArtwork(*item);
+        break;
+    }
+    default: break;
+    }
+}
+
+void PSidePane::group(bool together)
+{
+    PArray* list = shownList();
+    if (list == nullptr || world->editMode != PCanvas2::markingMode)
+        return;
+    if (together)
+    {
+        bool anyMarked = false;
+        for (PBase* object : *list)
+            anyMarked = anyMarked || object->hasFlag(PFlag::selected);
+        if (!anyMarked)
+            return;
+        world->record(new PActionGroup(*world, *list));
+    }
+    else
+    {
+        std::vector<PBase*> groups;
+        for (PBase* object : *list)
+            if (object->classId() == PClass::group && object->hasFlag(PFlag::selected))
+                groups.push_back(object);
+        if (groups.empty())
+            return;
+        // Several groups dissolved by one click come back by one undo.
+        auto* compound = new PActions(*world, "Action.Ungroup");
+        for (PBase* marked : groups)
+            compound->add(new PActionUngroup(*world, *list, marked));
+        world->record(compound);
+    }
+    broadcast(PNotify::modeChanged);
+    canvas->repaint();
+}
+
+void PSidePane::rename(PItem* item, const PEdit& field)
+{
+    if (world == nullptr || item == nullptr || field.text == item->name)
+        return;
+    world->record(new PActionString(*world, item, field.text, item->name));
+}
+
+PArray* PSidePane::shownList() const
+{
+    return canvas != nullptr ? canvas->shownList() : nullptr;
+}
+
+void PSidePane::clearMarks()
+{
+    if (PArray* list = shownList())
+        for (PBase* object : *list)
+            object->setFlag(PFlag::selected, false);
+    if (canvas != nullptr)
+        canvas->repaint();
+}

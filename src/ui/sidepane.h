@@ -1,0 +1,83 @@
+#pragma once
+
+#include <map>
+#include <utility>
+#include <vector>
+
+#include "ui/widgets/pane.h"
+
+class PArray;
+class PButton;
+class PCanvas2;
+class PComic;
+class PEdit;
+class PItem;
+class PToggle;
+class PWorld;
+
+/** What the four side panes share: the ring of buttons that chooses how the canvas edits, the
+    buttons that add shapes through the canvas, grouping and marking of what the canvas shows,
+    and renaming the pane's item as one undoable step.
+
+        auto* shapes = addModeButton(0, 12, 4, "Edit.Shape", PCanvas2::shapeMode);
+        addCommandButton(0, 14, 6, "Edit.AddCurve", addCurve);
+        ...
+        void onClick(PWidget* source) override { if (runCommand(source)) return; ... }
+*/
+class PSidePane : public PPane
+{
+public:
+    /** The commands of the buttons every pane may have. */
+    enum Command
+    {
+        addPanel,
+        addCurve,
+        addText,
+        addImage,
+        addClip,
+        addDecor,
+        addBrush,
+        doGroup,
+        doUngroup,
+        doSelectAll,
+        doUnselect
+    };
+
+    /** paneMode: the context mode of this pane (pages, layers, clips or decor). */
+    PSidePane(PPane* parent, int x, int y, int w, int h, uint16_t paneMode);
+
+    virtual void setWorld(PWorld* session, PCanvas2* pageCanvas);
+    PComic* comic() const;
+
+    /** A mode button of the ring, in the order the modes are tested: the first that is on decides. */
+    PButton* addModeButton(int gx, int gy, int gw, const char* key, uint16_t mode);
+    /** A button that runs a command when clicked. */
+    PButton* addCommandButton(int gx, int gy, int gw, const char* key, Command command);
+    /** The mode the ring asks for: that of the first button that is on, else the last one's. */
+    uint16_t ringMode() const;
+    /** Lights the button of the world's edit mode (none when no button has it). */
+    void showMode();
+    /** The user chose a mode: marks go when marking ends, unfit selections are dropped, panes hear 6. */
+    virtual void changeMode(uint16_t mode);
+    /** Runs the command of a command button; false when source is none. */
+    bool runCommand(PWidget* source);
+    void run(Command command);
+    /** A new name for an item, one undoable step; nothing when it is the same. */
+    void rename(PItem* item, const PEdit& field);
+
+    PWorld* world = nullptr;
+    PCanvas2* canvas = nullptr;
+    uint16_t paneMode = 0;
+    std::vector<std::pair<PToggle*, uint16_t>> ring;
+    std::map<PWidget*, Command> commands;
+
+protected:
+    /** The shape list the canvas shows (page, layer, clip card or decor group), or null. */
+    PArray* shownList() const;
+    /** Clears the marks of everything the canvas shows. */
+    void clearMarks();
+
+private:
+    void add(Command command);
+    void group(bool together);
+};
