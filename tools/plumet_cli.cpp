@@ -9,7 +9,7 @@
 #include "describe.h"
 #include "draw/rasterexport.h"
 #include "draw/vectorexport.h"
-#include "gen/pagepicture.h"
+#include "draw/pagepicture.h"
 #include "model/comic.h"
 #include "model/group.h"
 #include "model/image.h"

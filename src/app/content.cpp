@@ -17,7 +17,9 @@
 #include "ui/comicsetting.h"
 #include "ui/comictuning.h"
 #include "ui/helppane.h"
+#include "ui/layerpane.h"
 #include "ui/optiondialog.h"
+#include "ui/pagepane.h"
 #include "ui/statusbar.h"
 #include "ui/toolbar.h"
 #include "ui/view2pane.h"
@@ -30,7 +32,7 @@ constexpr int english = 1, german = 2, french = 3, fourth = 4;
 const char* const programName = "Plumet Comics";
 /** The frame of the editor on the cell grid: bars above and below, the side pane at the left,
     the view pane at the right and the canvas between. */
-constexpr int barRows = 1, sideColumns = 12;
+constexpr int barRows = 1, sideColumns = 12, helpRows = 6;
 constexpr uint16_t lookChanged = 13, previousPage = 21, nextPage = 22;
 const char* const sideTitles[] = {"Page.List", "Layer.List", "Clip.List", "Decor.List"};
 } // namespace
@@ -40,21 +42,26 @@ PContent::PContent(POption* o) : PPane(defaultColumns, defaultRows, o), menuComi
     menuComic.build(PPopup::comicMenu);
     menuHelp.build(PPopup::helpMenu);
     toolbar = new PToolbar(this, 0, 0, -1, barRows);
-    for (int i = 0; i < sidePaneCount; ++i)
+    // Each side pane fills the same slot and shows alone; its colours follow the pane in use.
+    sidePanes[0] = new PPagePane(this, 0, barRows, sideColumns, -1 - barRows);
+    sidePanes[1] = new PLayerPane(this, 0, barRows, sideColumns, -1 - barRows);
+    for (int i = 2; i < sidePaneCount; ++i)
     {
-        // Each side pane is a slot of its own, shown alone; their lists and buttons fill them.
-        sidePanes[i] = new PPane(this, 0, barRows, sideColumns, -1 - barRows, framed);
-        sidePanes[i]->style = static_cast<uint16_t>(i);
+        sidePanes[i] =
+            new PSidePane(this, 0, barRows, sideColumns, -1 - barRows, static_cast<uint16_t>(PContext::pageMode + i));
         (new PLabel(sidePanes[i], 0, 0, -1, 0))->setText(sideTitles[i]);
-        sidePanes[i]->setVisible(false);
     }
+    for (auto* pane : sidePanes)
+        pane->setVisible(false);
+    static_cast<PPagePane*>(sidePanes[0])->exportPage = [this](int command) { exportPage(command); };
     // The canvas takes the middle; the view pane at the right pans and zooms it.
     canvas = new PCanvas2(this, sideColumns, barRows, -1 - PView2Pane::columns, -1 - barRows,
                           o != nullptr && o->openGLCanvas);
     viewPane = new PView2Pane(this, -PView2Pane::columns, barRows, -1, -1 - barRows);
     statusbar = new PStatusbar(this, 0, -barRows, -1, -1);
-    // While help is on, a few lines at the foot of the side pane tell what it and the mode do.
-    helpPane = new PHelpPane(this, 0, -barRows - PHelpPane::rows, sideColumns, -1 - barRows);
+    // While help is on, a few lines under the canvas tell what the side pane and the mode do; the
+    // side pane keeps its full height for its lists and property panes.
+    helpPane = new PHelpPane(this, sideColumns, -barRows - helpRows, -1 - PView2Pane::columns, -1 - barRows);
     updateTooltips();
     useDialogs();
 }
@@ -163,6 +170,8 @@ void PContent::setCurrentComic(PComic* chosen)
     if (world->editMode == 0)
         world->editMode = PCanvas2::shapeMode;
     canvas->setWorld(world);
+    for (auto* pane : sidePanes)
+        pane->setWorld(world, canvas);
     viewPane->setWorld(world);
     notifyTree(PNotify::selection);
     if (comic != nullptr)
@@ -452,7 +461,7 @@ void PContent::notify(uint16_t code, PBase*)
 void PContent::onNotify(uint16_t code)
 {
     // A hidden pane hears nothing, so the help pane is told here whether to show.
-    helpPane->update();
+    placeHelp();
     if (world == nullptr)
         return;
     switch (code)
@@ -486,6 +495,16 @@ void PContent::onNotify(uint16_t code)
             pane->setVisible(false);
         updateTitle();
     }
+}
+
+void PContent::placeHelp()
+{
+    helpPane->update();
+    const int wanted = helpPane->isVisible() ? -1 - barRows - helpRows : -1 - barRows;
+    if (canvas->h == wanted)
+        return;
+    canvas->h = wanted;
+    canvas->layout();
 }
 
 void PContent::showSidePane(uint16_t code)

@@ -12,6 +12,7 @@
 class PCanvas2;
 class PHelpPane;
 class PStatusbar;
+class PSidePane;
 class PToolbar;
 class PView2Pane;
 class PComic;
@@ -72,7 +73,7 @@ public:
     PStatusbar* statusbar = nullptr;
     PHelpPane* helpPane = nullptr;
     /** The Pages, Layers, Clips and Decor panes; exactly one shows while a comic is open. */
-    PPane* sidePanes[sidePaneCount]{};
+    PSidePane* sidePanes[sidePaneCount]{};
     std::unique_ptr<juce::TooltipWindow> tooltipWindow;
     PPopup menuComic, menuHelp;
     juce::File programFolder;
@@ -95,6 +96,8 @@ public:
     void updateTooltips();
     /** Shows the side pane of a notification code (25 Pages ... 28 Decor). */
     void showSidePane(uint16_t code);
+    /** Shows the help lines under the canvas while help is on, the canvas shortened to make room. */
+    void placeHelp();
     /** The whole comic as PDF, after asking for the file. */
     void exportComic();
     /** The current page as PDF, SVG, JPG, PNG or a PNG series (the page popup's command codes). */

@@ -12,7 +12,8 @@ bool takesFlags(const PBase* object)
     case PClass::panel:
     case PClass::brush:
     case PClass::group:
-    case PClass::point: return true;
+    case PClass::point:
+    case PClass::layer: return true;
     default: return false;
     }
 }
@@ -43,7 +44,11 @@ void PActionFlag::apply(bool)
         return;
     memberStates.clear();
     remember(target);
-    target->setFlag(mask, newState);
+    // A layer would pass the flag on to its shapes; hiding a layer must leave its shapes as they are.
+    if (target->classId() == PClass::layer)
+        target->flags = newState ? target->flags | mask : target->flags & ~mask;
+    else
+        target->setFlag(mask, newState);
     changed();
 }
 

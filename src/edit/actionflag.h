@@ -5,9 +5,9 @@
 
 #include "edit/action.h"
 
-/** A flag of a curve, panel, brush, group or point switched on or off ("Curve.Closed", the gap of
-    a point, "Group.Clip", the brush switches). A group passes the flag to its members; undo gives
-    every member back the state it had. */
+/** A flag of a curve, panel, brush, group, point or layer switched on or off ("Curve.Closed", the
+    gap of a point, "Group.Clip", the brush switches, a hidden layer). A group passes the flag to its members; undo
+   gives every member back the state it had. */
 class PActionFlag : public PAction
 {
 public:

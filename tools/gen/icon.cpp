@@ -5,7 +5,7 @@
 
 #include "draw/vectorexport.h"
 #include "gen/artwork.h"
-#include "gen/pagepicture.h"
+#include "draw/pagepicture.h"
 #include "model/page.h"
 #include "model/safefile.h"
 

@@ -29,7 +29,7 @@ juce::ListBox* PList::listBox() const
 int PList::rowHeight() const
 {
     auto* o = getOptions();
-    return o != nullptr ? o->cell - o->u + 2 : 20;
+    return (o != nullptr ? o->cell - o->u + 2 : 20) * std::max(rowLines, 1);
 }
 
 void PList::layout()

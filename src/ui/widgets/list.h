@@ -56,6 +56,8 @@ public:
 
     std::vector<PItem*> items;
     bool showStatus = false;
+    /** Rows this many text lines high, for lists that show a picture beside the name. */
+    int rowLines = 1;
     int dragKind = 0;
     PItem* cachedItem = nullptr;
     int dropRow = -1;

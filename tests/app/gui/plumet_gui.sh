@@ -78,11 +78,12 @@ first_start_english() {
 
 # canvas_centre WINDOW: sets cx, cy to the centre of the canvas, which fills the window's client
 # area but for the bars above and below, the side pane's 12 columns at the left and the view
-# pane's 6 at the right (24-pixel cells).
+# pane's 6 at the right (24-pixel cells), and, while help is on as for a new user, the 6 rows of
+# help lines under it.
 canvas_centre() {
     eval "$(xdotool getwindowgeometry --shell "$1")"
     cx=$((X + (12 * 24 + WIDTH - 6 * 24) / 2))
-    cy=$((Y + HEIGHT / 2 + 23))
+    cy=$((Y + HEIGHT / 2 + 23 - 3 * 24))
 }
 
 drag() { # x1 y1 x2 y2: a press, a few moves and a release, as a hand does it
@@ -104,6 +105,13 @@ panel_x() {
 click_in() {
     eval "$(xdotool getwindowgeometry --shell "$1")"
     xdotool mousemove --sync $((X + $2)) $((Y + $3)) click 1
+}
+
+# side_click WINDOW COLUMN ROW: a click in the middle of a cell of the side pane's grid (24-pixel
+# cells; the pane's frame sits 10 pixels in from the window's left and 87 below its top).
+side_click() {
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    xdotool mousemove --sync $((X + 10 + $2 * 24 + 12)) $((Y + 87 + $3 * 24 + 12)) click 1
 }
 
 # menu_line WINDOW N: the Comic menu's Nth enabled line, counted from 1.
@@ -167,9 +175,7 @@ case "$case_name" in
         wait_for 10 painted "$window" || fail "the main window was never painted"
         canvas_centre "$window"
         # A new panel, 50 pixels across, comes at the canvas's centre, selected.
-        xdotool mousemove --sync $cx $cy click 3
-        sleep 1
-        xdotool key Down Return
+        side_click "$window" 5 14 # Pages pane: Add panel
         sleep 1
         drag $cx $cy $((cx + 100)) $cy
         sleep 0.3

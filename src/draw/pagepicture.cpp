@@ -1,4 +1,4 @@
-#include "gen/pagepicture.h"
+#include "draw/pagepicture.h"
 
 #include <algorithm>
 

@@ -1,0 +1,229 @@
+#include "ui/layerpane.h"
+
+#include "app/command.h"
+#include "app/popup.h"
+#include "edit/actioncopy.h"
+#include "edit/actioncut.h"
+#include "edit/actionflag.h"
+#include "edit/actionnew.h"
+#include "edit/actionshort.h"
+#include "edit/world.h"
+#include "model/layer.h"
+#include "model/panel.h"
+#include "ui/canvas2.h"
+#include "ui/shapepane.h"
+#include "ui/tablebrowse.h"
+#include "ui/widgets/button.h"
+#include "ui/widgets/check.h"
+#include "ui/widgets/edit.h"
+#include "ui/widgets/label.h"
+#include "ui/widgets/list.h"
+#include "ui/widgets/switch.h"
+#include "ui/widgets/title.h"
+
+namespace
+{
+constexpr int listTop = 1, listRows = 5, labelRow = 6, nameRow = 7, hideRow = 8, strokeRow = 9, editTitleRow = 10,
+              ringRow = 11, addRow = 13, groupRow = 16, shapeTop = 18;
+constexpr int third = 4, half = 6, nameLabelWidth = 4;
+constexpr uint16_t rebuildCode = 17;
+} // namespace
+
+PLayerPane::PLayerPane(PPane* parentPane, int gx, int gy, int gw, int gh)
+    : PSidePane(parentPane, gx, gy, gw, gh, PContext::layerMode), menu(std::make_unique<PPopup>(this))
+{
+    titleButton = new PButton(this, 0, 0, -1, 0);
+    titleButton->setText("Layer.List");
+    list = new PList(this, 0, listTop, -1, listRows);
+    list->showStatus = true;
+    (new PLabel(this, 0, labelRow, -1, 0))->setText("Layer.Label");
+    (new PLabel(this, 0, nameRow, nameLabelWidth, 0))->setText("Field.Name");
+    nameField = new PEdit(this, nameLabelWidth, nameRow, -1, 0);
+    hideCheck = new PCheck(this, 0, hideRow, half, 0);
+    hideCheck->setText("Layer.Hide");
+    (new PLabel(this, half, hideRow, -1, 0))->setText("Layer.Stroke");
+    strokeSwitch = new PSwitch(this, 0, strokeRow, -1);
+    strokeSwitch->setTooltip("Layer.TipStroke");
+    (new PTitle(this, 0, editTitleRow, -1, 0))->setText("Edit.Title");
+    // Created in the order the panel shows them; the ring tests deform first, as a group decides it.
+    addModeButton(0, ringRow + 1, half, "Edit.SetDeform", PCanvas2::deformMode);
+    addModeButton(2 * third, ringRow, -1, "Edit.Group", PCanvas2::markingMode);
+    addModeButton(0, ringRow, third, "Edit.Shape", PCanvas2::shapeMode);
+    addModeButton(third, ringRow, third, "Edit.Point", PCanvas2::pointMode);
+    addModeButton(half, ringRow + 1, -1, "Edit.Wall", PCanvas2::wallpaperMode);
+    addCommandButton(0, addRow, half, "Edit.AddClip", addClip);
+    addCommandButton(half, addRow, -1, "Edit.AddDecor", addDecor);
+    addCommandButton(0, addRow + 1, half, "Edit.AddCurve", addCurve);
+    addCommandButton(half, addRow + 1, -1, "Edit.AddText", addText);
+    addCommandButton(0, addRow + 2, half, "Edit.AddImage", addImage);
+    addCommandButton(0, groupRow, half, "Edit.DoGroup", doGroup);
+    addCommandButton(half, groupRow, -1, "Edit.DoUngroup", doUngroup);
+    addCommandButton(0, groupRow + 1, half, "Edit.DoSelectAll", doSelectAll);
+    addCommandButton(half, groupRow + 1, -1, "Edit.DoUnselect", doUnselect);
+    shapePane = new PShapePane(this, 0, shapeTop, -1, -1);
+    menu->build(PPopup::layerPopup);
+    chooseLayer = [this]
+    {
+        return world != nullptr ? PTableBrowse::choose(*world, nullptr, PClass::layer, getOptions(), "ListBrowse.Title")
+                                : nullptr;
+    };
+}
+
+PLayerPane::~PLayerPane() = default;
+
+void PLayerPane::setWorld(PWorld* session, PCanvas2* pageCanvas)
+{
+    PSidePane::setWorld(session, pageCanvas);
+    shapePane->setWorld(session);
+    refresh(true);
+}
+
+PPanel* PLayerPane::currentPanel() const
+{
+    return world != nullptr ? static_cast<PPanel*>(world->context.target(PClass::panel)) : nullptr;
+}
+
+PLayer* PLayerPane::currentLayer() const
+{
+    return world != nullptr ? static_cast<PLayer*>(world->context.target(PClass::layer)) : nullptr;
+}
+
+void PLayerPane::refresh(bool force)
+{
+    PPanel* panelNow = currentPanel();
+    PLayer* layerNow = currentLayer();
+    if (force || panelNow != shownPanel)
+    {
+        std::vector<PItem*> rows;
+        if (panelNow != nullptr)
+            for (PBase* layer : panelNow->layers)
+                rows.push_back(static_cast<PItem*>(layer));
+        list->quiet = true;
+        list->setItems(rows);
+        list->quiet = false;
+    }
+    list->quiet = true;
+    list->selectItem(layerNow);
+    list->quiet = false;
+    if (force || panelNow != shownPanel || layerNow != shownLayer)
+        nameField->setValue(layerNow != nullptr ? layerNow->name.toString() : juce::String());
+    for (PWidget* field :
+         {static_cast<PWidget*>(nameField), static_cast<PWidget*>(hideCheck), static_cast<PWidget*>(strokeSwitch)})
+        field->setEnabled(layerNow != nullptr);
+    hideCheck->setOn(layerNow != nullptr && layerNow->isHidden());
+    strokeSwitch->setValue(layerNow != nullptr ? layerNow->stroke : -1);
+    shownPanel = panelNow;
+    shownLayer = layerNow;
+    showMode();
+}
+
+void PLayerPane::onClick(PWidget* source)
+{
+    if (source == titleButton)
+        onPopup(titleButton);
+    else
+        (void) runCommand(source);
+}
+
+void PLayerPane::onChange(PWidget* source)
+{
+    PLayer* layer = currentLayer();
+    if (source == nameField)
+        rename(layer, *nameField);
+    else if (source == hideCheck && layer != nullptr)
+        world->record(new PActionFlag(*world, layer, PFlag::hidden, hideCheck->isOn(), layer->isHidden()));
+    else if (source == strokeSwitch && layer != nullptr)
+        world->record(new PActionShort(*world, layer, PActionShort::stroke,
+                                       static_cast<uint16_t>(strokeSwitch->getValue()), layer->stroke));
+    else
+        for (const auto& entry : ring)
+            if (entry.first == source)
+            {
+                changeMode(ringMode());
+                return;
+            }
+}
+
+void PLayerPane::onSelect(PWidget* source)
+{
+    if (source != list || world == nullptr)
+        return;
+    // A hidden layer is still a layer the artist must be able to pick, if only to show it again.
+    const int row = list->selectedRow();
+    auto* chosen =
+        row >= 0 && row < list->rowCount() ? static_cast<PLayer*>(list->getItems()[static_cast<size_t>(row)]) : nullptr;
+    if (chosen == currentLayer())
+        return;
+    world->context.setTarget(chosen, PClass::layer);
+    world->broadcast(PNotify::selection);
+}
+
+void PLayerPane::updateMenu()
+{
+    const bool withPanel = comic() != nullptr && currentPanel() != nullptr;
+    const bool withLayer = withPanel && currentLayer() != nullptr;
+    for (int code : {PCommand::create, PCommand::import})
+        menu->setEnabled(code, withPanel);
+    menu->setEnabled(PCommand::paste, withPanel && world->clipboardEntry(PClass::layer) != nullptr);
+    for (int code : {PCommand::cut, PCommand::copy})
+        menu->setEnabled(code, withLayer);
+    menu->rebuild();
+}
+
+void PLayerPane::onPopup(PWidget*)
+{
+    if (world == nullptr)
+        return;
+    updateMenu();
+    if (const int chosen = menu->show(); chosen != 0)
+        onMenu(chosen);
+}
+
+void PLayerPane::onMenu(int code)
+{
+    PPanel* panel = currentPanel();
+    if (world == nullptr || comic() == nullptr || panel == nullptr)
+        return;
+    switch (code)
+    {
+    case PCommand::create: addLayer(new PLayer()); return;
+    case PCommand::import:
+        if (auto* chosen = chooseLayer != nullptr ? chooseLayer() : nullptr)
+            addLayer(static_cast<PLayer*>(chosen->clone()));
+        return;
+    case PCommand::paste:
+        if (auto* entry = world->clipboardEntry(PClass::layer))
+            addLayer(static_cast<PLayer*>(entry->clone()));
+        return;
+    default: break;
+    }
+    PLayer* layer = currentLayer();
+    if (layer == nullptr)
+        return;
+    if (code == PCommand::cut)
+        world->record(new PActionCut(*world, panel->layers, layer, panel));
+    else if (code == PCommand::copy)
+        world->record(new PActionCopy(*world, layer));
+}
+
+void PLayerPane::addLayer(PLayer* layer)
+{
+    // The panel places a layer with no order number of its own.
+    PPanel* panel = currentPanel();
+    layer->panel = panel;
+    layer->index = -1;
+    world->record(new PActionNew(*world, panel->layers, layer));
+}
+
+void PLayerPane::onNotify(uint16_t code)
+{
+    switch (code)
+    {
+    case PNotify::attribute:
+    case PNotify::itemList:
+    case rebuildCode: refresh(true); break;
+    case PNotify::modeChanged:
+    case PNotify::selection: refresh(); break;
+    default: break;
+    }
+}

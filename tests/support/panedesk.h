@@ -1,0 +1,32 @@
+#pragma once
+
+#include "edit/notifier.h"
+#include "testdocument.h"
+#include "ui/canvas2.h"
+
+/** Passes the session's notifications down a pane tree, as the content pane does. */
+struct TreeNotifier : PNotifier
+{
+    explicit TreeNotifier(PPane& r) : root(r) {}
+    void notify(uint16_t code, PBase*) override { root.notifyTree(code); }
+    PPane& root;
+};
+
+/** The sample comic in a session, shown by a canvas in a side pane's mode: side panes are built
+    on `root` beside it and hear the session through the tree. */
+struct PaneDesk : TestDocument
+{
+    PPane root{52, 30, &options};
+    PCanvas2* canvas = new PCanvas2(&root, 12, 0, -1, -1);
+    TreeNotifier tree{root};
+
+    explicit PaneDesk(uint16_t sidePane)
+    {
+        world.notifier = &tree;
+        if (sidePane != PContext::layerMode)
+            world.context.startChain(comic, sidePane);
+        world.editMode = PCanvas2::shapeMode;
+        canvas->setWorld(&world);
+    }
+    ~PaneDesk() { world.context.clear(); }
+};

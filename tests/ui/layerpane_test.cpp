@@ -1,0 +1,133 @@
+// The Layers pane driven headless: marks end with marking, adding switches to the shape tools,
+// hiding and renaming a layer are single steps, and a layer cut away takes no selection with it.
+
+#include <gtest/gtest.h>
+
+#include "app/command.h"
+#include "model/group.h"
+#include "model/layer.h"
+#include "model/panel.h"
+#include "support/panedesk.h"
+#include "ui/layerpane.h"
+#include "ui/widgets/button.h"
+#include "ui/widgets/check.h"
+#include "ui/widgets/edit.h"
+#include "ui/widgets/list.h"
+#include "ui/widgets/switch.h"
+
+namespace
+{
+struct LayerDesk : PaneDesk
+{
+    PLayerPane* pane = new PLayerPane(&root, 0, 0, 12, -1);
+
+    LayerDesk() : PaneDesk(PContext::layerMode) { pane->setWorld(&world, canvas); }
+
+    void chooseMode(uint16_t mode)
+    {
+        for (auto& [button, buttonMode] : pane->ring)
+            if (buttonMode == mode)
+            {
+                button->setOn(true);
+                pane->onChange(button);
+            }
+    }
+    int marked()
+    {
+        int count = 0;
+        for (PBase* shape : layer->shapes)
+            count += shape->hasFlag(PFlag::selected) ? 1 : 0;
+        return count;
+    }
+};
+} // namespace
+
+TEST(LayerPaneMarks, LeavingMarkingClearsEveryMarkAndGroupingIsOneStep)
+{
+    LayerDesk d;
+    d.chooseMode(PCanvas2::markingMode);
+    EXPECT_EQ(d.world.editMode, PCanvas2::markingMode);
+    EXPECT_EQ(d.world.context.target(PClass::shape), nullptr); // marking selects nothing
+    d.pane->run(PSidePane::doSelectAll);
+    EXPECT_GT(d.marked(), 1);
+    d.chooseMode(PCanvas2::shapeMode);
+    EXPECT_EQ(d.marked(), 0);
+
+    d.chooseMode(PCanvas2::markingMode);
+    d.curve->setFlag(PFlag::selected, true);
+    d.text->setFlag(PFlag::selected, true);
+    const int shapes = d.layer->shapes.size();
+    const auto before = d.bytes();
+    d.pane->run(PSidePane::doGroup);
+    ASSERT_EQ(d.world.undoList.size(), 1);
+    EXPECT_EQ(d.layer->shapes.size(), shapes - 1);
+    d.world.undo();
+    EXPECT_EQ(d.bytes(), before);
+    d.pane->run(PSidePane::doUnselect);
+    EXPECT_EQ(d.marked(), 0);
+    d.pane->run(PSidePane::doGroup); // nothing marked: nothing to group
+    EXPECT_TRUE(d.world.undoList.isEmpty());
+}
+
+TEST(LayerPaneAdd, AddCurveInPointModeSwitchesToShapesFirst)
+{
+    LayerDesk d;
+    d.chooseMode(PCanvas2::pointMode);
+    const int shapes = d.layer->shapes.size();
+    d.pane->run(PSidePane::addCurve);
+    EXPECT_EQ(d.world.editMode, PCanvas2::shapeMode);
+    EXPECT_EQ(d.layer->shapes.size(), shapes + 1);
+    EXPECT_EQ(d.world.undoList.size(), 1);
+}
+
+TEST(LayerPaneLayer, HideStrokeAndNameAreOneStepEachAndLeaveTheShapesAlone)
+{
+    LayerDesk d;
+    const auto before = d.bytes();
+    d.pane->hideCheck->setOn(true);
+    d.pane->onChange(d.pane->hideCheck);
+    EXPECT_TRUE(d.layer->isHidden());
+    EXPECT_FALSE(d.curve->hasFlag(PFlag::hidden));
+    d.pane->strokeSwitch->setValue(25);
+    d.pane->onChange(d.pane->strokeSwitch);
+    EXPECT_EQ(d.layer->stroke, 25);
+    d.pane->nameField->text.assign("Colours");
+    d.pane->onChange(d.pane->nameField);
+    EXPECT_EQ(d.layer->name.toString(), "Colours");
+    EXPECT_EQ(d.world.undoList.size(), 3);
+    for (int i = 0; i < 3; ++i)
+        d.world.undo();
+    EXPECT_EQ(d.bytes(), before);
+}
+
+TEST(LayerPaneLayer, AHiddenLayerCanStillBeChosenFromTheList)
+{
+    LayerDesk d;
+    d.pane->onMenu(PCommand::create);
+    auto* fresh = static_cast<PLayer*>(d.world.context.target(PClass::layer));
+    ASSERT_NE(fresh, d.layer);
+    EXPECT_EQ(fresh->panel, d.panel);
+    d.layer->flags |= PFlag::hidden;
+    d.pane->refresh(true);
+    d.pane->list->selectItem(d.layer);
+    d.pane->onSelect(d.pane->list);
+    EXPECT_EQ(d.world.context.target(PClass::layer), d.layer);
+}
+
+TEST(LayerPaneMenu, CuttingTheLayerOfTheSelectedShapeDropsTheSelectionAndUndoBringsBothBack)
+{
+    LayerDesk d;
+    const auto before = d.bytes();
+    ASSERT_EQ(d.world.context.target(PClass::shape), d.curve);
+    d.pane->onMenu(PCommand::cut);
+    EXPECT_FALSE(d.panel->layers.contains(d.layer));
+    EXPECT_EQ(d.world.context.target(PClass::shape), nullptr);
+    EXPECT_EQ(d.canvas->shape, nullptr);
+    d.pane->onMenu(PCommand::paste); // a copy of the cut layer comes back as a new layer
+    EXPECT_EQ(d.world.undoList.size(), 2);
+    d.world.undo();
+    d.world.undo();
+    EXPECT_EQ(d.world.context.target(PClass::layer), d.layer);
+    EXPECT_EQ(d.world.context.target(PClass::shape), d.curve);
+    EXPECT_EQ(d.bytes(), before);
+}

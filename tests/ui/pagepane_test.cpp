@@ -1,0 +1,126 @@
+// The Pages pane driven headless: its ring chooses the canvas's mode, its menu adds, cuts and
+// pastes pages as single steps, and a page cut away takes no selection with it.
+
+#include <gtest/gtest.h>
+
+#include "app/command.h"
+#include "model/page.h"
+#include "support/panedesk.h"
+#include "ui/pagepane.h"
+#include "ui/widgets/button.h"
+#include "ui/widgets/edit.h"
+
+namespace
+{
+struct PageDesk : PaneDesk
+{
+    PPagePane* pane = new PPagePane(&root, 0, 0, 12, -1);
+
+    PageDesk() : PaneDesk(PContext::pageMode) { pane->setWorld(&world, canvas); }
+
+    PButton* modeButton(uint16_t mode)
+    {
+        for (auto& [button, buttonMode] : pane->ring)
+            if (buttonMode == mode)
+                return static_cast<PButton*>(button);
+        return nullptr;
+    }
+    void chooseMode(uint16_t mode)
+    {
+        modeButton(mode)->setOn(true);
+        pane->onChange(modeButton(mode));
+    }
+};
+} // namespace
+
+TEST(PagePaneMode, EachRingButtonSetsItsModeAndWallpaperIsWhatIsLeft)
+{
+    PageDesk d;
+    for (auto [mode, expected] : {std::pair{PCanvas2::pointMode, 5},
+                                  {PCanvas2::attachmentMode, 2},
+                                  {PCanvas2::wallpaperMode, 1},
+                                  {PCanvas2::shapeMode, 4}})
+    {
+        d.chooseMode(mode);
+        EXPECT_EQ(d.world.editMode, expected);
+        EXPECT_EQ(d.pane->ringMode(), expected);
+    }
+    // Every other button off: the pane asks for the wallpaper.
+    for (auto& entry : d.pane->ring)
+        entry.first->setOn(false);
+    EXPECT_EQ(d.pane->ringMode(), PCanvas2::wallpaperMode);
+}
+
+TEST(PagePaneMode, WallpaperModeDropsTheSelectedPanelAndItsPoint)
+{
+    PageDesk d;
+    d.world.context.setTarget(d.panel, PClass::panel);
+    d.world.editMode = PCanvas2::pointMode;
+    d.world.context.setTarget(d.panel->points.get<PBase>(0), PClass::point);
+    d.chooseMode(PCanvas2::wallpaperMode);
+    EXPECT_EQ(d.world.context.target(PClass::panel), nullptr);
+    EXPECT_EQ(d.world.context.target(PClass::point), nullptr);
+}
+
+TEST(PagePaneMenu, NewAndPasteAddOnePageEachAndAnEmptyClipboardAddsNothing)
+{
+    PageDesk d;
+    const int pages = d.comic->pages.size();
+    d.pane->onMenu(PCommand::paste);
+    EXPECT_TRUE(d.world.undoList.isEmpty());
+    d.pane->onMenu(PCommand::create);
+    EXPECT_EQ(d.comic->pages.size(), pages + 1);
+    d.world.context.setTarget(d.page, PClass::page);
+    d.pane->onMenu(PCommand::copy);
+    d.pane->onMenu(PCommand::paste);
+    ASSERT_EQ(d.comic->pages.size(), pages + 2);
+    EXPECT_EQ(d.comic->pages.get<PPage>(pages + 1)->panels.size(), d.page->panels.size());
+    EXPECT_EQ(d.world.undoList.size(), 3);
+    d.pane->refresh(true);
+    EXPECT_EQ(d.pane->list->rowCount(), pages + 2);
+}
+
+TEST(PagePaneMenu, CuttingTheShownPageWithASelectedPanelDropsTheSelectionAndUndoBringsBothBack)
+{
+    PageDesk d;
+    d.world.context.setTarget(d.page, PClass::page);
+    d.world.context.setTarget(d.panel, PClass::panel);
+    const auto before = d.bytes();
+    d.pane->onMenu(PCommand::cut);
+    EXPECT_FALSE(d.comic->pages.contains(d.page));
+    EXPECT_EQ(d.world.context.target(PClass::page), nullptr);
+    EXPECT_EQ(d.world.context.target(PClass::panel), nullptr);
+    EXPECT_EQ(d.canvas->shape, nullptr);
+    d.world.undo();
+    EXPECT_EQ(d.world.context.target(PClass::page), d.page);
+    EXPECT_EQ(d.world.context.target(PClass::panel), d.panel);
+    EXPECT_EQ(d.bytes(), before);
+}
+
+TEST(PagePaneName, RenamingIsOneStepThatUndoTakesBack)
+{
+    PageDesk d;
+    d.world.context.setTarget(d.page, PClass::page);
+    d.pane->refresh(true);
+    const auto before = d.bytes();
+    d.pane->nameField->setValue("Splash");
+    d.pane->nameField->text.assign("Splash");
+    d.pane->onChange(d.pane->nameField);
+    ASSERT_EQ(d.world.undoList.size(), 1);
+    EXPECT_EQ(d.page->name.toString(), "Splash");
+    d.world.undo();
+    EXPECT_EQ(d.bytes(), before);
+}
+
+TEST(PagePaneAdd, AddPanelFromPointModeSwitchesToShapesAndAddsThePanelWithItsLayer)
+{
+    PageDesk d;
+    d.world.context.setTarget(d.page, PClass::page);
+    d.chooseMode(PCanvas2::pointMode);
+    const int panels = d.page->panels.size();
+    d.pane->run(PSidePane::addPanel);
+    EXPECT_EQ(d.world.editMode, PCanvas2::shapeMode);
+    ASSERT_EQ(d.page->panels.size(), panels + 1);
+    EXPECT_EQ(d.page->panels.get<PPanel>(panels)->layers.size(), 1);
+    EXPECT_EQ(d.world.undoList.size(), 1);
+}
