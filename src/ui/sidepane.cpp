@@ -7,6 +7,7 @@
 #include "edit/world.h"
 #include "model/group.h"
 #include "model/item.h"
+#include "model/option.h"
 #include "ui/canvas2.h"
 #include "ui/tablebrowse.h"
 #include "ui/widgets/button.h"
@@ -57,6 +58,11 @@ uint16_t PSidePane::ringMode() const
 
 void PSidePane::showMode()
 {
+    // Without a wallpaper there is nothing for the wallpaper mode to move.
+    const POption* o = getOptions();
+    for (const auto& [button, buttonMode] : ring)
+        if (buttonMode == PCanvas2::wallpaperMode)
+            button->setEnabled(o != nullptr && o->wall != nullptr);
     const uint16_t mode = world != nullptr ? world->editMode : 0;
     for (const auto& [button, buttonMode] : ring)
         if (buttonMode == mode)

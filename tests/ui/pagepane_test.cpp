@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include "app/command.h"
+#include "model/image.h"
 #include "model/page.h"
 #include "support/panedesk.h"
 #include "ui/pagepane.h"
 #include "ui/widgets/button.h"
 #include "ui/widgets/edit.h"
+#include "ui/widgets/list.h"
 
 namespace
 {
@@ -36,6 +38,7 @@ struct PageDesk : PaneDesk
 TEST(PagePaneMode, EachRingButtonSetsItsModeAndWallpaperIsWhatIsLeft)
 {
     PageDesk d;
+    d.options.wall = std::make_unique<PImage>();
     for (auto [mode, expected] : {std::pair{PCanvas2::pointMode, 5},
                                   {PCanvas2::attachmentMode, 2},
                                   {PCanvas2::wallpaperMode, 1},
