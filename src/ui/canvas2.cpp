@@ -1382,10 +1382,16 @@ void PCanvas2::addArtwork(const PItem& item)
     if (item.classId() == PClass::clip)
     {
         const auto& clip = static_cast<const PClip&>(item);
+        // The card the clip is worked on, or, when that one is empty, the first that has artwork.
         const PCard* card = nullptr;
-        for (int i = 0; i < clip.cards.size() && card == nullptr; ++i)
-            if (clip.cardAt(i)->cardNo == clip.currentKey)
-                card = clip.cardAt(i);
+        for (int i = 0; i < clip.cards.size(); ++i)
+        {
+            const PCard* candidate = clip.cardAt(i);
+            if (candidate->shapes.isEmpty())
+                continue;
+            if (card == nullptr || candidate->cardNo == clip.currentKey)
+                card = candidate;
+        }
         if (card != nullptr)
             for (PBase* member : card->shapes)
                 made->children.append(member->clone());

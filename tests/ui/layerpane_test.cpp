@@ -9,8 +9,10 @@
 #include "model/panel.h"
 #include "support/panedesk.h"
 #include "ui/layerpane.h"
+#include "ui/tablebrowse.h"
 #include "ui/widgets/button.h"
 #include "ui/widgets/check.h"
+#include "ui/widgets/dialog.h"
 #include "ui/widgets/edit.h"
 #include "ui/widgets/list.h"
 #include "ui/widgets/switch.h"
@@ -130,4 +132,29 @@ TEST(LayerPaneMenu, CuttingTheLayerOfTheSelectedShapeDropsTheSelectionAndUndoBri
     EXPECT_EQ(d.world.context.target(PClass::layer), d.layer);
     EXPECT_EQ(d.world.context.target(PClass::shape), d.curve);
     EXPECT_EQ(d.bytes(), before);
+}
+
+TEST(LayerPaneAdd, AClipOrDecorChosenInTheChooserComesAsOneGroupOfItsArtwork)
+{
+    LayerDesk d;
+    PDialog::scriptedRun = [](PDialog& dialog) { static_cast<PTableBrowse*>(dialog.pane)->accept(); };
+    const int shapes = d.layer->shapes.size();
+    // The clip's own card is empty, so the card that has artwork is placed.
+    d.pane->run(PSidePane::addClip);
+    ASSERT_EQ(d.layer->shapes.size(), shapes + 1);
+    auto* placed = d.layer->shapes.get<PGroup>(shapes);
+    ASSERT_EQ(placed->classId(), PClass::group);
+    EXPECT_EQ(placed->children.size(), 1);
+    EXPECT_EQ(placed->children.get<PBase>(0)->classId(), PClass::curve);
+
+    d.pane->run(PSidePane::addDecor);
+    ASSERT_EQ(d.layer->shapes.size(), shapes + 2);
+    auto* decor = d.layer->shapes.get<PGroup>(shapes + 1);
+    EXPECT_EQ(decor->gridTo[4].x, 0.5f); // the bend comes along
+    EXPECT_EQ(d.world.undoList.size(), 2);
+
+    PDialog::scriptedRun = [](PDialog& dialog) { dialog.close(PDialog::cancelled); };
+    d.pane->run(PSidePane::addClip);
+    EXPECT_EQ(d.world.undoList.size(), 2);
+    PDialog::scriptedRun = nullptr;
 }
