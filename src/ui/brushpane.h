@@ -28,7 +28,8 @@ class PTitle;
 class PBrushPane : public PAttributePane
 {
 public:
-    static constexpr int columns = 12, rows = 9;
+    // A side pane's frame leaves a little less than its twelve cells inside.
+    static constexpr int columns = 11, rows = 9;
     static constexpr int kindCount = 4;
     /** The slider position a double click returns to: the middle of every parameter. */
     static constexpr int resetPosition = 50;

@@ -27,7 +27,8 @@ class PTitle;
 class PShapePane : public PAttributePane
 {
 public:
-    static constexpr int columns = 12, rows = 9;
+    // A side pane's frame leaves a little less than its twelve cells inside.
+    static constexpr int columns = 11, rows = 9;
 
     PShapePane(PPane* parent, int x, int y, int w, int h);
 
