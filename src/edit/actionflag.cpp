@@ -43,13 +43,21 @@ void PActionFlag::apply(bool)
     if (target == nullptr)
         return;
     memberStates.clear();
-    remember(target);
-    // A layer would pass the flag on to its shapes; hiding a layer must leave its shapes as they are.
-    if (target->classId() == PClass::layer)
+    if (ownFlag())
         target->flags = newState ? target->flags | mask : target->flags & ~mask;
     else
+    {
+        remember(target);
         target->setFlag(mask, newState);
+    }
     changed();
+}
+
+bool PActionFlag::ownFlag() const
+{
+    // A layer would hide its shapes with itself; a group's frame passed on would frame inner groups
+    // and, on an image, change how its file is found.
+    return target->classId() == PClass::layer || (target->classId() == PClass::group && mask == PGroup::framed);
 }
 
 void PActionFlag::revert()

@@ -26,6 +26,8 @@ protected:
     void revert() override;
 
 private:
+    /** A flag that belongs to the object alone and is not passed on to what it holds. */
+    bool ownFlag() const;
     void remember(PBase* object);
     void changed();
 

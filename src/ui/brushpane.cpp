@@ -5,7 +5,6 @@
 #include "edit/actioncolor.h"
 #include "edit/actionflag.h"
 #include "edit/actionfloat.h"
-#include "edit/actionframe.h"
 #include "edit/actionpattern.h"
 #include "edit/actionshort.h"
 #include "edit/notifier.h"
@@ -373,7 +372,7 @@ void PBrushPane::switchFrame()
     const bool was = shape->hasFlag(PGroup::framed);
     if (clipCheck->isOn() == was)
         return;
-    perform(new PActionFrame(*world, shape, !was, was));
+    perform(new PActionFlag(*world, shape, PGroup::framed, !was, was));
     // The canvas draws the group again, now with or without its clipping.
     broadcast(PNotify::highQualityFrame);
 }
