@@ -1,0 +1,102 @@
+#include "ui/decorpane.h"
+
+#include "edit/actionenum.h"
+#include "edit/world.h"
+#include "model/choicelists.h"
+#include "model/comic.h"
+#include "model/decor.h"
+#include "model/group.h"
+#include "ui/brushpane.h"
+#include "ui/canvas2.h"
+#include "ui/widgets/combo.h"
+#include "ui/widgets/label.h"
+#include "ui/widgets/title.h"
+
+namespace
+{
+constexpr int gridRow = 9, editTitleRow = 10, ringRow = 11, addRow = 14, groupRow = 16, brushTop = 18;
+} // namespace
+
+PDecorPane::PDecorPane(PPane* parentPane, int gx, int gy, int gw, int gh)
+    : PLibraryPane(parentPane, gx, gy, gw, gh, PContext::decorMode, PClass::decor, "Decor.List", "Decor.Label")
+{
+    static_assert(gridRow == firstOwnRow);
+    (new PLabel(this, 0, gridRow, labelWidth, 0))->setText("Decor.Grid");
+    gridCombo = new PCombo(this, labelWidth, gridRow, -1, 0);
+    gridCombo->fill(PChoiceList::deform);
+    gridCombo->setTooltip("Decor.TipGrid");
+    (new PTitle(this, 0, editTitleRow, -1, 0))->setText("Edit.Title");
+    // Placed as the panel shows them, created in the order the ring tests them.
+    addModeButton(0, ringRow + 1, half, "Edit.Group", PCanvas2::markingMode);
+    addModeButton(0, ringRow, half, "Edit.Shape", PCanvas2::shapeMode);
+    addModeButton(half, ringRow, -1, "Edit.Point", PCanvas2::pointMode);
+    addModeButton(half, ringRow + 1, -1, "Edit.Wall", PCanvas2::wallpaperMode);
+    addModeButton(0, ringRow + 2, half, "Edit.EditDeform", PCanvas2::deformBothMode);
+    addModeButton(half, ringRow + 2, -1, "Edit.TestDeform", PCanvas2::deformMode);
+    addCommandButton(0, addRow, half, "Edit.AddClip", addClip);
+    addCommandButton(half, addRow, -1, "Edit.AddDecor", addDecor);
+    addCommandButton(0, addRow + 1, half, "Edit.AddCurve", addCurve);
+    addCommandButton(half, addRow + 1, -1, "Edit.AddBrush", addBrush);
+    addCommandButton(0, groupRow, half, "Edit.DoGroup", doGroup);
+    addCommandButton(half, groupRow, -1, "Edit.DoUngroup", doUngroup);
+    addCommandButton(0, groupRow + 1, half, "Edit.DoSelectAll", doSelectAll);
+    addCommandButton(half, groupRow + 1, -1, "Edit.DoUnselect", doUnselect);
+    brushPane = new PBrushPane(this, 0, brushTop, -1, -1);
+}
+
+void PDecorPane::setWorld(PWorld* session, PCanvas2* pageCanvas)
+{
+    brushPane->setWorld(session);
+    PLibraryPane::setWorld(session, pageCanvas);
+}
+
+void PDecorPane::onChange(PWidget* source)
+{
+    if (source == gridCombo)
+        changeDeform(static_cast<uint16_t>(gridCombo->selectedCode()));
+    else
+        PLibraryPane::onChange(source);
+}
+
+void PDecorPane::changeMode(uint16_t mode)
+{
+    // The deformation modes draw the decor warped or at rest: its cached geometry must go.
+    if (PItem* decor = currentItem())
+        decor->invalidate();
+    PLibraryPane::changeMode(mode);
+}
+
+void PDecorPane::changeDeform(uint16_t deform)
+{
+    auto* decor = static_cast<PDecor*>(currentItem());
+    if (decor == nullptr || deform == 0)
+        return;
+    const uint16_t before = decor->content != nullptr ? decor->content->deformMode : noDeform;
+    if (deform == before)
+        return;
+    world->record(new PActionEnum(*world, decor, deform, before));
+    if (decor->content != nullptr && !decor->content->children.isEmpty())
+        changeMode(PCanvas2::deformBothMode);
+}
+
+PItem* PDecorPane::makeItem(const PComic& open) const
+{
+    auto* decor = new PDecor();
+    decor->currentKey = open.setting3;
+    // The group keeps the size it was made at, for the deformation to measure against.
+    PGroup& content = decor->contentForEdit();
+    content.deformA = content.deformB = decor->decorSize;
+    return decor;
+}
+
+float PDecorPane::sizeOf(const PItem& item) const
+{
+    return static_cast<const PDecor&>(item).decorSize;
+}
+
+void PDecorPane::showExtras(PItem* item)
+{
+    gridCombo->setEnabled(item != nullptr);
+    const auto* decor = static_cast<const PDecor*>(item);
+    gridCombo->select(decor != nullptr && decor->content != nullptr ? decor->content->deformMode : noDeform);
+}

@@ -1,0 +1,85 @@
+// The decor pane's own controls: the mode ring, the deformation and new decor.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "app/command.h"
+#include "model/choicelists.h"
+#include "model/decor.h"
+#include "model/group.h"
+#include "support/librarydesk.h"
+#include "support/testfiles.h"
+#include "ui/decorpane.h"
+#include "ui/widgets/combo.h"
+
+namespace
+{
+uint16_t deformCode(const char* key)
+{
+    const auto& entries = PChoiceList::entries(PChoiceList::deform);
+    auto found = std::find_if(entries.begin(), entries.end(), [key](auto& e) { return std::strcmp(e.key, key) == 0; });
+    return found != entries.end() ? static_cast<uint16_t>(found->code) : 0;
+}
+} // namespace
+
+TEST(DecorPaneRing, EveryButtonSetsItsModeWhenClicked)
+{
+    LibraryDesk<PDecorPane> d;
+    const std::pair<const char*, uint16_t> modes[] = {{"Edit.Group", 3},      {"Edit.Point", 5},
+                                                      {"Edit.Wall", 1},       {"Edit.EditDeform", 7},
+                                                      {"Edit.TestDeform", 6}, {"Edit.Shape", 4}};
+    for (const auto& [key, mode] : modes)
+    {
+        d.click(key);
+        EXPECT_EQ(d.world.editMode, mode) << key;
+    }
+}
+
+TEST(DecorPaneGrid, ANewDeformationStartsAtRestAndArtworkTurnsTheCanvasToItsHandles)
+{
+    // The first sample decor holds a deformed curve; the second has never been edited.
+    for (const int row : {0, 1})
+    {
+        LibraryDesk<PDecorPane> d;
+        d.pane->list->selectRow(row);
+        d.pane->onSelect(d.pane->list);
+        auto* decor = static_cast<PDecor*>(d.item());
+        ASSERT_EQ(decor, d.comic->decor.get<PDecor>(row));
+        const bool withArtwork = decor->content != nullptr;
+        const auto before = savedBytes(*d.comic);
+
+        d.pane->gridCombo->select(deformCode("Deform.height"));
+        d.pane->onChange(d.pane->gridCombo);
+        ASSERT_NE(decor->content, nullptr);
+        EXPECT_EQ(decor->content->deformMode, deformCode("Deform.height"));
+        const PGroup::GridPoint rest{};
+        for (int i = 0; i < PGroup::gridPoints; ++i)
+            EXPECT_TRUE(decor->content->gridFrom[i] == rest && decor->content->gridTo[i] == rest) << i;
+        EXPECT_EQ(d.world.editMode, withArtwork ? PCanvas2::deformBothMode : PCanvas2::shapeMode);
+        EXPECT_EQ(d.pane->ringMode(), d.world.editMode);
+        // With artwork, the group's handles are the ones the canvas shows.
+        EXPECT_EQ(d.canvas->shape, withArtwork ? decor->content.get() : nullptr);
+
+        d.world.undo();
+        EXPECT_EQ(savedBytes(*d.comic), before);
+    }
+}
+
+TEST(DecorPaneNew, StartsFromTheComicsCardKeyWithAnEmptyGroupOfItsSize)
+{
+    LibraryDesk<PDecorPane> d;
+    d.comic->setting3 = 5;
+    d.click("3");
+    d.pane->onMenu(PCommand::create);
+    auto* made = static_cast<PDecor*>(d.item());
+    ASSERT_EQ(made, d.comic->decor.get<PDecor>(2));
+    EXPECT_EQ(d.rows(), std::vector<PItem*>{made});
+    EXPECT_EQ(made->tag, 2);
+    EXPECT_EQ(made->currentKey, 5);
+    ASSERT_NE(made->content, nullptr);
+    EXPECT_TRUE(made->content->children.isEmpty());
+    EXPECT_EQ(made->content->deformA, made->decorSize);
+    EXPECT_EQ(made->content->deformB, made->decorSize);
+}
