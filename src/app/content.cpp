@@ -13,9 +13,11 @@
 #include "model/translate.h"
 #include "ui/about.h"
 #include "ui/canvas2.h"
+#include "ui/clippane.h"
 #include "ui/comicopen.h"
 #include "ui/comicsetting.h"
 #include "ui/comictuning.h"
+#include "ui/decorpane.h"
 #include "ui/helppane.h"
 #include "ui/layerpane.h"
 #include "ui/optiondialog.h"
@@ -34,7 +36,6 @@ const char* const programName = "Plumet Comics";
     the view pane at the right and the canvas between. */
 constexpr int barRows = 1, sideColumns = 12, helpRows = 6;
 constexpr uint16_t lookChanged = 13, previousPage = 21, nextPage = 22;
-const char* const sideTitles[] = {"Page.List", "Layer.List", "Clip.List", "Decor.List"};
 } // namespace
 
 PContent::PContent(POption* o) : PPane(defaultColumns, defaultRows, o), menuComic(this), menuHelp(this)
@@ -45,12 +46,8 @@ PContent::PContent(POption* o) : PPane(defaultColumns, defaultRows, o), menuComi
     // Each side pane fills the same slot and shows alone; its colours follow the pane in use.
     sidePanes[0] = new PPagePane(this, 0, barRows, sideColumns, -1 - barRows);
     sidePanes[1] = new PLayerPane(this, 0, barRows, sideColumns, -1 - barRows);
-    for (int i = 2; i < sidePaneCount; ++i)
-    {
-        sidePanes[i] =
-            new PSidePane(this, 0, barRows, sideColumns, -1 - barRows, static_cast<uint16_t>(PContext::pageMode + i));
-        (new PLabel(sidePanes[i], 0, 0, -1, 0))->setText(sideTitles[i]);
-    }
+    sidePanes[2] = new PClipPane(this, 0, barRows, sideColumns, -1 - barRows);
+    sidePanes[3] = new PDecorPane(this, 0, barRows, sideColumns, -1 - barRows);
     for (auto* pane : sidePanes)
         pane->setVisible(false);
     static_cast<PPagePane*>(sidePanes[0])->exportPage = [this](int command) { exportPage(command); };

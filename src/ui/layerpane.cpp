@@ -136,12 +136,7 @@ void PLayerPane::onChange(PWidget* source)
         world->record(new PActionShort(*world, layer, PActionShort::stroke,
                                        static_cast<uint16_t>(strokeSwitch->getValue()), layer->stroke));
     else
-        for (const auto& entry : ring)
-            if (entry.first == source)
-            {
-                changeMode(ringMode());
-                return;
-            }
+        (void) runCommand(source);
 }
 
 void PLayerPane::onSelect(PWidget* source)

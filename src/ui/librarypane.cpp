@@ -96,11 +96,6 @@ std::vector<PItem*> PLibraryPane::itemsOfGroup(int group) const
     return rows;
 }
 
-bool PLibraryPane::isRingButton(const PWidget* source) const
-{
-    return std::any_of(ring.begin(), ring.end(), [source](const auto& entry) { return entry.first == source; });
-}
-
 void PLibraryPane::refresh()
 {
     PComic* comicNow = comic();
@@ -171,11 +166,7 @@ void PLibraryPane::onClick(PWidget* source)
             showGroup(i);
             return;
         }
-    if (runCommand(source))
-        return;
-    // The ring's buttons report clicks; the mode follows whichever of them is lit now.
-    if (isRingButton(source))
-        changeMode(ringMode());
+    (void) runCommand(source);
 }
 
 void PLibraryPane::onChange(PWidget* source)
@@ -189,8 +180,8 @@ void PLibraryPane::onChange(PWidget* source)
         if (after != before)
             world->record(new PActionFloat(*world, item, before, after, PActionFloat::resize));
     }
-    else if (isRingButton(source))
-        changeMode(ringMode());
+    else
+        (void) runCommand(source);
 }
 
 void PLibraryPane::onSelect(PWidget* source)

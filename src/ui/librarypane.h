@@ -86,8 +86,6 @@ protected:
     virtual float sizeOf(const PItem& item) const = 0;
     /** Shows the subclass's own values of the current item (null: none). */
     virtual void showExtras(PItem* item) = 0;
-    /** True when source is a button of the mode ring. */
-    bool isRingButton(const PWidget* source) const;
 
 private:
     /** Adds an item (which the action then owns) to the comic through one undoable step, in the

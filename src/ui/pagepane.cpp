@@ -140,16 +140,9 @@ void PPagePane::onClick(PWidget* source)
 void PPagePane::onChange(PWidget* source)
 {
     if (source == nameField)
-    {
         rename(currentPage(), *nameField);
-        return;
-    }
-    for (const auto& entry : ring)
-        if (entry.first == source)
-        {
-            changeMode(ringMode());
-            return;
-        }
+    else
+        (void) runCommand(source);
 }
 
 void PPagePane::onSelect(PWidget* source)

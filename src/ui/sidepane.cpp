@@ -5,6 +5,7 @@
 #include "edit/actionstring.h"
 #include "edit/actionungroup.h"
 #include "edit/world.h"
+#include "model/comic.h"
 #include "model/group.h"
 #include "model/item.h"
 #include "model/option.h"
@@ -88,6 +89,14 @@ void PSidePane::changeMode(uint16_t mode)
 
 bool PSidePane::runCommand(PWidget* source)
 {
+    // A click on a mode button lights it before it reports, so the ring already shows the choice.
+    for (const auto& entry : ring)
+        if (entry.first == source)
+        {
+            if (world != nullptr && ringMode() != world->editMode)
+                changeMode(ringMode());
+            return true;
+        }
     const auto found = commands.find(source);
     if (found == commands.end())
         return false;
@@ -174,7 +183,23 @@ void PSidePane::rename(PItem* item, const PEdit& field)
 {
     if (world == nullptr || item == nullptr || field.text == item->name)
         return;
-    world->record(new PActionString(*world, item, field.text, item->name));
+    // The field reports every key; one name typed is one step, so keys go into the last rename
+    // while it is still the newest step and names the same item.
+    const int steps = world->undoList.size();
+    auto* last = steps > 0 ? dynamic_cast<PActionString*>(world->undoList.get<PBase>(steps - 1)) : nullptr;
+    if (last != nullptr && last == lastRename && last->target == item && world->redoList.isEmpty())
+    {
+        last->newText = field.text;
+        item->name = field.text;
+        item->invalidate();
+        if (PComic* open = comic())
+            open->modified = true;
+        world->broadcast(PNotify::itemList);
+        return;
+    }
+    auto* step = new PActionString(*world, item, field.text, item->name);
+    lastRename = step;
+    world->record(step);
 }
 
 PArray* PSidePane::shownList() const

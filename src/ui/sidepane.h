@@ -7,6 +7,7 @@
 #include "ui/widgets/pane.h"
 
 class PArray;
+class PBase;
 class PButton;
 class PCanvas2;
 class PComic;
@@ -62,7 +63,8 @@ public:
     /** Runs the command of a command button; false when source is none. */
     bool runCommand(PWidget* source);
     void run(Command command);
-    /** A new name for an item, one undoable step; nothing when it is the same. */
+    /** A new name for an item, one undoable step for all the keys typed in a row; nothing when it
+        is the same. */
     void rename(PItem* item, const PEdit& field);
 
     PWorld* world = nullptr;
@@ -79,5 +81,7 @@ protected:
 
 private:
     void add(Command command);
+    /** The step the name field made last, while it may still be the newest. */
+    PBase* lastRename = nullptr;
     void group(bool together);
 };

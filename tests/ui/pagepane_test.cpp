@@ -29,8 +29,9 @@ struct PageDesk : PaneDesk
     }
     void chooseMode(uint16_t mode)
     {
+        // A mode button lights up, then reports the click.
         modeButton(mode)->setOn(true);
-        pane->onChange(modeButton(mode));
+        pane->onClick(modeButton(mode));
     }
 };
 } // namespace
@@ -100,19 +101,23 @@ TEST(PagePaneMenu, CuttingTheShownPageWithASelectedPanelDropsTheSelectionAndUndo
     EXPECT_EQ(d.bytes(), before);
 }
 
-TEST(PagePaneName, RenamingIsOneStepThatUndoTakesBack)
+TEST(PagePaneName, ANameTypedKeyByKeyIsOneStepThatUndoTakesBack)
 {
     PageDesk d;
     d.world.context.setTarget(d.page, PClass::page);
     d.pane->refresh(true);
     const auto before = d.bytes();
-    d.pane->nameField->setValue("Splash");
-    d.pane->nameField->text.assign("Splash");
-    d.pane->onChange(d.pane->nameField);
+    for (const char* typed : {"S", "Sp", "Splash"})
+    {
+        d.pane->nameField->text.assign(typed);
+        d.pane->onChange(d.pane->nameField);
+    }
     ASSERT_EQ(d.world.undoList.size(), 1);
     EXPECT_EQ(d.page->name.toString(), "Splash");
     d.world.undo();
     EXPECT_EQ(d.bytes(), before);
+    d.world.redo();
+    EXPECT_EQ(d.page->name.toString(), "Splash");
 }
 
 TEST(PagePaneAdd, AddPanelFromPointModeSwitchesToShapesAndAddsThePanelWithItsLayer)
