@@ -66,7 +66,8 @@ bool PStatusbar::readSelection()
 void PStatusbar::refresh()
 {
     const POption* o = getOptions();
-    const bool shown = world != nullptr && page != nullptr;
+    // Clips and decor are drawn on the grid and snapped like pages.
+    const bool shown = world != nullptr && world->context.container() != nullptr;
     const uint16_t mode = world != nullptr ? world->editMode : 0;
     const bool hasWallpaper = o != nullptr && o->wall != nullptr && !o->wall->file.isEmpty();
     lockSwitch->setEnabled(shown && mode != PCanvas2::wallpaperMode && mode != PCanvas2::attachmentMode &&

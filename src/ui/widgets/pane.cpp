@@ -227,3 +227,11 @@ juce::Point<int> PPane::gridPixelSize() const
     const int u = options != nullptr ? options->u : 6;
     return {cell * w + u, cell * h + u};
 }
+
+void PPane::onCommand(PWidget*, uint16_t code)
+{
+    // The key commands Ctrl+S, Ctrl+Z, Ctrl+Y and F1 (7 to 10) ask for save, undo, redo and help (2 to 5).
+    constexpr uint16_t saveKey = 7, helpKey = 10, keyToRequest = 5;
+    if (code >= saveKey && code <= helpKey)
+        broadcast(static_cast<uint16_t>(code - keyToRequest));
+}

@@ -28,6 +28,9 @@ public:
     /** Deletes the children, head first, then the peer. */
     ~PPane() override;
 
+    /** Ctrl+S, Ctrl+Z, Ctrl+Y and F1 mean the same wherever the focus is: they become requests
+        to the whole tree. Panes with key commands of their own override this. */
+    void onCommand(PWidget* source, uint16_t code) override;
     void paint(juce::Graphics& g) override;
     void layout() override;
     void refreshLook() override;
