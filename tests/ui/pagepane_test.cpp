@@ -132,3 +132,17 @@ TEST(PagePaneAdd, AddPanelFromPointModeSwitchesToShapesAndAddsThePanelWithItsLay
     EXPECT_EQ(d.page->panels.get<PPanel>(panels)->layers.size(), 1);
     EXPECT_EQ(d.world.undoList.size(), 1);
 }
+
+TEST(PagePaneMenu, ExportsGoToTheContentPaneOnlyWithAPage)
+{
+    PageDesk d;
+    std::vector<int> asked;
+    d.pane->exportPage = [&asked](int code) { asked.push_back(code); };
+    d.world.context.setTarget(d.page, PClass::page);
+    for (int code : {PCommand::exportJpg, PCommand::exportPng, PCommand::exportPdf, PCommand::exportSvg,
+                     PCommand::inkSeries, PCommand::colourSeries})
+        d.pane->onMenu(code);
+    d.world.context.setTarget(nullptr, PClass::page);
+    d.pane->onMenu(PCommand::exportPdf);
+    EXPECT_EQ(asked, (std::vector<int>{19, 20, 21, 22, 23, 24}));
+}

@@ -114,6 +114,21 @@ side_click() {
     xdotool mousemove --sync $((X + 10 + $2 * 24 + 12)) $((Y + 87 + $3 * 24 + 12)) click 1
 }
 
+# toolbar_click WINDOW N: the tool bar's Nth side-pane button (0 Pages, 1 Layers, 2 Clips, 3 Decor).
+toolbar_click() {
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    xdotool mousemove --sync $((X + 53 + 96 * $2)) $((Y + 66)) click 1
+    sleep 0.5
+}
+
+# new_item WINDOW: "New" from the item menu under the side pane's title button.
+new_item() {
+    side_click "$1" 5 0
+    sleep 0.7
+    xdotool mousemove_relative --sync 30 10 click 1
+    sleep 0.5
+}
+
 # menu_line WINDOW N: the Comic menu's Nth enabled line, counted from 1.
 menu_line() {
     click_in "$1" 40 38
@@ -192,6 +207,53 @@ case "$case_name" in
         # The corner is 25 pixels from the panel's centre, the drag was 100: four times as far.
         awk -v x="$x" -v c="$corner" 'BEGIN { r = x / (c < 0 ? -c : c); exit !(r > 3.8 && r < 4.2) }' ||
             fail "the panel is at x = $x with a corner at $corner, not moved by four half-widths"
+        ;;
+    side-panes-build-a-comic)
+        first_start_english
+        start "$plumet"
+        window=$(wait_window "Untitled comic") || fail "no main window"
+        wait_for 10 painted "$window" || fail "the main window was never painted"
+        side_click "$window" 5 14 # Pages: Add panel
+        toolbar_click "$window" 1
+        side_click "$window" 2 14 # Layers: Add curve
+        import -window root "$out/$case_name-layers-curve.png"
+        side_click "$window" 6 19 # the curve's line colour
+        colour=$(wait_window "Colour") || fail "no colour editor from the line colour"
+        click_in "$colour" 206 185 # a red of the grid
+        click_in "$colour" 291 374 # OK
+        wait_for 5 sh -c "! xdotool search --onlyvisible --name '^Colour\$' >/dev/null" || fail "the colour editor stayed"
+        side_click "$window" 8 14 # Layers: Add text
+        side_click "$window" 7 21 # its alignment
+        sleep 0.7
+        xdotool key Down Return # centred to the right
+        sleep 0.5
+        import -window root "$out/$case_name-layers-text.png"
+        toolbar_click "$window" 2
+        new_item "$window"
+        side_click "$window" 8 13 # Clips: Add curve, on card 0
+        side_click "$window" 6 9  # the variant
+        xdotool key ctrl+a type 1
+        xdotool key Return
+        side_click "$window" 8 13 # a curve on card 1
+        import -window root "$out/$case_name-clips.png"
+        toolbar_click "$window" 3
+        new_item "$window"
+        side_click "$window" 8 15 # Decor: Add brush stroke
+        sleep 0.5
+        import -window root "$out/$case_name-decor.png"
+        press "$window" ctrl+s
+        wait_for 10 ls "$user"/comics_*.plm >/dev/null 2>&1 || fail "Ctrl+S saved no comic"
+        click_close "$window"
+        wait_exit 10 || fail "the program did not end"
+        saved=$("$cli" info "$(ls "$user"/comics_*.plm | head -1)") || fail "the saved comic does not load"
+        check() { # JQ-EXPRESSION WHAT
+            [ "$(jq -r "$1" <<<"$saved")" = true ] || fail "the saved comic lacks $2"
+        }
+        check '[.comic.pages[0].panels[0].layers[0].shapes[] | select(.classId == 18 and .lineColour != "0xFF000000")] | length == 1' "a recoloured curve in the panel's layer"
+        check '[.comic.pages[0].panels[0].layers[0].shapes[] | select(.classId == 50 and .align == 3)] | length == 1' "a right-aligned text in the panel's layer"
+        check '.comic.clips | length == 1' "one clip"
+        check '[.comic.clips[0].cards[] | select(.shapes | length == 1) | .cardNo] == [0, 1]' "a clip with a curve on each of two cards"
+        check '[.comic.decor[0].content.children[] | select(.classId == 102 and .kind == 2)] | length == 1' "a decor with a thick brush stroke"
         ;;
     first-start-escape-is-french)
         start "$plumet"
