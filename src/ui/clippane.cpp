@@ -35,10 +35,7 @@ PClipPane::PClipPane(PPane* parentPane, int gx, int gy, int gw, int gh)
     addCommandButton(0, addRow, half, "Edit.AddClip", addClip);
     addCommandButton(half, addRow, -1, "Edit.AddCurve", addCurve);
     addCommandButton(0, addRow + 1, half, "Edit.AddText", addText);
-    addCommandButton(0, groupRow, half, "Edit.DoGroup", doGroup);
-    addCommandButton(half, groupRow, -1, "Edit.DoUngroup", doUngroup);
-    addCommandButton(0, groupRow + 1, half, "Edit.DoSelectAll", doSelectAll);
-    addCommandButton(half, groupRow + 1, -1, "Edit.DoUnselect", doUnselect);
+    addGroupButtons(groupRow);
     shapePane = new PShapePane(this, 0, shapeTop, -1, -1);
 }
 

@@ -37,10 +37,7 @@ PDecorPane::PDecorPane(PPane* parentPane, int gx, int gy, int gw, int gh)
     addCommandButton(half, addRow, -1, "Edit.AddDecor", addDecor);
     addCommandButton(0, addRow + 1, half, "Edit.AddCurve", addCurve);
     addCommandButton(half, addRow + 1, -1, "Edit.AddBrush", addBrush);
-    addCommandButton(0, groupRow, half, "Edit.DoGroup", doGroup);
-    addCommandButton(half, groupRow, -1, "Edit.DoUngroup", doUngroup);
-    addCommandButton(0, groupRow + 1, half, "Edit.DoSelectAll", doSelectAll);
-    addCommandButton(half, groupRow + 1, -1, "Edit.DoUnselect", doUnselect);
+    addGroupButtons(groupRow);
     brushPane = new PBrushPane(this, 0, brushTop, -1, -1);
 }
 

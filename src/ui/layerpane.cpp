@@ -30,10 +30,9 @@ constexpr uint16_t rebuildCode = 17;
 } // namespace
 
 PLayerPane::PLayerPane(PPane* parentPane, int gx, int gy, int gw, int gh)
-    : PSidePane(parentPane, gx, gy, gw, gh, PContext::layerMode), menu(std::make_unique<PPopup>(this))
+    : PSidePane(parentPane, gx, gy, gw, gh, PContext::layerMode)
 {
-    titleButton = new PButton(this, 0, 0, -1, 0);
-    titleButton->setText("Layer.List");
+    addTitle("Layer.List", PPopup::layerPopup, PClass::layer);
     list = new PList(this, 0, listTop, -1, listRows);
     list->showStatus = true;
     (new PLabel(this, 0, labelRow, -1, 0))->setText("Layer.Label");
@@ -56,17 +55,8 @@ PLayerPane::PLayerPane(PPane* parentPane, int gx, int gy, int gw, int gh)
     addCommandButton(0, addRow + 1, half, "Edit.AddCurve", addCurve);
     addCommandButton(half, addRow + 1, -1, "Edit.AddText", addText);
     addCommandButton(0, addRow + 2, half, "Edit.AddImage", addImage);
-    addCommandButton(0, groupRow, half, "Edit.DoGroup", doGroup);
-    addCommandButton(half, groupRow, -1, "Edit.DoUngroup", doUngroup);
-    addCommandButton(0, groupRow + 1, half, "Edit.DoSelectAll", doSelectAll);
-    addCommandButton(half, groupRow + 1, -1, "Edit.DoUnselect", doUnselect);
+    addGroupButtons(groupRow);
     shapePane = new PShapePane(this, 0, shapeTop, -1, -1);
-    menu->build(PPopup::layerPopup);
-    chooseLayer = [this]
-    {
-        return world != nullptr ? PTableBrowse::choose(*world, nullptr, PClass::layer, getOptions(), "ListBrowse.Title")
-                                : nullptr;
-    };
 }
 
 PLayerPane::~PLayerPane() = default;
@@ -117,14 +107,6 @@ void PLayerPane::refresh(bool force)
     showMode();
 }
 
-void PLayerPane::onClick(PWidget* source)
-{
-    if (source == titleButton)
-        onPopup(titleButton);
-    else
-        (void) runCommand(source);
-}
-
 void PLayerPane::onChange(PWidget* source)
 {
     PLayer* layer = currentLayer();
@@ -165,15 +147,6 @@ void PLayerPane::updateMenu()
     menu->rebuild();
 }
 
-void PLayerPane::onPopup(PWidget*)
-{
-    if (world == nullptr)
-        return;
-    updateMenu();
-    if (const int chosen = menu->show(); chosen != 0)
-        onMenu(chosen);
-}
-
 void PLayerPane::onMenu(int code)
 {
     PPanel* panel = currentPanel();
@@ -183,7 +156,7 @@ void PLayerPane::onMenu(int code)
     {
     case PCommand::create: addLayer(new PLayer()); return;
     case PCommand::import:
-        if (auto* chosen = chooseLayer != nullptr ? chooseLayer() : nullptr)
+        if (auto* chosen = chooseItem != nullptr ? chooseItem() : nullptr)
             addLayer(static_cast<PLayer*>(chosen->clone()));
         return;
     case PCommand::paste:

@@ -26,29 +26,21 @@ public:
     ~PLayerPane() override;
 
     void setWorld(PWorld* session, PCanvas2* pageCanvas) override;
-    void onClick(PWidget* source) override;
     void onChange(PWidget* source) override;
     void onSelect(PWidget* source) override;
-    void onPopup(PWidget* source) override;
     void onMenu(int code) override;
     void onNotify(uint16_t code) override;
 
     /** Re-reads the panel and current layer; refills the list and the fields when they changed. */
     void refresh(bool force = false);
-    void updateMenu();
+    void updateMenu() override;
     PPanel* currentPanel() const;
     PLayer* currentLayer() const;
 
-    /** Asks for a layer of any comic to import; the chooser by default, tests replace it. */
-    std::function<PItem*()> chooseLayer;
-
-    PButton* titleButton = nullptr;
-    PList* list = nullptr;
     PEdit* nameField = nullptr;
     PCheck* hideCheck = nullptr;
     PSwitch* strokeSwitch = nullptr;
     PShapePane* shapePane = nullptr;
-    std::unique_ptr<PPopup> menu;
     PPanel* shownPanel = nullptr;
     PLayer* shownLayer = nullptr;
 

@@ -30,10 +30,9 @@ const char* const groupKeys[PLibraryPane::groupCount] = {"Popup.Group1", "Popup.
 
 PLibraryPane::PLibraryPane(PPane* parentPane, int gx, int gy, int gw, int gh, uint16_t mode, uint16_t classOfItems,
                            const char* titleKey, const char* labelKey)
-    : PSidePane(parentPane, gx, gy, gw, gh, mode), itemClass(classOfItems), menu(std::make_unique<PPopup>(this))
+    : PSidePane(parentPane, gx, gy, gw, gh, mode), itemClass(classOfItems)
 {
-    titleButton = new PButton(this, 0, 0, -1, 0);
-    titleButton->setText(titleKey);
+    addTitle(titleKey, PPopup::clipPopup, classOfItems);
     for (int i = 0; i < groupCount; ++i)
     {
         auto* tab = groupTabs[static_cast<size_t>(i)] =
@@ -52,12 +51,6 @@ PLibraryPane::PLibraryPane(PPane* parentPane, int gx, int gy, int gw, int gh, ui
     sizeNumber = new PNumber(this, labelWidth, sizeRow, fieldWidth, 0, sizeKind);
     sizeUnit = new PLabel(this, labelWidth + fieldWidth, sizeRow, -1, 0);
     sizeUnit->setText("Text.cm");
-    menu->build(PPopup::clipPopup);
-    chooseItem = [this]
-    {
-        return world != nullptr ? PTableBrowse::choose(*world, nullptr, itemClass, getOptions(), "ListBrowse.Title")
-                                : nullptr;
-    };
 }
 
 PLibraryPane::~PLibraryPane() = default;
@@ -155,18 +148,13 @@ void PLibraryPane::showGroup(int group)
 
 void PLibraryPane::onClick(PWidget* source)
 {
-    if (source == titleButton)
-    {
-        onPopup(titleButton);
-        return;
-    }
     for (int i = 0; i < groupCount; ++i)
         if (source == groupTabs[static_cast<size_t>(i)])
         {
             showGroup(i);
             return;
         }
-    (void) runCommand(source);
+    PSidePane::onClick(source);
 }
 
 void PLibraryPane::onChange(PWidget* source)
@@ -205,15 +193,6 @@ void PLibraryPane::updateMenu()
                      PCommand::group4, PCommand::group5})
         menu->setEnabled(code, withItem);
     menu->rebuild();
-}
-
-void PLibraryPane::onPopup(PWidget* source)
-{
-    if (world == nullptr || (source != titleButton && source != list))
-        return;
-    updateMenu();
-    if (const int chosen = menu->show(); chosen != 0)
-        onMenu(chosen);
 }
 
 void PLibraryPane::onMenu(int code)

@@ -40,7 +40,6 @@ public:
     void onClick(PWidget* source) override;
     void onChange(PWidget* source) override;
     void onSelect(PWidget* source) override;
-    void onPopup(PWidget* source) override;
     void onMenu(int code) override;
     void onNotify(uint16_t code) override;
 
@@ -58,20 +57,13 @@ public:
     PItem* currentItem() const;
     /** The comic's list of this kind, or null without a comic. */
     PArray* itemList() const;
-    /** Enables the menu's lines by what the comic, the item and the clipboard allow. */
-    void updateMenu();
-
-    /** Asks for an item of any comic to import; the chooser by default, tests replace it. */
-    std::function<PItem*()> chooseItem;
+    void updateMenu() override;
 
     uint16_t itemClass = 0;
-    PButton* titleButton = nullptr;
     std::array<PButton*, groupCount> groupTabs{};
-    PList* list = nullptr;
     PEdit* nameField = nullptr;
     PNumber* sizeNumber = nullptr;
     PLabel* sizeUnit = nullptr;
-    std::unique_ptr<PPopup> menu;
     int shownGroup = 0;
     PComic* shownComic = nullptr;
     PItem* shownItem = nullptr;

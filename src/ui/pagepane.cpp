@@ -63,10 +63,9 @@ public:
 } // namespace
 
 PPagePane::PPagePane(PPane* parentPane, int gx, int gy, int gw, int gh)
-    : PSidePane(parentPane, gx, gy, gw, gh, PContext::pageMode), menu(std::make_unique<PPopup>(this))
+    : PSidePane(parentPane, gx, gy, gw, gh, PContext::pageMode)
 {
-    titleButton = new PButton(this, 0, 0, -1, 0);
-    titleButton->setText("Page.List");
+    addTitle("Page.List", PPopup::pagePopup, PClass::page);
     list = new PageList(this, 0, listTop, -1, listRows);
     (new PLabel(this, 0, labelRow, -1, 0))->setText("Page.Label");
     (new PLabel(this, 0, nameRow, nameLabelWidth, 0))->setText("Field.Name");
@@ -78,12 +77,6 @@ PPagePane::PPagePane(PPane* parentPane, int gx, int gy, int gw, int gh)
     addModeButton(half, ringRow + 1, -1, "Edit.Wall", PCanvas2::wallpaperMode);
     addCommandButton(0, addRow, -1, "Edit.AddPanel", addPanel);
     shapePane = new PShapePane(this, 0, shapeTop, -1, -1);
-    menu->build(PPopup::pagePopup);
-    choosePage = [this]
-    {
-        return world != nullptr ? PTableBrowse::choose(*world, nullptr, PClass::page, getOptions(), "ListBrowse.Title")
-                                : nullptr;
-    };
 }
 
 PPagePane::~PPagePane() = default;
@@ -129,14 +122,6 @@ void PPagePane::refresh(bool force)
     showMode();
 }
 
-void PPagePane::onClick(PWidget* source)
-{
-    if (source == titleButton)
-        onPopup(titleButton);
-    else
-        (void) runCommand(source);
-}
-
 void PPagePane::onChange(PWidget* source)
 {
     if (source == nameField)
@@ -168,15 +153,6 @@ void PPagePane::updateMenu()
     menu->rebuild();
 }
 
-void PPagePane::onPopup(PWidget*)
-{
-    if (world == nullptr)
-        return;
-    updateMenu();
-    if (const int chosen = menu->show(); chosen != 0)
-        onMenu(chosen);
-}
-
 void PPagePane::onMenu(int code)
 {
     PComic* open = comic();
@@ -186,7 +162,7 @@ void PPagePane::onMenu(int code)
     switch (code)
     {
     case PCommand::create: open->newPage(new PPage(), *world); return;
-    case PCommand::import: addCopy(choosePage != nullptr ? static_cast<const PPage*>(choosePage()) : nullptr); return;
+    case PCommand::import: addCopy(chooseItem != nullptr ? static_cast<const PPage*>(chooseItem()) : nullptr); return;
     case PCommand::paste: addCopy(static_cast<const PPage*>(world->clipboardEntry(PClass::page))); return;
     default: break;
     }

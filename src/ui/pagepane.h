@@ -22,29 +22,20 @@ public:
     ~PPagePane() override;
 
     void setWorld(PWorld* session, PCanvas2* pageCanvas) override;
-    void onClick(PWidget* source) override;
     void onChange(PWidget* source) override;
     void onSelect(PWidget* source) override;
-    void onPopup(PWidget* source) override;
     void onMenu(int code) override;
     void onNotify(uint16_t code) override;
 
     /** Re-reads the comic and current page; refills the list and the name when they changed. */
     void refresh(bool force = false);
-    /** Enables the menu's lines by what the comic, the page and the clipboard allow. */
-    void updateMenu();
+    void updateMenu() override;
     PPage* currentPage() const;
 
     /** Carries out a page export (menu codes 19-24); the content pane sets it. */
     std::function<void(int)> exportPage;
-    /** Asks for a page of any comic to import; the chooser by default, tests replace it. */
-    std::function<PItem*()> choosePage;
-
-    PButton* titleButton = nullptr;
-    PList* list = nullptr;
     PEdit* nameField = nullptr;
     PShapePane* shapePane = nullptr;
-    std::unique_ptr<PPopup> menu;
     PComic* shownComic = nullptr;
     PPage* shownPage = nullptr;
 

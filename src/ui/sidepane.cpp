@@ -1,5 +1,6 @@
 #include "ui/sidepane.h"
 
+#include "app/popup.h"
 #include "edit/actiongroup.h"
 #include "edit/actions.h"
 #include "edit/actionstring.h"
@@ -13,10 +14,42 @@
 #include "ui/tablebrowse.h"
 #include "ui/widgets/button.h"
 #include "ui/widgets/edit.h"
+#include "ui/widgets/list.h"
 
 PSidePane::PSidePane(PPane* parentPane, int gx, int gy, int gw, int gh, uint16_t mode)
-    : PPane(parentPane, gx, gy, gw, gh, framed), paneMode(mode)
+    : PPane(parentPane, gx, gy, gw, gh, framed), menu(std::make_unique<PPopup>(this)), paneMode(mode)
 {
+}
+
+PSidePane::~PSidePane() = default;
+
+void PSidePane::addTitle(const char* key, int popupKind, uint16_t importClass)
+{
+    titleButton = new PButton(this, 0, 0, -1, 0);
+    titleButton->setText(key);
+    menu->build(popupKind);
+    chooseItem = [this, importClass]
+    {
+        return world != nullptr ? PTableBrowse::choose(*world, nullptr, importClass, getOptions(), "ListBrowse.Title")
+                                : nullptr;
+    };
+}
+
+void PSidePane::onClick(PWidget* source)
+{
+    if (source != nullptr && source == titleButton)
+        onPopup(titleButton);
+    else
+        (void) runCommand(source);
+}
+
+void PSidePane::onPopup(PWidget* source)
+{
+    if (world == nullptr || source == nullptr || (source != titleButton && source != list))
+        return;
+    updateMenu();
+    if (const int chosen = menu->show(); chosen != 0)
+        onMenu(chosen);
 }
 
 void PSidePane::setWorld(PWorld* session, PCanvas2* pageCanvas)
@@ -47,6 +80,15 @@ PButton* PSidePane::addCommandButton(int gx, int gy, int gw, const char* key, Co
     button->setText(key);
     commands[button] = command;
     return button;
+}
+
+void PSidePane::addGroupButtons(int row)
+{
+    constexpr int half = 6;
+    addCommandButton(0, row, half, "Edit.DoGroup", doGroup);
+    addCommandButton(half, row, -1, "Edit.DoUngroup", doUngroup);
+    addCommandButton(0, row + 1, half, "Edit.DoSelectAll", doSelectAll);
+    addCommandButton(half, row + 1, -1, "Edit.DoUnselect", doUnselect);
 }
 
 uint16_t PSidePane::ringMode() const
@@ -149,22 +191,22 @@ void PSidePane::add(Command command)
 
 void PSidePane::group(bool together)
 {
-    PArray* list = shownList();
-    if (list == nullptr || world->editMode != PCanvas2::markingMode)
+    PArray* shapes = shownList();
+    if (shapes == nullptr || world->editMode != PCanvas2::markingMode)
         return;
     if (together)
     {
         bool anyMarked = false;
-        for (PBase* object : *list)
+        for (PBase* object : *shapes)
             anyMarked = anyMarked || object->hasFlag(PFlag::selected);
         if (!anyMarked)
             return;
-        world->record(new PActionGroup(*world, *list));
+        world->record(new PActionGroup(*world, *shapes));
     }
     else
     {
         std::vector<PBase*> groups;
-        for (PBase* object : *list)
+        for (PBase* object : *shapes)
             if (object->classId() == PClass::group && object->hasFlag(PFlag::selected))
                 groups.push_back(object);
         if (groups.empty())
@@ -172,7 +214,7 @@ void PSidePane::group(bool together)
         // Several groups dissolved by one click come back by one undo.
         auto* compound = new PActions(*world, "Action.Ungroup");
         for (PBase* marked : groups)
-            compound->add(new PActionUngroup(*world, *list, marked));
+            compound->add(new PActionUngroup(*world, *shapes, marked));
         world->record(compound);
     }
     broadcast(PNotify::modeChanged);
@@ -209,8 +251,8 @@ PArray* PSidePane::shownList() const
 
 void PSidePane::clearMarks()
 {
-    if (PArray* list = shownList())
-        for (PBase* object : *list)
+    if (PArray* shapes = shownList())
+        for (PBase* object : *shapes)
             object->setFlag(PFlag::selected, false);
     if (canvas != nullptr)
         canvas->repaint();

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <map>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -13,6 +15,8 @@ class PCanvas2;
 class PComic;
 class PEdit;
 class PItem;
+class PList;
+class PPopup;
 class PToggle;
 class PWorld;
 
@@ -46,14 +50,27 @@ public:
 
     /** paneMode: the context mode of this pane (pages, layers, clips or decor). */
     PSidePane(PPane* parent, int x, int y, int w, int h, uint16_t paneMode);
+    ~PSidePane() override;
 
     virtual void setWorld(PWorld* session, PCanvas2* pageCanvas);
     PComic* comic() const;
+
+    /** The title button at the top, which shows the pane's menu of a popup kind; importClass is the
+        class whose items of any comic the menu's import offers. */
+    void addTitle(const char* key, int popupKind, uint16_t importClass);
+    /** A click on the title button shows the menu; any other click runs its button's command. */
+    void onClick(PWidget* source) override;
+    /** The title button or the list right-clicked: the menu, its chosen code handed to onMenu. */
+    void onPopup(PWidget* source) override;
+    /** Enables the menu's lines by what the comic, the current item and the clipboard allow. */
+    virtual void updateMenu() {}
 
     /** A mode button of the ring, in the order the modes are tested: the first that is on decides. */
     PButton* addModeButton(int gx, int gy, int gw, const char* key, uint16_t mode);
     /** A button that runs a command when clicked. */
     PButton* addCommandButton(int gx, int gy, int gw, const char* key, Command command);
+    /** Group, Ungroup, Select all and Select none: two rows of two from row on. */
+    void addGroupButtons(int row);
     /** The mode the ring asks for: that of the first button that is on, else the last one's. */
     uint16_t ringMode() const;
     /** Lights the button of the world's edit mode (none when no button has it). */
@@ -67,8 +84,14 @@ public:
         is the same. */
     void rename(PItem* item, const PEdit& field);
 
+    /** Asks for an item of any comic to import; the chooser by default, tests replace it. */
+    std::function<PItem*()> chooseItem;
+
     PWorld* world = nullptr;
     PCanvas2* canvas = nullptr;
+    PButton* titleButton = nullptr;
+    PList* list = nullptr;
+    std::unique_ptr<PPopup> menu;
     uint16_t paneMode = 0;
     std::vector<std::pair<PToggle*, uint16_t>> ring;
     std::map<PWidget*, Command> commands;
