@@ -7,9 +7,9 @@
 #include <iostream>
 
 #include "describe.h"
+#include "draw/pagepicture.h"
 #include "draw/rasterexport.h"
 #include "draw/vectorexport.h"
-#include "draw/pagepicture.h"
 #include "model/comic.h"
 #include "model/group.h"
 #include "model/image.h"

@@ -3,9 +3,9 @@
 #include <iostream>
 #include <memory>
 
+#include "draw/pagepicture.h"
 #include "draw/vectorexport.h"
 #include "gen/artwork.h"
-#include "draw/pagepicture.h"
 #include "model/page.h"
 #include "model/safefile.h"
 
