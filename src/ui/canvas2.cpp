@@ -1370,7 +1370,10 @@ void PCanvas2::addBrush()
         return;
     prepareView();
     auto* brush = new PBrush();
-    addArc(*brush, pixelsToPage(newShapePixels) / 2);
+    // Strokes are laid a set width around the guide, so a guide as short as a new curve would
+    // vanish inside its own ribbon.
+    constexpr float guideLengths = 4;
+    addArc(*brush, pixelsToPage(newShapePixels * guideLengths) / 2);
     addShape(brush);
 }
 

@@ -19,6 +19,11 @@ PList::PList(PPane* parentPane, int gx, int gy, int gw, int gh) : PWidget(parent
     refreshLook();
 }
 
+PList::~PList()
+{
+    peer.reset();
+}
+
 PList::PList(PPane* parentPane, int gx, int gy, int gw, int gh, NoPeer) : PWidget(parentPane, gx, gy, gw, gh) {}
 
 juce::ListBox* PList::listBox() const

@@ -20,6 +20,8 @@ class PList : public PWidget
 {
 public:
     PList(PPane* parent, int x, int y, int w, int h);
+    /** Lets the peer go first: its list box asks the rows' count while it is taken apart. */
+    ~PList() override;
 
     void activate() override;
     void layout() override;

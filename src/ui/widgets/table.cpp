@@ -18,6 +18,11 @@ PTable::PTable(PPane* parentPane, int gx, int gy, int gw, int gh) : PList(parent
     refreshLook();
 }
 
+PTable::~PTable()
+{
+    peer.reset();
+}
+
 void PTable::refreshLook()
 {
     PList::refreshLook();

@@ -13,6 +13,8 @@ class PTable : public PList
 {
 public:
     PTable(PPane* parent, int x, int y, int w, int h);
+    /** Lets the peer go while the table is whole: its list box asks the rows' count on the way out. */
+    ~PTable() override;
 
     void refreshLook() override;
     void paintRow(juce::Graphics& g, int row, int width, int height, bool selected) override;
