@@ -39,3 +39,17 @@ cleanup() {
     chmod -R u+w "$work" 2>/dev/null
     rm -rf "$work"
 }
+
+# close_welcome TITLE: clicks the welcome page's button at its bottom right. A page mapped but
+# not yet painted or placed lets the click fall through, so the click is tried again.
+close_welcome() {
+    local page
+    page=$(wait_window "$1" 10) || return 1
+    wait_for 10 painted "$page"
+    for attempt in 1 2 3; do
+        eval "$(xdotool getwindowgeometry --shell "$page")"
+        xdotool mousemove --sync $((X + WIDTH - 3 * 24)) $((Y + HEIGHT - 16)) click 1
+        wait_for 3 eval "! find_window '$1' >/dev/null" && return 0
+    done
+    return 1
+}

@@ -39,10 +39,7 @@ eval "$(xdotool getwindowgeometry --shell "$box")"
 xdotool mousemove --sync $((X + WIDTH / 2)) $((Y + HEIGHT - 24)) click 1
 window=$(wait_window "Unbenannter Comic") || fail "no German main window"
 # A first start greets the user; its button at the bottom right leads to the editor.
-welcome=$(wait_window "Willkommen bei Plumet Comics" 10) || fail "no welcome page at the first start"
-eval "$(xdotool getwindowgeometry --shell "$welcome")"
-xdotool mousemove --sync $((X + WIDTH - 3 * 24)) $((Y + HEIGHT - 16)) click 1
-wait_for 10 eval '! find_window "Willkommen bei Plumet Comics" >/dev/null' || fail "the welcome page did not close"
+close_welcome "Willkommen bei Plumet Comics" || fail "no welcome page at the first start, or it did not close"
 
 sample="$user/sample_comic_D.plm"
 wait_for 10 test -f "$sample" || fail "the German sample was not copied"

@@ -90,10 +90,7 @@ if [ "$case_name" = program ]; then
     press "$box" Return
     main=$(wait_window "Untitled comic") || fail "no main window"
     # A first start greets the user; its button at the bottom right leads to the editor.
-    welcome=$(wait_window "Welcome to Plumet Comics" 10) || fail "no welcome page at the first start"
-    eval "$(xdotool getwindowgeometry --shell "$welcome")"
-    xdotool mousemove --sync $((X + WIDTH - 3 * 24)) $((Y + HEIGHT - 16)) click 1
-    wait_for 10 eval '! find_window "Welcome to Plumet Comics" >/dev/null' || fail "the welcome page did not close"
+    close_welcome "Welcome to Plumet Comics" || fail "no welcome page at the first start, or it did not close"
     wait_for 10 painted "$main" || fail "the main window was never painted"
     # The options button closes the status bar's row of five switches, each five cells of 24 pixels.
     eval "$(xdotool getwindowgeometry --shell "$main")"
