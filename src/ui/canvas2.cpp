@@ -1462,8 +1462,12 @@ bool PCanvas2::addImage(const juce::File& file)
 void PCanvas2::chooseImage()
 {
     juce::FileChooser chooser(::translate("FileChooser.Load"), {}, "*.jpg;*.jpeg;*.png;*.gif");
-    if (chooser.browseForFileToOpen())
-        (void) addImage(chooser.getResult()); // a picture that cannot be read adds nothing
+    if (!chooser.browseForFileToOpen() || addImage(chooser.getResult()))
+        return;
+    juce::AlertWindow::showMessageBox(juce::MessageBoxIconType::WarningIcon, ::translate("Message.Error"),
+                                      ::translate("Message.ImageError") + "\n(" +
+                                          chooser.getResult().getFullPathName() + ")",
+                                      ::translate("Text.Close"));
 }
 
 // ---------------------------------------------------------------- notifications
