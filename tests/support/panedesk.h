@@ -1,16 +1,8 @@
 #pragma once
 
-#include "edit/notifier.h"
 #include "testdocument.h"
+#include "treenotifier.h"
 #include "ui/canvas2.h"
-
-/** Passes the session's notifications down a pane tree, as the content pane does. */
-struct TreeNotifier : PNotifier
-{
-    explicit TreeNotifier(PPane& r) : root(r) {}
-    void notify(uint16_t code, PBase*) override { root.notifyTree(code); }
-    PPane& root;
-};
 
 /** The sample comic in a session, shown by a canvas in a side pane's mode: side panes are built
     on `root` beside it and hear the session through the tree. */

@@ -8,6 +8,7 @@
 
 #include "edit/actionfloat.h"
 #include "support/testdocument.h"
+#include "support/treenotifier.h"
 #include "ui/brushpane.h"
 #include "ui/tablebrowse.h"
 #include "ui/widgets/button.h"
@@ -22,14 +23,6 @@
 
 namespace
 {
-/** Passes the session's notifications down the pane tree, as the content pane does. */
-struct TreeNotifier : PNotifier
-{
-    explicit TreeNotifier(PPane& r) : root(r) {}
-    void notify(uint16_t code, PBase*) override { root.notifyTree(code); }
-    PPane& root;
-};
-
 /** The root of the tree: hears what the pane broadcasts itself. */
 struct Root : PPane
 {

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "support/testdocument.h"
+#include "support/treenotifier.h"
 #include "ui/shapepane.h"
 #include "ui/widgets/button.h"
 #include "ui/widgets/check.h"
@@ -22,14 +23,6 @@
 namespace
 {
 constexpr uint32_t orange = 0xFF15FF80;
-
-/** Passes the session's notifications down the pane tree, as the content pane does. */
-struct TreeNotifier : PNotifier
-{
-    explicit TreeNotifier(PPane& r) : root(r) {}
-    void notify(uint16_t code, PBase*) override { root.notifyTree(code); }
-    PPane& root;
-};
 
 /** The sample comic in a session, a shape pane that hears it, and editors that answer at once. */
 struct ShapeDesk : TestDocument, PWidgetHost
