@@ -98,9 +98,10 @@ void PPagePane::refresh(bool force)
     PComic* comicNow = comic();
     PPage* pageNow = currentPage();
     auto* pages = static_cast<PageList*>(list);
+    if (comicNow != shownComic)
+        pages->pictures.clear();
     if (force || comicNow != shownComic)
     {
-        pages->pictures.clear();
         std::vector<PItem*> rows;
         if (comicNow != nullptr)
             for (PBase* page : comicNow->pages)
@@ -199,19 +200,26 @@ void PPagePane::addCopy(const PPage* source)
 
 void PPagePane::onNotify(uint16_t code)
 {
+    auto& pictures = static_cast<PageList*>(list)->pictures;
     switch (code)
     {
     case PNotify::geometry:
-    case PNotify::attribute:
+    case PNotify::attribute: pictures.erase(currentPage()); break;
     case PNotify::itemList:
-        static_cast<PageList*>(list)->pictures.clear();
-        refresh(true);
-        if (auto* c = list->getComponent())
-            c->repaint();
-        break;
-    case PNotify::modeChanged:
+    case rebuildCode: pictures.clear(); break;
     case PNotify::selection:
-    case rebuildCode: refresh(code != PNotify::modeChanged); break;
-    default: break;
+    case PNotify::modeChanged: break;
+    default: return;
     }
+    refresh(code != PNotify::modeChanged);
+    if (auto* c = list->getComponent())
+        c->repaint();
+}
+
+void PPagePane::setVisible(bool on)
+{
+    // A hidden pane hears nothing, so the pictures may show pages as they were before.
+    if (on && !isVisible())
+        static_cast<PageList*>(list)->pictures.clear();
+    PSidePane::setVisible(on);
 }

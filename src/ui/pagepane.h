@@ -26,6 +26,7 @@ public:
     void onSelect(PWidget* source) override;
     void onMenu(int code) override;
     void onNotify(uint16_t code) override;
+    void setVisible(bool on) override;
 
     /** Re-reads the comic and current page; refills the list and the name when they changed. */
     void refresh(bool force = false);
