@@ -21,7 +21,7 @@ namespace
 {
 constexpr int listTop = 1, listRows = 8, labelRow = 9, nameRow = 10, editTitleRow = 11, ringRow = 12, addRow = 14,
               shapeTop = 15, half = 6, nameLabelWidth = 4;
-constexpr int pictureMargin = 2, textMargin = 4;
+constexpr int pictureMargin = 2, textMargin = 4, pictureLines = 3;
 /** The open comic changed wholesale: every pane reads it afresh. */
 constexpr uint16_t rebuildCode = 17;
 
@@ -30,7 +30,11 @@ constexpr uint16_t rebuildCode = 17;
 class PageList : public PList
 {
 public:
-    PageList(PPane* pane, int gx, int gy, int gw, int gh) : PList(pane, gx, gy, gw, gh) { rowLines = 2; }
+    PageList(PPane* pane, int gx, int gy, int gw, int gh) : PList(pane, gx, gy, gw, gh)
+    {
+        rowLines = pictureLines;
+        refreshLook();
+    }
 
     void paintRow(juce::Graphics& g, int row, int width, int height, bool selected) override
     {
@@ -48,7 +52,7 @@ public:
         if (picture.isValid())
         {
             g.drawImageAt(picture, pictureMargin, pictureMargin);
-            g.setColour(darkColour());
+            g.setColour(juce::Colours::grey);
             g.drawRect(pictureMargin, pictureMargin, picture.getWidth(), picture.getHeight());
         }
         g.setColour(textOn(background));
