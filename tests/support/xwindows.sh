@@ -53,3 +53,14 @@ close_welcome() {
     done
     return 1
 }
+
+# answer_box WINDOW TITLE KEY: gives a message box a key until the box titled TITLE is gone. A
+# key that comes before the box listens is lost; a box still there was not answered, so the
+# key again cannot answer twice.
+answer_box() {
+    for attempt in 1 2 3; do
+        xdotool windowfocus "$1" key "$3" 2>/dev/null
+        wait_for 3 eval "! find_window '$2' >/dev/null" && return 0
+    done
+    return 1
+}

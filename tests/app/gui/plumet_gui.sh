@@ -301,14 +301,9 @@ case "$case_name" in
         if [ "$case_name" = question-title-bar-close-saves ]; then
             click_close "$question"
         else
-            press "$question" Return
-            # On a busy display the key can arrive before the box listens; a box still there was
-            # not answered, so a second Return cannot answer twice.
-            if [ -n "$pid" ] && ! wait_for 5 ended && find_window "Warning" >/dev/null; then
-                press "$question" Return
-            fi
+            answer_box "$question" Warning Return || fail "the save question took no answer"
         fi
-        [ -z "$pid" ] || wait_exit 10 || fail "the program did not end after the answer (asked again?)"
+        wait_exit 10 || fail "the program did not end after the answer (asked again?)"
         [ "$status" = 0 ] || fail "exit status $status"
         ls "$user"/comics_*.plm >/dev/null 2>&1 || fail "Yes did not save the new comic"
         ;;
