@@ -164,7 +164,7 @@ back_to_bench
 for box in "about:About Plumet Comics" "welcome:Welcome to Plumet Comics"; do
     window=$(open_dialog "${box%%:*}" "${box%%:*}" "${box#*:}")
     shot "${box%%:*}"
-    xdotool windowfocus "$window" key Escape
+    answer_box "$window" "${box#*:}" Escape || fail "the ${box%%:*} box did not close on Escape"
     back_to_bench
 done
 
