@@ -64,3 +64,14 @@ answer_box() {
     done
     return 1
 }
+
+# click_box WINDOW TITLE X Y: clicks a box at X, Y from its top left corner until the box titled
+# TITLE is gone, as answer_box does with keys.
+click_box() {
+    for attempt in 1 2 3; do
+        eval "$(xdotool getwindowgeometry --shell "$1")"
+        xdotool mousemove --sync $((X + $3)) $((Y + $4)) click 1
+        wait_for 3 eval "! find_window '$2' >/dev/null" && return 0
+    done
+    return 1
+}

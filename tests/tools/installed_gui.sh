@@ -70,7 +70,7 @@ sleep 0.5
 xdotool key Down Return # Open: the untitled comic is asked about first
 if question=$(wait_window Warnung 10); then
     eval "$(xdotool getwindowgeometry --shell "$question")"
-    xdotool mousemove --sync $((X + WIDTH * 64 / 100)) $((Y + HEIGHT * 82 / 100)) click 1 # Nein
+    click_box "$question" Warnung $((WIDTH * 64 / 100)) $((HEIGHT * 82 / 100)) || fail "Nein did not answer"
 fi
 chooser=$(wait_window "Comic öffnen") || fail "no comic chooser"
 import -window root "$out/installed-chooser.png"

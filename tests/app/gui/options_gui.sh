@@ -77,17 +77,12 @@ option_value() {
     "$cli" info "$options_file" | jq -r ".options.$1"
 }
 
-press() { # window key
-    xdotool windowfocus "$1" 2>/dev/null
-    xdotool key --clearmodifiers "$2"
-}
-
 if [ "$case_name" = program ]; then
     options_file="$HOME/Documents/Plumet/comics_options.opt"
     "$plumet" >"$work/log" 2>&1 &
     pid=$!
     box=$(wait_window "Plumet Comics") || fail "no language box"
-    press "$box" Return
+    answer_box "$box" "Plumet Comics" Return || fail "the language box took no answer"
     main=$(wait_window "Untitled comic") || fail "no main window"
     # A first start greets the user; its button at the bottom right leads to the editor.
     close_welcome "Welcome to Plumet Comics" || fail "no welcome page at the first start, or it did not close"
@@ -111,7 +106,7 @@ if [ "$case_name" = program ]; then
     eval "$(xdotool getwindowgeometry --shell "$main")"
     xdotool mousemove --sync $((X + WIDTH - 17)) $((Y + 13)) click 1
     if question=$(wait_window Warning 5); then
-        press "$question" Return
+        answer_box "$question" Warning Return || fail "the save question took no answer"
     fi
     wait_for 20 ended || fail "the program did not end"
     [ "$status" = 0 ] || fail "exit status $status"

@@ -69,7 +69,7 @@ start() { # program
 first_start_english() {
     start "$plumet"
     box=$(wait_window "Plumet Comics") || fail "no language box"
-    press "$box" Return
+    answer_box "$box" "Plumet Comics" Return || fail "the language box took no answer"
     wait_window "Untitled comic" >/dev/null || fail "no main window after choosing English"
     kill "$pid"
     wait "$pid" 2>/dev/null
@@ -176,7 +176,7 @@ case "$case_name" in
         menu_line "$window" 2 # Close
         question=$(wait_window "Warning" 10) || fail "no save question"
         eval "$(xdotool getwindowgeometry --shell "$question")"
-        click_in "$question" $((WIDTH * 64 / 100)) $((HEIGHT * 82 / 100)) # No
+        click_box "$question" Warning $((WIDTH * 64 / 100)) $((HEIGHT * 82 / 100)) || fail "No did not answer" # No
         wait_window "Plumet Comics" >/dev/null || fail "the comic did not close"
         [ "$(md5sum <"$sample")" = "$before" ] || fail "No wrote the discarded edits into the sample"
         ;;
@@ -260,7 +260,7 @@ case "$case_name" in
         box=$(wait_window "Plumet Comics") || fail "no language box"
         [ -e "$user/comics_options.opt" ] && fail "options written before the language was chosen"
         import -window root "$out/language-box.png"
-        press "$box" Escape
+        answer_box "$box" "Plumet Comics" Escape || fail "the language box took no answer"
         wait_window "Bande dessinée sans titre" >/dev/null || fail "no French main window"
         [ "$(language_in_options)" = 3 ] || fail "options language is '$(language_in_options)', not 3"
         [ -d "$user/images" ] || fail "no images folder"
@@ -283,10 +283,10 @@ case "$case_name" in
         first_start_english_program=$program/plumet
         start "$first_start_english_program"
         box=$(wait_window "Plumet Comics") || fail "no language box"
-        press "$box" Escape # French, whose file is missing here
+        answer_box "$box" "Plumet Comics" Escape || fail "the language box took no answer" # French, whose file is missing here
         box=$(wait_window "Error") || fail "no Error box"
         import -window root "$out/missing-language.png"
-        press "$box" Return
+        answer_box "$box" Error Return || fail "the Error box took no answer"
         wait_exit 10 || fail "the program did not end after the Error box"
         [ "$(count_windows "Bande dessinée sans titre")" = 0 ] || fail "the main window appeared"
         ;;
