@@ -1123,7 +1123,7 @@ void PCanvas2::setAllThickness(uint16_t value)
     broadcast(PNotify::geometry);
 }
 
-void PCanvas2::onCommand(PWidget*, uint16_t code)
+void PCanvas2::onCommand(PWidget* source, uint16_t code)
 {
     pictureValid = false;
     // A key in the middle of a drag would act on a half-made gesture.
@@ -1157,10 +1157,10 @@ void PCanvas2::onCommand(PWidget*, uint16_t code)
         if (editMode() == markingMode)
             markAll();
         break;
-    case saveKey: broadcast(PNotify::saveRequest); break;
-    case undoKey: broadcast(PNotify::undoRequest); break;
-    case redoKey: broadcast(PNotify::redoRequest); break;
-    case helpKey: broadcast(PNotify::helpRequest); break;
+    case saveKey:
+    case undoKey:
+    case redoKey:
+    case helpKey: PPane::onCommand(source, code); break;
     case homeKey:
         if (editing)
             onMenu(PCommand::front);

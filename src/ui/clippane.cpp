@@ -37,12 +37,7 @@ PClipPane::PClipPane(PPane* parentPane, int gx, int gy, int gw, int gh)
     addCommandButton(0, addRow + 1, half, "Edit.AddText", addText);
     addGroupButtons(groupRow);
     shapePane = new PShapePane(this, 0, shapeTop, -1, -1);
-}
-
-void PClipPane::setWorld(PWorld* session, PCanvas2* pageCanvas)
-{
-    shapePane->setWorld(session);
-    PLibraryPane::setWorld(session, pageCanvas);
+    properties = shapePane;
 }
 
 void PClipPane::onChange(PWidget* source)

@@ -16,7 +16,6 @@ class PClipPane : public PLibraryPane
 public:
     PClipPane(PPane* parent, int x, int y, int w, int h);
 
-    void setWorld(PWorld* session, PCanvas2* pageCanvas) override;
     void onChange(PWidget* source) override;
 
     /** Shows another card of the current clip. A selected shape belongs to the card that goes, so

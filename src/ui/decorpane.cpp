@@ -39,12 +39,7 @@ PDecorPane::PDecorPane(PPane* parentPane, int gx, int gy, int gw, int gh)
     addCommandButton(half, addRow + 1, -1, "Edit.AddBrush", addBrush);
     addGroupButtons(groupRow);
     brushPane = new PBrushPane(this, 0, brushTop, -1, -1);
-}
-
-void PDecorPane::setWorld(PWorld* session, PCanvas2* pageCanvas)
-{
-    brushPane->setWorld(session);
-    PLibraryPane::setWorld(session, pageCanvas);
+    properties = brushPane;
 }
 
 void PDecorPane::onChange(PWidget* source)

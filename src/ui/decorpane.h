@@ -20,7 +20,6 @@ public:
 
     PDecorPane(PPane* parent, int x, int y, int w, int h);
 
-    void setWorld(PWorld* session, PCanvas2* pageCanvas) override;
     void onChange(PWidget* source) override;
     void changeMode(uint16_t mode) override;
 

@@ -57,6 +57,7 @@ PLayerPane::PLayerPane(PPane* parentPane, int gx, int gy, int gw, int gh)
     addCommandButton(0, addRow + 2, half, "Edit.AddImage", addImage);
     addGroupButtons(groupRow);
     shapePane = new PShapePane(this, 0, shapeTop, -1, -1);
+    properties = shapePane;
 }
 
 PLayerPane::~PLayerPane() = default;
@@ -64,7 +65,6 @@ PLayerPane::~PLayerPane() = default;
 void PLayerPane::setWorld(PWorld* session, PCanvas2* pageCanvas)
 {
     PSidePane::setWorld(session, pageCanvas);
-    shapePane->setWorld(session);
     refresh(true);
 }
 

@@ -81,6 +81,7 @@ PPagePane::PPagePane(PPane* parentPane, int gx, int gy, int gw, int gh)
     addModeButton(half, ringRow + 1, -1, "Edit.Wall", PCanvas2::wallpaperMode);
     addCommandButton(0, addRow, -1, "Edit.AddPanel", addPanel);
     shapePane = new PShapePane(this, 0, shapeTop, -1, -1);
+    properties = shapePane;
 }
 
 PPagePane::~PPagePane() = default;
@@ -88,7 +89,6 @@ PPagePane::~PPagePane() = default;
 void PPagePane::setWorld(PWorld* session, PCanvas2* pageCanvas)
 {
     PSidePane::setWorld(session, pageCanvas);
-    shapePane->setWorld(session);
     refresh(true);
 }
 

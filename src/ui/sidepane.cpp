@@ -10,6 +10,7 @@
 #include "model/group.h"
 #include "model/item.h"
 #include "model/option.h"
+#include "ui/attributepane.h"
 #include "ui/canvas2.h"
 #include "ui/tablebrowse.h"
 #include "ui/widgets/button.h"
@@ -56,6 +57,8 @@ void PSidePane::setWorld(PWorld* session, PCanvas2* pageCanvas)
 {
     world = session;
     canvas = pageCanvas;
+    if (properties != nullptr)
+        properties->setWorld(session);
     showMode();
 }
 

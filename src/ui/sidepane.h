@@ -9,6 +9,7 @@
 #include "ui/widgets/pane.h"
 
 class PArray;
+class PAttributePane;
 class PBase;
 class PButton;
 class PCanvas2;
@@ -89,6 +90,8 @@ public:
 
     PWorld* world = nullptr;
     PCanvas2* canvas = nullptr;
+    /** The shape or brush pane below the controls; it hears the session the side pane is given. */
+    PAttributePane* properties = nullptr;
     PButton* titleButton = nullptr;
     PList* list = nullptr;
     std::unique_ptr<PPopup> menu;
