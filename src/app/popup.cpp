@@ -201,7 +201,11 @@ void PPopup::rebuild()
     }
 }
 
+std::function<int(PPopup&)> PPopup::scriptedShow;
+
 int PPopup::show()
 {
+    if (scriptedShow)
+        return scriptedShow(*this);
     return menu.show();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <juce_gui_basics/juce_gui_basics.h>
 
 #include "model/array.h"
@@ -53,6 +55,9 @@ public:
 
     /** Shows the menu at the mouse and waits; the chosen code, or 0 when nothing was chosen. */
     int show();
+    /** When set, show hands the menu to it instead of opening it and answers its choice: a
+        headless driver plays the user this way. */
+    static std::function<int(PPopup&)> scriptedShow;
 
     int size() const { return entries.size(); }
     const PEntry* entryAt(int i) const;
