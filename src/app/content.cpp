@@ -73,12 +73,23 @@ void PContent::useDialogs()
     {
         if (options == nullptr)
             return false;
-        const auto outcome = POptionDialog::run(*options);
-        // A wallpaper loaded or removed stays whichever way the dialog ended; the canvas lets go.
-        if (outcome.wallpaperChanged && !outcome.accepted)
-            broadcast(PNotify::wallpaperChanged);
+        auto outcome = POptionDialog::run(*options);
+        forgetWallpaper(outcome.replacedWall.get());
         return outcome.accepted;
     };
+}
+
+void PContent::forgetWallpaper(const PImage* replaced)
+{
+    if (world == nullptr || options == nullptr)
+        return;
+    // Undoing a move of a wallpaper that is gone would write into freed memory.
+    if (replaced != nullptr)
+        world->forgetEntriesOn(replaced);
+    if (options->wall == nullptr)
+        world->wallFlag = false;
+    // The canvas lets go of the old wallpaper before it is deleted.
+    broadcast(PNotify::wallpaperChanged);
 }
 
 void PContent::updateTooltips()
@@ -499,6 +510,14 @@ void PContent::placeHelp()
     helpPane->update();
     const int wanted = helpPane->isVisible() ? -1 - barRows - helpRows : -1 - barRows;
     if (canvas->h == wanted)
+    case PNotify::helpRequest:
+        // F1 switches the help on; the status bar's switch follows.
+        if (!world->helpFlag)
+        {
+            world->helpFlag = true;
+            broadcast(PNotify::switchChanged);
+        }
+        return;
         return;
     canvas->h = wanted;
     canvas->layout();

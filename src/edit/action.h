@@ -28,6 +28,13 @@ public:
     /** Takes the change back and returns the user's context to where it was made. */
     virtual void undo();
 
+    /** Whether the action changes object when done or undone (besides its context). */
+    virtual bool changes(const PBase* object) const
+    {
+        (void) object;
+        return false;
+    }
+
     /** Hands the action to the world, which performs it and keeps it. */
     void record();
     /** Tells the panes, unless the action is quiet. */

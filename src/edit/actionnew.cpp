@@ -15,7 +15,25 @@ void PActionNew::nameItem()
     const auto id = item->classId();
     if (id != PClass::page && id != PClass::layer && id != PClass::clip && id != PClass::decor)
         return;
-    item->name.assign(::translate("Target." + juce::String(id)) + " " + juce::String(list.size() + 1));
+    // The number after the last row, or the next one free: after a cut, "Page 300" may still be there.
+    const juce::String stem = ::translate("Target." + juce::String(id)) + " ";
+    for (int number = list.size() + 1;; ++number)
+    {
+        const juce::String candidate = stem + juce::String(number);
+        if (!nameTaken(candidate))
+        {
+            item->name.assign(candidate);
+            return;
+        }
+    }
+}
+
+bool PActionNew::nameTaken(const juce::String& name) const
+{
+    for (PBase* element : list)
+        if (auto* other = dynamic_cast<PItem*>(element); other != nullptr && other->name.toString() == name)
+            return true;
+    return false;
 }
 
 void PActionNew::placeItem()

@@ -19,6 +19,7 @@ protected:
 
 private:
     void nameItem();
+    bool nameTaken(const juce::String& name) const;
     void placeItem();
     void releaseLock();
 };

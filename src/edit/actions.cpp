@@ -19,6 +19,14 @@ void PActions::add(PAction* child)
         children.append(child);
 }
 
+bool PActions::changes(const PBase* object) const
+{
+    for (int i = 0; i < children.size(); ++i)
+        if (children.get<PAction>(i)->changes(object))
+            return true;
+    return false;
+}
+
 void PActions::perform(bool redo)
 {
     for (int i = 0; i < children.size(); ++i)

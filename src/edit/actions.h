@@ -14,6 +14,7 @@ public:
     void name(PName& out) const override { out = storedName; }
     void perform(bool redo) override;
     void undo() override;
+    bool changes(const PBase* object) const override;
 
     /** Appends a child, which the compound then owns; fill the list before recording. */
     void add(PAction* child);

@@ -22,6 +22,11 @@ PActionShape::PActionShape(PWorld& w, PShape* s, const Placement& b, const Place
 {
 }
 
+bool PActionShape::changes(const PBase* object) const
+{
+    return object != nullptr && (object == shape || object == related[0] || object == related[1]);
+}
+
 void PActionShape::place(const Placement& placement)
 {
     if (shape == nullptr)

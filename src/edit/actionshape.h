@@ -23,6 +23,7 @@ public:
                  PBase* related1 = nullptr, PBase* related2 = nullptr);
 
     void name(PName& out) const override { nameFrom("Action.Shape", out); }
+    bool changes(const PBase* object) const override;
 
     PShape* shape = nullptr;
     PBase* related[2]{};

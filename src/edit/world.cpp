@@ -6,6 +6,7 @@
 #include "edit/actionnew.h"
 #include "model/option.h"
 #include "model/page.h"
+#include "model/safefile.h"
 
 PWorld::~PWorld()
 {
@@ -38,6 +39,7 @@ PLoadResult PWorld::loadAll()
     if (projectsFolder.isEmpty() || !juce::File::isAbsolutePath(projectsFolder) || !folder.isDirectory())
         return PLoadResult::damaged;
 
+    PSafeFile::removeLeftovers(folder, juce::String("*") + PSafeFile::temporaryEnding);
     auto result = PLoadResult::ok;
     for (const auto& entry : juce::RangedDirectoryIterator(folder, false, "*", juce::File::findFiles))
     {
@@ -71,8 +73,10 @@ PResult PWorld::saveAll()
         auto saved = comic->save();
         if (saved.ok())
             continue;
-        if (loadFailure == nullptr)
-            loadFailure = comic;
+        if (loadFailure != nullptr)
+            continue;
+        // The message names the first failure's file, so it tells that file's reason.
+        loadFailure = comic;
         result = saved;
     }
     return result;
@@ -155,6 +159,19 @@ void PWorld::clearHistory()
 {
     redoList.deleteAll();
     undoList.deleteAll();
+}
+
+void PWorld::forgetEntriesOn(const PBase* object)
+{
+    for (PArray* list : {&undoList, &redoList})
+        for (int i = list->size() - 1; i >= 0; --i)
+            if (auto* entry = list->get<PAction>(i); entry->changes(object))
+            {
+                list->remove(entry);
+                delete entry;
+            }
+    if (context.target(PClass::shape) == object)
+        context.setTarget(nullptr, PClass::shape);
 }
 
 PResult PWorld::saveAllAndClearHistory()

@@ -44,6 +44,10 @@ public:
     void redoName(PName& out) const;
     /** Deletes both lists, and with them every object that only an action still held. */
     void clearHistory();
+    /** Deletes the undo and redo entries that change object, an object outside the comics (the
+        wallpaper) that is about to go; no other entry builds on such an object, so the rest of
+        the history stays. The selection lets go of it too. */
+    void forgetEntriesOn(const PBase* object);
     /** The Save command: saves every modified comic and, when all succeeded, clears the history,
         since nothing may be undone across a save. */
     PResult saveAllAndClearHistory();

@@ -55,6 +55,14 @@ bool PSafeFile::isWriteProtected(const juce::File& f)
     return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || !f.hasWriteAccess();
 }
 
+void PSafeFile::removeLeftovers(const juce::File& folder, const juce::String& pattern, juce::RelativeTime olderThan)
+{
+    const auto before = juce::Time::getCurrentTime() - olderThan;
+    for (const auto& entry : juce::RangedDirectoryIterator(folder, false, pattern, juce::File::findFiles))
+        if (entry.getFile().getFileName().endsWith(temporaryEnding) && entry.getModificationTime() <= before)
+            (void) entry.getFile().deleteFile(); // one that stays is only skipped by every reader
+}
+
 bool PSafeFile::open()
 {
     abort();
@@ -62,7 +70,8 @@ bool PSafeFile::open()
         return false;
     if (targetFile.existsAsFile() && isWriteProtected(targetFile))
         return false;
-    temporary = targetFile.getSiblingFile(targetFile.getFileName() + ".saving").getNonexistentSibling(false);
+    removeLeftovers(targetFile.getParentDirectory(), targetFile.getFileName() + "*" + temporaryEnding);
+    temporary = targetFile.getSiblingFile(targetFile.getFileName() + temporaryEnding).getNonexistentSibling(false);
     file = std::make_unique<juce::FileOutputStream>(temporary, bufferSize);
     if (!file->openedOk())
     {

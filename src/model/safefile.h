@@ -34,6 +34,14 @@ public:
 
     const juce::File& target() const { return targetFile; }
 
+    /** The ending of a temporary: a file that ends so is never a document. */
+    static constexpr const char* temporaryEnding = ".saving";
+    /** Deletes the temporaries in folder whose names match pattern and that have not been
+        written for olderThan: what a save killed half-way left behind. A younger one may
+        belong to a save in progress in another instance of the program. */
+    static void removeLeftovers(const juce::File& folder, const juce::String& pattern,
+                                juce::RelativeTime olderThan = juce::RelativeTime::minutes(1));
+
     /** True for a file that no write permission bit allows, even for a user (root) whom the
         system would let write anyway: its owner protected it. */
     static bool isWriteProtected(const juce::File& file);

@@ -145,6 +145,13 @@ bool PCanvas2::rowsShown() const
     return o != nullptr && o->spareByte != 0;
 }
 
+PDecor* PCanvas2::shownDecor() const
+{
+    if (sidePane != PContext::decorMode || container == nullptr || container->classId() != PClass::decor)
+        return nullptr;
+    return static_cast<PDecor*>(container);
+}
+
 bool PCanvas2::decorDeforming() const
 {
     return sidePane == PContext::decorMode && (editMode() == deformMode || editMode() == deformBothMode);
@@ -166,7 +173,7 @@ void PCanvas2::readSelection()
         if (sidePane == PContext::pageMode)
             shape = editMode() == attachmentMode && panel != nullptr ? panel->attachment.get() : panel;
         if (decorDeforming())
-            shape = static_cast<PDecor*>(container)->content.get();
+            shape = shownDecor() != nullptr ? shownDecor()->content.get() : nullptr;
         point = static_cast<PPoint*>(context.target(PClass::point));
         if (editMode() == wallpaperMode)
         {
@@ -235,7 +242,7 @@ PCanvas2::Place PCanvas2::locate(const PShape* target) const
     }
     if (panel != nullptr && target == panel->attachment.get())
         return {nullptr, panel, panel->transform(), nullptr};
-    if (sidePane == PContext::decorMode && target == static_cast<PDecor*>(container)->content.get())
+    if (shownDecor() != nullptr && target == shownDecor()->content.get())
         return {nullptr, container, PMatrix::identity(), nullptr};
     return {nullptr, nullptr, PMatrix::identity(), nullptr};
 }
@@ -300,7 +307,7 @@ const PBase* PCanvas2::fitSource() const
     switch (sidePane)
     {
     case PContext::layerMode: return panel;
-    case PContext::decorMode: return container != nullptr ? static_cast<PDecor*>(container)->content.get() : nullptr;
+    case PContext::decorMode: return shownDecor() != nullptr ? shownDecor()->content.get() : nullptr;
     case PContext::clipMode: return nullptr;
     default: return page;
     }
@@ -1500,9 +1507,8 @@ void PCanvas2::onNotify(uint16_t code)
         break;
     case PNotify::viewChanging: return; // the software and this GL view need no preparing
     case PNotify::wallpaperChanged:
-        // A new or cleared wallpaper: only the wallpaper mode edits it.
-        if (editMode() == wallpaperMode || (world != nullptr && world->wallFlag))
-            readSelection();
+        // A new or cleared wallpaper: the old one may be about to go, so nothing may hold it.
+        readSelection();
         break;
     case PNotify::plainFrame: repaintWith(plainFrame); return;
     case PNotify::highQualityFrame: repaintWith(highQuality); return;

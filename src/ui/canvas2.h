@@ -13,6 +13,7 @@
 class PArray;
 class PCurve;
 class PGroup;
+class PDecor;
 class PItem;
 class PPage;
 class PPanel;
@@ -166,6 +167,8 @@ private:
     Place insertionPlace(bool create = false) const;
     PMatrix shapeToPage() const;
     /** The selection's handle under a screen position, or hitNothing. */
+    /** The decor item the Decor pane shows, or null (another pane, or no item). */
+    PDecor* shownDecor() const;
     uint16_t handleAt(float sx, float sy, int& index);
     juce::Rectangle<float> screenBounds() const;
     juce::Point<float> handlePosition(uint16_t handle) const;

@@ -18,7 +18,7 @@ namespace
 // Captions in the first five columns, the controls after them, the unit right of the numbers.
 constexpr int captionWidth = 5, fieldColumn = 5, numberWidth = 4, unitColumn = 9, unitWidth = 2, comboWidth = 7;
 constexpr int titleRow = 0, authorRow = 1, formatRow = 2, rotateRow = 3, sizeRow = 4, widthRow = 5, heightRow = 6,
-              marginRow = 7, buttonRow = PComicSetting::rows - 1;
+              marginRow = 7, noteRow = 8, buttonRow = PComicSetting::rows - 1;
 constexpr int buttonWidth = 4, fullWidth = -1;
 /** Number kinds with two decimals, which a quarter inch needs: the sides up to a metre, the margin
     unbounded (the margin rule bounds it by the page, and it is never below 0). */
@@ -60,6 +60,7 @@ PComicSetting::PComicSetting(PComic& edited, POption* o, PPane* openedBy)
     caption(this, marginRow, "Comic.Margin");
     marginNumber = new PNumber(this, fieldColumn, marginRow, numberWidth, 0, marginKind);
     marginUnit = caption(this, marginRow, "Text.cm", unitColumn, unitWidth);
+    marginNote = new PLabel(this, 0, noteRow, fullWidth, 0);
 
     acceptButton = new PButton(this, columns - 2 * buttonWidth, buttonRow, buttonWidth, 0);
     acceptButton->setText("Text.Accept");
@@ -108,8 +109,9 @@ void PComicSetting::fillControls()
         unit->setText(inches ? "Text.in" : "Text.cm");
 }
 
-void PComicSetting::readControls()
+void PComicSetting::readControls(const PWidget* changed)
 {
+    const float oldMargin = comic.margin;
     comic.name = titleEdit->text;
     comic.author = authorEdit->text;
     if (const int format = formatCombo->selectedCode(); format != 0)
@@ -120,11 +122,15 @@ void PComicSetting::readControls()
     comic.margin = std::max(marginNumber->getValue(), 0.0f);
     comic.applyPageFormat();
     // Checked after the format has set the size: a margin that fitted A4 may swallow an A5 page.
-    if (!marginFits(comic.width, comic.height, comic.margin))
+    if (marginFits(comic.width, comic.height, comic.margin))
     {
-        comic.margin = 0;
-        comic.applySettings();
+        marginNote->setPlainText({});
+        return;
     }
+    const bool typed = changed == marginNumber && marginFits(comic.width, comic.height, oldMargin);
+    comic.margin = typed ? oldMargin : 0;
+    comic.applySettings();
+    marginNote->setText(typed ? "ComicSetting.MarginKept" : "ComicSetting.MarginDropped");
 }
 
 void PComicSetting::onChange(PWidget* source)
@@ -137,7 +143,7 @@ void PComicSetting::onChange(PWidget* source)
         comic.author = authorEdit->text;
     else
     {
-        readControls();
+        readControls(source);
         fillControls();
         pageChanged();
     }

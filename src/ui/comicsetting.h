@@ -61,6 +61,8 @@ public:
     PLabel* widthUnit = nullptr;
     PLabel* heightUnit = nullptr;
     PLabel* marginUnit = nullptr;
+    /** Says why the margin is not what was typed; empty while it is. */
+    PLabel* marginNote = nullptr;
     PButton* acceptButton = nullptr;
     PButton* cancelButton = nullptr;
 
@@ -68,7 +70,9 @@ private:
     /** Shows the comic's settings in the controls, in the units of its format. */
     void fillControls();
     /** Takes every control into the comic and brings the page size in line with the format. */
-    void readControls();
+    /** Takes the controls into the comic; a margin that leaves no page between its sides is
+        refused when typed (the old one stays) and dropped to 0 when the page shrank under it. */
+    void readControls(const PWidget* changed = nullptr);
     void pageChanged();
     void finish(int result);
 };

@@ -82,12 +82,13 @@ void PLayerPane::refresh(bool force)
 {
     PPanel* panelNow = currentPanel();
     PLayer* layerNow = currentLayer();
-    if (force || panelNow != shownPanel)
+    std::vector<PItem*> rows;
+    if (panelNow != nullptr)
+        for (PBase* layer : panelNow->layers)
+            rows.push_back(static_cast<PItem*>(layer));
+    // A layer added, pasted or imported leaves the panel as it was: the rows tell.
+    if (force || panelNow != shownPanel || rows != list->getItems())
     {
-        std::vector<PItem*> rows;
-        if (panelNow != nullptr)
-            for (PBase* layer : panelNow->layers)
-                rows.push_back(static_cast<PItem*>(layer));
         list->quiet = true;
         list->setItems(rows);
         list->quiet = false;

@@ -258,6 +258,12 @@ void POptionDialog::revert()
     options->copyFrom(backup.get());
     options->palette = palette;
     options->fontPresets = presets;
+    if (wallpaperChanged)
+    {
+        // Only a wallpaper made in this dialog goes; the one the canvas may hold comes back.
+        options->wall = std::move(originalWall);
+        wallpaperChanged = false;
+    }
     options->recompute();
 }
 
@@ -303,8 +309,8 @@ bool POptionDialog::loadWallpaper(const juce::File& file)
         reportError(::translate("OptionWall.LoadError") + "\n(" + file.getFullPathName() + ")");
         return false;
     }
-    if (options->wall == nullptr)
-        options->wall = std::make_unique<PImage>();
+    setOriginalAside();
+    options->wall = std::make_unique<PImage>();
     PImage& image = *options->wall;
     image.setFile(file.getFullPathName());
     image.setFlag(PImage::byFullPath, true);
@@ -322,9 +328,17 @@ void POptionDialog::clearWallpaper()
 {
     if (options->wall == nullptr)
         return;
+    setOriginalAside();
     options->wall.reset();
     wallpaperChanged = true;
     showWallpaper();
+}
+
+void POptionDialog::setOriginalAside()
+{
+    if (wallpaperChanged)
+        return;
+    originalWall = std::move(options->wall);
 }
 
 void POptionDialog::onClick(PWidget* source)
@@ -399,5 +413,6 @@ POptionDialog::Outcome POptionDialog::run(POption& options)
         pane->revert();
     outcome.guiSizeChanged = outcome.accepted && options.guiSize != sizeBefore;
     outcome.wallpaperChanged = pane->wallpaperChanged;
+    outcome.replacedWall = std::move(pane->originalWall);
     return outcome;
 }

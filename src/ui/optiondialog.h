@@ -10,6 +10,7 @@ class PButton;
 class PCheck;
 class PCombo;
 class PIdent;
+class PImage;
 class PLabel;
 class POption;
 class PPreview;
@@ -18,8 +19,10 @@ class PTint;
 
 /** The options dialog: four pages (general, wallpaper, interface, colours) chosen by four
     buttons at the top. The widgets are loaded from the options; Accept writes them back,
-    recomputes the metrics and saves the file, and Cancel puts back the backup taken on opening. A wallpaper loaded or
-   removed here acts on the options at once and stays, whichever way the dialog ends.
+    recomputes the metrics and saves the file, and Cancel puts back the backup taken on opening, the
+    wallpaper included. A wallpaper loaded or removed shows on the options at once; the one it
+    replaced is kept aside until the dialog ends, since the canvas and the undo list may still
+    refer to it.
 
         const auto outcome = POptionDialog::run(options);
         if (outcome.accepted) ...   // refresh the panes' look, and their layout when
@@ -44,9 +47,11 @@ public:
         bool accepted = false;
         /** The GUI size changed: every pane needs a new layout, not only a new look. */
         bool guiSizeChanged = false;
-        /** The wallpaper was loaded or removed, even when the dialog was cancelled: the canvas
-            must let go of the old one (notification 13). */
+        /** The wallpaper was loaded or removed and accepted. */
         bool wallpaperChanged = false;
+        /** The wallpaper that an accepted load or removal replaced (null when none): whoever
+            let the user edit it must forget it before it goes. */
+        std::unique_ptr<PImage> replacedWall;
     };
 
     explicit POptionDialog(POption* options);
@@ -64,7 +69,7 @@ public:
     int currentPage() const { return shownPage; }
     /** Writes every page's values into the options. */
     void store();
-    /** Puts back the options as they were on opening, but for the wallpaper and for palette
+    /** Puts back the options as they were on opening, wallpaper included, but for palette
         colours and font presets that the editors stored on the user's explicit request. */
     void revert();
     /** Makes the image at file the wallpaper; false (and the old one kept) when it cannot be read. */
@@ -78,6 +83,9 @@ public:
 
     std::unique_ptr<POption> backup;
     bool wallpaperChanged = false;
+    /** The wallpaper of the opening, set aside at the first load or removal; null before that
+        or when there was none. */
+    std::unique_ptr<PImage> originalWall;
 
     std::array<PButton*, pageCount> pageButtons{};
     std::array<PPane*, pageCount> pages{};
@@ -111,6 +119,8 @@ private:
     void load();
     void showUnitPair();
     void showWallpaper();
+    /** Sets the opening's wallpaper aside, once, so that Cancel can bring it back. */
+    void setOriginalAside();
     void save();
     void close(int result);
     /** The colour words of the options that the colour page edits, in its order. */

@@ -30,6 +30,18 @@ TEST(ActionNew, ThirdPageIsNamedAfterItsNumberThroughUndoAndRedo)
     EXPECT_EQ(page->name.toString(), "Target.41 3");
 }
 
+TEST(ActionNew, PagesAddedAfterACutNeverShareAName)
+{
+    TestDocument d;
+    // The last page carries the number that a third page would get.
+    d.comic->pages.get<PPage>(1)->name.assign("Target.41 3");
+    for (int i = 0; i < 2; ++i)
+        d.comic->newPage(new PPage(), d.world);
+    ASSERT_EQ(d.comic->pages.size(), 4);
+    EXPECT_EQ(d.comic->pages.get<PPage>(2)->name.toString(), "Target.41 4");
+    EXPECT_EQ(d.comic->pages.get<PPage>(3)->name.toString(), "Target.41 5");
+}
+
 TEST(ActionNew, NewPageSelectsItsComicFirst)
 {
     TestDocument d;

@@ -52,6 +52,23 @@ TEST(WorldLoad, ListsComicFilesForTheLanguage)
     }
 }
 
+TEST(WorldLoad, AKilledSavesTemporaryIsNeverAComicAndGoesAtStart)
+{
+    TempFolder tmp;
+    saveComic(tmp, "story.plm");
+    // What a save killed half-way leaves: a whole comic under the temporary's name, an hour old,
+    // and one being written by another instance this very moment.
+    const auto stale = tmp.file("story.plm.saving"), fresh = tmp.file("other.plm.saving");
+    ASSERT_TRUE(tmp.file("story.plm").copyFileTo(stale) && tmp.file("story.plm").copyFileTo(fresh));
+    ASSERT_TRUE(stale.setLastModificationTime(juce::Time::getCurrentTime() - juce::RelativeTime::hours(1)));
+    PWorld world;
+    world.projectsFolder = tmp.folder.getFullPathName();
+    EXPECT_EQ(world.loadAll(), PLoadResult::ok);
+    EXPECT_EQ(titles(world), juce::StringArray("story.plm"));
+    EXPECT_FALSE(stale.exists());
+    EXPECT_TRUE(fresh.exists());
+}
+
 TEST(WorldLoad, MissingFolderAndDamagedFiles)
 {
     TempFolder tmp;

@@ -24,6 +24,22 @@ TEST(SafeFile, CommitReplacesTheTargetAndLeavesNoTemporary)
     EXPECT_EQ(folder.folder.getNumberOfChildFiles(juce::File::findFiles), 1);
 }
 
+TEST(SafeFile, TheNextSaveRemovesWhatAKilledSaveLeft)
+{
+    TempFolder folder;
+    const auto target = folder.file("comic.plm");
+    const auto left = folder.file("comic.plm.saving"), other = folder.file("another.plm.saving");
+    for (const auto& f : {left, other})
+    {
+        ASSERT_TRUE(f.replaceWithText("half a co"));
+        ASSERT_TRUE(f.setLastModificationTime(juce::Time::getCurrentTime() - juce::RelativeTime::hours(1)));
+    }
+    PSafeFile out(target);
+    ASSERT_TRUE(writeAll(out, "whole"));
+    EXPECT_FALSE(left.exists());
+    EXPECT_TRUE(other.exists()) << "another file's save is not this one's business";
+}
+
 TEST(SafeFile, DroppedWithoutCommitKeepsTheOldFile)
 {
     TempFolder folder;

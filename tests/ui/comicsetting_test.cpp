@@ -45,6 +45,10 @@ struct Settings
         dynamic_cast<juce::ComboBox*>(p.formatCombo->getComponent())->setSelectedId(code, juce::dontSendNotification);
         p.formatCombo->activate();
     }
+    static juce::String note(PComicSetting& p)
+    {
+        return dynamic_cast<juce::Label*>(p.marginNote->getComponent())->getText();
+    }
     static std::string shown(PNumber* number)
     {
         return dynamic_cast<juce::Label*>(number->getComponent())->getText().toStdString();
@@ -60,8 +64,17 @@ TEST(ComicSettingMargin, KeptWhileItLeavesPageBetweenAndDroppedWhenTheSidesMeet)
     EXPECT_FLOAT_EQ(s.page->width, 9);
     EXPECT_EQ(s.page->margin, 0);
     EXPECT_EQ(Settings::shown(s.pane->marginNumber), "0.00");
+    EXPECT_FALSE(Settings::note(*s.pane).isEmpty()) << "the user is told";
     Settings::type(s.pane->marginNumber, "-2");
     EXPECT_EQ(s.comic.margin, 0);
+
+    // A margin typed too wide is refused and the one before stays.
+    Settings::type(s.pane->marginNumber, "1.5");
+    EXPECT_TRUE(Settings::note(*s.pane).isEmpty());
+    Settings::type(s.pane->marginNumber, "4.5");
+    EXPECT_FLOAT_EQ(s.comic.margin, 1.5f);
+    EXPECT_EQ(Settings::shown(s.pane->marginNumber), "1.50");
+    EXPECT_EQ(Settings::note(*s.pane), "ComicSetting.MarginKept");
 
     // A margin that fitted a large custom page is too wide for A5's short side.
     Settings t(PPageFormat::customCm, 30, 30, 8);

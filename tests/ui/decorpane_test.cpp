@@ -83,3 +83,61 @@ TEST(DecorPaneNew, StartsFromTheComicsCardKeyWithAnEmptyGroupOfItsSize)
     EXPECT_EQ(made->content->deformA, made->decorSize);
     EXPECT_EQ(made->content->deformB, made->decorSize);
 }
+
+namespace
+{
+/** A frame and every gesture the user can make on the canvas, at its centre and at a corner. */
+void useTheCanvas(LibraryDesk<PDecorPane>& d)
+{
+    juce::Image picture(juce::Image::RGB, d.canvas->getWidth(), d.canvas->getHeight(), true);
+    juce::Graphics g(picture);
+    d.canvas->paint(g);
+    const float cx = static_cast<float>(d.canvas->getWidth()) / 2, cy = static_cast<float>(d.canvas->getHeight()) / 2;
+    for (auto [x, y] : {std::pair{cx, cy}, {5.0f, 5.0f}})
+    {
+        d.canvas->onMouseDown(x, y);
+        d.canvas->onMouseDrag(x + 20, y + 10);
+        d.canvas->onMouseUp(x + 20, y + 10);
+    }
+    d.canvas->onMenu(PCommand::init);
+    d.canvas->paint(g);
+}
+} // namespace
+
+TEST(DecorPaneDeform, WithoutADecorItemTheCanvasHasNothingToDeformAndStaysAlive)
+{
+    for (const char* key : {"Edit.EditDeform", "Edit.TestDeform"})
+    {
+        // A comic without decor.
+        {
+            LibraryDesk<PDecorPane> d;
+            d.world.context.clear();
+            d.comic->decor.deleteAll();
+            d.world.context.startChain(d.comic, PContext::decorMode);
+            d.world.broadcast(PNotify::selection);
+            d.click(key);
+            EXPECT_EQ(d.canvas->shape, nullptr) << key;
+            useTheCanvas(d);
+            EXPECT_TRUE(d.world.undoList.isEmpty()) << key;
+        }
+        // An empty group tab chosen while deforming.
+        {
+            LibraryDesk<PDecorPane> d;
+            d.click(key);
+            d.click("3");
+            EXPECT_EQ(d.item(), nullptr) << key;
+            EXPECT_EQ(d.canvas->shape, nullptr) << key;
+            useTheCanvas(d);
+        }
+        // The shown item cut while deforming, with other decor left in the comic.
+        {
+            LibraryDesk<PDecorPane> d;
+            ASSERT_GT(d.comic->decor.size(), 1);
+            d.click(key);
+            d.pane->onMenu(PCommand::cut);
+            useTheCanvas(d);
+            d.world.undo();
+            useTheCanvas(d);
+        }
+    }
+}

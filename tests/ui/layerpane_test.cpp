@@ -158,3 +158,30 @@ TEST(LayerPaneAdd, AClipOrDecorChosenInTheChooserComesAsOneGroupOfItsArtwork)
     EXPECT_EQ(d.world.undoList.size(), 2);
     PDialog::scriptedRun = nullptr;
 }
+
+TEST(LayerPaneMenu, NewPastedAndImportedLayersShowInTheListAtOnce)
+{
+    LayerDesk d;
+    d.pane->onMenu(PCommand::copy);
+    auto rowsMatch = [&d]
+    {
+        const auto& rows = d.pane->list->getItems();
+        if (static_cast<int>(rows.size()) != d.panel->layers.size())
+            return false;
+        for (size_t i = 0; i < rows.size(); ++i)
+            if (rows[i] != d.panel->layers.at(static_cast<int>(i)))
+                return false;
+        return true;
+    };
+    const int before = d.panel->layers.size();
+    d.pane->onMenu(PCommand::create);
+    d.pane->onMenu(PCommand::paste);
+    d.pane->chooseItem = [&d]() -> PItem* { return d.layer; };
+    d.pane->onMenu(PCommand::import);
+    ASSERT_EQ(d.panel->layers.size(), before + 3);
+    EXPECT_TRUE(rowsMatch());
+    EXPECT_EQ(d.pane->list->getItems()[static_cast<size_t>(d.pane->list->selectedRow())],
+              d.world.context.target(PClass::layer));
+    d.world.undo();
+    EXPECT_TRUE(rowsMatch());
+}

@@ -125,7 +125,7 @@ TEST(OptionDialog, SwitchingToInchesSwapsTheBoxPairsAndKeepsTheGridFields)
     EXPECT_EQ(dialog.sizeCm->selectedCode(), 8);
 }
 
-TEST(OptionDialog, AWallpaperLoadedThenCancelledStaysAndTheRestGoesBack)
+TEST(OptionDialog, AWallpaperLoadedThenCancelledGoesBackWithTheRest)
 {
     Saved s;
     s.options.palette[0] = 0xFF000000;
@@ -134,18 +134,28 @@ TEST(OptionDialog, AWallpaperLoadedThenCancelledStaysAndTheRestGoesBack)
     dialog.chooseImage = [&] { return picture; };
     dialog.guiSize->select(3);
     click(*dialog.wallFile);
+    ASSERT_NE(s.options.wall, nullptr) << "shown at once";
     s.options.palette[0] = 0xFF0000FF; // stored meanwhile by a colour editor
     click(*dialog.cancel);
 
-    ASSERT_NE(s.options.wall, nullptr);
-    EXPECT_TRUE(dialog.wallpaperChanged);
-    EXPECT_EQ(s.options.wall->pixelWidth, 8);
+    EXPECT_EQ(s.options.wall, nullptr);
     EXPECT_EQ(s.options.guiSize, 2);
     EXPECT_EQ(s.options.palette[0], 0xFF0000FFu);
-    ASSERT_TRUE(s.options.save().ok());
+}
+
+TEST(OptionDialog, AnAcceptedWallpaperSurvivesTheOptionsFile)
+{
+    Saved s;
+    POptionDialog dialog(&s.options);
+    const auto picture = writePicture(s.tmp);
+    dialog.chooseImage = [&] { return picture; };
+    click(*dialog.wallFile);
+    click(*dialog.accept);
+    ASSERT_NE(s.options.wall, nullptr);
+    EXPECT_EQ(s.options.wall->pixelWidth, 8);
     const auto loaded = s.reload();
     ASSERT_NE(loaded->wall, nullptr);
-    EXPECT_EQ(loaded->wall->file.toString(), picture.getFullPathName()) << "the name survives the options file";
+    EXPECT_EQ(loaded->wall->file.toString(), picture.getFullPathName());
 }
 
 TEST(OptionDialog, AnUnreadableWallpaperKeepsTheOldOneAndSaysSo)

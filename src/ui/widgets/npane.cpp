@@ -126,9 +126,12 @@ void NPane::mouseWheelMove(const juce::MouseEvent&, const juce::MouseWheelDetail
 bool NPane::keyPressed(const juce::KeyPress& key)
 {
     handler->isPane();
+    // Escape belongs to the window: a dialog or chooser closes on it, wherever the focus is.
+    if (key.getKeyCode() == juce::KeyPress::escapeKey)
+        return false;
     const uint16_t code = key.getKeyCode() == juce::KeyPress::deleteKey ? deleteCommand : commandForKey(key);
     if (code != 0)
         handler->onCommand(handler, code);
-    // The pane keeps every key, so that a command key never reaches a widget behind it.
+    // The pane keeps every other key, so that a command key never reaches a widget behind it.
     return true;
 }
