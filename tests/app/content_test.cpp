@@ -8,8 +8,15 @@
 #include "edit/world.h"
 #include "model/comic.h"
 #include "model/option.h"
+#include "model/image.h"
 #include "model/page.h"
+#include "edit/actionshape.h"
+#include "ui/canvas2.h"
+#include "ui/helppane.h"
+#include "ui/optiondialog.h"
 #include "ui/statusbar.h"
+#include "ui/widgets/button.h"
+#include "ui/widgets/dialog.h"
 
 namespace
 {
@@ -232,4 +239,81 @@ TEST(ContentCommands, SaveWritesTheModifiedComics)
     EXPECT_TRUE(s.content.save());
     EXPECT_FALSE(s.world.anyModified());
     EXPECT_TRUE(juce::File(s.content.comic->path).existsAsFile());
+}
+
+namespace
+{
+/** A session whose wallpaper was moved in the wallpaper mode, as a drag on the canvas does. */
+struct MovedWallpaper : Session
+{
+    PImage* wall;
+    int history = 0; // the first page of the first comic
+    MovedWallpaper()
+    {
+        content.setWorld(&world);
+        options.wall = std::make_unique<PImage>();
+        options.wall->file.assign(tmp.path("wall.png"));
+        wall = options.wall.get();
+        world.wallFlag = true;
+        world.editMode = PCanvas2::wallpaperMode;
+        content.canvas->readSelection();
+        EXPECT_EQ(content.canvas->shape, wall);
+        PActionShape::Placement moved;
+        moved.x = 3;
+        history = world.undoList.size();
+        world.record(new PActionShape(world, wall, {}, moved));
+    }
+    ~MovedWallpaper() { PDialog::scriptedRun = nullptr; }
+
+    /** The options dialog, ended by Accept or Cancel after the wallpaper was removed. */
+    void removeWallpaperAnd(bool accept)
+    {
+        PDialog::scriptedRun = [accept](PDialog& dialog)
+        {
+            auto* pane = static_cast<POptionDialog*>(dialog.pane);
+            pane->clearWallpaper();
+            pane->onClick(accept ? pane->accept : pane->cancel);
+        };
+        auto outcome = POptionDialog::run(options);
+        content.forgetWallpaper(outcome.replacedWall.get());
+    }
+};
+} // namespace
+
+TEST(ContentWallpaper, ARemovedWallpaperLeavesNoUndoStepOrSelectionBehind)
+{
+    MovedWallpaper s;
+    s.removeWallpaperAnd(true);
+    EXPECT_EQ(s.options.wall, nullptr);
+    EXPECT_EQ(s.world.undoList.size(), s.history);
+    EXPECT_FALSE(s.world.wallFlag);
+    EXPECT_EQ(s.content.canvas->shape, nullptr);
+    EXPECT_EQ(s.world.editMode, PCanvas2::shapeMode);
+    s.world.undo(); // nothing left that could touch the freed wallpaper
+    s.world.redo();
+}
+
+TEST(ContentWallpaper, CancelBringsTheSameWallpaperBackWithItsHistory)
+{
+    MovedWallpaper s;
+    s.removeWallpaperAnd(false);
+    ASSERT_EQ(s.options.wall.get(), s.wall);
+    EXPECT_TRUE(s.world.wallFlag);
+    EXPECT_EQ(s.content.canvas->shape, s.wall);
+    EXPECT_EQ(s.world.undoList.size(), s.history + 1);
+    s.world.undo();
+    EXPECT_EQ(s.wall->x, 0);
+}
+
+TEST(ContentHelp, F1OnTheCanvasSwitchesTheHelpOnAndShowsIt)
+{
+    Session s;
+    s.content.setWorld(&s.world);
+    s.world.helpFlag = false;
+    s.content.placeHelp();
+    ASSERT_FALSE(s.content.helpPane->isVisible());
+    constexpr uint16_t f1 = 10;
+    s.content.canvas->onCommand(s.content.canvas, f1);
+    EXPECT_TRUE(s.world.helpFlag);
+    EXPECT_TRUE(s.content.helpPane->isVisible());
 }
