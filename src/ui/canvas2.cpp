@@ -580,6 +580,42 @@ juce::Point<float> PCanvas2::deformHandle(int i) const
     return {px, py};
 }
 
+std::vector<juce::Point<float>> PCanvas2::handlePositions()
+{
+    std::vector<juce::Point<float>> at;
+    if (shape == nullptr || world == nullptr)
+        return at;
+    prepareView();
+    if (auto overlay = pointOverlay())
+    {
+        const auto& curve = static_cast<const PCurve&>(*shape);
+        const PMatrix toScreen = softView.device * shapeToPage();
+        for (int i = 0; i < curve.points.size(); ++i)
+        {
+            float px = curve.pointAt(i)->x, py = curve.pointAt(i)->y;
+            toScreen.transform(px, py);
+            at.emplace_back(px, py);
+        }
+        constexpr int lastControl = PPointOverlay::firstSharpness + PPointOverlay::buttonsPerRow - 1;
+        if (point != nullptr)
+            for (int control = PPointOverlay::showRows; control <= lastControl; ++control)
+                if (const auto box = overlay->controlBox(static_cast<uint16_t>(control)); !box.isEmpty())
+                    at.push_back(box.getCentre());
+        return at;
+    }
+    if (decorDeforming())
+    {
+        if (shape->classId() == PClass::group)
+            for (int i = 0; i < PGroup::gridPoints; ++i)
+                at.push_back(deformHandle(i));
+        return at;
+    }
+    if (!screenBounds().isEmpty())
+        for (uint16_t handle : {hitScaleX, hitScaleY, hitScaleBoth, hitRotate})
+            at.push_back(handlePosition(handle));
+    return at;
+}
+
 bool PCanvas2::hasPointOverlay() const
 {
     return editMode() == pointMode && isCurveLike(shape);
@@ -1468,13 +1504,23 @@ bool PCanvas2::addImage(const juce::File& file)
 
 void PCanvas2::chooseImage()
 {
-    juce::FileChooser chooser(::translate("FileChooser.Load"), {}, "*.jpg;*.jpeg;*.png;*.gif");
-    if (!chooser.browseForFileToOpen() || addImage(chooser.getResult()))
+    juce::File chosen;
+    if (askImageFile)
+        chosen = askImageFile();
+    else
+    {
+        juce::FileChooser chooser(::translate("FileChooser.Load"), {}, "*.jpg;*.jpeg;*.png;*.gif");
+        if (chooser.browseForFileToOpen())
+            chosen = chooser.getResult();
+    }
+    if (chosen == juce::File() || addImage(chosen))
         return;
-    juce::AlertWindow::showMessageBox(juce::MessageBoxIconType::WarningIcon, ::translate("Message.Error"),
-                                      ::translate("Message.ImageError") + "\n(" +
-                                          chooser.getResult().getFullPathName() + ")",
-                                      ::translate("Text.Close"));
+    const auto text = ::translate("Message.ImageError") + "\n(" + chosen.getFullPathName() + ")";
+    if (reportError)
+        reportError(text);
+    else
+        juce::AlertWindow::showMessageBox(juce::MessageBoxIconType::WarningIcon, ::translate("Message.Error"), text,
+                                          ::translate("Text.Close"));
 }
 
 // ---------------------------------------------------------------- notifications

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -78,6 +79,13 @@ public:
     bool addImage(const juce::File& file);
     /** Asks for a picture file and adds it. */
     void chooseImage();
+    /** The picture chooser and the error box of chooseImage; without them the library's file
+        chooser and message box ask. A headless driver answers through them. */
+    std::function<juce::File()> askImageFile;
+    std::function<void(const juce::String&)> reportError;
+    /** The screen positions of the handles shown now: the selection's scale and turn handles,
+        the deform handles, or the point overlay's squares and the selected point's controls. */
+    std::vector<juce::Point<float>> handlePositions();
     /** A brush stroke along a gentle arc, like a new curve. */
     void addBrush();
     /** A copy of a clip's shown card or of a decor's artwork, as one group at the pane's centre;
