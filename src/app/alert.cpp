@@ -15,7 +15,7 @@ PAlert::PAlert(const POption* o) : options(o)
     textLabel.setJustificationType(juce::Justification::centred);
     textLabel.setColour(juce::Label::textColourId, juce::Colours::black);
     addAndMakeVisible(textLabel);
-    for (auto* button : {&closeButton, &acceptButton, &cancelButton})
+    for (auto* button : {&closeButton, &acceptButton, &cancelButton, &questionCancelButton})
         addChildComponent(button);
     // Return gives the first answer, as in the library's own boxes.
     closeButton.addShortcut(juce::KeyPress(juce::KeyPress::returnKey));
@@ -35,6 +35,11 @@ PAlert::PAlert(const POption* o) : options(o)
         if (onAnswer)
             onAnswer(secondButton);
     };
+    questionCancelButton.onClick = [this]
+    {
+        if (onAnswer)
+            onAnswer(thirdButton);
+    };
 }
 
 const char* PAlert::titleKey(int type)
@@ -49,15 +54,18 @@ void PAlert::setMessage(const char* key, int newType)
 
 void PAlert::setMessageText(const juce::String& text, int newType)
 {
-    type = juce::jlimit(static_cast<int>(info), static_cast<int>(yesNo), newType);
+    type = juce::jlimit(static_cast<int>(info), static_cast<int>(yesNoCancel), newType);
     textLabel.setText(text, juce::dontSendNotification);
+    const bool asks = type == yesNo || type == yesNoCancel;
     closeButton.setButtonText(translate("Text.Close"));
-    acceptButton.setButtonText(translate(type == yesNo ? "Text.Yes" : "Text.Accept"));
-    cancelButton.setButtonText(translate(type == yesNo ? "Text.No" : "Text.Cancel"));
-    const bool twoButtons = closeAnswers(type);
-    closeButton.setVisible(!twoButtons);
-    acceptButton.setVisible(twoButtons);
-    cancelButton.setVisible(twoButtons);
+    acceptButton.setButtonText(translate(asks ? "Text.Yes" : "Text.Accept"));
+    cancelButton.setButtonText(translate(asks ? "Text.No" : "Text.Cancel"));
+    questionCancelButton.setButtonText(translate("Text.Cancel"));
+    const bool answers = closeAnswers(type);
+    closeButton.setVisible(!answers);
+    acceptButton.setVisible(answers);
+    cancelButton.setVisible(answers);
+    questionCancelButton.setVisible(type == yesNoCancel);
     resized();
     repaint();
 }
@@ -84,10 +92,14 @@ void PAlert::resized()
     auto buttons = area.removeFromBottom(cell + unit());
     textLabel.setBounds(area);
     const int buttonWidth = cell * buttonColumns;
-    const auto row = buttons.withSizeKeepingCentre(2 * buttonWidth + unit(), cell);
+    const int count = type == yesNoCancel ? 3 : 2;
+    auto row = buttons.withSizeKeepingCentre(count * buttonWidth + (count - 1) * unit(), cell);
     closeButton.setBounds(row.withSizeKeepingCentre(buttonWidth, cell));
-    acceptButton.setBounds(row.withWidth(buttonWidth));
-    cancelButton.setBounds(row.withTrimmedLeft(buttonWidth + unit()));
+    for (auto* button : {&acceptButton, &cancelButton, &questionCancelButton})
+    {
+        button->setBounds(row.removeFromLeft(buttonWidth));
+        row.removeFromLeft(unit());
+    }
 }
 
 void PAlert::paint(juce::Graphics& g)

@@ -16,10 +16,14 @@ public:
         info = 0,
         warning = 1,
         acceptCancel = 2,
-        yesNo = 3
+        yesNo = 3,
+        /** Yes, No and Cancel: a question whose Yes and No both act, so that a box closed
+            without an answer must do neither. */
+        yesNoCancel = 4
     };
-    /** Answers: the first button (Close, Accept, Yes) and the second (Cancel, No). */
-    static constexpr int firstButton = 1, secondButton = 0;
+    /** Answers: the first button (Close, Accept, Yes), the second (Cancel, No) and the third
+        (Cancel of a yesNoCancel box). */
+    static constexpr int firstButton = 1, secondButton = 0, thirdButton = 2;
 
     explicit PAlert(const POption* options);
 
@@ -29,8 +33,11 @@ public:
     void setMessageText(const juce::String& text, int type);
     /** The title key of the box that shows this pane. */
     static const char* titleKey(int type);
-    /** Whether closing the box through its title bar answers (as its first button does). */
-    static bool closeAnswers(int type) { return type == acceptCancel || type == yesNo; }
+    /** Whether closing the box through its title bar answers. */
+    static bool closeAnswers(int type) { return type >= acceptCancel; }
+    /** The answer of a box closed through its title bar or Escape: Cancel where the box has
+        one of its own, else the first button. */
+    static int closeAnswer(int type) { return type == yesNoCancel ? thirdButton : firstButton; }
     /** The size that shows the whole message. */
     juce::Rectangle<int> preferredSize() const;
 
@@ -39,7 +46,7 @@ public:
 
     int type = info;
     juce::Label textLabel;
-    juce::TextButton closeButton, acceptButton, cancelButton;
+    juce::TextButton closeButton, acceptButton, cancelButton, questionCancelButton;
     std::function<void(int)> onAnswer;
 
 private:

@@ -229,14 +229,15 @@ bool PContent::close()
     PComic* discarded = nullptr;
     if (world->anyModified() && (askYesNo || window != nullptr))
     {
-        const char* question = "Message.SaveFiles";
-        if ((askYesNo ? askYesNo(question) : window->message(PAlert::yesNo, question)) != 0)
+        switch (askSave())
         {
+        case answerYes:
             if (!save())
                 return false;
+            break;
+        case answerNo: discarded = comic; break;
+        default: return false; // the comic stays open, as it was
         }
-        else
-            discarded = comic;
     }
     setCurrentComic(nullptr);
     if (discarded != nullptr)
@@ -272,30 +273,55 @@ void PContent::discardChanges(PComic* edited)
         world->comics.insert(index, reloaded.release());
 }
 
+int PContent::askSave()
+{
+    const char* question = "Message.SaveFiles";
+    if (askYesNo)
+        return askYesNo(question);
+    if (window == nullptr)
+        return answerCancel;
+    switch (window->message(PAlert::yesNoCancel, question))
+    {
+    case PAlert::firstButton: return answerYes;
+    case PAlert::secondButton: return answerNo;
+    default: return answerCancel;
+    }
+}
+
 bool PContent::save()
 {
-    bool saved = true;
+    // The first failure is told, with the file it concerns and the reason the save gave.
+    auto failure = PResult::success();
     juce::String failedPath;
-    if (options->modified && !options->save().ok())
-        saved = false, failedPath = options->path;
-    if (world != nullptr && !world->saveAllAndClearHistory().ok())
-    {
-        saved = false;
-        if (world->loadFailure != nullptr)
-            failedPath = world->loadFailure->path;
-    }
-    if (!saved && window != nullptr)
-        window->errorText(translate("Message.SaveError") + "\n(" + failedPath + ")");
-    return saved;
+    if (world != nullptr)
+        if (auto saved = world->saveAllAndClearHistory(); !saved.ok())
+        {
+            failure = saved;
+            if (world->loadFailure != nullptr)
+                failedPath = world->loadFailure->path;
+        }
+    if (options->modified)
+        if (auto saved = options->save(); !saved.ok() && failure.ok())
+        {
+            failure = saved;
+            failedPath = options->path;
+        }
+    if (failure.ok())
+        return true;
+    tell(failure.messageKey(), failedPath);
+    return false;
 }
 
 bool PContent::canClose()
 {
-    if (world != nullptr && world->anyModified() && window != nullptr &&
-        window->message(PAlert::yesNo, "Message.SaveFiles") != 0 && !save())
-        return false;
-    if (!options->save().ok() && window != nullptr)
-        window->errorText(translate("Message.SaveError") + "\n(" + options->path + ")");
+    if (world != nullptr && world->anyModified() && (askYesNo || window != nullptr))
+    {
+        const int answer = askSave();
+        if (answer == answerCancel || (answer == answerYes && !save()))
+            return false;
+    }
+    if (auto saved = options->save(); !saved.ok())
+        tell(saved.messageKey(), options->path);
     return true;
 }
 
@@ -404,11 +430,14 @@ bool PContent::askForFile(int chooser, const char* titleKey, juce::String& path)
     return window != nullptr && window->chooseFile(chooser, titleKey, path);
 }
 
-void PContent::tell(const juce::String& key)
+void PContent::tell(const juce::String& key, const juce::String& path)
 {
     lastMessageKey = key;
+    lastMessageText = ::translate(key);
+    if (path.isNotEmpty())
+        lastMessageText << "\n(" << path << ")";
     if (window != nullptr)
-        window->errorText(::translate(key));
+        window->errorText(lastMessageText);
 }
 
 void PContent::exportPage(int command)

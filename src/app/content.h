@@ -40,8 +40,9 @@ public:
     void onMenu(int code) override;
     /** Enables the menu lines that make sense now; the menu bar calls it before a menu opens. */
     void onMenuUpdate() override;
-    /** Asks once whether modified comics are to be saved and saves the options. False only
-        when the user wanted to save and the save failed, so that nothing is lost. */
+    /** Asks once whether modified comics are to be saved and saves the options. False when
+        the user cancelled the question, or wanted to save and the save failed, so that nothing
+        is lost. */
     bool canClose() override;
     void onNotify(uint16_t code) override;
     /** The editing session's notifications, passed on to the panes. */
@@ -84,14 +85,18 @@ public:
     /** The comic settings and the colour tuning of the open comic; true when accepted. A menu
         line whose dialog is missing stays disabled. */
     std::function<bool(PComic&)> editSettings, tuneColours;
-    /** Asks a yes/no question by its text key: 1 yes, 0 no. Without it the window's message box
-        asks, and without a window nothing is asked. */
+    /** Answers of the save question. */
+    static constexpr int answerNo = 0, answerYes = 1, answerCancel = 2;
+    /** Asks the save question by its text key: answerYes, answerNo or answerCancel (the box
+        closed without an answer). Without it the window's message box asks, and without a
+        window nothing is asked. */
     std::function<int(const char*)> askYesNo;
     /** Asks for a file to write (a PWindow chooser kind and the title's key); true with the path.
         Without it the window's file chooser asks. */
     std::function<bool(int, const char*, juce::String&)> chooseFile;
-    /** The key of the last failure told to the user, for whoever needs to know what went wrong. */
-    juce::String lastMessageKey;
+    /** The key and the whole text of the last failure told to the user, for whoever needs to
+        know what went wrong. */
+    juce::String lastMessageKey, lastMessageText;
 
     /** Creates or removes the tooltip window after the options' tooltip switch. */
     void updateTooltips();
@@ -109,8 +114,10 @@ public:
 
 private:
     bool askForFile(int chooser, const char* titleKey, juce::String& path);
-    /** Shows a failure's message in the window and remembers its key. */
-    void tell(const juce::String& key);
+    /** Shows a failure's message in the window and remembers its key; a path names the file. */
+    void tell(const juce::String& key, const juce::String& path = {});
+    /** Whether modified comics are to be saved: answerYes, answerNo or answerCancel. */
+    int askSave();
     /** Sets the dialog hooks to the program's comic chooser, settings, tuning and options dialogs. */
     void useDialogs();
     void createFirstComic();

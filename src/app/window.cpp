@@ -8,13 +8,15 @@
 
 namespace
 {
-/** The modal box around the alert or error pane. Its title-bar button and Escape close
-    it only where closing has an answer. */
+/** The modal box around the alert or error pane. Its title-bar button and Escape give the
+    box's close answer; the title-bar button only where closing has an answer. Escape is
+    handled here alone, not also as a shortcut of the title-bar button, so it answers once. */
 class ModalBox : public juce::DialogWindow
 {
 public:
-    ModalBox(const juce::String& title, juce::Component& pane, bool closeAnswers)
-        : juce::DialogWindow(title, juce::Colours::white, true, true), answersOnClose(closeAnswers)
+    ModalBox(const juce::String& title, juce::Component& pane, bool closeAnswers, std::function<void()> dismiss)
+        : juce::DialogWindow(title, juce::Colours::white, false, true), answersOnClose(closeAnswers),
+          onDismiss(std::move(dismiss))
     {
         setUsingNativeTitleBar(false);
         setResizable(false, false);
@@ -26,18 +28,18 @@ public:
     void closeButtonPressed() override
     {
         if (answersOnClose)
-            exitModalState(PAlert::firstButton);
+            onDismiss();
     }
 
-    /** Escape leaves an info box, and answers a question as its title-bar button does. */
     bool escapeKeyPressed() override
     {
-        exitModalState(PAlert::firstButton);
+        onDismiss();
         return true;
     }
 
 private:
     bool answersOnClose;
+    std::function<void()> onDismiss;
 };
 
 constexpr int fallbackWidth = 1024, fallbackHeight = 768;
@@ -161,11 +163,23 @@ int16_t PWindow::messageText(int type, const juce::String& text)
 {
     alertPane.setMessageText(text, type);
     alertPane.setBounds(alertPane.preferredSize());
-    ModalBox box(translate(PAlert::titleKey(alertPane.type)), alertPane, PAlert::closeAnswers(alertPane.type));
-    alertPane.onAnswer = [&box](int answer) { box.exitModalState(answer); };
-    const int answer = box.runModalLoop();
+    // The answer is what a button or the close gesture said, never the modal loop's own end
+    // code: a loop that ends for any other reason must not read as Yes or No.
+    int answer = PAlert::closeAnswer(alertPane.type);
+    juce::Component::SafePointer<juce::DialogWindow> shown;
+    const auto answerWith = [&answer, &shown](int given)
+    {
+        answer = given;
+        if (shown != nullptr)
+            shown->exitModalState(given);
+    };
+    ModalBox box(translate(PAlert::titleKey(alertPane.type)), alertPane, PAlert::closeAnswers(alertPane.type),
+                 [&answerWith, type = alertPane.type] { answerWith(PAlert::closeAnswer(type)); });
+    shown = &box;
+    alertPane.onAnswer = answerWith;
+    box.runModalLoop();
     alertPane.onAnswer = nullptr;
-    return static_cast<int16_t>(answer == PAlert::firstButton ? PAlert::firstButton : PAlert::secondButton);
+    return static_cast<int16_t>(answer);
 }
 
 void PWindow::error(const char* key)
@@ -177,8 +191,15 @@ void PWindow::errorText(const juce::String& text)
 {
     errorPane.setMessageText(text);
     errorPane.setBounds(errorPane.preferredSize());
-    ModalBox box(translate("Message.Error"), errorPane, true);
-    errorPane.onClose = [&box] { box.exitModalState(0); };
+    juce::Component::SafePointer<juce::DialogWindow> shown;
+    const auto leave = [&shown]
+    {
+        if (shown != nullptr)
+            shown->exitModalState(0);
+    };
+    ModalBox box(translate("Message.Error"), errorPane, true, leave);
+    shown = &box;
+    errorPane.onClose = leave;
     box.runModalLoop();
     errorPane.onClose = nullptr;
 }

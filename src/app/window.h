@@ -60,7 +60,8 @@ public:
     void menusChanged();
 
     /** A modal message box of the given type (PAlert::Type) with the translation of key;
-        1 for its first button, 0 for its second. */
+        answers PAlert::firstButton, secondButton or, from a yesNoCancel box, thirdButton, which
+        its title-bar button and Escape give too. */
     int16_t message(int type, const char* key);
     int16_t messageText(int type, const juce::String& text);
     /** A modal error box with the translation of key. */

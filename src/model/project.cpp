@@ -1,5 +1,6 @@
 #include "model/project.h"
 
+#include "model/safefile.h"
 #include "model/translate.h"
 
 juce::File PProject::defaultUserFolder()
@@ -11,6 +12,16 @@ juce::File PProject::imagesFolderOf(const juce::File& userFolder)
 {
     return userFolder.getChildFile("images");
 }
+
+namespace
+{
+bool isWriteProtected(const juce::File& file)
+{
+    // A copied sample is read-only on purpose; the user must learn that this is why.
+    const auto folder = file.getParentDirectory();
+    return (file.existsAsFile() && PSafeFile::isWriteProtected(file)) || PSafeFile::isWriteProtected(folder);
+}
+} // namespace
 
 PProject::PProject()
 {
@@ -128,8 +139,10 @@ PLoadResult PProject::finishLoad(PLoadResult opened)
 PResult PProject::save()
 {
     const auto failure = PResult::failure("Message.SaveError");
-    if (path.isEmpty() || !openForWrite(path))
+    if (path.isEmpty())
         return failure;
+    if (!openForWrite(path))
+        return PResult::failure(isWriteProtected(juce::File(path)) ? "Message.SaveProtected" : "Message.SaveError");
     write(*this);
     if (!close())
         return failure;

@@ -37,7 +37,8 @@ public:
     [[nodiscard]] PLoadResult load(const juce::String& filePath);
     /** Loads from the compressed bytes of a file; the path stays as it is. */
     [[nodiscard]] PLoadResult load(std::unique_ptr<juce::InputStream> compressed);
-    /** Fails with "Message.SaveError"; the previous file stays as it was. */
+    /** Fails with "Message.SaveProtected" when the file or its folder is write-protected, else
+        with "Message.SaveError"; the previous file stays as it was. */
     PResult save();
 
     /** "comics_YYYYMMDD_hhmmss.plm" for the given local time, or the options file's name. */

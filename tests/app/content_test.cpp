@@ -172,7 +172,7 @@ TEST(ContentCommands, CloseAnsweredNoDiscardsTheEditsAndTheirHistory)
     const auto saved = bytesOf(inflateFile(juce::File(path)));
     s.content.comic->newPage(new PPage(), s.world); // an edit, on the undo list
     ASSERT_TRUE(s.world.anyModified());
-    s.content.askYesNo = [](const char*) { return 0; };
+    s.content.askYesNo = [](const char*) { return PContent::answerNo; };
     ASSERT_TRUE(s.content.close());
     EXPECT_FALSE(s.world.anyModified());
     EXPECT_TRUE(s.world.undoList.isEmpty());
@@ -188,6 +188,64 @@ TEST(ContentCommands, CloseAnsweredNoDiscardsTheEditsAndTheirHistory)
     s.content.comic = s.world.comicAt(1);
     ASSERT_TRUE(s.content.close());
     EXPECT_EQ(s.world.comics.size(), 1);
+}
+
+TEST(ContentCommands, ACancelledSaveQuestionWritesNothingAndKeepsTheComicOpen)
+{
+    Session s;
+    s.content.setWorld(&s.world);
+    ASSERT_TRUE(s.content.save());
+    PComic* comic = s.content.comic;
+    const auto saved = bytesOf(inflateFile(juce::File(comic->path)));
+    comic->newPage(new PPage(), s.world);
+    s.options.modified = true;
+    ASSERT_TRUE(juce::File(s.options.path).deleteFile());
+    int asked = 0;
+    s.content.askYesNo = [&asked](const char*)
+    {
+        ++asked;
+        return PContent::answerCancel;
+    };
+    // Closing the comic and closing the window both stop at a cancelled question.
+    EXPECT_FALSE(s.content.close());
+    EXPECT_FALSE(s.content.canClose());
+    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(s.content.comic, comic);
+    EXPECT_TRUE(comic->modified);
+    EXPECT_EQ(comic->pages.size(), 2);
+    EXPECT_EQ(s.world.undoList.size(), 1) << "the edit can still be undone";
+    EXPECT_EQ(bytesOf(inflateFile(juce::File(comic->path))), saved);
+    EXPECT_FALSE(juce::File(s.options.path).exists()) << "no options written either";
+
+    // Yes still saves and closes.
+    s.content.askYesNo = [](const char*) { return PContent::answerYes; };
+    EXPECT_TRUE(s.content.close());
+    EXPECT_EQ(s.content.comic, nullptr);
+    EXPECT_NE(bytesOf(inflateFile(juce::File(comic->path))), saved);
+}
+
+TEST(ContentCommands, AFailedSaveOnCloseKeepsTheComicOpenAndSaysWhichFileAndWhy)
+{
+    Session s;
+    s.content.setWorld(&s.world);
+    ASSERT_TRUE(s.content.save());
+    PComic* comic = s.content.comic;
+    const juce::File file(comic->path);
+    const auto saved = bytesOf(inflateFile(file));
+    comic->newPage(new PPage(), s.world);
+    // A read-only file stops the save even for root, as a copied sample does.
+    ASSERT_TRUE(file.setReadOnly(true));
+    s.content.askYesNo = [](const char*) { return PContent::answerYes; };
+    EXPECT_FALSE(s.content.close());
+    EXPECT_EQ(s.content.comic, comic);
+    EXPECT_TRUE(comic->modified);
+    EXPECT_EQ(s.content.lastMessageKey, "Message.SaveProtected");
+    EXPECT_TRUE(s.content.lastMessageText.contains(file.getFullPathName())) << s.content.lastMessageText;
+    s.content.lastMessageKey.clear();
+    EXPECT_FALSE(s.content.canClose()) << "the window stays open with the unsaved work";
+    EXPECT_EQ(s.content.lastMessageKey, "Message.SaveProtected");
+    EXPECT_EQ(bytesOf(inflateFile(file)), saved);
+    ASSERT_TRUE(file.setReadOnly(false));
 }
 
 TEST(ContentCommands, ExportsWriteWhatTheToolWrites)

@@ -307,7 +307,7 @@ case "$case_name" in
         wait_exit 10 || fail "the program did not end after the Error box"
         [ "$(count_windows "Bande dessinée sans titre")" = 0 ] || fail "the main window appeared"
         ;;
-    close-with-modified-comic-asks-once | question-title-bar-close-saves)
+    close-with-modified-comic-asks-once | question-title-bar-close-cancels)
         first_start_english
         start "$plumet"
         window=$(wait_window "Untitled comic") || fail "no main window"
@@ -319,11 +319,17 @@ case "$case_name" in
         done
         [ -n "$question" ] || fail "no save question"
         import -window root "$out/save-question.png"
-        if [ "$case_name" = question-title-bar-close-saves ]; then
+        if [ "$case_name" = question-title-bar-close-cancels ]; then
+            # The box's close button answers nothing: the window stays open and nothing is written.
             click_close "$question"
-        else
-            answer_box "$question" Warning Return || fail "the save question took no answer"
+            wait_for 10 eval "! find_window Warning >/dev/null" || fail "the close button left the question open"
+            ended && fail "the program ended although the question was cancelled"
+            find_window "Untitled comic" >/dev/null || fail "the main window closed although the question was cancelled"
+            saved && fail "a cancelled question saved the comic"
+            echo "PASS ($case_name)"
+            exit 0
         fi
+        answer_box "$question" Warning Return || fail "the save question took no answer"
         wait_exit 10 || fail "the program did not end after the answer (asked again?)"
         [ "$status" = 0 ] || fail "exit status $status"
         ls "$user"/comics_*.plm >/dev/null 2>&1 || fail "Yes did not save the new comic"
