@@ -9,6 +9,7 @@
 #include "model/translate.h"
 #include "ui/editorhost.h"
 #include "ui/welcome.h"
+#include "ui/widgets/alertbox.h"
 
 PMain::PMain() = default;
 
@@ -24,7 +25,7 @@ const juce::String PMain::getApplicationVersion()
 
 void PMain::alert(const juce::String& title, const juce::String& text, const juce::String& button)
 {
-    juce::AlertWindow::showMessageBox(juce::MessageBoxIconType::WarningIcon, title, text, button);
+    (void) PAlertBox::show(juce::MessageBoxIconType::WarningIcon, title, text, {button});
 }
 
 void PMain::initialise(const juce::String&)
@@ -49,10 +50,10 @@ bool PMain::start()
         {
             // Only a new user is asked for the language: the welcome page follows for them.
             firstStart = true;
-            return PStartup::languageFromAnswer(juce::AlertWindow::showYesNoCancelBox(
-                juce::MessageBoxIconType::QuestionIcon, "Plumet Comics",
-                "Choose your language\nWaehlen Sie ihre Sprache\nChoisissez votre langue", "english", "deutsch",
-                "francais", nullptr, nullptr));
+            return PStartup::languageFromAnswer(
+                PAlertBox::show(juce::MessageBoxIconType::QuestionIcon, "Plumet Comics",
+                                "Choose your language\nWaehlen Sie ihre Sprache\nChoisissez votre langue",
+                                {"english", "deutsch", "francais"}));
         });
     if (!loadLanguage(startup))
         return false;

@@ -5,6 +5,7 @@
 #include "app/window.h"
 #include "model/option.h"
 #include "model/translate.h"
+#include "ui/widgets/npane.h"
 
 NWindow::NWindow(PWindow& w)
     : juce::DocumentWindow("Plumet Comics", juce::Colours::lightgrey, juce::DocumentWindow::allButtons, true), owner(w)
@@ -33,6 +34,21 @@ void NWindow::maximiseButtonPressed()
 {
     owner.options->maximised = !owner.options->maximised;
     owner.layoutWindow(true);
+}
+
+bool NWindow::keyPressed(const juce::KeyPress& key)
+{
+    if (const auto code = NPane::commandForKey(key); code != 0 && owner.content != nullptr)
+    {
+        owner.content->onCommand(owner.content.get(), code);
+        return true;
+    }
+    return juce::DocumentWindow::keyPressed(key);
+}
+
+void NWindow::paintOverChildren(juce::Graphics&)
+{
+    ready.painted();
 }
 
 juce::StringArray NWindow::getMenuBarNames()

@@ -5,6 +5,8 @@
 #include "app/popup.h"
 #include "model/option.h"
 #include "model/translate.h"
+#include "ui/widgets/alertbox.h"
+#include "ui/widgets/readymark.h"
 
 namespace
 {
@@ -37,9 +39,12 @@ public:
         return true;
     }
 
+    void paintOverChildren(juce::Graphics&) override { ready.painted(); }
+
 private:
     bool answersOnClose;
     std::function<void()> onDismiss;
+    PReadyMark ready{*this};
 };
 
 constexpr int fallbackWidth = 1024, fallbackHeight = 768;
@@ -57,11 +62,10 @@ bool mayReplace(const juce::File& file)
 {
     if (!file.exists())
         return true;
-    return juce::AlertWindow::showOkCancelBox(
-        juce::MessageBoxIconType::WarningIcon, TRANS("File already exists"),
-        TRANS("There's already a file called: FLNM").replace("FLNM", file.getFullPathName()) + "\n\n" +
-            TRANS("Are you sure you want to overwrite it?"),
-        TRANS("Overwrite"), TRANS("Cancel"));
+    return PAlertBox::show(juce::MessageBoxIconType::WarningIcon, TRANS("File already exists"),
+                           TRANS("There's already a file called: FLNM").replace("FLNM", file.getFullPathName()) +
+                               "\n\n" + TRANS("Are you sure you want to overwrite it?"),
+                           {TRANS("Overwrite"), TRANS("Cancel")}) == 1;
 }
 } // namespace
 

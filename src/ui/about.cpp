@@ -23,7 +23,7 @@ PAbout::PAbout(POption* o, const juce::String& version) : PPane(columns, rows, o
 void PAbout::show(POption& options, const juce::String& version)
 {
     PDialog dialog(new PAbout(&options, version), "About.Title", true);
-    dialog.closeResult = PDialog::accepted;
+    dialog.closeResult = dialog.returnResult = PDialog::accepted;
     (void) dialog.run();
 }
 

@@ -23,7 +23,7 @@ PWelcome::PWelcome(POption* o) : PPane(columns, rows, o)
 void PWelcome::show(POption& options)
 {
     PDialog dialog(new PWelcome(&options), "Welcome.Title", true);
-    dialog.closeResult = PDialog::accepted;
+    dialog.closeResult = dialog.returnResult = PDialog::accepted;
     (void) dialog.run();
 }
 

@@ -78,6 +78,14 @@ void PDialog::closeRequested()
         close(closeResult);
 }
 
+bool PDialog::returnRequested()
+{
+    if (returnResult == noReturn || !isRunning())
+        return false;
+    close(returnResult);
+    return true;
+}
+
 void PDialog::setTitle(const juce::String& key)
 {
     peer->setName(::translate(key));

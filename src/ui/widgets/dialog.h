@@ -36,6 +36,9 @@ public:
     /** The title bar's close button or Escape: closes with closeResult when the pane's
         canClose agrees. */
     void closeRequested();
+    /** Return that no widget took: closes with returnResult when there is one; true when it
+        closed. */
+    bool returnRequested();
     void setTitle(const juce::String& key);
     bool isRunning() const;
 
@@ -46,6 +49,10 @@ public:
     PPane* pane;
     /** The result of closing through the title bar or Escape. */
     int closeResult = cancelled;
+    /** The result of Return at the window, or noReturn where Return does nothing there (a
+        dialog whose fields want it). */
+    static constexpr int noReturn = -1;
+    int returnResult = noReturn;
     int result = cancelled;
 
 private:
