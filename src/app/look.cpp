@@ -2,6 +2,30 @@
 
 #include "model/geometry.h"
 #include "model/option.h"
+#include "ui/widgets/readymark.h"
+
+namespace
+{
+/** The ready mark of one popup menu, which the library creates and deletes on its own: the
+    mark goes with it. */
+class MenuMark : private juce::ComponentListener
+{
+public:
+    explicit MenuMark(juce::Component& menuWindow) : mark(menuWindow, PReadyMark::Kind::popupMenu)
+    {
+        menuWindow.addComponentListener(this);
+    }
+
+private:
+    void componentBeingDeleted(juce::Component& menuWindow) override
+    {
+        menuWindow.removeComponentListener(this);
+        delete this;
+    }
+
+    PReadyMark mark;
+};
+} // namespace
 
 const juce::Colour PLook::popupHighlight{0xFFB8D8F8};
 
@@ -53,4 +77,10 @@ juce::Font PLook::getPopupMenuFont()
 juce::Font PLook::getMenuBarFont(juce::MenuBarComponent&, int, const juce::String&)
 {
     return captionFont();
+}
+
+void PLook::preparePopupMenuWindow(juce::Component& menuWindow)
+{
+    juce::LookAndFeel_V4::preparePopupMenuWindow(menuWindow);
+    new MenuMark(menuWindow); // deletes itself with the menu
 }

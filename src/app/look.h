@@ -22,6 +22,8 @@ public:
     juce::Font getTextButtonFont(juce::TextButton&, int buttonHeight) override;
     juce::Font getPopupMenuFont() override;
     juce::Font getMenuBarFont(juce::MenuBarComponent&, int itemIndex, const juce::String& itemText) override;
+    /** Marks each popup menu ready for input (see PReadyMark). */
+    void preparePopupMenuWindow(juce::Component& menuWindow) override;
 
     const POption* options;
 

@@ -20,6 +20,7 @@ trap cleanup EXIT
 fail() {
     echo "FAIL (installed first start): $*" >&2
     import -window root "$out/installed-failed.png" 2>/dev/null
+    window_report >&2
     exit 1
 }
 
@@ -33,7 +34,7 @@ rm "$work/usr/share/plumet-comics/comics_guide_D.pdf"
 
 "$work/usr/bin/plumet" >"$work/stdout" 2>&1 &
 pid=$!
-box=$(wait_window "Plumet Comics") || fail "no language box"
+box=$(wait_ready "Plumet Comics") || fail "no language box ready for input"
 # The box's buttons are english, deutsch and francais from left to right, centred along its foot.
 eval "$(xdotool getwindowgeometry --shell "$box")"
 xdotool mousemove --sync $((X + WIDTH / 2)) $((Y + HEIGHT - 24)) click 1
@@ -56,23 +57,24 @@ wait_for 10 has_icon || fail "the window has no icon"
 
 # Help is the second menu of the menu bar, under the program's own title bar; its first entry is
 # the guide.
+wait_for 10 is_ready "$window" || fail "the main window is not ready for input"
 eval "$(xdotool getwindowgeometry --shell "$window")"
 xdotool mousemove --sync $((X + 112)) $((Y + 39)) click 1
-sleep 0.5
+wait_menu || fail "the Help menu did not open"
 xdotool key Down Return
-message=$(wait_window "Warnung" 10) || fail "no message about the missing guide"
+wait_ready "Warnung" 10 >/dev/null || fail "no message about the missing guide"
 import -window root "$out/installed-missing-guide.png"
-answer_box "$message" Warnung Return || fail "the message about the guide did not close"
+answer_box Warnung Return || fail "the message about the guide did not close"
 
 # The comic chooser lists the German sample (and not the others): open it.
+wait_for 10 is_ready "$window" || fail "the main window is not ready after the message"
 xdotool mousemove --sync $((X + 40)) $((Y + 39)) click 1 # Comic
-sleep 0.5
-xdotool key Down Return # Open: the untitled comic is asked about first
-if question=$(wait_window Warnung 10); then
-    eval "$(xdotool getwindowgeometry --shell "$question")"
-    click_box "$question" Warnung $((WIDTH * 64 / 100)) $((HEIGHT * 82 / 100)) || fail "Nein did not answer"
-fi
-chooser=$(wait_window "Comic öffnen") || fail "no comic chooser"
+wait_menu || fail "the Comic menu did not open"
+xdotool key Down Return # Open: the untitled comic, never saved, is asked about first
+question=$(wait_ready Warnung 10) || fail "no save question before opening another comic"
+eval "$(xdotool getwindowgeometry --shell "$question")"
+click_box Warnung $((WIDTH / 2)) $((HEIGHT * 82 / 100)) || fail "Nein did not answer" # the middle button
+chooser=$(wait_ready "Comic öffnen") || fail "no comic chooser"
 import -window root "$out/installed-chooser.png"
 eval "$(xdotool getwindowgeometry --shell "$chooser")"
 xdotool mousemove --sync $((X + 100)) $((Y + 60)) click 1  # the row below the one for a new comic

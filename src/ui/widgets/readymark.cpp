@@ -7,7 +7,7 @@
 #include <juce_events/native/juce_linux_EventLoopInternal.h>
 #endif
 
-PReadyMark::PReadyMark(juce::Component& w) : window(w)
+PReadyMark::PReadyMark(juce::Component& w, Kind k) : window(w), kind(k), created(juce::Time::getMillisecondCounter())
 {
     startTimer(checkInterval);
 }
@@ -82,15 +82,20 @@ void PReadyMark::inspect()
         publish(false);
         return;
     }
+    if (kind == Kind::popupMenu)
+    {
+        publish(window.isCurrentlyModal() && juce::Time::getMillisecondCounter() - created > menuClickGuard);
+        return;
+    }
     const bool blocked = window.isCurrentlyBlockedByAnotherModalComponent();
     if (blocked)
         seeking = true; // once the modal box has gone, the focus comes back here
-    else if (seeking)
+    else if (seeking || focusIsNowhere())
     {
-        // Asked for only while the window comes up, never again once it had the focus: the
-        // user may turn to another program, and the window must not take the focus back.
+        // Asked for while the window comes up, and when the focus fell to no window at all (as
+        // it does when a box above was destroyed): never from another program that has it.
         if (!peer->isFocused())
-            peer->grabFocus();
+            takeFocus();
         if (!window.hasKeyboardFocus(true))
             window.grabKeyboardFocus();
     }
@@ -98,6 +103,50 @@ void PReadyMark::inspect()
     if (ready)
         seeking = false;
     publish(ready);
+}
+
+bool PReadyMark::focusIsNowhere()
+{
+#if JUCE_LINUX || JUCE_BSD
+    auto* system = juce::XWindowSystem::getInstanceWithoutCreating();
+    ::Display* display = system != nullptr ? system->getDisplay() : nullptr;
+    if (display == nullptr)
+        return false;
+    auto* x = juce::X11Symbols::getInstance();
+    juce::XWindowSystemUtilities::ScopedXLock lock;
+    ::Window focused = None;
+    int revert = 0;
+    x->xGetInputFocus(display, &focused, &revert);
+    return focused == None || focused == PointerRoot || focused == x->xDefaultRootWindow(display);
+#else
+    return false;
+#endif
+}
+
+void PReadyMark::takeFocus()
+{
+#if JUCE_LINUX || JUCE_BSD
+    // Not the peer's grabFocus: that stamps the request with the time of the window's last
+    // click, and the server ignores a request older than the last focus change, which a box
+    // opened and closed since then made. So the main window never got the focus back.
+    auto* system = juce::XWindowSystem::getInstanceWithoutCreating();
+    ::Display* display = system != nullptr ? system->getDisplay() : nullptr;
+    auto* peer = window.getPeer();
+    if (display == nullptr || peer == nullptr)
+        return;
+    auto* x = juce::X11Symbols::getInstance();
+    const auto id = static_cast<::Window>(reinterpret_cast<juce::pointer_sized_uint>(peer->getNativeHandle()));
+    juce::XWindowSystemUtilities::ScopedXLock lock;
+    XWindowAttributes attributes;
+    // A window not yet mapped cannot take the focus; the next check asks again.
+    if (x->xGetWindowAttributes(display, id, &attributes) == 0 || attributes.map_state != IsViewable)
+        return;
+    x->xSetInputFocus(display, id, RevertToParent, CurrentTime);
+    x->xFlush(display);
+#else
+    if (auto* peer = window.getPeer())
+        peer->grabFocus();
+#endif
 }
 
 void PReadyMark::publish(bool ready)

@@ -14,8 +14,10 @@
         };
 
     Two things lost a user's first key or click. Without a window manager nobody gives a new
-    window the focus, nor gives it back to the main window when a box closes; so the mark asks
-    for it until the window has it, when the window shows and when a modal box above it has gone.
+    window the focus, nor gives it back to the main window when a box closes (the library's own
+    request carries the time of the window's last click, older than the box's focus change, and
+    the server ignores it); so the mark asks for it until the window has it, when the window
+    shows, when a modal box above it has gone, and whenever no window at all has it.
     And the library reads X events only when the connection's socket wakes its loop; any call
     that waits for the server's answer (and the library makes many) reads the events that came
     meanwhile into the X library's queue, where nothing wakes the loop for them until the next
@@ -27,8 +29,19 @@ public:
     static constexpr const char* propertyName = "_PLUMET_READY";
     /** How often the focus is checked, in milliseconds. */
     static constexpr int checkInterval = 40;
+    /** The library's popup menus ignore a click that ends this many milliseconds after they
+        showed (so that the click that opened one cannot choose from it); a little more. */
+    static constexpr juce::uint32 menuClickGuard = 300;
 
-    explicit PReadyMark(juce::Component& window);
+    /** A window takes the focus; a popup menu leaves it with the window it belongs to, which
+        hands it the keys, and is ready once it is modal and past its click guard. */
+    enum class Kind
+    {
+        window,
+        popupMenu
+    };
+
+    explicit PReadyMark(juce::Component& window, Kind kind = Kind::window);
     ~PReadyMark() override;
     PReadyMark(const PReadyMark&) = delete;
     PReadyMark& operator=(const PReadyMark&) = delete;
@@ -46,10 +59,16 @@ private:
     void inspect();
     /** Hands on the events that wait unseen in the X library's queue. */
     static void releaseQueuedEvents();
+    /** True while no window at all has the keyboard focus. */
+    static bool focusIsNowhere();
+    /** Asks the system for the keyboard focus on the window. */
+    void takeFocus();
     /** Puts the property on the window or takes it off. */
     void publish(bool ready);
 
     juce::Component& window;
+    Kind kind;
+    juce::uint32 created;
     bool hasPainted = false, published = false, seeking = true;
     void* markedWindow = nullptr;
 };

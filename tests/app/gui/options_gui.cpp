@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "../../support/testdocument.h"
+#include "app/look.h"
 #include "edit/actioncolor.h"
 #include "edit/actionfont.h"
 #include "model/translate.h"
@@ -24,6 +25,7 @@
 #include "ui/widgets/check.h"
 #include "ui/widgets/combo.h"
 #include "ui/widgets/npane.h"
+#include "ui/widgets/readymark.h"
 #include "ui/widgets/style.h"
 #include "ui/widgets/tint.h"
 
@@ -88,7 +90,9 @@ public:
         setVisible(true);
     }
     void closeButtonPressed() override { closed = true; }
+    void paintOverChildren(juce::Graphics&) override { ready.painted(); }
     bool closed = false;
+    PReadyMark ready{*this};
 };
 
 /** Writes where the clickable things of the window on top are, whenever that changes. */
@@ -195,6 +199,9 @@ TEST(ScriptedEditors, OptionsColourAndFontByHand)
     doc.world.helpFlag = true;
     doc.world.editMode = 4;
     const uint32_t fontStyleBefore = doc.text->fontSpec.style;
+    // The program's look, which also marks its drop-down lists ready for input.
+    PLook look(&options);
+    juce::LookAndFeel::setDefaultLookAndFeel(&look);
     {
         Bench bench(&options, doc);
         BenchWindow window(bench);
@@ -209,5 +216,6 @@ TEST(ScriptedEditors, OptionsColourAndFontByHand)
     EXPECT_EQ(doc.text->fontSpec.style, fontStyleBefore ^ PFontSpec::bold);
     EXPECT_EQ(doc.world.undoList.size(), 2);
     PWidgetHost::install(nullptr);
+    juce::LookAndFeel::setDefaultLookAndFeel(nullptr);
     installTranslations({});
 }

@@ -30,10 +30,11 @@ fail() {
     echo "FAIL ($case_name): $*" >&2
     import -window root "$out/options-$case_name-failed.png" 2>/dev/null
     [ -f "$work/log" ] && cat "$work/log" >&2
+    window_report >&2
     exit 1
 }
 
-for tool in xdotool import identify jq; do
+for tool in xdotool xprop import identify jq; do
     command -v "$tool" >/dev/null || fail "$tool is not installed"
 done
 
@@ -59,17 +60,11 @@ shot() {
 }
 screen_differs() { [ "$(screen_sum)" != "$last_sum" ]; }
 
-open_dialog() { # BUTTON KIND TITLE: click, wait for the dialog and its painted window; prints its id
-    # A click that comes before the bench listens is lost; it is given again while nothing opened.
-    for attempt in 1 2 3; do
-        click_on "$1"
-        wait_for 5 showing "$2" && break
-    done
-    showing "$2" || fail "no $2 dialog after a click on $1"
-    local window
-    window=$(wait_window "$3") || fail "no window titled $3"
-    wait_for 10 painted "$window" || fail "the $2 dialog was never painted"
-    echo "$window"
+open_dialog() { # BUTTON KIND TITLE: one click on the bench, then the dialog ready for input; prints its id
+    wait_ready "Plumet bench" >/dev/null || fail "the bench is not ready for input"
+    click_on "$1"
+    wait_for 10 showing "$2" || fail "no $2 dialog after a click on $1"
+    wait_ready "$3" || fail "no window titled $3 ready for input"
 }
 
 back_to_bench() {
@@ -85,33 +80,31 @@ if [ "$case_name" = program ]; then
     options_file="$HOME/Documents/Plumet/comics_options.opt"
     "$plumet" >"$work/log" 2>&1 &
     pid=$!
-    box=$(wait_window "Plumet Comics") || fail "no language box"
-    answer_box "$box" "Plumet Comics" Return || fail "the language box took no answer"
+    answer_box "Plumet Comics" Return || fail "no language box, or it took no answer"
     main=$(wait_window "Untitled comic") || fail "no main window"
     # A first start greets the user; its button at the bottom right leads to the editor.
     close_welcome "Welcome to Plumet Comics" || fail "no welcome page at the first start, or it did not close"
-    wait_for 10 painted "$main" || fail "the main window was never painted"
+    main=$(wait_ready "Untitled comic") || fail "the main window is not ready for input"
     # The options button closes the status bar's row of five switches, each five cells of 24 pixels.
     eval "$(xdotool getwindowgeometry --shell "$main")"
     xdotool mousemove --sync $((X + 676)) $((Y + HEIGHT - 16)) click 1
-    dialog=$(wait_window Options) || fail "the options button opened no dialog"
-    wait_for 10 painted "$dialog" || fail "the options dialog was never painted"
+    dialog=$(wait_ready Options) || fail "the options button opened no dialog"
     # Inside the dialog, on its cell grid: the inch check, the resolution box and OK.
     eval "$(xdotool getwindowgeometry --shell "$dialog")"
     xdotool mousemove --sync $((X + 47)) $((Y + 184)) click 1
     xdotool mousemove --sync $((X + 375)) $((Y + 208)) click 1
-    sleep 0.3 # the drop-down list opens on the current entry
+    wait_menu || fail "the resolution list did not open" # on the current entry
     xdotool key Down Return
     import -window root "$out/options-program.png"
     xdotool mousemove --sync $((X + 363)) $((Y + 279)) click 1
-    wait_for 10 eval '! find_window Options >/dev/null' || fail "OK did not close the options"
+    wait_gone Options || fail "OK did not close the options"
     [ "$(option_value useInch)" = true ] || fail "useInch is $(option_value useInch) after OK"
     [ "$(option_value exportDpi)" = 300 ] || fail "exportDpi is $(option_value exportDpi) after OK"
+    wait_for 10 is_ready "$main" || fail "the main window is not ready after the options"
     eval "$(xdotool getwindowgeometry --shell "$main")"
     xdotool mousemove --sync $((X + WIDTH - 17)) $((Y + 13)) click 1
-    if question=$(wait_window Warning 5); then
-        answer_box "$question" Warning Return || fail "the save question took no answer"
-    fi
+    # The new comic is unsaved, so the save question comes.
+    answer_box Warning Return || fail "no save question, or it took no answer"
     wait_for 20 ended || fail "the program did not end"
     [ "$status" = 0 ] || fail "exit status $status"
     [ "$(option_value useInch)" = true ] && [ "$(option_value exportDpi)" = 300 ] ||
@@ -124,8 +117,7 @@ fi
 pid=$!
 
 wait_for 20 showing none || fail "no bench window"
-bench=$(wait_window "Plumet bench") || fail "the bench window has no title"
-wait_for 10 painted "$bench" || fail "the bench was never painted"
+wait_ready "Plumet bench" >/dev/null || fail "the bench window is not ready for input"
 shot bench-help-pane
 
 # Options: look at every page, then switch to inches and 300 dpi and accept.
@@ -138,7 +130,7 @@ done
 click_on page0
 click_on inch
 click_on dpi
-sleep 0.3 # the drop-down list opens on the current entry
+wait_menu || fail "the resolution list did not open" # on the current entry
 xdotool key Down Return
 shot options-inch-300dpi
 click_on accept
@@ -163,10 +155,11 @@ back_to_bench
 for box in "about:About Plumet Comics" "welcome:Welcome to Plumet Comics"; do
     window=$(open_dialog "${box%%:*}" "${box%%:*}" "${box#*:}")
     shot "${box%%:*}"
-    answer_box "$window" "${box#*:}" Escape || fail "the ${box%%:*} box did not close on Escape"
+    answer_box "${box#*:}" Escape || fail "the ${box%%:*} box did not close on Escape"
     back_to_bench
 done
 
+wait_ready "Plumet bench" >/dev/null || fail "the bench is not ready for input after the boxes"
 click_on close
 wait_for 20 ended || fail "the test program did not end"
 [ "$status" = 0 ] || fail "the test program failed (status $status)"
