@@ -24,6 +24,7 @@
 #include <sstream>
 #include <streambuf>
 #include <string>
+#include <tuple>
 #include <typeinfo>
 #include <vector>
 
@@ -31,7 +32,24 @@
 #include "app/content.h"
 #include "app/entry.h"
 #include "app/popup.h"
+#include "edit/actioncolor.h"
+#include "edit/actioncopy.h"
+#include "edit/actiondeform.h"
+#include "edit/actionenum.h"
+#include "edit/actionflag.h"
+#include "edit/actionflip.h"
+#include "edit/actionfloat.h"
+#include "edit/actionfont.h"
+#include "edit/actiongroup.h"
+#include "edit/actionpattern.h"
+#include "edit/actionpoint.h"
+#include "edit/actionraise.h"
 #include "edit/actions.h"
+#include "edit/actionshade.h"
+#include "edit/actionshape.h"
+#include "edit/actionshort.h"
+#include "edit/actionstring.h"
+#include "edit/actionungroup.h"
 #include "edit/listaction.h"
 #include "edit/world.h"
 #include "model/option.h"
@@ -153,7 +171,7 @@ inline Monkey*& running()
 struct Avoid
 {
     /** The decor pane's deform modes without a current decor item. */
-    bool decorDeformWithoutItem = true;
+    bool decorDeformWithoutItem = false;
 };
 
 class Monkey
@@ -320,6 +338,13 @@ private:
                 codes.push_back(e->id);
         const int code = codes.empty() || random.chance(10) ? 0 : random.pick(codes);
         record("  menu -> " + std::to_string(code));
+        // Moving a clip or decor item to another group is no undo step: the history's check is
+        // made before, and the history starts again after.
+        if (code >= PCommand::group1 && code <= PCommand::group5)
+        {
+            checkpoint("before a group move");
+            restartAfterStep = true;
+        }
         return code;
     }
 
@@ -739,7 +764,7 @@ private:
         record("menu " + std::to_string(code));
         content->onMenu(code);
         // Settings and colour tuning change the comic outside the history.
-        checkpoint("after menu");
+        restartAfterStep = true;
     }
 
     // ------------------------------------------------------------ checks
@@ -831,6 +856,45 @@ private:
 #endif
     }
 
+    template <class Kind, class Add, class Fields> static void refer(const PAction& a, Add& add, Fields fields)
+    {
+        if (auto* kind = dynamic_cast<const Kind*>(&a))
+            for (const void* p : fields(*kind))
+                add(p);
+    }
+
+    /** The objects and lists an action changes when undone or redone. */
+    static std::vector<const void*> referredObjects(const PAction& a)
+    {
+        std::vector<const void*> found;
+        auto add = [&found](const void* p)
+        {
+            if (p != nullptr)
+                found.push_back(p);
+        };
+        refer<PActionColor>(a, add, [](auto& x) { return std::vector<const void*>{x.target}; });
+        refer<PActionEnum>(a, add, [](auto& x) { return std::vector<const void*>{x.target}; });
+        refer<PActionFlag>(a, add, [](auto& x) { return std::vector<const void*>{x.target, x.owner}; });
+        refer<PActionFloat>(a, add, [](auto& x) { return std::vector<const void*>{x.target}; });
+        refer<PActionFont>(a, add, [](auto& x) { return std::vector<const void*>{x.target}; });
+        refer<PActionString>(a, add, [](auto& x) { return std::vector<const void*>{x.target}; });
+        refer<PActionShort>(a, add, [](auto& x) { return std::vector<const void*>{x.target}; });
+        refer<PActionPoint>(a, add, [](auto& x) { return std::vector<const void*>{x.owner}; });
+        refer<PActionDeform>(a, add, [](auto& x) { return std::vector<const void*>{x.group}; });
+        refer<PActionFlip>(a, add, [](auto& x) { return std::vector<const void*>{x.shape}; });
+        refer<PActionRaise>(a, add, [](auto& x) { return std::vector<const void*>{&x.list, x.shape}; });
+        refer<PActionCopy>(a, add, [](auto& x) { return std::vector<const void*>{x.object}; });
+        refer<PActionPattern>(a, add, [](auto& x) { return std::vector<const void*>{x.brush}; });
+        refer<PActionShade>(a, add, [](auto& x) { return std::vector<const void*>{x.group}; });
+        refer<PActionGroup>(a, add, [](auto& x) { return std::vector<const void*>{&x.list, x.group}; });
+        refer<PActionUngroup>(a, add, [](auto& x) { return std::vector<const void*>{&x.list, x.group}; });
+        refer<PActionShape>(a, add,
+                            [](auto& x) {
+                                return std::vector<const void*>{x.shape, x.related[0], x.related[1]};
+                            });
+        return found;
+    }
+
     void checkAction(const PBase* entry, const std::string& where)
     {
         if (freed(entry, sizeof(PAction)))
@@ -848,6 +912,10 @@ private:
                 freed(list->owner, sizeof(PBase)))
                 fail(where + " (" + typeid(*action).name() + "): its list, object or owner was freed");
         }
+        const auto name = std::string(typeid(*action).name());
+        for (const void* object : referredObjects(*action))
+            if (freed(object, sizeof(PBase)))
+                fail(where + " (" + name + "): an object it changes was freed");
         if (auto* compound = dynamic_cast<const PActions*>(action))
             for (const PBase* child : compound->children)
                 checkAction(child, where + " child");
@@ -878,6 +946,26 @@ private:
         for (const PArray* list : {&world->undoList, &world->redoList})
             for (const PBase* entry : *list)
                 checkAction(entry, (list == &world->undoList ? "undo entry " : "redo entry ") + std::to_string(n++));
+        if (world->undoList.size() > undoSize && !world->undoList.isEmpty())
+            record("  recorded " + std::string(typeid(*world->undoList.at(world->undoList.size() - 1)).name()));
+        undoSize = world->undoList.size();
+        if (checkEveryStep && failure.empty())
+        {
+            // A step that left both lists as they were must have left the comics as they were.
+            const auto now = snapshot();
+            const auto history = std::make_tuple(world->undoList.size(), world->redoList.size(),
+                                                 world->undoList.at(world->undoList.size() - 1),
+                                                 world->redoList.at(world->redoList.size() - 1));
+            // A name typed key by key amends its rename step in place.
+            const bool amended = dynamic_cast<const PActionString*>(std::get<2>(history)) != nullptr;
+            if (history == lastHistory && !restartAfterStep && !amended)
+                compare(lastSnapshot, now, "a step without an undo entry changed the comic");
+            lastSnapshot = now;
+            lastHistory = history;
+        }
+        if (restartAfterStep && failure.empty())
+            checkpoint("after a change outside the history", true);
+        restartAfterStep = false;
         // A history that lost its oldest entry (a save, a discarded comic) starts again here.
         if (firstEntry != nullptr && !world->undoList.contains(firstEntry) && !world->redoList.contains(firstEntry) &&
             failure.empty())
@@ -897,8 +985,44 @@ private:
     {
         Snapshot all;
         for (PBase* c : world->comics)
-            all.emplace_back(static_cast<PComic*>(c), savedBytes(*static_cast<PComic*>(c)));
+            all.emplace_back(static_cast<PComic*>(c), canonicalBytes(*static_cast<PComic*>(c)));
         return all;
+    }
+
+    /** What a save writes, but without the brushes' generated strokes (a cache that any change
+        drops and the next drawing or hit test makes again; the file holds them only when they
+        happen to exist), without empty cards or decor content and without the card shown. */
+    static std::vector<uint8_t> canonicalBytes(const PComic& comic)
+    {
+        std::unique_ptr<PComic> copy(static_cast<PComic*>(comic.clone()));
+        std::set<const PBase*> all;
+        addComic(copy.get(), all);
+        for (const PBase* o : all)
+            if (o->classId() == PClass::brush)
+                const_cast<PBrush*>(static_cast<const PBrush*>(o))->strokes.deleteAll();
+        // A paste into a clip's card that did not exist yet makes the card, empty again after undo.
+        // The card a clip or decor item shows is a view choice saved with it, not an undo step.
+        for (PBase* clip : copy->clips)
+        {
+            PArray& cards = static_cast<PClip*>(clip)->cards;
+            for (int i = cards.size() - 1; i >= 0; --i)
+                if (cards.get<PCard>(i)->shapes.isEmpty())
+                {
+                    PBase* empty = cards.at(i);
+                    cards.remove(empty);
+                    delete empty;
+                }
+            static_cast<PClip*>(clip)->currentKey = 0;
+        }
+        // Likewise a paste into a decor item without artwork makes its (empty) content group.
+        for (PBase* d : copy->decor)
+        {
+            auto* decor = static_cast<PDecor*>(d);
+            decor->currentKey = 0;
+            if (decor->content != nullptr && decor->content->children.isEmpty())
+                decor->content.reset();
+        }
+        return savedBytes(*copy);
     }
 
     /** Compares the comics present in both snapshots. */
@@ -940,12 +1064,12 @@ private:
     /** Where the history may change outside the user's undo steps: the check that everything
         undone gives the bytes of the history's start, and redone the bytes of now; then the start
         is taken again. */
-    void checkpoint(const std::string& why)
+    void checkpoint(const std::string& why, bool restart = false)
     {
         if (!failure.empty())
             return;
         record("checkpoint " + why);
-        const bool sameHistory = haveBaseline && oldest() == firstEntry;
+        const bool sameHistory = haveBaseline && !restart && oldest() == firstEntry;
         const Snapshot now = snapshot();
         const int undone = undoAll();
         const Snapshot start = snapshot();
@@ -975,6 +1099,9 @@ private:
                 fail("the saved " + name(comic) + " does not load again");
             else if (savedBytes(loaded) != bytes)
                 fail("saving " + name(comic) + " after a load writes other bytes");
+            std::unique_ptr<PComic> copy(static_cast<PComic*>(comic->clone()));
+            if (savedBytes(*copy) != bytes)
+                fail("a copy of " + name(comic) + " saves other bytes than the comic");
         }
         record("save, load, save compared");
     }
@@ -990,6 +1117,13 @@ private:
     std::unique_ptr<PContent> content;
     Snapshot baseline;
     bool haveBaseline = false;
+    bool restartAfterStep = false;
+    /** MONKEY_EVERY_STEP set: the whole history is checked after every step, to find the first
+        step whose undo goes wrong (slow). */
+    bool checkEveryStep = std::getenv("MONKEY_EVERY_STEP") != nullptr;
+    int undoSize = 0;
+    Snapshot lastSnapshot;
+    std::tuple<int, int, const PBase*, const PBase*> lastHistory;
     const PBase* firstEntry = nullptr;
     int stepNumber = 0;
     int dialogDepth = 0;
