@@ -4,6 +4,7 @@
 #include "model/image.h"
 #include "model/option.h"
 #include "model/translate.h"
+#include "ui/widgets/alertbox.h"
 #include "ui/widgets/button.h"
 #include "ui/widgets/check.h"
 #include "ui/widgets/combo.h"
@@ -50,8 +51,8 @@ juce::File askForImage()
 
 void alertUser(const juce::String& text)
 {
-    juce::AlertWindow::showMessageBox(juce::MessageBoxIconType::WarningIcon, ::translate("Message.Error"), text,
-                                      ::translate("Text.Close"));
+    (void) PAlertBox::show(juce::MessageBoxIconType::WarningIcon, ::translate("Message.Error"), text,
+                           {::translate("Text.Close")});
 }
 
 template <class W> W* reporting(W* widget, PHandler* to)
