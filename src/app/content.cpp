@@ -510,6 +510,14 @@ void PContent::onNotify(uint16_t code)
         juce::MouseCursor::hideWaitCursor();
         return;
     }
+    case PNotify::helpRequest:
+        // F1 switches the help on; the status bar's switch follows.
+        if (!world->helpFlag)
+        {
+            world->helpFlag = true;
+            broadcast(PNotify::switchChanged);
+        }
+        return;
     case PContext::pageMode:
     case PContext::layerMode:
     case PContext::clipMode:
@@ -539,14 +547,6 @@ void PContent::placeHelp()
     helpPane->update();
     const int wanted = helpPane->isVisible() ? -1 - barRows - helpRows : -1 - barRows;
     if (canvas->h == wanted)
-    case PNotify::helpRequest:
-        // F1 switches the help on; the status bar's switch follows.
-        if (!world->helpFlag)
-        {
-            world->helpFlag = true;
-            broadcast(PNotify::switchChanged);
-        }
-        return;
         return;
     canvas->h = wanted;
     canvas->layout();

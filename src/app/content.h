@@ -98,14 +98,14 @@ public:
         know what went wrong. */
     juce::String lastMessageKey, lastMessageText;
 
+    /** After the options dialog: the undo list and the canvas let go of a wallpaper it replaced
+        (null when none), and the wallpaper switch goes off when there is none any more. */
+    void forgetWallpaper(const PImage* replaced);
     /** Creates or removes the tooltip window after the options' tooltip switch. */
     void updateTooltips();
     /** Shows the side pane of a notification code (25 Pages ... 28 Decor). */
     void showSidePane(uint16_t code);
     /** Shows the help lines under the canvas while help is on, the canvas shortened to make room. */
-    /** After the options dialog: the undo list and the canvas let go of a wallpaper it replaced
-        (null when none), and the wallpaper switch goes off when there is none any more. */
-    void forgetWallpaper(const PImage* replaced);
     void placeHelp();
     /** The whole comic as PDF, after asking for the file. */
     void exportComic();

@@ -172,6 +172,8 @@ void PCanvas2::readSelection()
         shape = static_cast<PShape*>(context.target(PClass::shape));
         if (sidePane == PContext::pageMode)
             shape = editMode() == attachmentMode && panel != nullptr ? panel->attachment.get() : panel;
+        // Deforming needs a decor item: with none (a comic without decor, an empty group tab, the
+        // shown item just cut) there is nothing to deform and the handles stay away.
         if (decorDeforming())
             shape = shownDecor() != nullptr ? shownDecor()->content.get() : nullptr;
         point = static_cast<PPoint*>(context.target(PClass::point));

@@ -13,8 +13,8 @@
 
 class PArray;
 class PCurve;
-class PGroup;
 class PDecor;
+class PGroup;
 class PItem;
 class PPage;
 class PPanel;
@@ -167,6 +167,8 @@ private:
     bool snapping() const;
     bool rowsShown() const;
     bool decorDeforming() const;
+    /** The decor item the Decor pane shows, or null (another pane, or no item). */
+    PDecor* shownDecor() const;
     bool hasPointOverlay() const;
     std::unique_ptr<PPointOverlay> pointOverlay() const;
     Place locate(const PShape* target) const;
@@ -175,8 +177,6 @@ private:
     Place insertionPlace(bool create = false) const;
     PMatrix shapeToPage() const;
     /** The selection's handle under a screen position, or hitNothing. */
-    /** The decor item the Decor pane shows, or null (another pane, or no item). */
-    PDecor* shownDecor() const;
     uint16_t handleAt(float sx, float sy, int& index);
     juce::Rectangle<float> screenBounds() const;
     juce::Point<float> handlePosition(uint16_t handle) const;
