@@ -51,10 +51,13 @@ bool PActionRaise::move(int at, int destination)
     return true;
 }
 
-void PActionRaise::apply(bool)
+void PActionRaise::apply(bool redo)
 {
     from = list.indexOf(shape);
-    to = destination(list, from, upwards, toEnd);
+    // A redo repeats the step the user saw; the overlap rule asked again would follow bounds that
+    // have changed since (a shape not drawn yet has none) and put the shape elsewhere.
+    if (!redo)
+        to = destination(list, from, upwards, toEnd);
     move(from, to);
 }
 

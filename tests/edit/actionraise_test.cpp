@@ -82,6 +82,21 @@ TEST(ActionRaise, UndoReturnsPastOverlappingShapes)
     d.world.clearHistory();
 }
 
+TEST(ActionRaise, RedoPutsTheShapeWhereTheStepPutItThoughTheBoundsChanged)
+{
+    // Lowering d passes c and stops under b, which it overlaps; by redo time b has moved away.
+    TestDocument d;
+    Stack stack{box(0), box(0.5f), box(10), box(0.2f)};
+    stack.original.assign(stack.list.begin(), stack.list.end());
+    d.world.record(new PActionLower(d.world, stack.list, stack.list.at(3)));
+    EXPECT_EQ(stack.order(stack.list), "adbc");
+    d.world.undo();
+    static_cast<TestShape*>(stack.original[1])->bounds = box(30);
+    d.world.redo();
+    EXPECT_EQ(stack.order(stack.list), "adbc");
+    d.world.clearHistory();
+}
+
 TEST(ActionRaise, AnnouncesAFreshFrameInDecorMode)
 {
     TestDocument d;
