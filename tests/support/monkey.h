@@ -84,7 +84,8 @@ namespace monkey
 class Random
 {
 public:
-    explicit Random(uint64_t seed) : state(seed * 0x9E3779B97F4A7C15ull + 1) {}
+    /** The seed is mixed first: neighbouring seeds must not give the same steps shifted by one. */
+    explicit Random(uint64_t seed) : state(seed) { state = next(); }
     uint64_t next()
     {
         uint64_t z = (state += 0x9E3779B97F4A7C15ull);
@@ -199,6 +200,10 @@ public:
         {
             stepNumber = i;
             step();
+            // The window repaints after most steps: drawing builds the geometry that hit tests,
+            // handles and the next press rely on.
+            if (random.chance(paintPercent))
+                paintCanvas();
             check();
         }
         if (failure.empty())
@@ -556,6 +561,19 @@ private:
 
     // ------------------------------------------------------------ steps
 
+    static constexpr int paintPercent = 60;
+    static constexpr uint16_t firstDigitKey = 16, lastDigitKey = 20;
+
+    void paintCanvas()
+    {
+        PCanvas2& canvas = *content->canvas;
+        if (!canvas.isVisible() || canvas.getWidth() <= 0 || canvas.getHeight() <= 0)
+            return;
+        juce::Image frame(juce::Image::ARGB, canvas.getWidth(), canvas.getHeight(), true);
+        juce::Graphics g(frame);
+        canvas.paint(g);
+    }
+
     PSidePane* visibleSidePane() const
     {
         for (auto* pane : content->sidePanes)
@@ -637,9 +655,13 @@ private:
                 return {at.x + random.between(-2, 2), at.y + random.between(-2, 2)};
             }
         }
-        if (canvas.shape != nullptr && random.chance(40))
+        // Most presses find a shape: the selected one, or any the canvas shows.
+        PShape* target = canvas.shape;
+        if (PArray* shown = canvas.shownList(); shown != nullptr && !shown->isEmpty() && random.chance(50))
+            target = shown->get<PShape>(random.below(shown->size()));
+        if (target != nullptr && random.chance(70))
         {
-            const PRect& b = canvas.shape->bounds;
+            const PRect& b = target->bounds;
             if (!b.isEmpty())
                 return canvas.toScreen(random.between(b.left, b.right), random.between(b.bottom, b.top));
         }
@@ -688,6 +710,12 @@ private:
         const int target = random.below(3);
         if (k == 7)
             checkpoint("before Ctrl+S");
+        // The digit keys even out a line's thickness as a drawing aid, without an undo step.
+        if (k >= firstDigitKey && k <= lastDigitKey)
+        {
+            checkpoint("before a digit key");
+            restartAfterStep = true;
+        }
         if (target == 0 || pane == nullptr)
         {
             record("canvas key " + std::to_string(k));
