@@ -81,11 +81,12 @@ void PContent::useDialogs()
 
 void PContent::forgetWallpaper(const PImage* replaced)
 {
-    if (world == nullptr || options == nullptr)
+    // A cancelled dialog put the same wallpaper back; an accepted one without a wallpaper before
+    // is followed by the status bar's look notification, which the canvas reads as well.
+    if (world == nullptr || options == nullptr || replaced == nullptr)
         return;
     // Undoing a move of a wallpaper that is gone would write into freed memory.
-    if (replaced != nullptr)
-        world->forgetEntriesOn(replaced);
+    world->forgetEntriesOn(replaced);
     if (options->wall == nullptr)
         world->wallFlag = false;
     // The canvas lets go of the old wallpaper before it is deleted.

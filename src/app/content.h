@@ -99,7 +99,7 @@ public:
     juce::String lastMessageKey, lastMessageText;
 
     /** After the options dialog: the undo list and the canvas let go of a wallpaper it replaced
-        (null when none), and the wallpaper switch goes off when there is none any more. */
+        (null when none: nothing to do), and the wallpaper switch goes off when there is none any more. */
     void forgetWallpaper(const PImage* replaced);
     /** Creates or removes the tooltip window after the options' tooltip switch. */
     void updateTooltips();
