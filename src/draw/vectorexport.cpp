@@ -15,14 +15,22 @@ template <class Write> PResult writeSafely(const juce::File& file, Write&& write
         return PResult::failure(PVectorExport::exportError);
     return PResult::success();
 }
+
+void writePdfTo(PView2pdf& writer, PComic& comic, PPage* page, POption* options, const PPdfSettings& settings)
+{
+    writer.options = options;
+    writer.compressStreams = settings.compressed;
+    writer.progress = settings.progress;
+    writer.writeFile(&comic, page);
+}
 } // namespace
 
-bool PVectorExport::writePdf(PComic& comic, PPage* page, juce::OutputStream& stream, POption* options)
+bool PVectorExport::writePdf(PComic& comic, PPage* page, juce::OutputStream& stream, POption* options,
+                             const PPdfSettings& settings)
 {
     PView2pdf writer(stream);
-    writer.options = options;
-    writer.writeFile(&comic, page);
-    return writer.finish();
+    writePdfTo(writer, comic, page, options, settings);
+    return writer.finish() && !writer.wasStopped();
 }
 
 bool PVectorExport::writeSvg(PPage& page, juce::OutputStream& stream, POption* options)
@@ -33,11 +41,11 @@ bool PVectorExport::writeSvg(PPage& page, juce::OutputStream& stream, POption* o
     return writer.finish();
 }
 
-PResult PVectorExport::exportPdf(PComic& comic, const juce::File& file, int pageIndex, POption* options)
+PResult PVectorExport::exportPdf(PComic& comic, const juce::File& file, int pageIndex, POption* options,
+                                 const PPdfSettings& settings)
 {
-    // A PDF without a page is no document a viewer or a printer accepts.
     if (comic.pages.isEmpty())
-        return PResult::failure(exportError);
+        return PResult::failure(noPages);
     PPage* page = nullptr;
     if (pageIndex != allPages)
     {
@@ -45,7 +53,17 @@ PResult PVectorExport::exportPdf(PComic& comic, const juce::File& file, int page
         if (page == nullptr)
             return PResult::failure(exportError);
     }
-    return writeSafely(file, [&](juce::OutputStream& s) { return writePdf(comic, page, s, options); });
+    PSafeFile safe(file);
+    if (!safe.open())
+        return PResult::failure(exportError);
+    PView2pdf writer(safe.stream());
+    writePdfTo(writer, comic, page, options, settings);
+    // A stopped export drops its temporary with the safe file: the old file, if any, stays.
+    if (writer.wasStopped())
+        return PResult::failure(PExportProgress::stopped);
+    if (!writer.finish() || !safe.commit())
+        return PResult::failure(exportError);
+    return PResult::success();
 }
 
 PResult PVectorExport::exportSvg(PPage& page, const juce::File& file, POption* options)

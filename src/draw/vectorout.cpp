@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 namespace
 {
@@ -21,6 +22,11 @@ PVectorOut::~PVectorOut()
 
 PVectorOut& PVectorOut::text(std::string_view s)
 {
+    if (capturing)
+    {
+        captured.append(s);
+        return *this;
+    }
     buffer.append(s);
     written += static_cast<int64_t>(s.size());
     if (buffer.size() >= bufferLimit)
@@ -41,6 +47,18 @@ PVectorOut& PVectorOut::integer(long long v)
 PVectorOut& PVectorOut::endLine()
 {
     return text("\r\n");
+}
+
+void PVectorOut::startCapture()
+{
+    captured.clear();
+    capturing = true;
+}
+
+std::string PVectorOut::takeCaptured()
+{
+    capturing = false;
+    return std::exchange(captured, {});
 }
 
 bool PVectorOut::finish()

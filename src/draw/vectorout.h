@@ -42,6 +42,10 @@ public:
     PVectorOut& endLine();
     /** Bytes handed to the sink so far. */
     int64_t position() const { return written; }
+    /** Keeps what follows aside instead of passing it on, until takeCaptured(): a writer that
+        compresses a stream must see all of it first. position() stands still meanwhile. */
+    void startCapture();
+    std::string takeCaptured();
     /** Passes on what is buffered; true when every byte reached the stream. */
     bool finish();
     bool ok() const { return good; }
@@ -54,7 +58,7 @@ private:
     void flushBuffer();
 
     juce::OutputStream& stream;
-    std::string buffer;
+    std::string buffer, captured;
     int64_t written = 0;
-    bool good = true;
+    bool good = true, capturing = false;
 };

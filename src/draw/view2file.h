@@ -27,6 +27,11 @@ public:
     /** True when every byte reached the stream. */
     bool finish() { return out.finish(); }
 
+    /** Decimals of a line width in centimetres. Two would print the thinnest pens' lines as 0,
+        which SVG leaves out and PDF draws one device pixel wide; four keep every line the screen
+        shows at its width. */
+    static constexpr int widthDecimals = 4;
+
     /** Rounds half away from zero; a value that is not a number becomes 0. */
     static int roundedSize(double v);
 

@@ -1,6 +1,8 @@
 #include "draw/view2pdf.h"
 
 #include <cmath>
+#include <cstdio>
+#include <ctime>
 
 #include "draw/ascii85.h"
 #include "model/comic.h"
@@ -11,6 +13,9 @@
 
 namespace
 {
+/** The program and its version, as the build names it. */
+constexpr const char* producer = "Plumet Comics " PLUMET_VERSION;
+constexpr int bestCompression = 9;
 constexpr int16_t pdfDpi = 72;
 constexpr double byteScale = 1.0 / 255.0;
 constexpr int catalogObject = 1, pageTreeObject = 2, firstPageObject = 3;
@@ -18,7 +23,7 @@ constexpr int catalogObject = 1, pageTreeObject = 2, firstPageObject = 3;
 constexpr float underlineThickness = 0.3f;
 } // namespace
 
-PView2pdf::PView2pdf(juce::OutputStream& target) : PView2file(target, pdfDpi, 0) {}
+PView2pdf::PView2pdf(juce::OutputStream& target) : PView2file(target, pdfDpi, 0), creationTime(exportTime()) {}
 
 int PView2pdf::transparencyLevel(uint32_t colour)
 {
@@ -60,8 +65,57 @@ std::string PView2pdf::pathOperators(const juce::Path& path)
     return s;
 }
 
+std::string PView2pdf::deflate(std::string_view bytes)
+{
+    juce::MemoryOutputStream packed;
+    {
+        // Window bits 0 give zlib's own format, header and checksum included, as FlateDecode wants.
+        juce::GZIPCompressorOutputStream zlib(packed, bestCompression, 0);
+        zlib.write(bytes.data(), bytes.size());
+    }
+    return {static_cast<const char*>(packed.getData()), packed.getDataSize()};
+}
+
+std::string PView2pdf::textString(const juce::String& text)
+{
+    std::string s = "<FEFF";
+    char unit[8];
+    for (auto p = text.toUTF16(); !p.isEmpty(); ++p)
+    {
+        // A character beyond the first plane takes two units, each printed on its own.
+        const auto* address = p.getAddress();
+        const int units = static_cast<int>(juce::CharPointer_UTF16::getBytesRequiredFor(*p) / 2);
+        for (int i = 0; i < units; ++i)
+        {
+            std::snprintf(unit, sizeof unit, "%04X", static_cast<unsigned>(static_cast<uint16_t>(address[i])));
+            s += unit;
+        }
+    }
+    return s + ">";
+}
+
+std::string PView2pdf::dateString(juce::Time time)
+{
+    const auto seconds = static_cast<std::time_t>(time.toMilliseconds() / 1000);
+    std::tm utc{};
+    char date[32] = "";
+    if (gmtime_r(&seconds, &utc) == nullptr || std::strftime(date, sizeof date, "(D:%Y%m%d%H%M%SZ)", &utc) == 0)
+        return "(D:19700101000000Z)";
+    return date;
+}
+
+juce::Time PView2pdf::exportTime()
+{
+    const auto fixed = juce::SystemStats::getEnvironmentVariable("SOURCE_DATE_EPOCH", {});
+    constexpr int longestEpoch = 12; // beyond the year 30000: not a time anyone meant
+    if (fixed.isNotEmpty() && fixed.length() <= longestEpoch && fixed.containsOnly("0123456789"))
+        return juce::Time(fixed.getLargeIntValue() * 1000);
+    return juce::Time::getCurrentTime();
+}
+
 void PView2pdf::writeFile(PComic* comic, PPage* page)
 {
+    stopped = false;
     if (comic == nullptr)
         return;
     std::vector<PPage*> pages;
@@ -71,7 +125,7 @@ void PView2pdf::writeFile(PComic* comic, PPage* page)
         for (PBase* each : comic->pages)
             pages.push_back(static_cast<PPage*>(each));
     const int n = static_cast<int>(pages.size());
-    offsets.assign(static_cast<size_t>(3 * n + fixedObjects), 0);
+    offsets.assign(static_cast<size_t>(3 * n + fixedObjects + 1), 0);
 
     writeHeader(*comic);
     writePageTree(n);
@@ -79,8 +133,16 @@ void PView2pdf::writeFile(PComic* comic, PPage* page)
     writePageObjects(n);
     writeResources(n);
     for (int i = 0; i < n; ++i)
+    {
         writeContent(*pages[static_cast<size_t>(i)], i, n);
-    writeTrailer();
+        if (!PExportProgress::goOn(progress, i + 1, n))
+        {
+            stopped = true;
+            return;
+        }
+    }
+    writeInfo(*comic, n);
+    writeTrailer(n);
 }
 
 void PView2pdf::beginObject(int number)
@@ -168,11 +230,20 @@ void PView2pdf::writeContent(PPage& page, int i, int n)
     const int lengthObject = 2 * n + fixedObjects + i;
     beginObject(n + fixedObjects + i);
     out.text("<<").endLine().text("/Length ").integer(lengthObject).text(" 0 R").endLine();
+    if (compressStreams)
+        out.text("/Filter /FlateDecode").endLine();
     out.text(">>").endLine().text("stream").endLine();
     const int64_t start = out.position();
+    if (compressStreams)
+        out.startCapture();
     out.text("1 j").endLine().text("1 J").endLine();
     drawPage(page);
+    if (compressStreams)
+        out.text(deflate(out.takeCaptured()));
     const int64_t length = out.position() - start;
+    // Binary data needs a line end of its own before the keyword; the length leaves it out.
+    if (compressStreams)
+        out.endLine();
     out.text("endstream").endLine();
     endObject();
     beginObject(lengthObject);
@@ -181,7 +252,22 @@ void PView2pdf::writeContent(PPage& page, int i, int n)
     page.invalidate();
 }
 
-void PView2pdf::writeTrailer()
+void PView2pdf::writeInfo(const PComic& comic, int n)
+{
+    beginObject(3 * n + fixedObjects);
+    out.text("<<").endLine();
+    // Readers show the title instead of the file name, and libraries file the comic by its author.
+    if (const auto title = comic.name.toString(); title.isNotEmpty())
+        out.text("/Title ").text(textString(title)).endLine();
+    if (const auto author = comic.author.toString(); author.isNotEmpty())
+        out.text("/Author ").text(textString(author)).endLine();
+    out.text("/Producer ").text(textString(producer)).endLine();
+    out.text("/CreationDate ").text(dateString(creationTime)).endLine();
+    out.text(">>").endLine();
+    endObject();
+}
+
+void PView2pdf::writeTrailer(int n)
 {
     const int64_t xref = out.position();
     const auto size = static_cast<int>(offsets.size());
@@ -191,7 +277,8 @@ void PView2pdf::writeTrailer()
         out.text(xrefLine(offsets[static_cast<size_t>(number)]));
     out.text("trailer").endLine().text("<<").endLine();
     out.text("/Size ").integer(size).endLine();
-    out.text("/Root ").integer(catalogObject).text(" 0 R").endLine().text(">>").endLine();
+    out.text("/Root ").integer(catalogObject).text(" 0 R").endLine();
+    out.text("/Info ").integer(3 * n + fixedObjects).text(" 0 R").endLine().text(">>").endLine();
     out.text("startxref").endLine().integer(xref).endLine();
     out.text("%%EOF").endLine();
 }
@@ -218,7 +305,7 @@ void PView2pdf::paintPath(const juce::Path& path, bool fill, float width, uint32
     // A painting operator without a path is an error that viewers complain about.
     if (path.isEmpty())
         return;
-    out.number(width, 2).text(" w").endLine();
+    out.number(width, widthDecimals).text(" w").endLine();
     colour(hsla, fill ? "rg" : "RG");
     out.text(pathOperators(path)).text(fill ? "f" : "S").endLine();
 }

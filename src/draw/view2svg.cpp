@@ -129,7 +129,7 @@ void PView2svg::pathElement(const juce::Path& path, std::optional<uint32_t> stro
     colourAttribute("fill", fill);
     const uint32_t alpha = fill ? alphaOf(*fill) : stroke ? alphaOf(*stroke) : 255;
     out.text("  opacity=\"").number(alpha * alphaScale, 2).text("\"").endLine();
-    out.text("  stroke-width=\"").number(width, 2).text("\"").endLine();
+    out.text("  stroke-width=\"").number(width, widthDecimals).text("\"").endLine();
     out.text("  stroke-linecap=\"round\"").endLine();
     out.text("  stroke-linejoin=\"round\"").endLine();
     out.text("  d=\"");

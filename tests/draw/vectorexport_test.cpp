@@ -119,6 +119,7 @@ TEST(VectorExport, PdfPassesQpdfAndPopplerWithPageCountAndSize)
     comic.pages.append(new PPage());
     comic.applySettings();
     comic.author.assign("Line\nbreak");
+    comic.name.assign(juce::String::fromUTF8("Caf\xc3\xa9 & (co)"));
     const struct
     {
         int page;
@@ -132,6 +133,9 @@ TEST(VectorExport, PdfPassesQpdfAndPopplerWithPageCountAndSize)
         const auto info = run(tmp, "pdfinfo out.pdf");
         EXPECT_TRUE(info.out.contains(row.pages)) << info.out;
         EXPECT_TRUE(info.out.contains("Page size:       720 x 720 pts")) << info.out;
+        EXPECT_TRUE(info.out.contains(juce::String::fromUTF8("Title:           Caf\xc3\xa9 & (co)\n"))) << info.out;
+        EXPECT_TRUE(info.out.contains("Author:          Line\nbreak\n")) << info.out;
+        EXPECT_TRUE(info.out.contains("Producer:        Plumet Comics ")) << info.out;
         // Poppler repairs a broken cross-reference table quietly but for a message: none is allowed.
         const auto render = run(tmp, "pdftoppm -r 20 -png out.pdf page");
         EXPECT_EQ(render.status, 0);
@@ -200,6 +204,23 @@ TEST(VectorExport, FailedExportLeavesNoFileBehind)
     EXPECT_EQ(PVectorExport::exportSvg(page, protectedFile).messageKey(), "FileChooser.ExportErr");
     EXPECT_EQ(protectedFile.loadFileAsString(), "old");
     EXPECT_EQ(tmp.fileNames(), juce::StringArray("kept.svg"));
+}
+
+TEST(VectorExport, StoppedOrPagelessPdfLeavesTheOldFileAlone)
+{
+    TempFolder tmp;
+    PComic comic;
+    exportsample::emptyComic(comic, 3);
+    const auto old = tmp.file("out.pdf");
+    ASSERT_TRUE(old.replaceWithText("old"));
+    PPdfSettings settings;
+    settings.progress = [](int done, int) { return done < 2; };
+    EXPECT_EQ(PVectorExport::exportPdf(comic, old, PVectorExport::allPages, nullptr, settings).messageKey(),
+              PExportProgress::stopped);
+    PComic pageless;
+    EXPECT_EQ(PVectorExport::exportPdf(pageless, old, PVectorExport::allPages).messageKey(), "Message.NoPages");
+    EXPECT_EQ(old.loadFileAsString(), "old");
+    EXPECT_EQ(tmp.fileNames(), juce::StringArray("out.pdf"));
 }
 
 // The same page through the three routes to a picture, at one resolution: the page is a whole
@@ -360,5 +381,54 @@ TEST(VectorPicture, ClippingNestingBrushesAndPanelTransformsLookAlikeEverywhere)
             for (const auto& [x, y] : c.inked)
                 EXPECT_FALSE(isPaper(pixelAt(*picture, x, y))) << "artwork expected at " << x << ", " << y;
         }
+    }
+}
+
+namespace
+{
+/** The darkness summed down one column between two rows, in pixels of full black. */
+double inkDown(const juce::Image& picture, int column, int fromRow, int toRow)
+{
+    double darkness = 0;
+    for (int y = fromRow; y < toRow; ++y)
+        darkness += (255 - picture.getPixelAt(column, y).getRed()) / 255.0;
+    return darkness;
+}
+} // namespace
+
+// A line of 0.00475 cm (the thinnest pen at thickness 19) once went into both files as width 0:
+// librsvg drew nothing and poppler a one-pixel hairline, where the PNG shows four and a half
+// pixels at 2400 dpi. Each route must now lay down about as much ink across the line as the PNG;
+// poppler snaps thin strokes to whole pixels, so up to one pixel apart.
+TEST(VectorPicture, ThinLinesKeepTheirWidthInEveryFormat)
+{
+    REQUIRE_TOOLS("pdftoppm", "rsvg-convert");
+    constexpr int dpi = 2400, side = 2400;
+    TempFolder tmp;
+    PComic comic;
+    exportsample::emptyComic(comic, 1, 2.54f, 2.54f);
+    auto* frame = exportsample::panel(-1.2f, -1.2f, 1.2f, 1.2f, paper);
+    comic.pages.get<PPage>(0)->panels.append(frame);
+    PLayer* thinnest = exportsample::layer(*frame, 1, 1);
+    thinnest->stroke = 0;
+    thinnest->shapes.append(exportsample::curve({{-1, 0}, {1, 0}}, false, ink, 0, 19));
+    PPage& page = *comic.pages.get<PPage>(0);
+    ASSERT_TRUE(PRasterExport::exportPage(comic, page, tmp.file("page.png"), dpi).ok());
+    ASSERT_TRUE(PVectorExport::exportPdf(comic, tmp.file("page.pdf"), 0).ok());
+    ASSERT_TRUE(PVectorExport::exportSvg(page, tmp.file("page.svg")).ok());
+    ASSERT_EQ(run(tmp, "pdftoppm -png -singlefile -r 2400 page.pdf frompdf").status, 0);
+    ASSERT_EQ(run(tmp, "rsvg-convert -b white --dpi-x 2400 --dpi-y 2400 -o fromsvg.png page.svg").status, 0);
+
+    const double expected = 0.00475 / 2.54 * dpi; // 4.49 pixels
+    const auto png = load(tmp.file("page.png")), pdf = load(tmp.file("frompdf.png")),
+               svg = load(tmp.file("fromsvg.png"));
+    // librsvg's page is a whole number of millimetres (25 instead of 25.4), at the same scale.
+    for (const juce::Image* picture : {&png, &pdf, &svg})
+    {
+        const int w = picture->getWidth(), h = picture->getHeight();
+        ASSERT_GT(h, side * 9 / 10);
+        EXPECT_NEAR(inkDown(*picture, w / 2, h / 4, h * 3 / 4), expected, 1.0) << (picture == &png   ? "png"
+                                                                                   : picture == &pdf ? "pdf"
+                                                                                                     : "svg");
     }
 }

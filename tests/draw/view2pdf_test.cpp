@@ -5,18 +5,23 @@
 
 #include <limits>
 #include <regex>
+#include <utility>
+#include <vector>
 
 #include "draw/view2pdf.h"
 #include "model/brush.h"
 #include "support/exportsample.h"
+#include "support/samplecomic.h"
 #include "support/testfiles.h"
 
 namespace
 {
-std::string pdfOf(PComic& comic, PPage* page)
+std::string pdfOf(PComic& comic, PPage* page, bool compressed = false)
 {
     juce::MemoryOutputStream memory;
     PView2pdf writer(memory);
+    writer.compressStreams = compressed;
+    writer.creationTime = juce::Time(2026, 11, 7, 4, 25, 0, 0, false); // 7 December 2026, UTC
     writer.writeFile(&comic, page);
     EXPECT_TRUE(writer.finish());
     return std::string(static_cast<const char*>(memory.getData()), memory.getDataSize());
@@ -55,7 +60,7 @@ std::string contentOf(PComic& comic)
 }
 } // namespace
 
-TEST(PdfFile, A4PageGivesItsBoxMatrixAndFifteenObjects)
+TEST(PdfFile, A4PageGivesItsBoxMatrixAndSixteenObjects)
 {
     PComic comic;
     comic.format = PPageFormat::a4;
@@ -68,7 +73,7 @@ TEST(PdfFile, A4PageGivesItsBoxMatrixAndFifteenObjects)
     EXPECT_NE(pdf.find("/MediaBox [0 0 595 842]\r\n"), std::string::npos);
     EXPECT_NE(pdf.find("stream\r\n1 j\r\n1 J\r\nq\r\n28.346 0.000 0.000 28.346 298.000 421.000 cm\r\nQ\r\nendstream"),
               std::string::npos);
-    expectSoundStructure(pdf, 16);
+    expectSoundStructure(pdf, 17);
     EXPECT_EQ(pdf.substr(pdf.size() - 7), "%%EOF\r\n");
 }
 
@@ -81,7 +86,7 @@ TEST(PdfFile, WholeComicNumbersStreamsBeforeLengths)
                              "18 0 obj\r\n<<\r\n/Length 21 0 R\r\n", "/GS9 15 0 R\r\n",
                              "11 0 obj\r\n<<\r\n/Type /ExtGState\r\n/CA 0.60\r\n/ca 0.60\r\n"})
         EXPECT_NE(pdf.find(part), std::string::npos) << part;
-    expectSoundStructure(pdf, 22);
+    expectSoundStructure(pdf, 23);
 }
 
 TEST(PdfFile, AuthorCommentIsOneLineOrNone)
@@ -98,7 +103,7 @@ TEST(PdfFile, AuthorCommentIsOneLineOrNone)
         comic.author.assign(juce::String::fromUTF8(row.author));
         const std::string pdf = pdfOf(comic, nullptr);
         EXPECT_EQ(pdf.rfind(std::string("% Plumet Comics Output\r\n") + row.comment + "1 0 obj", 10), 10u);
-        expectSoundStructure(pdf, 16);
+        expectSoundStructure(pdf, 17);
     }
 }
 
@@ -128,8 +133,9 @@ TEST(PdfContent, CurvesFillThenStrokeAndSinglePointsAndBrushesAreLeftOut)
     brush->points.append(new PPoint(3, 3));
     layer.shapes.append(brush);
     const std::string content = contentOf(comic);
-    const auto fill = content.find("0.00 w\r\n1.00 0.00 0.00 rg\r\n/GS2 gs\r\n0.000 0.000 m\r\n");
-    const auto stroke = content.find("0.01 w\r\n0.00 0.00 0.00 RG\r\n/GS9 gs\r\n0.000 0.000 m\r\n");
+    const auto fill = content.find("0.0000 w\r\n1.00 0.00 0.00 rg\r\n/GS2 gs\r\n0.000 0.000 m\r\n");
+    // The thinnest pen at thickness 50: 0.025 cm x 0.5, which two decimals used to print as 0.01.
+    const auto stroke = content.find("0.0125 w\r\n0.00 0.00 0.00 RG\r\n/GS9 gs\r\n0.000 0.000 m\r\n");
     EXPECT_LT(fill, stroke);
     EXPECT_NE(stroke, std::string::npos);
     EXPECT_EQ(content.find("2.000 2.000"), std::string::npos);
@@ -159,5 +165,117 @@ TEST(PdfContent, ImagesAreInlineAscii85RgbAndNonFiniteNumbersPrintAsZero)
     const std::string pdf = pdfOf(comic, nullptr);
     EXPECT_EQ(pdf.find("nan"), std::string::npos);
     EXPECT_EQ(pdf.find("inf"), std::string::npos);
-    expectSoundStructure(pdf, 16);
+    expectSoundStructure(pdf, 17);
+}
+
+namespace
+{
+std::string inflate(const std::string& packed)
+{
+    juce::MemoryInputStream source(packed.data(), packed.size(), false);
+    juce::GZIPDecompressorInputStream zlib(&source, false, juce::GZIPDecompressorInputStream::zlibFormat);
+    return zlib.readEntireStreamAsString().toStdString();
+}
+
+/** The content streams of a file, each as stored, and the file with every stream cut out. */
+struct Streams
+{
+    std::vector<std::string> data;
+    std::string rest;
+};
+
+Streams streamsOf(const std::string& pdf, const std::string& dictionaryEnd)
+{
+    Streams s;
+    const std::string open = dictionaryEnd + ">>\r\nstream\r\n", close = "endstream\r\n";
+    size_t from = 0;
+    for (size_t at = pdf.find(open); at != std::string::npos; at = pdf.find(open, at))
+    {
+        const size_t start = at + open.size(), end = pdf.find(close, start);
+        s.data.push_back(pdf.substr(start, end - start));
+        s.rest += pdf.substr(from, start - from);
+        at = from = end;
+    }
+    s.rest += pdf.substr(from);
+    return s;
+}
+} // namespace
+
+// Compression changes nothing but the bytes of the content streams: every object keeps its
+// number, and each stream inflates to exactly what the plain writer puts there.
+TEST(PdfCompressed, StreamsInflateToThePlainContentAndLengthsCountTheStoredBytes)
+{
+    PComic comic;
+    sample::fill(comic);
+    const std::string plain = pdfOf(comic, nullptr), packed = pdfOf(comic, nullptr, true);
+    const Streams expected = streamsOf(plain, " 0 R\r\n"), found = streamsOf(packed, "/Filter /FlateDecode\r\n");
+    ASSERT_EQ(found.data.size(), static_cast<size_t>(comic.pages.size()));
+    ASSERT_EQ(expected.data.size(), found.data.size());
+    size_t packedBytes = 0, plainBytes = 0;
+    for (size_t i = 0; i < found.data.size(); ++i)
+    {
+        ASSERT_GE(found.data[i].size(), 2u);
+        // The binary data ends in a line end of its own that its length leaves out.
+        EXPECT_EQ(found.data[i].substr(found.data[i].size() - 2), "\r\n");
+        const std::string stored = found.data[i].substr(0, found.data[i].size() - 2);
+        EXPECT_EQ(inflate(stored), expected.data[i]) << "page " << i + 1;
+        packedBytes += stored.size();
+        plainBytes += expected.data[i].size();
+        const std::string lengthObject =
+            std::to_string(2 * comic.pages.size() + 13 + static_cast<int>(i)) + " 0 obj\r\n";
+        EXPECT_EQ(std::stoll(packed.substr(packed.find(lengthObject) + lengthObject.size())),
+                  static_cast<long long>(stored.size()));
+    }
+    EXPECT_LT(packedBytes * 3, plainBytes);
+    // Apart from the streams, their lengths and the offsets that follow from them, the files agree.
+    const std::regex lengths("\r\n\\d+\r\nendobj");
+    const auto objects = [&](const std::string& rest)
+    { return std::regex_replace(rest.substr(0, rest.rfind("\r\nxref\r\n")), lengths, ""); };
+    EXPECT_EQ(std::regex_replace(objects(found.rest), std::regex("/Filter /FlateDecode\r\n"), ""),
+              objects(expected.rest));
+}
+
+TEST(PdfInfo, TitleAuthorProducerAndDateOfTheComic)
+{
+    PComic comic;
+    exportsample::emptyComic(comic, 1);
+    comic.name.assign(juce::String::fromUTF8("Zo\xc3\xa9 (1)"));
+    const std::string pdf = pdfOf(comic, nullptr, true);
+    // The producer begins "Plumet Comics " and goes on with the version.
+    EXPECT_NE(pdf.find("16 0 obj\r\n<<\r\n/Title <FEFF005A006F00E90020002800310029>\r\n"
+                       "/Producer <FEFF0050006C0075006D0065007400200043006F006D0069006300730020"),
+              std::string::npos);
+    EXPECT_EQ(pdf.find("/Author"), std::string::npos); // no author, no entry
+    EXPECT_NE(pdf.find("/CreationDate (D:20261207042500Z)\r\n>>\r\nendobj\r\n"), std::string::npos);
+    EXPECT_NE(pdf.find("/Root 1 0 R\r\n/Info 16 0 R\r\n"), std::string::npos);
+    expectSoundStructure(pdf, 17);
+}
+
+TEST(PdfUnits, TextStringsAndDates)
+{
+    EXPECT_EQ(PView2pdf::textString(""), "<FEFF>");
+    EXPECT_EQ(PView2pdf::textString("A)"), "<FEFF00410029>");
+    // A character beyond the first plane takes its two surrogates.
+    EXPECT_EQ(PView2pdf::textString(juce::String::fromUTF8("\xf0\x9f\x98\x80")), "<FEFFD83DDE00>");
+    EXPECT_EQ(PView2pdf::dateString(juce::Time(0)), "(D:19700101000000Z)");
+    EXPECT_EQ(PView2pdf::dateString(juce::Time(2000, 1, 29, 23, 59, 58, 0, false)), "(D:20000229235958Z)");
+}
+
+TEST(PdfFile, ProgressHearsEachPageAndCanStopTheFile)
+{
+    PComic comic;
+    exportsample::emptyComic(comic, 3);
+    juce::MemoryOutputStream memory;
+    PView2pdf writer(memory);
+    std::vector<std::pair<int, int>> heard;
+    writer.progress = [&](int done, int count)
+    {
+        heard.emplace_back(done, count);
+        return done < 2;
+    };
+    writer.writeFile(&comic, nullptr);
+    EXPECT_TRUE(writer.wasStopped());
+    EXPECT_EQ(heard, (std::vector<std::pair<int, int>>{{1, 3}, {2, 3}}));
+    EXPECT_TRUE(writer.finish());
+    EXPECT_EQ(memory.toString().indexOf("xref"), -1);
 }

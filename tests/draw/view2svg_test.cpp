@@ -40,7 +40,7 @@ TEST(SvgDocument, ClipIdsCountPanelsAndRestartPerFile)
     }
 }
 
-TEST(SvgPath, SameAlphaSharesOneElementAndThinnestPenIsTwoDecimals)
+TEST(SvgPath, SameAlphaSharesOneElementAndThinnestPenKeepsItsWidth)
 {
     PComic comic;
     PLayer& layer = exportsample::layerOnPage(comic, 0);
@@ -48,14 +48,14 @@ TEST(SvgPath, SameAlphaSharesOneElementAndThinnestPenIsTwoDecimals)
     layer.shapes.append(curve);
     EXPECT_TRUE(has(svgOf(*comic.pages.get<PPage>(0)),
                     "<g>\r\n<path\r\n  stroke=\"rgb(0,0,0)\"\r\n  fill=\"rgb(255,1,1)\"\r\n  opacity=\"1.00\"\r\n"
-                    "  stroke-width=\"0.01\"\r\n  stroke-linecap=\"round\"\r\n  stroke-linejoin=\"round\"\r\n"
+                    "  stroke-width=\"0.0125\"\r\n  stroke-linecap=\"round\"\r\n  stroke-linejoin=\"round\"\r\n"
                     "  d=\" M 0.000 0.000"));
     curve->fillColour = 0x8000FF80;
     const std::string two = svgOf(*comic.pages.get<PPage>(0));
     EXPECT_TRUE(
-        has(two, "  stroke=\"none\"\r\n  fill=\"rgb(255,1,1)\"\r\n  opacity=\"0.50\"\r\n  stroke-width=\"0.00\""));
+        has(two, "  stroke=\"none\"\r\n  fill=\"rgb(255,1,1)\"\r\n  opacity=\"0.50\"\r\n  stroke-width=\"0.0000\""));
     EXPECT_TRUE(
-        has(two, "  stroke=\"rgb(0,0,0)\"\r\n  fill=\"none\"\r\n  opacity=\"1.00\"\r\n  stroke-width=\"0.01\""));
+        has(two, "  stroke=\"rgb(0,0,0)\"\r\n  fill=\"none\"\r\n  opacity=\"1.00\"\r\n  stroke-width=\"0.0125\""));
 }
 
 TEST(SvgText, MarkupInTextFontAndFileNamesIsEscaped)
