@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "describe.h"
+#include "draw/comicbookexport.h"
 #include "draw/pagepicture.h"
 #include "draw/rasterexport.h"
 #include "draw/vectorexport.h"
@@ -30,8 +31,9 @@ const char* usage = "usage: plumet-cli info FILE\n"
                     "       plumet-cli new OUT [--title T] [--author A] [--format 1-6] [--rotate]\n"
                     "       plumet-cli copy IN OUT\n"
                     "       plumet-cli option FILE NAME VALUE\n"
-                    "       plumet-cli export FILE -o OUT [--format pdf|svg|png|jpg] [--page N|A-B|all]\n"
+                    "       plumet-cli export FILE -o OUT [--format pdf|svg|png|jpg|cbz] [--page N|A-B|all]\n"
                     "                         [--dpi 100|300|600|900] [--series ink|color] [--images DIR]\n"
+                    "                         [--image png|jpg] [--uncompressed] [--progress]\n"
                     "       plumet-cli thumbnail FILE OUT.png [--size N]\n"
                     "\n"
                     "  info   print the load result and the file's contents as JSON\n"
@@ -40,12 +42,13 @@ const char* usage = "usage: plumet-cli info FILE\n"
                     "  option set one setting in an options file (comics_options.opt): openGLCanvas, snap,\n"
                     "         showGrid, useInch, tooltips (0 or 1), language, guiSize, gridSize, gridDivisions,\n"
                     "         snapAngle, exportDpi, autosaveEvery (a whole number)\n"
-                    "  export write the comic or one of its pages as PDF, SVG, PNG or JPG. The format follows\n"
-                    "         OUT's extension unless --format names it. A PDF without --page holds every page;\n"
-                    "         the other formats write one page, --page N counting from 1 (default 1). --dpi is\n"
-                    "         the resolution of PNG and JPG (default 100); a page side under 50 pixels is not\n"
-                    "         written. --series writes a series of PNG files instead of one: a layer's tag is\n"
-                    "         its level, n is the largest tag among the page's layers, and file k, for k = 1 .. n,\n"
+                    "  export write the comic or one of its pages as PDF, SVG, PNG or JPG, or the whole comic\n"
+                    "         as a comic book archive (CBZ). The format follows OUT's extension unless --format\n"
+                    "         names it. A PDF without --page holds every page; the other formats write one\n"
+                    "         page, --page N counting from 1 (default 1). --dpi is the resolution of PNG, JPG\n"
+                    "         and CBZ pictures (default 100); a page side under 50 pixels is not written.\n"
+                    "         --series writes a series of PNG files instead of one: a layer's tag is its level,\n"
+                    "         n is the largest tag among the page's layers, and file k, for k = 1 .. n,\n"
                     "         is OUT with _k before the extension (ink.png gives ink_1.png, ink_2.png ...); it\n"
                     "         shows only the layers tagged k, with every fill opaque black and no lines (ink) or\n"
                     "         every fill opaque white (color). The files written are listed on standard output;\n"
@@ -57,6 +60,12 @@ const char* usage = "usage: plumet-cli info FILE\n"
                     "         up in the images folder of the user folder (~/Documents/Plumet/images), or in DIR\n"
                     "         with --images; a picture that cannot be found is named on standard error and the\n"
                     "         export goes on without it. A comic without pages gives no PDF (exit status 3).\n"
+                    "         A PDF's content is compressed; --uncompressed leaves its operators readable.\n"
+                    "         A CBZ holds every page as p001.png, p002.png ... at --dpi (or p001.jpg ... at\n"
+                    "         quality 90 with --image jpg) and a ComicInfo.xml with the title, the author, the\n"
+                    "         page sizes, the first page as the cover and the language of the editor's options;\n"
+                    "         a comic without pages gives none (exit status 3). --progress prints a line\n"
+                    "         \"page N of M\" to standard error after each page written.\n"
                     "  thumbnail  draw page 1 into a PNG whose longer side is N pixels (16 to 2048, default\n"
                     "         256) on white paper: the preview that file managers show for a comic\n"
                     "\n"
@@ -253,6 +262,8 @@ struct ExportRequest
     int firstPage = 1, lastPage = 0;
     int dpi = 100;
     uint32_t series = 0;
+    PComicBookSettings::Picture picture = PComicBookSettings::Picture::png;
+    bool uncompressed = false, progress = false;
 };
 
 /** The format named by a file's extension, or "" when it names none. */
@@ -261,7 +272,7 @@ juce::String formatOf(const juce::File& file)
     const auto extension = file.getFileExtension().toLowerCase();
     if (extension == ".jpeg")
         return "jpg";
-    if (extension == ".pdf" || extension == ".svg" || extension == ".png" || extension == ".jpg")
+    if (extension == ".pdf" || extension == ".svg" || extension == ".png" || extension == ".jpg" || extension == ".cbz")
         return extension.substring(1);
     return {};
 }
@@ -307,7 +318,7 @@ juce::String parseExport(const juce::StringArray& args, ExportRequest& request)
         else if (option == "-o" && takeValue(args, i, value))
             request.output = value;
         else if (option == "--format" && takeValue(args, i, value) &&
-                 juce::StringArray{"pdf", "svg", "png", "jpg"}.contains(value))
+                 juce::StringArray{"pdf", "svg", "png", "jpg", "cbz"}.contains(value))
             request.format = value;
         else if (option == "--page" && takeValue(args, i, value) && parsePages(value, request))
             continue;
@@ -318,6 +329,12 @@ juce::String parseExport(const juce::StringArray& args, ExportRequest& request)
             request.dpi = value.getIntValue();
         else if (option == "--series" && takeValue(args, i, value) && (value == "ink" || value == "color"))
             request.series = value == "ink" ? PRasterExport::inkSeries : PRasterExport::colorSeries;
+        else if (option == "--image" && takeValue(args, i, value) && (value == "png" || value == "jpg"))
+            request.picture = value == "jpg" ? PComicBookSettings::Picture::jpeg : PComicBookSettings::Picture::png;
+        else if (option == "--uncompressed")
+            request.uncompressed = true;
+        else if (option == "--progress")
+            request.progress = true;
         else
             return "unknown or incomplete option " + option;
     }
@@ -332,8 +349,14 @@ juce::String parseExport(const juce::StringArray& args, ExportRequest& request)
     if (request.batch && request.format == "pdf" && request.lastPage != 0)
         return "a PDF holds one page or the whole comic: give --page N or --page all";
     const bool raster = request.format == "png" || request.format == "jpg";
-    if (args.contains("--dpi") && !raster)
-        return "--dpi applies to PNG and JPG only";
+    if (args.contains("--dpi") && !raster && request.format != "cbz")
+        return "--dpi applies to PNG, JPG and CBZ only";
+    if (args.contains("--image") && request.format != "cbz")
+        return "--image applies to CBZ only";
+    if (request.uncompressed && request.format != "pdf")
+        return "--uncompressed applies to PDF only";
+    if (request.format == "cbz" && (request.page != 0 || request.batch))
+        return "a CBZ holds the whole comic: leave out --page";
     // The picture encoder goes by the extension, so a single picture must carry the right one.
     if (raster && request.series == 0 &&
         formatOf(juce::File::getCurrentWorkingDirectory().getChildFile(request.output)) != request.format)
@@ -343,8 +366,10 @@ juce::String parseExport(const juce::StringArray& args, ExportRequest& request)
 
 int exportFailed(const juce::String& what, const juce::String& key)
 {
-    const char* why = key == "Message.MemError" ? "not enough memory for the picture"
-                                                : "the file could not be written, or the page is too small";
+    const char* why = key == "Message.MemError"       ? "not enough memory for the picture"
+                      : key == "Message.PageTooSmall" ? "a page is under 50 pixels at this resolution"
+                      : key == PVectorExport::noPages ? "the comic has no pages"
+                                                      : "the file could not be written, or the page is too small";
     std::cerr << "plumet-cli: cannot export " << what << ": " << why << " (" << key << ")\n";
     return exitSaveFailed;
 }
@@ -406,6 +431,32 @@ juce::File pageFile(const juce::File& out, int number, int pageCount)
                               out.getFileExtension());
 }
 
+void printProgress(int done, int count)
+{
+    std::cerr << "page " << done << " of " << count << "\n";
+}
+
+/** Prints each written page with --progress; the command line never stops an export half-way. */
+PExportProgress::Callback progressFor(const ExportRequest& request)
+{
+    if (!request.progress)
+        return {};
+    return [](int done, int count)
+    {
+        printProgress(done, count);
+        return true;
+    };
+}
+
+PPdfSettings pdfSettingsFor(const ExportRequest& request, bool wholeComic)
+{
+    PPdfSettings settings;
+    settings.compressed = !request.uncompressed;
+    if (wholeComic)
+        settings.progress = progressFor(request);
+    return settings;
+}
+
 /** One page into one file (or a series of files, counted in written), listing what a batch writes. */
 int exportPage(PComic& comic, int number, const juce::File& out, const ExportRequest& request, POption& options,
                bool listed, int& written)
@@ -415,10 +466,11 @@ int exportPage(PComic& comic, int number, const juce::File& out, const ExportReq
     if (request.series != 0)
         return writeSeries(comic, page, out, request, options, written);
     written = 1;
-    const auto exported = request.format == "pdf" ? PVectorExport::exportPdf(comic, out, number - 1, &options)
-                          : request.format == "svg"
-                              ? PVectorExport::exportSvg(page, out, &options)
-                              : PRasterExport::exportPage(comic, page, out, request.dpi, 0, 0, &options);
+    const auto exported =
+        request.format == "pdf"
+            ? PVectorExport::exportPdf(comic, out, number - 1, &options, pdfSettingsFor(request, false))
+        : request.format == "svg" ? PVectorExport::exportSvg(page, out, &options)
+                                  : PRasterExport::exportPage(comic, page, out, request.dpi, 0, 0, &options);
     if (!exported.ok())
         return exportFailed(out.getFullPathName(), exported.messageKey());
     if (listed)
@@ -442,8 +494,34 @@ int exportPages(PComic& comic, const juce::File& out, const ExportRequest& reque
             status != exitOk)
             return status;
         total += written;
+        if (request.progress)
+            printProgress(number - request.firstPage + 1, last - request.firstPage + 1);
     }
     return total == 0 ? noSeriesWritten("these pages") : exitOk;
+}
+
+/** The language of the editor's options, so that the archive names the language the comic was made in. */
+juce::String interfaceLanguage()
+{
+    POption editor;
+    const auto file = PProject::defaultUserFolder().getChildFile(PProject::optionsFileName);
+    if (!file.existsAsFile() || editor.load(file.getFullPathName()) != PLoadResult::ok)
+        return PComicBookExport::languageCode(POption().language);
+    return PComicBookExport::languageCode(editor.language);
+}
+
+int exportComicBook(PComic& comic, const juce::File& out, const ExportRequest& request, POption& options)
+{
+    for (int i = 0; i < comic.pages.size(); ++i)
+        reportMissingPictures(*comic.pages.get<PPage>(i), options);
+    PComicBookSettings settings;
+    settings.dpi = request.dpi;
+    settings.picture = request.picture;
+    settings.language = interfaceLanguage();
+    settings.options = &options;
+    settings.progress = progressFor(request);
+    const auto exported = PComicBookExport::exportComic(comic, out, settings);
+    return exported.ok() ? exitOk : exportFailed(out.getFullPathName(), exported.messageKey());
 }
 
 int exportComic(const juce::StringArray& args)
@@ -468,9 +546,12 @@ int exportComic(const juce::StringArray& args)
         }
         for (int i = 0; i < comic.pages.size(); ++i)
             reportMissingPictures(*comic.pages.get<PPage>(i), options);
-        const auto exported = PVectorExport::exportPdf(comic, out, PVectorExport::allPages, &options);
+        const auto exported =
+            PVectorExport::exportPdf(comic, out, PVectorExport::allPages, &options, pdfSettingsFor(request, true));
         return exported.ok() ? exitOk : exportFailed(out.getFullPathName(), exported.messageKey());
     }
+    if (request.format == "cbz")
+        return exportComicBook(comic, out, request, options);
     if (request.batch)
         return exportPages(comic, out, request, options);
     const int number = std::max(request.page, 1);
@@ -479,6 +560,8 @@ int exportComic(const juce::StringArray& args)
                           juce::String(comic.pages.size()) + ")");
     int written = 0;
     const int status = exportPage(comic, number, out, request, options, false, written);
+    if (status == exitOk && written > 0 && request.progress)
+        printProgress(1, 1);
     return status == exitOk && written == 0 ? noSeriesWritten("the page") : status;
 }
 constexpr int smallestThumbnail = 16, largestThumbnail = 2048, defaultThumbnail = 256;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 #include <memory>
+#include <vector>
 
 #include "draw/view2gui.h"
 #include "model/comic.h"
@@ -131,7 +132,7 @@ int PRasterExport::seriesLength(const PPage& page)
 }
 
 PResult PRasterExport::exportSeries(PComic& comic, PPage& page, const juce::File& file, int dpi, uint32_t seriesFlag,
-                                    int& written, POption* options)
+                                    int& written, POption* options, const PExportProgress::Callback& progress)
 {
     written = 0;
     const int n = seriesLength(page);
@@ -139,14 +140,29 @@ PResult PRasterExport::exportSeries(PComic& comic, PPage& page, const juce::File
         return PResult::success();
     if (!isLargeEnough(page, dpi))
         return PResult::failure(fileError);
-    // The series is PNG whatever the chosen name ends with: its flat areas must stay exact, which
-    // JPEG would smear.
+    // Every picture waits in its temporary until the last one is drawn, so that a series stopped
+    // or failed half-way leaves none of its files and older ones keep their contents. The series
+    // is PNG whatever the chosen name ends with: its flat areas must stay exact, which JPEG would
+    // smear.
+    std::vector<std::unique_ptr<PSafeFile>> files;
     for (int k = 1; k <= n; ++k)
     {
-        auto result = exportAs(comic, page, seriesFile(file, k), Encoding::png, dpi,
-                               seriesFlag & (inkSeries | colorSeries), k, options);
-        if (!result.ok())
-            return result;
+        auto out = std::make_unique<PSafeFile>(seriesFile(file, k));
+        if (!out->open())
+            return PResult::failure(fileError);
+        const juce::Image picture = render(comic, page, dpi, seriesFlag & (inkSeries | colorSeries), k, options);
+        if (!picture.isValid())
+            return PResult::failure(memoryError);
+        if (!juce::PNGImageFormat().writeImageToStream(picture, out->stream()))
+            return PResult::failure(fileError);
+        files.push_back(std::move(out));
+        if (!PExportProgress::goOn(progress, k, n))
+            return PResult::failure(PExportProgress::stopped);
+    }
+    for (auto& out : files)
+    {
+        if (!out->commit())
+            return PResult::failure(fileError);
         ++written;
     }
     return PResult::success();

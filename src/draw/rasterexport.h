@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "draw/exportprogress.h"
 #include "model/result.h"
 
 class PComic;
@@ -32,9 +33,11 @@ public:
                               int layerTag = 0, POption* options = nullptr);
     /** The ink (inkSeries) or colour (colorSeries) PNG series: n = the largest layer tag on the page, files k = 1..n
         named by inserting "_k" before the extension, file k showing the layers whose tag is k; none when n < 1.
-        written counts the files written, also when a later one fails. */
+        No file is put in place before every picture is drawn: a failure or a stop (progress hears k of n after
+        each picture) leaves none. written counts the files put in place. */
     static PResult exportSeries(PComic& comic, PPage& page, const juce::File& file, int dpi, uint32_t seriesFlag,
-                                int& written, POption* options = nullptr);
+                                int& written, POption* options = nullptr,
+                                const PExportProgress::Callback& progress = {});
 
     /** The file of the k-th picture of a series: "_k" inserted before the extension. */
     static juce::File seriesFile(const juce::File& file, int k);

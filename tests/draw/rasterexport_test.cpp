@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "draw/rasterexport.h"
 #include "support/exportsample.h"
 #include "support/testfiles.h"
@@ -124,4 +127,28 @@ TEST(RasterExport, PageWithoutLevelsWritesNoSeries)
         "");
     EXPECT_EQ(written, 0);
     EXPECT_TRUE(folder.fileNames().isEmpty());
+}
+
+// A series is put in place whole or not at all: stopped after its second picture, the first
+// file of an earlier series keeps its contents and no new file appears.
+TEST(RasterExport, StoppedSeriesLeavesEveryOldFileAsItWas)
+{
+    TempFolder folder;
+    Comic c({1, 2, 3});
+    ASSERT_TRUE(folder.file("ink_1.png").replaceWithText("old"));
+    std::vector<std::pair<int, int>> heard;
+    int written = -1;
+    EXPECT_EQ(PRasterExport::exportSeries(c.comic, *c.page, folder.file("ink.png"), 100, PRasterExport::inkSeries,
+                                          written, nullptr,
+                                          [&](int done, int count)
+                                          {
+                                              heard.emplace_back(done, count);
+                                              return done < 2;
+                                          })
+                  .messageKey(),
+              PExportProgress::stopped);
+    EXPECT_EQ(heard, (std::vector<std::pair<int, int>>{{1, 3}, {2, 3}}));
+    EXPECT_EQ(written, 0);
+    EXPECT_EQ(folder.file("ink_1.png").loadFileAsString(), "old");
+    EXPECT_EQ(folder.fileNames(), juce::StringArray("ink_1.png"));
 }

@@ -257,7 +257,13 @@ TEST(CliExport, WrongRequestsAndFailedWritesAreToldApart)
                 {{"export", tiny, "-o", tmp.path("x.png")}, 3},
                 {{"export", comic, "-o", tmp.path("x.svg"), "--page", "2-3"}, 64},
                 {{"export", comic, "-o", tmp.path("x.svg"), "--page", "3-2"}, 64},
-                {{"export", comic, "-o", tmp.path("x.pdf"), "--page", "1-1"}, 64}};
+                {{"export", comic, "-o", tmp.path("x.pdf"), "--page", "1-1"}, 64},
+                {{"export", comic, "-o", tmp.path("x.pdf"), "--image", "jpg"}, 64},
+                {{"export", comic, "-o", tmp.path("x.png"), "--uncompressed"}, 64},
+                {{"export", comic, "-o", tmp.path("x.cbz"), "--page", "1"}, 64},
+                {{"export", comic, "-o", tmp.path("x.cbz"), "--image", "gif"}, 64},
+                {{"export", tiny, "-o", tmp.path("x.cbz")}, 3},
+                {{"export", comic, "-o", tmp.path("no-folder/x.cbz")}, 3}};
     for (const auto& row : rows)
         EXPECT_EQ(runCli(row.args).status, row.status) << row.args.joinIntoString(" ");
     EXPECT_EQ(tmp.fileNames(), juce::StringArray("c.plm"));
@@ -322,4 +328,35 @@ TEST(CliExport, AComicWithoutPagesGivesNoPdf)
     EXPECT_EQ(result.status, 3);
     EXPECT_TRUE(result.out.contains("no pages")) << result.out;
     EXPECT_FALSE(tmp.file("empty.pdf").exists());
+}
+
+TEST(CliExport, ComicBookHoldsEveryPageAndProgressCountsThem)
+{
+    TempFolder tmp;
+    const auto comic = saveExportComic(tmp, 2);
+    const auto result = runCli({"export", comic, "-o", tmp.path("book.cbz"), "--image", "jpg", "--progress"}, true);
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, "page 1 of 2\npage 2 of 2\n");
+    juce::ZipFile zip(tmp.file("book.cbz"));
+    ASSERT_EQ(zip.getNumEntries(), 3);
+    EXPECT_EQ(zip.getEntry(0)->filename, "p001.jpg");
+    EXPECT_EQ(zip.getEntry(1)->filename, "p002.jpg");
+    EXPECT_EQ(zip.getEntry(2)->filename, "ComicInfo.xml");
+
+    const auto pdf = runCli({"export", comic, "-o", tmp.path("all.pdf"), "--progress", "--uncompressed"}, true);
+    EXPECT_EQ(pdf.status, 0);
+    EXPECT_EQ(pdf.out, "page 1 of 2\npage 2 of 2\n");
+    EXPECT_TRUE(tmp.file("all.pdf").loadFileAsString().contains("stream\r\n1 j\r\n1 J\r\n"));
+}
+
+TEST(CliExport, AComicWithoutPagesGivesNoComicBook)
+{
+    TempFolder tmp;
+    PComic comic;
+    comic.path = tmp.path("empty.plm");
+    ASSERT_TRUE(comic.save().ok());
+    const auto result = runCli({"export", comic.path, "-o", tmp.path("empty.cbz")}, true);
+    EXPECT_EQ(result.status, 3);
+    EXPECT_TRUE(result.out.contains("no pages")) << result.out;
+    EXPECT_FALSE(tmp.file("empty.cbz").exists());
 }
