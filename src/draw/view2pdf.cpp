@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <ctime>
+#include <memory>
 
 #include "draw/ascii85.h"
 #include "model/comic.h"
@@ -441,28 +442,63 @@ void PView2pdf::drawImage(PImage& image, bool, bool reference)
     matrix(frameOf(image, local, 1, 1));
     out.text("BI").endLine();
     out.text("/W ").integer(w).endLine().text("/H ").integer(h).endLine();
-    out.text("/CS /RGB").endLine().text("/BPC 8").endLine().text("/F /A85").endLine().text("ID").endLine();
+    // Compressed files deflate the pixels before they become text: ASCII85 hides the repeats that
+    // Flate would find, and the picture would cost several times its size.
+    out.text("/CS /RGB").endLine().text("/BPC 8").endLine();
+    out.text(compressStreams ? "/F [/A85 /Fl]" : "/F /A85").endLine().text("ID").endLine();
     imageData(picture);
     out.text("~>").endLine().text("EI").endLine().text("Q").endLine();
 }
 
+namespace
+{
+/** One row of the picture as red, green and blue bytes; no alpha goes into the file, so
+    transparent pixels are laid on white, the colour of the page. */
+std::string rgbRow(const juce::Image::BitmapData& pixels, int y)
+{
+    std::string row;
+    row.reserve(static_cast<size_t>(pixels.width) * 3);
+    for (int x = 0; x < pixels.width; ++x)
+    {
+        const juce::Colour c = juce::Colours::white.overlaidWith(pixels.getPixelColour(x, y));
+        row += static_cast<char>(c.getRed());
+        row += static_cast<char>(c.getGreen());
+        row += static_cast<char>(c.getBlue());
+    }
+    return row;
+}
+
+void addAscii85(PAscii85& encoder, std::string_view bytes, std::string& encoded)
+{
+    for (char b : bytes)
+        encoder.add(static_cast<uint8_t>(b), encoded);
+}
+} // namespace
+
 void PView2pdf::imageData(const juce::Image& picture)
 {
-    // No alpha goes into the file: transparent pixels are laid on white, the colour of the page.
     const juce::Image::BitmapData pixels(picture, juce::Image::BitmapData::readOnly);
     PAscii85 encoder;
     std::string encoded;
+    juce::MemoryOutputStream packed;
+    auto zlib =
+        compressStreams ? std::make_unique<juce::GZIPCompressorOutputStream>(packed, bestCompression, 0) : nullptr;
     for (int y = 0; y < pixels.height; ++y)
     {
-        for (int x = 0; x < pixels.width; ++x)
+        const std::string row = rgbRow(pixels, y);
+        if (zlib != nullptr)
         {
-            const juce::Colour c = juce::Colours::white.overlaidWith(pixels.getPixelColour(x, y));
-            encoder.add(c.getRed(), encoded);
-            encoder.add(c.getGreen(), encoded);
-            encoder.add(c.getBlue(), encoded);
+            zlib->write(row.data(), row.size());
+            continue;
         }
+        addAscii85(encoder, row, encoded);
         out.text(encoded);
         encoded.clear();
+    }
+    if (zlib != nullptr)
+    {
+        zlib.reset(); // ends the zlib stream
+        addAscii85(encoder, {static_cast<const char*>(packed.getData()), packed.getDataSize()}, encoded);
     }
     encoder.finish(encoded);
     out.text(encoded);

@@ -206,6 +206,30 @@ TEST(VectorExport, FailedExportLeavesNoFileBehind)
     EXPECT_EQ(tmp.fileNames(), juce::StringArray("kept.svg"));
 }
 
+// Poppler draws the compressed file, pictures included, pixel for pixel as the plain one.
+TEST(VectorExport, CompressedPdfDrawsLikeThePlainOne)
+{
+    REQUIRE_TOOLS("qpdf", "pdftoppm");
+    TempFolder tmp;
+    ASSERT_TRUE(exportsample::writePicture(tmp.file("picture.png"), 60, 45));
+    PComic comic;
+    exportsample::pictureComic(comic, tmp.file("picture.png"));
+    PPdfSettings plain;
+    plain.compressed = false;
+    ASSERT_TRUE(PVectorExport::exportPdf(comic, tmp.file("packed.pdf"), 0).ok());
+    ASSERT_TRUE(PVectorExport::exportPdf(comic, tmp.file("plain.pdf"), 0, nullptr, plain).ok());
+    EXPECT_LT(tmp.file("packed.pdf").getSize() * 4, tmp.file("plain.pdf").getSize());
+    const auto check = run(tmp, "qpdf --check packed.pdf");
+    EXPECT_EQ(check.status, 0) << check.out << check.err;
+    for (const char* name : {"packed", "plain"})
+    {
+        const auto render = run(tmp, juce::String("pdftoppm -png -singlefile -r 50 ") + name + ".pdf " + name);
+        EXPECT_EQ(render.status, 0);
+        EXPECT_EQ(render.err, "");
+    }
+    EXPECT_TRUE(tmp.file("packed.png").hasIdenticalContentTo(tmp.file("plain.png")));
+}
+
 TEST(VectorExport, StoppedOrPagelessPdfLeavesTheOldFileAlone)
 {
     TempFolder tmp;

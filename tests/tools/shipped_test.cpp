@@ -165,6 +165,35 @@ TEST(ShippedSample, SurvivesACopyByteForByteAndExportsEveryPage)
     }
 }
 
+// Compressed, the sample's PDF is no larger than the PDFs that librsvg (through cairo) makes of
+// our own SVG pages, summed; qpdf accepts it and poppler draws it without a word.
+TEST(ShippedSample, PdfIsNoLargerThanLibrsvgsOfTheSamePagesAndRendersSilently)
+{
+    TempFolder tmp;
+    POption options;
+    options.imagesFolder = shipped.getChildFile("images").getFullPathName();
+    // The SVG names its picture relative to itself.
+    for (const auto& picture : shipped.getChildFile("images").findChildFiles(juce::File::findFiles, false))
+        ASSERT_TRUE(picture.copyFileTo(tmp.file(picture.getFileName())));
+    PComic comic;
+    ASSERT_EQ(comic.load(sampleFile("_E").getFullPathName()), PLoadResult::ok);
+    ASSERT_TRUE(PVectorExport::exportPdf(comic, tmp.file("all.pdf"), PVectorExport::allPages, &options).ok());
+    juce::String report;
+    EXPECT_EQ(run(tmp, "qpdf --check all.pdf", &report), 0) << report;
+    EXPECT_EQ(run(tmp, "pdftoppm -r 20 -png all.pdf page", &report), 0);
+    EXPECT_EQ(report, "");
+    juce::int64 theirs = 0;
+    for (int i = 0; i < comic.pages.size(); ++i)
+    {
+        const juce::String svg = "page" + juce::String(i) + ".svg", pdf = "page" + juce::String(i) + ".pdf";
+        ASSERT_TRUE(PVectorExport::exportSvg(*comic.pages.get<PPage>(i), tmp.file(svg), &options).ok());
+        ASSERT_EQ(run(tmp, "rsvg-convert -f pdf -o " + pdf + " " + svg, &report), 0) << report;
+        theirs += tmp.file(pdf).getSize();
+    }
+    const auto ours = tmp.file("all.pdf").getSize();
+    EXPECT_LE(ours, theirs) << "ours " << ours << " bytes, librsvg's " << theirs;
+}
+
 TEST(ShippedSample, FindsItsPictureInTheImagesFolder)
 {
     PComic comic;
