@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 
+#include "draw/comicbookexport.h"
 #include "draw/rasterexport.h"
 #include "draw/vectorexport.h"
 #include "largecomic.h"
@@ -54,14 +55,34 @@ void runTool(benchmark::State& state, const juce::String& command)
         }
 }
 
-void comicToPdf(benchmark::State& state)
+/** The whole comic to PDF, compressed or plain; the file's size is the counter "bytes". */
+void comicToPdf(benchmark::State& state, bool compressed)
 {
     auto& f = fixture();
+    PPdfSettings settings;
+    settings.compressed = compressed;
+    size_t bytes = 0;
     for (auto _ : state)
     {
         juce::MemoryOutputStream out;
-        benchmark::DoNotOptimize(PVectorExport::writePdf(f.comic, nullptr, out));
+        benchmark::DoNotOptimize(PVectorExport::writePdf(f.comic, nullptr, out, nullptr, settings));
+        bytes = out.getDataSize();
     }
+    state.counters["bytes"] = static_cast<double>(bytes);
+}
+
+/** The whole comic as a comic book archive of PNG pages at 100 dpi, on disk as a user gets it. */
+void comicToCbz(benchmark::State& state)
+{
+    auto& f = fixture();
+    const auto file = f.folder.getChildFile("comic.cbz");
+    for (auto _ : state)
+        if (!PComicBookExport::exportComic(f.comic, file, {}).ok())
+        {
+            state.SkipWithError("the archive could not be written");
+            return;
+        }
+    state.counters["bytes"] = static_cast<double>(file.getSize());
 }
 
 void pageToPdf(benchmark::State& state)
@@ -113,11 +134,17 @@ void rsvgPageToPdf(benchmark::State& state)
 
 void rsvgComicToPdf(benchmark::State& state)
 {
-    runTool(state, "rsvg-convert -f pdf" + fixture().svgFiles);
+    const auto file = fixture().folder.getChildFile("rsvg.pdf");
+    runTool(state, "rsvg-convert -f pdf -o '" + file.getFullPathName() + "'" + fixture().svgFiles);
+    state.counters["bytes"] = static_cast<double>(file.getSize());
 }
 } // namespace
 
-BENCHMARK(comicToPdf)->Name("ours: 24-page comic to PDF")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(comicToPdf, compressed, true)->Name("ours: 24-page comic to PDF")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(comicToPdf, plain, false)
+    ->Name("ours: 24-page comic to uncompressed PDF")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(comicToCbz)->Name("ours: 24-page comic to CBZ, 100 dpi")->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(rsvgComicToPdf)
     ->Name("rsvg-convert: our 24 SVG pages to one PDF")
     ->Unit(benchmark::kMillisecond)

@@ -16,7 +16,9 @@ namespace
 {
 /** The program and its version, as the build names it. */
 constexpr const char* producer = "Plumet Comics " PLUMET_VERSION;
-constexpr int bestCompression = 9;
+/** zlib's effort. Level 9 takes four times as long as 5 on our number-heavy content for half
+    a percent of the size; 5 still keeps the files a tenth below what cairo writes. */
+constexpr int flateLevel = 5;
 constexpr int16_t pdfDpi = 72;
 constexpr double byteScale = 1.0 / 255.0;
 constexpr int catalogObject = 1, pageTreeObject = 2, firstPageObject = 3;
@@ -71,7 +73,7 @@ std::string PView2pdf::deflate(std::string_view bytes)
     juce::MemoryOutputStream packed;
     {
         // Window bits 0 give zlib's own format, header and checksum included, as FlateDecode wants.
-        juce::GZIPCompressorOutputStream zlib(packed, bestCompression, 0);
+        juce::GZIPCompressorOutputStream zlib(packed, flateLevel, 0);
         zlib.write(bytes.data(), bytes.size());
     }
     return {static_cast<const char*>(packed.getData()), packed.getDataSize()};
@@ -481,8 +483,7 @@ void PView2pdf::imageData(const juce::Image& picture)
     PAscii85 encoder;
     std::string encoded;
     juce::MemoryOutputStream packed;
-    auto zlib =
-        compressStreams ? std::make_unique<juce::GZIPCompressorOutputStream>(packed, bestCompression, 0) : nullptr;
+    auto zlib = compressStreams ? std::make_unique<juce::GZIPCompressorOutputStream>(packed, flateLevel, 0) : nullptr;
     for (int y = 0; y < pixels.height; ++y)
     {
         const std::string row = rgbRow(pixels, y);
