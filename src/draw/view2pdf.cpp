@@ -102,7 +102,11 @@ std::string PView2pdf::dateString(juce::Time time)
     const auto seconds = static_cast<std::time_t>(time.toMilliseconds() / 1000);
     std::tm utc{};
     char date[32] = "";
-    if (gmtime_r(&seconds, &utc) == nullptr || std::strftime(date, sizeof date, "(D:%Y%m%d%H%M%SZ)", &utc) == 0)
+    // The year has four digits in a PDF date; a clock outside them gives the start of the epoch.
+    constexpr int firstYear = 0, lastYear = 9999, tmYearBase = 1900;
+    const bool dated = gmtime_r(&seconds, &utc) != nullptr && utc.tm_year + tmYearBase >= firstYear &&
+                       utc.tm_year + tmYearBase <= lastYear;
+    if (!dated || std::strftime(date, sizeof date, "(D:%Y%m%d%H%M%SZ)", &utc) == 0)
         return "(D:19700101000000Z)";
     return date;
 }
@@ -110,7 +114,7 @@ std::string PView2pdf::dateString(juce::Time time)
 juce::Time PView2pdf::exportTime()
 {
     const auto fixed = juce::SystemStats::getEnvironmentVariable("SOURCE_DATE_EPOCH", {});
-    constexpr int longestEpoch = 12; // beyond the year 30000: not a time anyone meant
+    constexpr int longestEpoch = 12; // more digits would overflow the milliseconds
     if (fixed.isNotEmpty() && fixed.length() <= longestEpoch && fixed.containsOnly("0123456789"))
         return juce::Time(fixed.getLargeIntValue() * 1000);
     return juce::Time::getCurrentTime();

@@ -281,6 +281,8 @@ TEST(PdfUnits, TextStringsAndDates)
     // A character beyond the first plane takes its two surrogates.
     EXPECT_EQ(PView2pdf::textString(juce::String::fromUTF8("\xf0\x9f\x98\x80")), "<FEFFD83DDE00>");
     EXPECT_EQ(PView2pdf::dateString(juce::Time(0)), "(D:19700101000000Z)");
+    // Year 33658 has no place in a four-digit date.
+    EXPECT_EQ(PView2pdf::dateString(juce::Time(999999999999LL * 1000)), "(D:19700101000000Z)");
     EXPECT_EQ(PView2pdf::dateString(juce::Time(2000, 1, 29, 23, 59, 58, 0, false)), "(D:20000229235958Z)");
 }
 
