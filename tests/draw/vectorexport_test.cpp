@@ -6,6 +6,8 @@
 
 #include <cstdlib>
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "draw/rasterexport.h"
 #include "draw/vectorexport.h"
@@ -237,10 +239,16 @@ TEST(VectorExport, StoppedOrPagelessPdfLeavesTheOldFileAlone)
     exportsample::emptyComic(comic, 3);
     const auto old = tmp.file("out.pdf");
     ASSERT_TRUE(old.replaceWithText("old"));
+    std::vector<std::pair<int, int>> heard;
     PPdfSettings settings;
-    settings.progress = [](int done, int) { return done < 2; };
+    settings.progress = [&heard](int done, int count)
+    {
+        heard.emplace_back(done, count);
+        return done < 2;
+    };
     EXPECT_EQ(PVectorExport::exportPdf(comic, old, PVectorExport::allPages, nullptr, settings).messageKey(),
               PExportProgress::stopped);
+    EXPECT_EQ(heard, (std::vector<std::pair<int, int>>{{1, 3}, {2, 3}}));
     PComic pageless;
     EXPECT_EQ(PVectorExport::exportPdf(pageless, old, PVectorExport::allPages).messageKey(), "Message.NoPages");
     EXPECT_EQ(old.loadFileAsString(), "old");
