@@ -99,10 +99,19 @@ void PReadyMark::inspect()
         if (!window.hasKeyboardFocus(true))
             window.grabKeyboardFocus();
     }
-    const bool ready = hasPainted && !blocked && peer->isFocused() && window.hasKeyboardFocus(true);
+    const bool ready = hasPainted && !blocked && peer->isFocused() && window.hasKeyboardFocus(true) && isActive();
     if (ready)
         seeking = false;
     publish(ready);
+}
+
+bool PReadyMark::isActive() const
+{
+    // The library learns that a window became active a timer tick after the system says so,
+    // and until then a document window keeps its title-bar buttons and menu bar disabled: a
+    // click that came in between pressed a button that never answered.
+    auto* topLevel = dynamic_cast<juce::TopLevelWindow*>(&window);
+    return topLevel == nullptr || topLevel->isActiveWindow();
 }
 
 bool PReadyMark::focusIsNowhere()

@@ -4,8 +4,8 @@
 
 /** Makes a top-level window take the keyboard focus when it shows, and tells when it is ready
     for input: painted once, holding the system's keyboard focus and one of its own components
-    focused, and not blocked by a modal box. While it is ready, its X window carries the property
-    named propertyName with the value 1, which scripts read with xprop.
+    focused, counted as the active window, and not blocked by a modal box. While it is ready, its X window carries the
+   property named propertyName with the value 1, which scripts read with xprop.
 
         class MyWindow : public juce::DocumentWindow
         {
@@ -59,6 +59,8 @@ private:
     void inspect();
     /** Hands on the events that wait unseen in the X library's queue. */
     static void releaseQueuedEvents();
+    /** True once the library, too, counts the window as the active one. */
+    bool isActive() const;
     /** True while no window at all has the keyboard focus. */
     static bool focusIsNowhere();
     /** Asks the system for the keyboard focus on the window. */

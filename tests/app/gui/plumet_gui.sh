@@ -297,8 +297,11 @@ case "$case_name" in
             wait_for 10 is_ready "$window" || fail "the main window did not take input again"
             ended && fail "the program ended although the question was cancelled"
             saved && fail "a cancelled question saved the comic"
-            # Then Yes saves and ends the program. (Escape cancels as well; the alert pane's test
-            # checks that headless.)
+            # Escape cancels as well; then Yes saves and ends the program.
+            click_close "$window"
+            answer_box Warning Escape || fail "Escape did not answer the save question"
+            wait_for 10 is_ready "$window" || fail "the main window did not take input after Escape"
+            saved && fail "Escape saved the comic"
             click_close "$window"
         fi
         answer_box Warning Return || fail "the save question took no answer"
