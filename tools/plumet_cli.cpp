@@ -478,6 +478,30 @@ int exportPage(PComic& comic, int number, const juce::File& out, const ExportReq
     return exitOk;
 }
 
+/** Pages first .. last (from 1) each into its own picture file, drawn on every core; each file is
+    listed, and with --progress counted, as it is put in place, in page order. */
+int exportPictures(PComic& comic, int first, int last, const juce::File& out, const ExportRequest& request,
+                   POption& options)
+{
+    const int count = comic.pages.size();
+    for (int number = first; number <= last; ++number)
+        reportMissingPictures(*comic.pages.get<PPage>(number - 1), options);
+    const auto fileFor = [&](int index) { return pageFile(out, index + 1, count); };
+    int written = 0;
+    const auto exported =
+        PRasterExport::exportPages(comic, first - 1, last - 1, fileFor, request.dpi, written, &options,
+                                   [&](int done, int pages)
+                                   {
+                                       std::cout << fileFor(first - 2 + done).getFullPathName() << "\n";
+                                       if (request.progress)
+                                           printProgress(done, pages);
+                                       return true;
+                                   });
+    if (!exported.ok())
+        return exportFailed(fileFor(first - 1 + written).getFullPathName(), exported.messageKey());
+    return exitOk;
+}
+
 int exportPages(PComic& comic, const juce::File& out, const ExportRequest& request, POption& options)
 {
     const int count = comic.pages.size();
@@ -485,6 +509,8 @@ int exportPages(PComic& comic, const juce::File& out, const ExportRequest& reque
     if (count == 0 || last > count)
         return usageError("there is no page " + juce::String(std::max(last, 1)) + " in " + request.input + " (it has " +
                           juce::String(count) + ")");
+    if (request.series == 0 && (request.format == "png" || request.format == "jpg"))
+        return exportPictures(comic, request.firstPage, last, out, request, options);
     // In a series of pages, a page without tagged layers simply gives no files.
     int total = 0;
     for (int number = request.firstPage; number <= last; ++number)

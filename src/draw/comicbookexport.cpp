@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <memory>
 
+#include "draw/pagefarm.h"
+#include "draw/pagestrips.h"
 #include "draw/rasterexport.h"
 #include "draw/vectorexport.h"
 #include "draw/view2svg.h"
@@ -15,7 +17,6 @@ namespace
 constexpr int storeOnly = 0, bestCompression = 9, fewestDigits = 3;
 constexpr int germanLanguage = 2, frenchLanguage = 3;
 const juce::String pageTooSmall = "Message.PageTooSmall";
-const juce::String memoryError = "Message.MemError";
 
 /** A page picture encoded into a scratch file, deleted with it. */
 struct Scratch
@@ -30,36 +31,29 @@ bool isLargeEnough(const PPage& page, int dpi)
            PRasterExport::pixelsFor(page.height, dpi) >= PRasterExport::smallestSide;
 }
 
-bool encode(const juce::Image& picture, PComicBookSettings::Picture kind, const juce::File& file)
+/** Draws and encodes one page into a scratch file of its own. */
+PResult drawPage(PPage& page, const PComicBookSettings& settings, Scratch& scratch)
 {
-    juce::FileOutputStream out(file);
-    if (!out.openedOk())
-        return false;
-    bool written = false;
-    if (kind == PComicBookSettings::Picture::jpeg)
+    const bool jpeg = settings.picture == PComicBookSettings::Picture::jpeg;
+    scratch.file = std::make_unique<juce::TemporaryFile>(jpeg ? ".jpg" : ".png");
+    PRasterRequest request;
+    request.dpi = settings.dpi;
+    request.options = settings.options;
+    request.encoding = jpeg ? PRasterRequest::Encoding::jpeg : PRasterRequest::Encoding::png;
+    request.jpegQuality = PComicBookExport::jpegQuality;
     {
-        juce::JPEGImageFormat jpeg;
-        jpeg.setQuality(PComicBookExport::jpegQuality);
-        written = jpeg.writeImageToStream(picture, out);
+        juce::FileOutputStream out(scratch.file->getFile());
+        if (!out.openedOk())
+            return PResult::failure(PVectorExport::exportError);
+        if (auto drawn = PPageStrips::write(page, request, out); !drawn.ok())
+            return drawn;
+        out.flush();
+        if (!out.getStatus().wasOk())
+            return PResult::failure(PVectorExport::exportError);
     }
-    else
-        written = juce::PNGImageFormat().writeImageToStream(picture, out);
-    out.flush();
-    return written && out.getStatus().wasOk();
-}
-
-/** Renders and encodes one page; an empty key when it worked. */
-juce::String drawPage(PComic& comic, PPage& page, const PComicBookSettings& settings, Scratch& scratch)
-{
-    const juce::Image picture = PRasterExport::render(comic, page, settings.dpi, 0, 0, settings.options);
-    if (!picture.isValid())
-        return memoryError;
-    scratch.file =
-        std::make_unique<juce::TemporaryFile>(settings.picture == PComicBookSettings::Picture::jpeg ? ".jpg" : ".png");
-    if (!encode(picture, settings.picture, scratch.file->getFile()))
-        return PVectorExport::exportError;
-    scratch.page = {picture.getWidth(), picture.getHeight(), scratch.file->getFile().getSize()};
-    return {};
+    scratch.page = {PRasterExport::pixelsFor(page.width, settings.dpi),
+                    PRasterExport::pixelsFor(page.height, settings.dpi), scratch.file->getFile().getSize()};
+    return PResult::success();
 }
 
 /** The archive from the scratch pictures and the description, into the safe file. */
@@ -96,14 +90,18 @@ PResult PComicBookExport::exportComic(PComic& comic, const juce::File& file, con
         return PResult::failure(PVectorExport::exportError);
     const int count = comic.pages.size();
     std::vector<Scratch> pictures(static_cast<size_t>(count));
-    for (int i = 0; i < count; ++i)
-    {
-        if (const auto failed = drawPage(comic, *comic.pages.get<PPage>(i), settings, pictures[static_cast<size_t>(i)]);
-            failed.isNotEmpty())
-            return PResult::failure(failed);
-        if (!PExportProgress::goOn(settings.progress, i + 1, count))
-            return PResult::failure(PExportProgress::stopped);
-    }
+    // The pages are drawn on every core; each is a document object of its own, so no two threads
+    // ever draw the same shapes.
+    const auto drawn = PPageFarm::run(
+        count,
+        [&](int i, int) { return drawPage(*comic.pages.get<PPage>(i), settings, pictures[static_cast<size_t>(i)]); },
+        [&](int i)
+        {
+            return PExportProgress::goOn(settings.progress, i + 1, count) ? PResult::success()
+                                                                          : PResult::failure(PExportProgress::stopped);
+        });
+    if (!drawn.ok())
+        return drawn;
     if (!writeArchive(comic, pictures, settings, safe) || !safe.commit())
         return PResult::failure(PVectorExport::exportError);
     return PResult::success();

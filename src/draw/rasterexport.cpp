@@ -5,6 +5,8 @@
 #include <memory>
 #include <vector>
 
+#include "draw/pagefarm.h"
+#include "draw/pagestrips.h"
 #include "draw/view2gui.h"
 #include "model/comic.h"
 #include "model/geometry.h"
@@ -42,37 +44,34 @@ bool isLargeEnough(const PPage& page, int dpi)
            PRasterExport::pixelsFor(page.height, dpi) >= PRasterExport::smallestSide;
 }
 
-/** Encodes the picture into a temporary beside the file and puts it in place only when every byte is written. */
-PResult writePicture(const juce::Image& picture, Encoding encoding, const juce::File& file)
+PRasterRequest requestFor(Encoding encoding, int dpi, uint32_t extraFlags, int layerTag, POption* options)
 {
+    PRasterRequest request;
+    request.dpi = dpi;
+    request.extraFlags = extraFlags;
+    request.layerTag = layerTag;
+    request.options = options;
+    request.encoding = encoding == Encoding::jpeg ? PRasterRequest::Encoding::jpeg : PRasterRequest::Encoding::png;
+    return request;
+}
+
+PResult exportAs(PPage& page, const juce::File& file, Encoding encoding, const PRasterRequest& request)
+{
+    if (encoding == Encoding::unknown || !isLargeEnough(page, request.dpi))
+        return PResult::failure(fileError);
+    // The file is opened before the picture is drawn, so that a locked folder is reported at once.
     PSafeFile out(file);
     if (!out.open())
         return PResult::failure(fileError);
-    std::unique_ptr<juce::ImageFileFormat> format;
-    if (encoding == Encoding::png)
-        format = std::make_unique<juce::PNGImageFormat>();
-    else
-        format = std::make_unique<juce::JPEGImageFormat>();
-    if (!format->writeImageToStream(picture, out.stream()) || !out.commit())
-        return PResult::failure(fileError);
-    return PResult::success();
+    if (auto written = PPageStrips::write(page, request, out.stream()); !written.ok())
+        return written;
+    return out.commit() ? PResult::success() : PResult::failure(fileError);
 }
-
-PResult exportAs(PComic& comic, PPage& page, const juce::File& file, Encoding encoding, int dpi, uint32_t extraFlags,
-                 int layerTag, POption* options)
+/** Lets the caller stop a multi-picture export between pictures. */
+PResult goOn(const PExportProgress::Callback& progress, int done, int count)
 {
-    if (encoding == Encoding::unknown || !isLargeEnough(page, dpi))
-        return PResult::failure(fileError);
-    // The file is tried before the picture is drawn, so that a locked folder is reported at once.
-    {
-        PSafeFile probe(file);
-        if (!probe.open())
-            return PResult::failure(fileError);
-    }
-    const juce::Image picture = PRasterExport::render(comic, page, dpi, extraFlags, layerTag, options);
-    if (!picture.isValid())
-        return PResult::failure(memoryError);
-    return writePicture(picture, encoding, file);
+    return PExportProgress::goOn(progress, done, count) ? PResult::success()
+                                                        : PResult::failure(PExportProgress::stopped);
 }
 } // namespace
 
@@ -96,22 +95,16 @@ juce::Image PRasterExport::render(PComic& comic, PPage& page, int dpi, uint32_t 
     if (!picture.isValid())
         return {};
     juce::Graphics g(picture);
-    // Paper is white: JPEG has no transparency, and a PNG should look the same.
-    g.fillAll(juce::Colours::white);
-    PView2gui view(options);
-    view.setTarget(&g);
-    view.flags = PView2::outputMode | extraFlags;
-    view.dpi = static_cast<int16_t>(std::clamp(dpi, 1, static_cast<int>(std::numeric_limits<int16_t>::max())));
-    view.layerFilter = layerTag;
-    view.setViewport(0, 0, static_cast<float>(w), static_cast<float>(h), 0, 0, 1);
-    view.drawPage(page);
+    PPageStrips::draw(g, page, requestFor(Encoding::png, dpi, extraFlags, layerTag, options), w, h);
     return picture;
 }
 
 PResult PRasterExport::exportPage(PComic& comic, PPage& page, const juce::File& file, int dpi, uint32_t extraFlags,
                                   int layerTag, POption* options)
 {
-    return exportAs(comic, page, file, encodingFor(file), dpi, extraFlags, layerTag, options);
+    (void) comic;
+    const Encoding encoding = encodingFor(file);
+    return exportAs(page, file, encoding, requestFor(encoding, dpi, extraFlags, layerTag, options));
 }
 
 juce::File PRasterExport::seriesFile(const juce::File& file, int k)
@@ -134,6 +127,7 @@ int PRasterExport::seriesLength(const PPage& page)
 PResult PRasterExport::exportSeries(PComic& comic, PPage& page, const juce::File& file, int dpi, uint32_t seriesFlag,
                                     int& written, POption* options, const PExportProgress::Callback& progress)
 {
+    (void) comic;
     written = 0;
     const int n = seriesLength(page);
     if (n < 1)
@@ -147,18 +141,27 @@ PResult PRasterExport::exportSeries(PComic& comic, PPage& page, const juce::File
     std::vector<std::unique_ptr<PSafeFile>> files;
     for (int k = 1; k <= n; ++k)
     {
-        auto out = std::make_unique<PSafeFile>(seriesFile(file, k));
-        if (!out->open())
+        files.push_back(std::make_unique<PSafeFile>(seriesFile(file, k)));
+        if (!files.back()->open())
             return PResult::failure(fileError);
-        const juce::Image picture = render(comic, page, dpi, seriesFlag & (inkSeries | colorSeries), k, options);
-        if (!picture.isValid())
-            return PResult::failure(memoryError);
-        if (!juce::PNGImageFormat().writeImageToStream(picture, out->stream()))
-            return PResult::failure(fileError);
-        files.push_back(std::move(out));
-        if (!PExportProgress::goOn(progress, k, n))
-            return PResult::failure(PExportProgress::stopped);
     }
+    // Drawing fills the shapes' caches, so two threads never draw one page: each worker draws a copy.
+    std::vector<std::unique_ptr<PPage>> copies;
+    for (int w = 0; w < PPageFarm::workersFor(n); ++w)
+        copies.emplace_back(cloneAs(page));
+    const PRasterRequest series = requestFor(Encoding::png, dpi, seriesFlag & (inkSeries | colorSeries), 0, options);
+    const auto drawn = PPageFarm::run(
+        n,
+        [&](int i, int worker)
+        {
+            PRasterRequest request = series;
+            request.layerTag = i + 1;
+            return PPageStrips::write(*copies[static_cast<size_t>(worker)], request,
+                                      files[static_cast<size_t>(i)]->stream());
+        },
+        [&](int i) { return goOn(progress, i + 1, n); });
+    if (!drawn.ok())
+        return drawn;
     for (auto& out : files)
     {
         if (!out->commit())
@@ -166,4 +169,44 @@ PResult PRasterExport::exportSeries(PComic& comic, PPage& page, const juce::File
         ++written;
     }
     return PResult::success();
+}
+
+PResult PRasterExport::exportPages(PComic& comic, int first, int last, const FileForPage& fileFor, int dpi,
+                                   int& written, POption* options, const PExportProgress::Callback& progress)
+{
+    written = 0;
+    if (first < 0 || last < first || last >= comic.pages.size())
+        return PResult::failure(fileError);
+    const int count = last - first + 1;
+    std::vector<juce::File> targets;
+    for (int i = first; i <= last; ++i)
+        targets.push_back(fileFor(i));
+    std::vector<std::unique_ptr<PSafeFile>> files(static_cast<size_t>(count));
+    return PPageFarm::run(
+        count,
+        [&](int i, int)
+        {
+            const juce::File& target = targets[static_cast<size_t>(i)];
+            const Encoding encoding = encodingFor(target);
+            PPage& page = *comic.pages.get<PPage>(first + i);
+            if (encoding == Encoding::unknown || !isLargeEnough(page, dpi))
+                return PResult::failure(fileError);
+            auto out = std::make_unique<PSafeFile>(target);
+            if (!out->open())
+                return PResult::failure(fileError);
+            auto drawn = PPageStrips::write(page, requestFor(encoding, dpi, 0, 0, options), out->stream());
+            files[static_cast<size_t>(i)] = std::move(out);
+            return drawn;
+        },
+        // Pages go in place in page order, as one at a time would put them.
+        [&](int i)
+        {
+            auto& out = files[static_cast<size_t>(i)];
+            const bool placed = out->commit();
+            out.reset();
+            if (!placed)
+                return PResult::failure(fileError);
+            ++written;
+            return goOn(progress, written, count);
+        });
 }

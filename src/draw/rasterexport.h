@@ -3,6 +3,7 @@
 #include <juce_graphics/juce_graphics.h>
 
 #include <cstdint>
+#include <functional>
 
 #include "draw/exportprogress.h"
 #include "model/result.h"
@@ -34,10 +35,20 @@ public:
     /** The ink (inkSeries) or colour (colorSeries) PNG series: n = the largest layer tag on the page, files k = 1..n
         named by inserting "_k" before the extension, file k showing the layers whose tag is k; none when n < 1.
         No file is put in place before every picture is drawn: a failure or a stop (progress hears k of n after
-        each picture) leaves none. written counts the files put in place. */
+        each picture, in order) leaves none. The pictures are drawn on every core, each worker drawing its own
+        copy of the page. written counts the files put in place. */
     static PResult exportSeries(PComic& comic, PPage& page, const juce::File& file, int dpi, uint32_t seriesFlag,
                                 int& written, POption* options = nullptr,
                                 const PExportProgress::Callback& progress = {});
+
+    /** The file a page of a batch goes to, by page index from 0. */
+    using FileForPage = std::function<juce::File(int pageIndex)>;
+    /** Pages first .. last (indices from 0), each into its own file, PNG or JPEG by its name as
+        for exportPage, drawn on every core. Each file is put in place in page order before progress
+        hears of it; a failure or a stop leaves the files of the pages before it and none after.
+        written counts the files put in place. */
+    static PResult exportPages(PComic& comic, int first, int last, const FileForPage& fileFor, int dpi, int& written,
+                               POption* options = nullptr, const PExportProgress::Callback& progress = {});
 
     /** The file of the k-th picture of a series: "_k" inserted before the extension. */
     static juce::File seriesFile(const juce::File& file, int k);

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "model/brush.h"
+#include "model/glyphlock.h"
 #include "model/group.h"
 #include "model/image.h"
 #include "model/layer.h"
@@ -137,7 +138,14 @@ void PView2::drawShape(PShape& shape)
     case PClass::curve: drawCurve(static_cast<PCurve&>(shape), selected); break;
     case PClass::brush: drawBrush(static_cast<PBrush&>(shape), false); break;
     case PClass::image: drawImage(static_cast<PImage&>(shape), selected, false); break;
-    case PClass::text: drawText(static_cast<PText&>(shape), selected); break;
+    case PClass::text:
+    {
+        // Measuring and outlining glyphs goes through the library's shared typefaces, which are
+        // not safe to use from two threads at once; pages drawn in parallel take turns here.
+        const PGlyphLock lock;
+        drawText(static_cast<PText&>(shape), selected);
+        break;
+    }
     case PClass::group:
     {
         auto& group = static_cast<PGroup&>(shape);

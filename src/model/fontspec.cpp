@@ -1,5 +1,7 @@
 #include "model/fontspec.h"
 
+#include "model/glyphlock.h"
+
 namespace
 {
 struct HeightStep
@@ -48,6 +50,8 @@ bool PFontSpec::fontMatchesFields() const
 
 juce::Font PFontSpec::getFont(bool large) const
 {
+    // Finding the typeface may load a face into the library's shared font list.
+    const PGlyphLock lock;
     if (!fontMatchesFields())
         font = std::make_unique<juce::Font>(faceName(), heightFor(size), style & knownStyles);
     if (!large)

@@ -1,5 +1,6 @@
 #include "model/text.h"
 
+#include "model/glyphlock.h"
 #include "model/option.h"
 #include "model/stream.h"
 #include "model/viewstate.h"
@@ -72,6 +73,7 @@ void PText::invalidate()
 
 PText::Layout PText::layout() const
 {
+    const PGlyphLock lock;
     const juce::Font font = fontSpec.getFont(false);
     Layout l;
     // Every line feed starts a line, so empty lines and a trailing line feed keep their height.

@@ -5,6 +5,7 @@
 
 #include "draw/rasterexport.h"
 #include "support/exportsample.h"
+#include "support/samplecomic.h"
 #include "support/testfiles.h"
 
 namespace
@@ -151,4 +152,67 @@ TEST(RasterExport, StoppedSeriesLeavesEveryOldFileAsItWas)
     EXPECT_EQ(written, 0);
     EXPECT_EQ(folder.file("ink_1.png").loadFileAsString(), "old");
     EXPECT_EQ(folder.fileNames(), juce::StringArray("ink_1.png"));
+}
+
+// The series is drawn on every core from copies of the page; each picture must be the very file
+// that a single export of that level gives.
+TEST(RasterExport, SeriesPicturesEqualTheSingleExportsOfTheirLevels)
+{
+    TempFolder folder;
+    Comic c({1, 2, 3, 2});
+    int written = 0;
+    ASSERT_TRUE(
+        PRasterExport::exportSeries(c.comic, *c.page, folder.file("ink.png"), 100, PRasterExport::inkSeries, written)
+            .ok());
+    ASSERT_EQ(written, 3);
+    for (int k = 1; k <= 3; ++k)
+    {
+        const auto single = folder.file("single" + juce::String(k) + ".png");
+        ASSERT_TRUE(PRasterExport::exportPage(c.comic, *c.page, single, 100, PRasterExport::inkSeries, k).ok());
+        EXPECT_TRUE(PRasterExport::seriesFile(folder.file("ink.png"), k).hasIdenticalContentTo(single)) << k;
+    }
+}
+
+// Pages with text, brushes and deformed groups drawn side by side on all cores give the files
+// that one page at a time gives; a stop after the second page leaves those two in place, and
+// no later page, whose older file keeps its contents.
+TEST(RasterExport, PagesDrawnSideBySideEqualSingleExportsAndStopAtAPageBoundary)
+{
+    TempFolder folder;
+    PComic comic;
+    sample::fill(comic);
+    for (int i = 0; i < 3; ++i)
+        comic.pages.append(cloneAs(*comic.pages.get<PPage>(0)));
+    const int count = comic.pages.size();
+    const auto fileFor = [&](int i) { return folder.file("p" + juce::String(i) + (i % 2 == 0 ? ".png" : ".jpg")); };
+    std::vector<int> heard;
+    int written = 0;
+    ASSERT_TRUE(PRasterExport::exportPages(comic, 0, count - 1, fileFor, 100, written, nullptr,
+                                           [&](int done, int pages)
+                                           {
+                                               EXPECT_EQ(pages, count);
+                                               EXPECT_TRUE(fileFor(done - 1).existsAsFile());
+                                               heard.push_back(done);
+                                               return true;
+                                           })
+                    .ok());
+    EXPECT_EQ(written, count);
+    EXPECT_EQ(heard, (std::vector<int>{1, 2, 3, 4, 5}));
+    for (int i = 0; i < count; ++i)
+    {
+        const auto single = folder.file("single" + fileFor(i).getFileName());
+        ASSERT_TRUE(PRasterExport::exportPage(comic, *comic.pages.get<PPage>(i), single, 100).ok());
+        EXPECT_TRUE(fileFor(i).hasIdenticalContentTo(single)) << i;
+    }
+
+    TempFolder again;
+    const auto againFor = [&](int i) { return again.file("p" + juce::String(i) + ".png"); };
+    ASSERT_TRUE(againFor(3).replaceWithText("old"));
+    EXPECT_EQ(PRasterExport::exportPages(comic, 0, count - 1, againFor, 100, written, nullptr,
+                                         [](int done, int) { return done < 2; })
+                  .messageKey(),
+              PExportProgress::stopped);
+    EXPECT_EQ(written, 2);
+    EXPECT_EQ(again.fileNames(), juce::StringArray({"p0.png", "p1.png", "p3.png"}));
+    EXPECT_EQ(againFor(3).loadFileAsString(), "old");
 }
