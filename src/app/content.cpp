@@ -176,8 +176,8 @@ void PContent::setCurrentComic(PComic* chosen)
     else
         world->context.clear();
     // Until the side panes choose it, the canvas moves and shapes the panels of the page.
-    if (world->editMode == 0)
-        world->editMode = PCanvas2::shapeMode;
+    if (world->editMode == PEditMode::none)
+        world->editMode = PEditMode::shape;
     canvas->setWorld(world);
     for (auto* pane : sidePanes)
         pane->setWorld(world, canvas);
@@ -569,7 +569,7 @@ void PContent::showSidePane(uint16_t code)
     // A chain of the new kind starts where that pane was left: the remembered page and layer.
     if (world->context.mode != code)
         world->context.startChain(comic, code);
-    const uint16_t mode = code == PContext::decorMode ? PCanvas2::pointMode : PCanvas2::shapeMode;
+    const PEditMode mode = code == PContext::decorMode ? PEditMode::point : PEditMode::shape;
     if (world->editMode != mode)
     {
         world->editMode = mode;

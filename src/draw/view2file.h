@@ -9,11 +9,10 @@
 class PView2file : public PView2
 {
 public:
-    /** Every file is drawn in output mode, outside any editing mode, with the y axis up. */
+    /** Every file is drawn in output mode, without editing looks, with the y axis up. */
     PView2file(juce::OutputStream& target, int16_t fileDpi, uint8_t uprightImages) : out(target)
     {
         flags = outputMode;
-        mode = 0;
         dpi = fileDpi;
         flipY = 0;
         secondFlag = uprightImages;

@@ -22,13 +22,12 @@ namespace
 constexpr uint32_t opaqueWhite = 0xFF0000FFu;
 constexpr uint32_t opaqueBlack = 0xFF000000u;
 constexpr uint32_t alphaMask = 0xFF000000u;
-/** A current curve in the fill-editing mode shows its fill see-through, so the layers below stay visible. */
-constexpr uint32_t editedFillAlpha = 0x99000000u;
-constexpr uint16_t fillEditingMode = 5, pointEditingMode = 6, groupEditingMode = 3;
 constexpr float thinLine = 1.0f, markedLine = 3.0f, panelFrameLine = 2.0f;
 constexpr float pageTolerance = 0.1f, panelTolerance = 0.01f, toleranceDivisor = 50.0f;
 constexpr float smallestGridStep = 10.0f;
 constexpr int maxGridLines = 2000;
+/** A current curve being point-edited shows its fill see-through, so the layers below stay visible. */
+constexpr uint32_t editedFillAlpha = 0x99000000u;
 constexpr float handleHalfSide = 3.0f;
 constexpr double percent = 100.0;
 /** Underline thickness as a share of the font's descent. */
@@ -526,9 +525,9 @@ bool PView2gui::isSelectedLook(const PShape& shape) const
     if ((flags & currentOnly) != 0)
         return !shape.hasFlag(PFlag::current);
     if (shape.classId() != PClass::group)
-        return mode == pointEditingMode;
+        return (flags & shapesSelected) != 0;
     const auto& group = static_cast<const PGroup&>(shape);
-    return mode == groupEditingMode && (group.findPanel() != nullptr || group.hasFlag(PGroup::deformed));
+    return (flags & fixedGroupsSelected) != 0 && (group.findPanel() != nullptr || group.hasFlag(PGroup::deformed));
 }
 
 void PView2gui::drawClip(PClip& clip)
@@ -613,7 +612,7 @@ void PView2gui::drawCurve(PCurve& curve, bool selected)
             fill = opaqueBlack;
         else if ((flags & whiteFills) != 0)
             fill = opaqueWhite;
-        else if (!isOutput() && mode == fillEditingMode && curve.hasFlag(PFlag::current))
+        else if (!isOutput() && (flags & seeThroughCurrentFill) != 0 && curve.hasFlag(PFlag::current))
             fill = (fill & ~alphaMask) | editedFillAlpha;
         fillIn(curve.centrePath, fill);
     }

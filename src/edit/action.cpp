@@ -55,6 +55,17 @@ void PAction::perform(bool redo)
     done = true;
 }
 
+void PAction::performApplied()
+{
+    if (!touchComic())
+    {
+        revert();
+        return;
+    }
+    settle();
+    done = true;
+}
+
 void PAction::undo()
 {
     if (!touchComic())

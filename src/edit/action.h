@@ -25,6 +25,10 @@ public:
     virtual void name(PName& out) const;
     /** Runs the change: the first time with redo false, from the redo list with redo true. */
     virtual void perform(bool redo);
+    /** Takes the change as done when its creator already wrote the after state into the document
+        (a drag does so as the mouse moves): marks the comic and settles, without applying again.
+        With no comic to act on, the before state goes back, as perform would have left it. */
+    void performApplied();
     /** Takes the change back and returns the user's context to where it was made. */
     virtual void undo();
 
@@ -47,6 +51,8 @@ public:
 protected:
     virtual void apply(bool redo) { (void) redo; }
     virtual void revert() {}
+    /** What apply does besides writing the after state: dropping cached geometry, telling the panes. */
+    virtual void settle() {}
     /** True when revert must run before the context is restored. */
     virtual bool revertBeforeContext() const { return false; }
 

@@ -22,6 +22,13 @@ void PActionDeform::place(const Grids& grids)
     if (group == nullptr)
         return;
     grids.applyTo(*group);
+    settle();
+}
+
+void PActionDeform::settle()
+{
+    if (group == nullptr)
+        return;
     group->invalidate();
     notify(PNotify::geometry);
 }

@@ -26,6 +26,7 @@ public:
 protected:
     void apply(bool redo) override;
     void revert() override;
+    void settle() override;
 
 private:
     void place(const Grids& grids);

@@ -26,6 +26,13 @@ void PActionPoint::place(const Values& values)
     if (point == nullptr)
         return;
     values.applyTo(*point);
+    settle();
+}
+
+void PActionPoint::settle()
+{
+    if (point == nullptr)
+        return;
     if (owner != nullptr)
         owner->invalidate();
     notify(PNotify::geometry);

@@ -29,6 +29,7 @@ public:
 protected:
     void apply(bool redo) override;
     void revert() override;
+    void settle() override;
 
 private:
     void place(const Values& values);

@@ -32,6 +32,13 @@ void PActionShape::place(const Placement& placement)
     if (shape == nullptr)
         return;
     placement.applyTo(*shape);
+    settle();
+}
+
+void PActionShape::settle()
+{
+    if (shape == nullptr)
+        return;
     shape->invalidate();
     for (auto* other : related)
         if (other != nullptr)

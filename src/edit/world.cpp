@@ -113,6 +113,16 @@ void PWorld::record(PAction* action)
     autosave();
 }
 
+void PWorld::recordApplied(PAction* action)
+{
+    if (action == nullptr)
+        return;
+    undoList.append(action);
+    redoList.deleteAll();
+    action->performApplied();
+    autosave();
+}
+
 void PWorld::autosave()
 {
     const int every = options != nullptr ? options->autosaveEvery : 0;
@@ -194,22 +204,22 @@ void PWorld::recordNewPage(PComic& comic, PPage* page)
 
 bool PWorld::dropUnfitSelection()
 {
-    constexpr uint16_t attachmentMode = 2, shapeMode = 4, pointMode = 5, deformMode = 6;
     const uint16_t shapeClass = context.mode == PContext::pageMode ? PClass::panel : PClass::shape;
     auto* shape = context.target(shapeClass);
     bool dropped = false;
-    if (context.target(PClass::point) != nullptr && editMode != pointMode)
+    if (context.target(PClass::point) != nullptr && editMode != PEditMode::point)
     {
         context.setTarget(nullptr, PClass::point);
         dropped = true;
     }
     if (shape != nullptr)
     {
-        const bool fits = editMode == attachmentMode || editMode == shapeMode || editMode == pointMode ||
-                          (editMode == deformMode && shape->classId() == PClass::group);
+        const bool fits = editMode == PEditMode::attachment || editMode == PEditMode::shape ||
+                          editMode == PEditMode::point ||
+                          (editMode == PEditMode::deform && shape->classId() == PClass::group);
         const bool notPanel =
-            context.mode == PContext::pageMode && editMode == pointMode && shape->classId() != PClass::panel;
-        const bool hiddenInShapeMode = editMode == shapeMode && shape->hasFlag(PFlag::hidden);
+            context.mode == PContext::pageMode && editMode == PEditMode::point && shape->classId() != PClass::panel;
+        const bool hiddenInShapeMode = editMode == PEditMode::shape && shape->hasFlag(PFlag::hidden);
         if (!fits || notPanel || hiddenInShapeMode)
         {
             context.setTarget(nullptr, shapeClass);

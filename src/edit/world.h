@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "edit/context.h"
+#include "edit/editmode.h"
 #include "edit/notifier.h"
 #include "model/array.h"
 #include "model/comic.h"
@@ -36,6 +37,9 @@ public:
     /** Appends the action to the undo list (the world owns it from now on), deletes the redo list,
         performs the action and saves every modified comic when the autosave interval is reached. */
     void record(PAction* action);
+    /** Like record, for an action whose after state the caller has already written into the
+        document: it is kept and settled but not applied a second time. */
+    void recordApplied(PAction* action);
     /** Moves the top of the undo list to the redo list and takes it back; nothing when empty. */
     void undo();
     /** Moves the top of the redo list back to the undo list and performs it again. */
@@ -56,8 +60,8 @@ public:
 
     /** Drops from the live context the shape and point that the edit mode cannot edit: a point
         outside point mode, anything but a panel in the Pages pane's point mode, any shape outside
-        modes 2, 4 and 5 (a group also in mode 6), a hidden shape in shape mode. Broadcasts the
-        selection change and answers true when it dropped any. */
+        the attachment, shape and point modes (a group also in deform mode), a hidden shape in shape mode. Broadcasts
+       the selection change and answers true when it dropped any. */
     bool dropUnfitSelection();
     /** Tells the panes through the content pane, when there is one. */
     void broadcast(uint16_t code, PBase* source = nullptr);
@@ -90,7 +94,7 @@ public:
     /** The content pane, which passes notifications down the pane tree; null without a window. */
     PNotifier* notifier = nullptr;
 
-    uint16_t editMode = 0;
+    PEditMode editMode = PEditMode::none;
     bool lockFlag = false, wallFlag = false, helpFlag = false;
 
 private:

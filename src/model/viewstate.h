@@ -34,6 +34,12 @@ public:
     static constexpr uint32_t currentOnly = 0x10;
     static constexpr uint32_t whiteFills = 0x40;
     static constexpr uint32_t blackFills = 0x80;
+    /** Editing looks that the canvas asks for after its edit mode: the current curve's fill
+        see-through (point editing), every shape but groups in the selected look (deforming), and
+        the groups that hold a panel or a warp in it (marking, where they cannot be taken apart). */
+    static constexpr uint32_t seeThroughCurrentFill = 0x100;
+    static constexpr uint32_t shapesSelected = 0x200;
+    static constexpr uint32_t fixedGroupsSelected = 0x400;
     static constexpr uint32_t pageGuides = 0x11000000;
 
     /** The kinds of back-end. */
@@ -85,7 +91,6 @@ public:
     POption* options = nullptr;
     const PBase* fitSource = nullptr;
     uint32_t flags = 0;
-    uint16_t mode = 0;
     int16_t dpi = 72;
     uint8_t flipY = 0;
     uint8_t secondFlag = 0;

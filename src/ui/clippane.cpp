@@ -28,10 +28,10 @@ PClipPane::PClipPane(PPane* parentPane, int gx, int gy, int gw, int gh)
     variantNumber = new PNumber(this, labelWidth, variantRow, fieldWidth, 0, cardKind);
     (new PTitle(this, 0, editTitleRow, -1, 0))->setText("Edit.Title");
     // Placed as the panel shows them, created in the order the ring tests them.
-    addModeButton(0, ringRow + 1, half, "Edit.Group", PCanvas2::markingMode);
-    addModeButton(0, ringRow, half, "Edit.Shape", PCanvas2::shapeMode);
-    addModeButton(half, ringRow, -1, "Edit.Point", PCanvas2::pointMode);
-    addModeButton(half, ringRow + 1, -1, "Edit.Wall", PCanvas2::wallpaperMode);
+    addModeButton(0, ringRow + 1, half, "Edit.Group", PEditMode::marking);
+    addModeButton(0, ringRow, half, "Edit.Shape", PEditMode::shape);
+    addModeButton(half, ringRow, -1, "Edit.Point", PEditMode::point);
+    addModeButton(half, ringRow + 1, -1, "Edit.Wall", PEditMode::wallpaper);
     addCommandButton(0, addRow, half, "Edit.AddClip", addClip);
     addCommandButton(half, addRow, -1, "Edit.AddCurve", addCurve);
     addCommandButton(0, addRow + 1, half, "Edit.AddText", addText);
@@ -64,8 +64,8 @@ void PClipPane::showCard(uint16_t cardNo)
         world->context.setTarget(nullptr, PClass::shape);
         broadcast(PNotify::selection);
     }
-    if (world->editMode == PCanvas2::wallpaperMode)
-        changeMode(PCanvas2::shapeMode);
+    if (world->editMode == PEditMode::wallpaper)
+        changeMode(PEditMode::shape);
     clip->currentKey = cardNo;
     broadcast(PNotify::viewChanged);
     refresh();

@@ -27,12 +27,12 @@ PDecorPane::PDecorPane(PPane* parentPane, int gx, int gy, int gw, int gh)
     gridCombo->setTooltip("Decor.TipGrid");
     (new PTitle(this, 0, editTitleRow, -1, 0))->setText("Edit.Title");
     // Placed as the panel shows them, created in the order the ring tests them.
-    addModeButton(0, ringRow + 1, half, "Edit.Group", PCanvas2::markingMode);
-    addModeButton(0, ringRow, half, "Edit.Shape", PCanvas2::shapeMode);
-    addModeButton(half, ringRow, -1, "Edit.Point", PCanvas2::pointMode);
-    addModeButton(half, ringRow + 1, -1, "Edit.Wall", PCanvas2::wallpaperMode);
-    addModeButton(0, ringRow + 2, half, "Edit.EditDeform", PCanvas2::deformBothMode);
-    addModeButton(half, ringRow + 2, -1, "Edit.TestDeform", PCanvas2::deformMode);
+    addModeButton(0, ringRow + 1, half, "Edit.Group", PEditMode::marking);
+    addModeButton(0, ringRow, half, "Edit.Shape", PEditMode::shape);
+    addModeButton(half, ringRow, -1, "Edit.Point", PEditMode::point);
+    addModeButton(half, ringRow + 1, -1, "Edit.Wall", PEditMode::wallpaper);
+    addModeButton(0, ringRow + 2, half, "Edit.EditDeform", PEditMode::deformBoth);
+    addModeButton(half, ringRow + 2, -1, "Edit.TestDeform", PEditMode::deform);
     addCommandButton(0, addRow, half, "Edit.AddClip", addClip);
     addCommandButton(half, addRow, -1, "Edit.AddDecor", addDecor);
     addCommandButton(0, addRow + 1, half, "Edit.AddCurve", addCurve);
@@ -50,7 +50,7 @@ void PDecorPane::onChange(PWidget* source)
         PLibraryPane::onChange(source);
 }
 
-void PDecorPane::changeMode(uint16_t mode)
+void PDecorPane::changeMode(PEditMode mode)
 {
     // The deformation modes draw the decor warped or at rest: its cached geometry must go.
     if (PItem* decor = currentItem())
@@ -68,7 +68,7 @@ void PDecorPane::changeDeform(uint16_t deform)
         return;
     world->record(new PActionEnum(*world, decor, deform, before));
     if (decor->content != nullptr && !decor->content->children.isEmpty())
-        changeMode(PCanvas2::deformBothMode);
+        changeMode(PEditMode::deformBoth);
 }
 
 PItem* PDecorPane::makeItem(const PComic& open) const

@@ -21,7 +21,7 @@ public:
     PDecorPane(PPane* parent, int x, int y, int w, int h);
 
     void onChange(PWidget* source) override;
-    void changeMode(uint16_t mode) override;
+    void changeMode(PEditMode mode) override;
 
     /** Gives the current decor another deformation, starting from an undeformed grid; with artwork
         to fit, the canvas turns to placing the handles over it. */

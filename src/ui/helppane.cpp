@@ -10,9 +10,9 @@
 namespace
 {
 const char* const sidePaneKeys[] = {"Help.Pages", "Help.Layers", "Help.Clips", "Help.Decor"};
+/** The language file names each mode's help by the mode's number. */
 const char* const editModeKeys[] = {"Help.Mode1", "Help.Mode2", "Help.Mode3", "Help.Mode4",
                                     "Help.Mode5", "Help.Mode6", "Help.Mode7"};
-constexpr int firstEditMode = 1, lastEditMode = 7;
 } // namespace
 
 PHelpPane::PHelpPane(PPane* parentPane, int gx, int gy, int gw, int gh) : PPane(parentPane, gx, gy, gw, gh, framed)
@@ -28,11 +28,11 @@ const char* PHelpPane::sidePaneKey(int sidePane)
     return sidePaneKeys[sidePane - PContext::pageMode];
 }
 
-const char* PHelpPane::editModeKey(int editMode)
+const char* PHelpPane::editModeKey(PEditMode editMode)
 {
-    if (editMode < firstEditMode || editMode > lastEditMode)
+    if (editMode < PEditMode::wallpaper || editMode > PEditMode::deformBoth)
         return "";
-    return editModeKeys[editMode - firstEditMode];
+    return editModeKeys[static_cast<int>(editMode) - static_cast<int>(PEditMode::wallpaper)];
 }
 
 void PHelpPane::setWorld(PWorld* session)
@@ -40,7 +40,7 @@ void PHelpPane::setWorld(PWorld* session)
     world = session;
 }
 
-void PHelpPane::setTopic(int sidePane, int editMode)
+void PHelpPane::setTopic(int sidePane, PEditMode editMode)
 {
     shownSidePane = sidePane;
     shownEditMode = editMode;

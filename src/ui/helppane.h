@@ -1,5 +1,6 @@
 #pragma once
 
+#include "edit/editmode.h"
 #include "ui/widgets/pane.h"
 
 class PNote;
@@ -24,14 +25,15 @@ public:
     /** Shows or hides the pane by the help switch and shows the current topic. */
     void update();
     /** Shows the lines for a side pane (context codes 25 Pages ... 28 Decor) and an edit mode (1-7). */
-    void setTopic(int sidePane, int editMode);
+    void setTopic(int sidePane, PEditMode editMode);
     void onNotify(uint16_t code) override;
 
     /** The text keys of a topic; empty for codes that have none. */
     static const char* sidePaneKey(int sidePane);
-    static const char* editModeKey(int editMode);
+    static const char* editModeKey(PEditMode editMode);
 
     PWorld* world = nullptr;
     PNote* text = nullptr;
-    int shownSidePane = 0, shownEditMode = 0;
+    int shownSidePane = 0;
+    PEditMode shownEditMode = PEditMode::none;
 };

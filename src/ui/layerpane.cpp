@@ -45,11 +45,11 @@ PLayerPane::PLayerPane(PPane* parentPane, int gx, int gy, int gw, int gh)
     strokeSwitch->setTooltip("Layer.TipStroke");
     (new PTitle(this, 0, editTitleRow, -1, 0))->setText("Edit.Title");
     // Created in the order the panel shows them; the ring tests deform first, as a group decides it.
-    addModeButton(0, ringRow + 1, half, "Edit.SetDeform", PCanvas2::deformMode);
-    addModeButton(2 * third, ringRow, -1, "Edit.Group", PCanvas2::markingMode);
-    addModeButton(0, ringRow, third, "Edit.Shape", PCanvas2::shapeMode);
-    addModeButton(third, ringRow, third, "Edit.Point", PCanvas2::pointMode);
-    addModeButton(half, ringRow + 1, -1, "Edit.Wall", PCanvas2::wallpaperMode);
+    addModeButton(0, ringRow + 1, half, "Edit.SetDeform", PEditMode::deform);
+    addModeButton(2 * third, ringRow, -1, "Edit.Group", PEditMode::marking);
+    addModeButton(0, ringRow, third, "Edit.Shape", PEditMode::shape);
+    addModeButton(third, ringRow, third, "Edit.Point", PEditMode::point);
+    addModeButton(half, ringRow + 1, -1, "Edit.Wall", PEditMode::wallpaper);
     addCommandButton(0, addRow, half, "Edit.AddClip", addClip);
     addCommandButton(half, addRow, -1, "Edit.AddDecor", addDecor);
     addCommandButton(0, addRow + 1, half, "Edit.AddCurve", addCurve);

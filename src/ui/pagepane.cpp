@@ -75,10 +75,10 @@ PPagePane::PPagePane(PPane* parentPane, int gx, int gy, int gw, int gh)
     (new PLabel(this, 0, nameRow, nameLabelWidth, 0))->setText("Field.Name");
     nameField = new PEdit(this, nameLabelWidth, nameRow, -1, 0);
     (new PTitle(this, 0, editTitleRow, -1, 0))->setText("Edit.Title");
-    addModeButton(0, ringRow, half, "Edit.Panel", PCanvas2::shapeMode);
-    addModeButton(half, ringRow, -1, "Edit.Point", PCanvas2::pointMode);
-    addModeButton(0, ringRow + 1, half, "Edit.Layer", PCanvas2::attachmentMode);
-    addModeButton(half, ringRow + 1, -1, "Edit.Wall", PCanvas2::wallpaperMode);
+    addModeButton(0, ringRow, half, "Edit.Panel", PEditMode::shape);
+    addModeButton(half, ringRow, -1, "Edit.Point", PEditMode::point);
+    addModeButton(0, ringRow + 1, half, "Edit.Layer", PEditMode::attachment);
+    addModeButton(half, ringRow + 1, -1, "Edit.Wall", PEditMode::wallpaper);
     addCommandButton(0, addRow, -1, "Edit.AddPanel", addPanel);
     shapePane = new PShapePane(this, 0, shapeTop, -1, -1);
     properties = shapePane;

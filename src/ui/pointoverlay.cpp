@@ -13,9 +13,9 @@ constexpr float gap = 2, offset = 12, thinLine = 1, levelStep = 25;
 /** The rounding of the sharpness icons at level 0; level 100 is a square corner. */
 constexpr float roundestCorner = 4;
 
-bool isValueButton(uint16_t kind)
+bool isValueButton(PHitKind kind)
 {
-    return kind >= PPointOverlay::firstThickness && kind < PPointOverlay::firstSharpness + PPointOverlay::buttonsPerRow;
+    return hitWithin(kind, PHitKind::firstThickness, PHitKind::lastSharpness);
 }
 } // namespace
 
@@ -35,25 +35,26 @@ juce::Point<float> PPointOverlay::screenPoint(int i) const
     return {px, py};
 }
 
-uint16_t PPointOverlay::valueOf(uint16_t kind)
+uint16_t PPointOverlay::valueOf(PHitKind kind)
 {
-    const int step = kind >= firstSharpness ? kind - firstSharpness : kind - firstThickness;
+    const int step = kind >= PHitKind::firstSharpness ? hitOffset(kind, PHitKind::firstSharpness)
+                                                      : hitOffset(kind, PHitKind::firstThickness);
     return static_cast<uint16_t>(std::clamp(step, 0, buttonsPerRow - 1) * static_cast<int>(levelStep));
 }
 
-juce::Rectangle<float> PPointOverlay::controlBox(uint16_t kind) const
+juce::Rectangle<float> PPointOverlay::controlBox(PHitKind kind) const
 {
     if (selected < 0)
         return {};
     // Below and right of the point, so that the point itself stays visible and grabbable.
     const auto p = points[static_cast<size_t>(selected)];
     int column = 0, row = 0;
-    if (kind == showRows || kind == hideRows)
+    if (kind == PHitKind::showRows || kind == PHitKind::hideRows)
         column = 1;
-    else if (kind >= firstSharpness)
-        column = kind - firstSharpness, row = 2;
-    else if (kind >= firstThickness)
-        column = kind - firstThickness, row = 1;
+    else if (kind >= PHitKind::firstSharpness)
+        column = hitOffset(kind, PHitKind::firstSharpness), row = 2;
+    else if (kind >= PHitKind::firstThickness)
+        column = hitOffset(kind, PHitKind::firstThickness), row = 1;
     return {p.x + offset + static_cast<float>(column) * (buttonSide + gap),
             p.y + offset + static_cast<float>(row) * (buttonSide + gap), buttonSide, buttonSide};
 }
@@ -64,17 +65,17 @@ PPointOverlay::Hit PPointOverlay::hitAt(float sx, float sy, bool rowsShown) cons
     // Points before the controls, so that a point the controls happen to cover can still be grabbed;
     // the selected point first, so that it can always be dragged off a pile of points.
     if (selected >= 0 && points[static_cast<size_t>(selected)].getDistanceFrom(at) <= pointReach)
-        return {pointHandle, selected};
+        return {PHitKind::point, selected};
     for (size_t i = 0; i < points.size(); ++i)
         if (points[i].getDistanceFrom(at) <= pointReach)
-            return {pointHandle, static_cast<int>(i)};
+            return {PHitKind::point, static_cast<int>(i)};
     if (selected >= 0)
     {
-        std::vector<uint16_t> controls{removeControl, rowsShown ? hideRows : showRows};
+        std::vector<PHitKind> controls{PHitKind::removeControl, rowsShown ? PHitKind::hideRows : PHitKind::showRows};
         if (rowsShown)
-            for (uint16_t k = firstThickness; k < firstSharpness + buttonsPerRow; ++k)
+            for (auto k = PHitKind::firstThickness; isValueButton(k); k = hitAfter(k, 1))
                 controls.push_back(k);
-        for (uint16_t kind : controls)
+        for (PHitKind kind : controls)
             if (controlBox(kind).contains(at))
                 return {kind, selected};
     }
@@ -98,7 +99,7 @@ PPointOverlay::Hit PPointOverlay::segmentAt(juce::Point<float> at) const
         // A straight map keeps ratios, so the new point sits at the same share of the chord.
         const PPoint& p = *curve.pointAt(static_cast<int>(i));
         const PPoint& q = *curve.pointAt(static_cast<int>((i + 1) % n));
-        return {segment, static_cast<int>(i + 1), p.x + (q.x - p.x) * t, p.y + (q.y - p.y) * t};
+        return {PHitKind::segment, static_cast<int>(i + 1), p.x + (q.x - p.x) * t, p.y + (q.y - p.y) * t};
     }
     return {};
 }
@@ -111,22 +112,22 @@ void PPointOverlay::draw(PView2gui& view, uint32_t colour, uint32_t highlight, b
     if (selected < 0)
         return;
     const PPoint& point = *curve.pointAt(selected);
-    const auto remove = controlBox(removeControl);
+    const auto remove = controlBox(PHitKind::removeControl);
     view.rectangle(remove.getX(), remove.getY(), remove.getWidth(), remove.getHeight(), thinLine);
     const auto cross = remove.reduced(3);
     view.line(cross.getX(), cross.getY(), cross.getRight(), cross.getBottom(), thinLine);
     view.line(cross.getX(), cross.getBottom(), cross.getRight(), cross.getY(), thinLine);
-    const auto toggle = controlBox(showRows);
+    const auto toggle = controlBox(PHitKind::showRows);
     view.rectangle(toggle.getX(), toggle.getY(), toggle.getWidth(), toggle.getHeight(), thinLine);
     view.line(toggle.getX() + 3, toggle.getCentreY(), toggle.getRight() - 3, toggle.getCentreY(), thinLine);
     if (!rowsShown)
         view.line(toggle.getCentreX(), toggle.getY() + 3, toggle.getCentreX(), toggle.getBottom() - 3, thinLine);
     if (!rowsShown)
         return;
-    for (uint16_t kind = firstThickness; isValueButton(kind); ++kind)
+    for (auto kind = PHitKind::firstThickness; isValueButton(kind); kind = hitAfter(kind, 1))
     {
         const auto box = controlBox(kind);
-        const bool sharpness = kind >= firstSharpness;
+        const bool sharpness = kind >= PHitKind::firstSharpness;
         const uint16_t current = sharpness ? point.sharpness : point.thickness;
         view.setColour(current == valueOf(kind) ? highlight : colour);
         view.rectangle(box.getX(), box.getY(), box.getWidth(), box.getHeight(), thinLine);

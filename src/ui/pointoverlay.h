@@ -6,6 +6,7 @@
 #include <juce_graphics/juce_graphics.h>
 
 #include "model/geometry.h"
+#include "ui/hitkind.h"
 
 class PCurve;
 class PView2gui;
@@ -21,16 +22,13 @@ class PView2gui;
 class PPointOverlay
 {
 public:
-    /** What a press hit; the kinds are the canvas's hit kinds. */
-    static constexpr uint16_t nothing = 0, showRows = 2, hideRows = 3, pointHandle = 4, segment = 5, removeControl = 6,
-                              firstThickness = 7, firstSharpness = 12;
     static constexpr int buttonsPerRow = 5;
     /** Pixels from a point's centre to the edge of its square, and a button's side. */
     static constexpr float pointReach = 6, buttonSide = 14, segmentReach = 4;
 
     struct Hit
     {
-        uint16_t kind = nothing;
+        PHitKind kind = PHitKind::nothing;
         /** The point hit, or where a point is inserted for a segment hit. */
         int index = -1;
         /** For a segment hit: the position on the chord in the shape's own coordinates. */
@@ -45,9 +43,9 @@ public:
     void draw(PView2gui& view, uint32_t colour, uint32_t highlight, bool rowsShown) const;
 
     /** The value a thickness or sharpness button sets: 0, 25, 50, 75 or 100. */
-    static uint16_t valueOf(uint16_t kind);
-    /** The screen square of a control of the selected point (kinds 2, 3, 6 to 16). */
-    juce::Rectangle<float> controlBox(uint16_t kind) const;
+    static uint16_t valueOf(PHitKind kind);
+    /** The screen square of a control of the selected point (show or hide rows, remove, value buttons). */
+    juce::Rectangle<float> controlBox(PHitKind kind) const;
 
 private:
     juce::Point<float> screenPoint(int i) const;

@@ -67,7 +67,7 @@ PComic* PSidePane::comic() const
     return world != nullptr ? world->context.comic() : nullptr;
 }
 
-PButton* PSidePane::addModeButton(int gx, int gy, int gw, const char* key, uint16_t mode)
+PButton* PSidePane::addModeButton(int gx, int gy, int gw, const char* key, PEditMode mode)
 {
     auto* button = new PButton(this, gx, gy, gw, 0);
     button->setText(key);
@@ -94,12 +94,12 @@ void PSidePane::addGroupButtons(int row)
     addCommandButton(half, row + 1, -1, "Edit.DoUnselect", doUnselect);
 }
 
-uint16_t PSidePane::ringMode() const
+PEditMode PSidePane::ringMode() const
 {
     for (const auto& [button, mode] : ring)
         if (button->isOn())
             return mode;
-    return ring.empty() ? 0 : ring.back().second;
+    return ring.empty() ? PEditMode::none : ring.back().second;
 }
 
 void PSidePane::showMode()
@@ -107,9 +107,9 @@ void PSidePane::showMode()
     // Without a wallpaper there is nothing for the wallpaper mode to move.
     const POption* o = getOptions();
     for (const auto& [button, buttonMode] : ring)
-        if (buttonMode == PCanvas2::wallpaperMode)
+        if (buttonMode == PEditMode::wallpaper)
             button->setEnabled(o != nullptr && o->wall != nullptr);
-    const uint16_t mode = world != nullptr ? world->editMode : 0;
+    const PEditMode mode = world != nullptr ? world->editMode : PEditMode::none;
     for (const auto& [button, buttonMode] : ring)
         if (buttonMode == mode)
         {
@@ -120,12 +120,12 @@ void PSidePane::showMode()
         entry.first->setOn(false);
 }
 
-void PSidePane::changeMode(uint16_t mode)
+void PSidePane::changeMode(PEditMode mode)
 {
     if (world == nullptr || comic() == nullptr)
         return;
     // Marks only mean something while marking; leaving it must not leave shapes half-chosen.
-    if (world->editMode == PCanvas2::markingMode && mode != PCanvas2::markingMode)
+    if (world->editMode == PEditMode::marking && mode != PEditMode::marking)
         clearMarks();
     world->editMode = mode;
     (void) world->dropUnfitSelection(); // it tells the panes itself
@@ -157,7 +157,7 @@ void PSidePane::run(Command command)
     {
     case doGroup:
     case doUngroup: group(command == doGroup); return;
-    case doSelectAll: canvas->markAll(); return;
+    case doSelectAll: canvas->commands.markAll(); return;
     case doUnselect: clearMarks(); return;
     default: add(command); return;
     }
@@ -166,26 +166,26 @@ void PSidePane::run(Command command)
 void PSidePane::add(Command command)
 {
     // New shapes are placed and shaped with the shape tools, whatever mode was on.
-    if (world->editMode != PCanvas2::shapeMode)
+    if (world->editMode != PEditMode::shape)
     {
-        world->editMode = PCanvas2::shapeMode;
+        world->editMode = PEditMode::shape;
         (void) world->dropUnfitSelection();
         broadcast(PNotify::modeChanged);
     }
     switch (command)
     {
-    case addPanel: canvas->addPanel(); break;
-    case addCurve: canvas->addCurve(); break;
-    case addText: canvas->addText(); break;
-    case addImage: canvas->chooseImage(); break;
-    case addBrush: canvas->addBrush(); break;
+    case addPanel: canvas->commands.addPanel(); break;
+    case addCurve: canvas->commands.addCurve(); break;
+    case addText: canvas->commands.addText(); break;
+    case addImage: canvas->commands.chooseImage(); break;
+    case addBrush: canvas->commands.addBrush(); break;
     case addClip:
     case addDecor:
     {
         const bool clip = command == addClip;
         if (auto* item = PTableBrowse::choose(*world, comic(), clip ? PClass::clip : PClass::decor, getOptions(),
                                               clip ? "TableBrowse.Clip" : "TableBrowse.Decor"))
-            canvas->addArtwork(*item);
+            canvas->commands.addArtwork(*item);
         break;
     }
     default: break;
@@ -195,7 +195,7 @@ void PSidePane::add(Command command)
 void PSidePane::group(bool together)
 {
     PArray* shapes = shownList();
-    if (shapes == nullptr || world->editMode != PCanvas2::markingMode)
+    if (shapes == nullptr || world->editMode != PEditMode::marking)
         return;
     if (together)
     {

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "edit/editmode.h"
 #include "ui/widgets/pane.h"
 
 class PArray;
@@ -25,7 +26,7 @@ class PWorld;
     buttons that add shapes through the canvas, grouping and marking of what the canvas shows,
     and renaming the pane's item as one undoable step.
 
-        auto* shapes = addModeButton(0, 12, 4, "Edit.Shape", PCanvas2::shapeMode);
+        auto* shapes = addModeButton(0, 12, 4, "Edit.Shape", PEditMode::shape);
         addCommandButton(0, 14, 6, "Edit.AddCurve", addCurve);
         ...
         void onClick(PWidget* source) override { if (runCommand(source)) return; ... }
@@ -67,17 +68,17 @@ public:
     virtual void updateMenu() {}
 
     /** A mode button of the ring, in the order the modes are tested: the first that is on decides. */
-    PButton* addModeButton(int gx, int gy, int gw, const char* key, uint16_t mode);
+    PButton* addModeButton(int gx, int gy, int gw, const char* key, PEditMode mode);
     /** A button that runs a command when clicked. */
     PButton* addCommandButton(int gx, int gy, int gw, const char* key, Command command);
     /** Group, Ungroup, Select all and Select none: two rows of two from row on. */
     void addGroupButtons(int row);
     /** The mode the ring asks for: that of the first button that is on, else the last one's. */
-    uint16_t ringMode() const;
+    PEditMode ringMode() const;
     /** Lights the button of the world's edit mode (none when no button has it). */
     void showMode();
     /** The user chose a mode: marks go when marking ends, unfit selections are dropped, panes hear 6. */
-    virtual void changeMode(uint16_t mode);
+    virtual void changeMode(PEditMode mode);
     /** Runs the command of a command button; false when source is none. */
     bool runCommand(PWidget* source);
     void run(Command command);
@@ -96,7 +97,7 @@ public:
     PList* list = nullptr;
     std::unique_ptr<PPopup> menu;
     uint16_t paneMode = 0;
-    std::vector<std::pair<PToggle*, uint16_t>> ring;
+    std::vector<std::pair<PToggle*, PEditMode>> ring;
     std::map<PWidget*, Command> commands;
 
 protected:

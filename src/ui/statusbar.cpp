@@ -68,10 +68,10 @@ void PStatusbar::refresh()
     const POption* o = getOptions();
     // Clips and decor are drawn on the grid and snapped like pages.
     const bool shown = world != nullptr && world->context.container() != nullptr;
-    const uint16_t mode = world != nullptr ? world->editMode : 0;
+    const PEditMode mode = world != nullptr ? world->editMode : PEditMode::none;
     const bool hasWallpaper = o != nullptr && o->wall != nullptr && !o->wall->file.isEmpty();
-    lockSwitch->setEnabled(shown && mode != PCanvas2::wallpaperMode && mode != PCanvas2::attachmentMode &&
-                           mode != PCanvas2::markingMode);
+    lockSwitch->setEnabled(shown && mode != PEditMode::wallpaper && mode != PEditMode::attachment &&
+                           mode != PEditMode::marking);
     gridSwitch->setEnabled(shown);
     snapSwitch->setEnabled(shown);
     wallSwitch->setEnabled(shown && hasWallpaper);

@@ -313,9 +313,9 @@ struct MovedWallpaper : Session
         options.wall->file.assign(tmp.path("wall.png"));
         wall = options.wall.get();
         world.wallFlag = true;
-        world.editMode = PCanvas2::wallpaperMode;
+        world.editMode = PEditMode::wallpaper;
         content.canvas->readSelection();
-        EXPECT_EQ(content.canvas->shape, wall);
+        EXPECT_EQ(content.canvas->selection.shape, wall);
         PActionShape::Placement moved;
         moved.x = 3;
         history = world.undoList.size();
@@ -345,8 +345,8 @@ TEST(ContentWallpaper, ARemovedWallpaperLeavesNoUndoStepOrSelectionBehind)
     EXPECT_EQ(s.options.wall, nullptr);
     EXPECT_EQ(s.world.undoList.size(), s.history);
     EXPECT_FALSE(s.world.wallFlag);
-    EXPECT_EQ(s.content.canvas->shape, nullptr);
-    EXPECT_EQ(s.world.editMode, PCanvas2::shapeMode);
+    EXPECT_EQ(s.content.canvas->selection.shape, nullptr);
+    EXPECT_EQ(s.world.editMode, PEditMode::shape);
     s.world.undo(); // nothing left that could touch the freed wallpaper
     s.world.redo();
 }
@@ -357,7 +357,7 @@ TEST(ContentWallpaper, CancelBringsTheSameWallpaperBackWithItsHistory)
     s.removeWallpaperAnd(false);
     ASSERT_EQ(s.options.wall.get(), s.wall);
     EXPECT_TRUE(s.world.wallFlag);
-    EXPECT_EQ(s.content.canvas->shape, s.wall);
+    EXPECT_EQ(s.content.canvas->selection.shape, s.wall);
     EXPECT_EQ(s.world.undoList.size(), s.history + 1);
     s.world.undo();
     EXPECT_EQ(s.wall->x, 0);

@@ -287,3 +287,62 @@ TEST(ActionColor, LeavesGroupsAndOtherClassesAlone)
     EXPECT_EQ(d.bytes(), before);
     EXPECT_TRUE(d.notes.codes.empty());
 }
+
+// A drag writes the shape, point or grid as the mouse moves; on release the action takes that
+// change as done. Recording must neither apply it again nor lose the way back.
+TEST(ActionHistory, AnAlreadyAppliedGestureIsOneStepThatUndoAndRedoRestore)
+{
+    const std::pair<const char*, std::function<PAction*(TestDocument&)>> gestures[] = {
+        {"shape",
+         [](TestDocument& d) -> PAction*
+         {
+             const auto before = PActionShape::Placement::of(*d.curve);
+             d.curve->x += 2, d.curve->rotation = 0.5f;
+             return new PActionShape(d.world, d.curve, before, PActionShape::Placement::of(*d.curve), d.group);
+         }},
+        {"point",
+         [](TestDocument& d) -> PAction*
+         {
+             PPoint* p = d.curve->pointAt(1);
+             const auto before = PActionPoint::Values::of(*p);
+             p->x = 5;
+             return new PActionPoint(d.world, p, before, PActionPoint::Values::of(*p), d.curve);
+         }},
+        {"deform",
+         [](TestDocument& d) -> PAction*
+         {
+             const auto before = PActionDeform::Grids::of(*d.group);
+             d.group->gridTo[2] = {0.25f, 0.5f};
+             return new PActionDeform(d.world, d.group, before, PActionDeform::Grids::of(*d.group));
+         }},
+    };
+    for (const auto& [name, drag] : gestures)
+    {
+        SCOPED_TRACE(name);
+        TestDocument d;
+        const auto before = d.bytes();
+        d.comic->modified = false;
+        PAction* action = drag(d);
+        const auto dragged = d.bytes();
+        d.world.recordApplied(action);
+        expectLists(d.world, 1, 0, "record");
+        EXPECT_TRUE(d.comic->modified);
+        EXPECT_EQ(d.notes.take(), moved);
+        EXPECT_EQ(d.bytes(), dragged);
+        d.world.undo();
+        EXPECT_EQ(d.bytes(), before);
+        d.world.redo();
+        EXPECT_EQ(d.bytes(), dragged);
+    }
+}
+
+TEST(ActionHistory, AnAppliedChangeWithoutAComicGoesBack)
+{
+    TestDocument d;
+    d.world.context.clear();
+    const auto before = d.bytes();
+    const auto placement = PActionShape::Placement::of(*d.curve);
+    d.curve->x += 2;
+    d.world.recordApplied(new PActionShape(d.world, d.curve, placement, PActionShape::Placement::of(*d.curve)));
+    EXPECT_EQ(d.bytes(), before);
+}

@@ -161,6 +161,24 @@ TEST(WorldHistory, RecordingAfterUndoDropsTheRedoList)
     EXPECT_EQ(names(d.world.redoList), "D");
 }
 
+TEST(WorldHistory, AnAppliedActionIsKeptWithoutRunningItAgain)
+{
+    std::vector<std::string> log;
+    TestDocument d;
+    (new StepAction(d.world, "A", log))->record();
+    d.world.undo();
+    log.clear();
+    d.comic->modified = false;
+    d.world.recordApplied(new StepAction(d.world, "B", log));
+    EXPECT_EQ(log, (std::vector<std::string>{"~A"}));
+    EXPECT_EQ(names(d.world.undoList), "B");
+    EXPECT_TRUE(d.world.redoList.isEmpty());
+    EXPECT_TRUE(d.comic->modified);
+    d.world.undo();
+    d.world.redo();
+    EXPECT_EQ(log, (std::vector<std::string>{"~A", "-B", "++B"}));
+}
+
 TEST(WorldHistory, AutosavesAtEveryMultipleOfTheInterval)
 {
     std::vector<std::string> log;

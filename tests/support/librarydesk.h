@@ -41,7 +41,7 @@ template <class Pane> struct LibraryDesk : PNotifier
         world.options = &options;
         world.notifier = this;
         world.context.startChain(comic, pane->paneMode);
-        world.editMode = PCanvas2::shapeMode;
+        world.editMode = PEditMode::shape;
         canvas->setWorld(&world);
         pane->setWorld(&world, canvas);
     }

@@ -323,8 +323,8 @@ private:
             record(std::string("  ") + title + " -> " + juce::File(path).getFileName().toStdString());
             return true;
         };
-        content->canvas->askImageFile = [this] { return pickPicture("canvas"); };
-        content->canvas->reportError = [this](const juce::String&) { record("  error box"); };
+        content->canvas->commands.askImageFile = [this] { return pickPicture("canvas"); };
+        content->canvas->commands.reportError = [this](const juce::String&) { record("  error box"); };
     }
 
     juce::File pickPicture(const char* who)
@@ -436,7 +436,7 @@ private:
         if (pane == nullptr || pane->paneMode != PContext::decorMode)
             return false;
         for (auto& [button, mode] : pane->ring)
-            if (button == &w && (mode == PCanvas2::deformMode || mode == PCanvas2::deformBothMode))
+            if (button == &w && (mode == PEditMode::deform || mode == PEditMode::deformBoth))
                 return world->context.target(PClass::decor) == nullptr;
         return false;
     }
@@ -656,7 +656,7 @@ private:
             }
         }
         // Most presses find a shape: the selected one, or any the canvas shows.
-        PShape* target = canvas.shape;
+        PShape* target = canvas.selection.shape;
         if (PArray* shown = canvas.shownList(); shown != nullptr && !shown->isEmpty() && random.chance(50))
             target = shown->get<PShape>(random.below(shown->size()));
         if (target != nullptr && random.chance(70))
@@ -677,7 +677,7 @@ private:
         auto at = canvasPoint();
         const int drags = random.chance(30) ? 0 : random.below(6);
         std::ostringstream what;
-        what << "canvas mode " << world->editMode << " press " << int(at.x) << "," << int(at.y);
+        what << "canvas mode " << static_cast<int>(world->editMode) << " press " << int(at.x) << "," << int(at.y);
         canvas.onMouseDown(at.x, at.y);
         for (int i = 0; i < drags; ++i)
         {
@@ -965,11 +965,11 @@ private:
             if (!inDocument(context.targets[static_cast<size_t>(i)]))
                 fail("the live context's slot " + std::to_string(i) + " names an object outside the document");
         const PCanvas2& canvas = *content->canvas;
-        const std::pair<const char*, const PBase*> shown[] = {{"page", canvas.page},
-                                                              {"container", canvas.container},
-                                                              {"panel", canvas.panel},
-                                                              {"shape", canvas.shape},
-                                                              {"point", canvas.point}};
+        const std::pair<const char*, const PBase*> shown[] = {{"page", canvas.selection.page},
+                                                              {"container", canvas.selection.container},
+                                                              {"panel", canvas.selection.panel},
+                                                              {"shape", canvas.selection.shape},
+                                                              {"point", canvas.selection.point}};
         for (const auto& [what, object] : shown)
             if (!inDocument(object))
                 fail(std::string("the canvas's ") + what + " is outside the document");

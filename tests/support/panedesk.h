@@ -17,7 +17,7 @@ struct PaneDesk : TestDocument
         world.notifier = &tree;
         if (sidePane != PContext::layerMode)
             world.context.startChain(comic, sidePane);
-        world.editMode = PCanvas2::shapeMode;
+        world.editMode = PEditMode::shape;
         canvas->setWorld(&world);
     }
     ~PaneDesk() { world.context.clear(); }

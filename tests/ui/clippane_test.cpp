@@ -14,13 +14,12 @@ TEST(ClipPaneVariant, AnotherCardDropsTheSelectionFirstAndLeavesTheWallpaper)
 {
     struct Case
     {
-        uint16_t modeBefore;
+        PEditMode modeBefore;
         bool withShape;
-        uint16_t modeAfter;
+        PEditMode modeAfter;
     };
-    for (const Case c :
-         {Case{PCanvas2::shapeMode, true, PCanvas2::shapeMode}, Case{PCanvas2::pointMode, true, PCanvas2::pointMode},
-          Case{PCanvas2::wallpaperMode, false, PCanvas2::shapeMode}})
+    for (const Case c : {Case{PEditMode::shape, true, PEditMode::shape}, Case{PEditMode::point, true, PEditMode::point},
+                         Case{PEditMode::wallpaper, false, PEditMode::shape}})
     {
         LibraryDesk<PClipPane> d;
         d.world.editMode = c.modeBefore;
@@ -32,7 +31,7 @@ TEST(ClipPaneVariant, AnotherCardDropsTheSelectionFirstAndLeavesTheWallpaper)
         d.pane->onChange(d.pane->variantNumber);
         EXPECT_EQ(d.parts.clip->currentKey, 65535);
         EXPECT_EQ(d.world.editMode, c.modeAfter);
-        EXPECT_EQ(d.canvas->shape, nullptr);
+        EXPECT_EQ(d.canvas->selection.shape, nullptr);
         EXPECT_EQ(d.canvas->shownList(), &d.parts.clip->cardAt(1)->shapes);
         EXPECT_TRUE(d.world.undoList.isEmpty()); // the card shown is a view, not an edit
 

@@ -27,9 +27,10 @@ uint16_t deformCode(const char* key)
 TEST(DecorPaneRing, EveryButtonSetsItsModeWhenClicked)
 {
     LibraryDesk<PDecorPane> d;
-    const std::pair<const char*, uint16_t> modes[] = {{"Edit.Group", 3},      {"Edit.Point", 5},
-                                                      {"Edit.Wall", 1},       {"Edit.EditDeform", 7},
-                                                      {"Edit.TestDeform", 6}, {"Edit.Shape", 4}};
+    const std::pair<const char*, PEditMode> modes[] = {
+        {"Edit.Group", PEditMode::marking},     {"Edit.Point", PEditMode::point},
+        {"Edit.Wall", PEditMode::wallpaper},    {"Edit.EditDeform", PEditMode::deformBoth},
+        {"Edit.TestDeform", PEditMode::deform}, {"Edit.Shape", PEditMode::shape}};
     for (const auto& [key, mode] : modes)
     {
         d.click(key);
@@ -57,10 +58,10 @@ TEST(DecorPaneGrid, ANewDeformationStartsAtRestAndArtworkTurnsTheCanvasToItsHand
         const PGroup::GridPoint rest{};
         for (int i = 0; i < PGroup::gridPoints; ++i)
             EXPECT_TRUE(decor->content->gridFrom[i] == rest && decor->content->gridTo[i] == rest) << i;
-        EXPECT_EQ(d.world.editMode, withArtwork ? PCanvas2::deformBothMode : PCanvas2::shapeMode);
+        EXPECT_EQ(d.world.editMode, withArtwork ? PEditMode::deformBoth : PEditMode::shape);
         EXPECT_EQ(d.pane->ringMode(), d.world.editMode);
         // With artwork, the group's handles are the ones the canvas shows.
-        EXPECT_EQ(d.canvas->shape, withArtwork ? decor->content.get() : nullptr);
+        EXPECT_EQ(d.canvas->selection.shape, withArtwork ? decor->content.get() : nullptr);
 
         d.world.undo();
         EXPECT_EQ(savedBytes(*d.comic), before);
@@ -116,7 +117,7 @@ TEST(DecorPaneDeform, WithoutADecorItemTheCanvasHasNothingToDeformAndStaysAlive)
             d.world.context.startChain(d.comic, PContext::decorMode);
             d.world.broadcast(PNotify::selection);
             d.click(key);
-            EXPECT_EQ(d.canvas->shape, nullptr) << key;
+            EXPECT_EQ(d.canvas->selection.shape, nullptr) << key;
             useTheCanvas(d);
             EXPECT_TRUE(d.world.undoList.isEmpty()) << key;
         }
@@ -126,7 +127,7 @@ TEST(DecorPaneDeform, WithoutADecorItemTheCanvasHasNothingToDeformAndStaysAlive)
             d.click(key);
             d.click("3");
             EXPECT_EQ(d.item(), nullptr) << key;
-            EXPECT_EQ(d.canvas->shape, nullptr) << key;
+            EXPECT_EQ(d.canvas->selection.shape, nullptr) << key;
             useTheCanvas(d);
         }
         // The shown item cut while deforming, with other decor left in the comic.

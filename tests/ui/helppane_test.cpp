@@ -20,12 +20,12 @@ TEST(HelpPane, ShowsWhileTheHelpSwitchIsOnWithTheSidePaneAndModeInUse)
 
     world.helpFlag = true;
     world.context.mode = PContext::clipMode;
-    world.editMode = 3;
+    world.editMode = PEditMode::marking;
     help->update();
     EXPECT_TRUE(help->isVisible());
     EXPECT_EQ(help->text->getText(), "Help.Clips\n\nHelp.Mode3");
 
-    world.editMode = 5;
+    world.editMode = PEditMode::point;
     root.notifyTree(PNotify::modeChanged);
     EXPECT_EQ(help->text->getText(), "Help.Clips\n\nHelp.Mode5");
     world.helpFlag = false;
@@ -39,12 +39,12 @@ TEST(HelpPane, EverySidePaneAndEditModeHasItsOwnTextAndNothingElseHasOne)
     for (int pane = PContext::pageMode; pane <= PContext::decorMode; ++pane)
         keys.insert(PHelpPane::sidePaneKey(pane));
     for (int mode = 1; mode <= 7; ++mode)
-        keys.insert(PHelpPane::editModeKey(mode));
+        keys.insert(PHelpPane::editModeKey(static_cast<PEditMode>(mode)));
     EXPECT_EQ(keys.size(), 11u);
     EXPECT_EQ(keys.count(""), 0u);
     for (int other : {0, 24, 29})
         EXPECT_STREQ(PHelpPane::sidePaneKey(other), "");
     for (int other : {0, 8})
-        EXPECT_STREQ(PHelpPane::editModeKey(other), "");
+        EXPECT_STREQ(PHelpPane::editModeKey(static_cast<PEditMode>(other)), "");
 }
 } // namespace

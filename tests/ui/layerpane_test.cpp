@@ -25,7 +25,7 @@ struct LayerDesk : PaneDesk
 
     LayerDesk() : PaneDesk(PContext::layerMode) { pane->setWorld(&world, canvas); }
 
-    void chooseMode(uint16_t mode)
+    void chooseMode(PEditMode mode)
     {
         for (auto& [button, buttonMode] : pane->ring)
             if (buttonMode == mode)
@@ -47,15 +47,15 @@ struct LayerDesk : PaneDesk
 TEST(LayerPaneMarks, LeavingMarkingClearsEveryMarkAndGroupingIsOneStep)
 {
     LayerDesk d;
-    d.chooseMode(PCanvas2::markingMode);
-    EXPECT_EQ(d.world.editMode, PCanvas2::markingMode);
+    d.chooseMode(PEditMode::marking);
+    EXPECT_EQ(d.world.editMode, PEditMode::marking);
     EXPECT_EQ(d.world.context.target(PClass::shape), nullptr); // marking selects nothing
     d.pane->run(PSidePane::doSelectAll);
     EXPECT_GT(d.marked(), 1);
-    d.chooseMode(PCanvas2::shapeMode);
+    d.chooseMode(PEditMode::shape);
     EXPECT_EQ(d.marked(), 0);
 
-    d.chooseMode(PCanvas2::markingMode);
+    d.chooseMode(PEditMode::marking);
     d.curve->setFlag(PFlag::selected, true);
     d.text->setFlag(PFlag::selected, true);
     const int shapes = d.layer->shapes.size();
@@ -74,10 +74,10 @@ TEST(LayerPaneMarks, LeavingMarkingClearsEveryMarkAndGroupingIsOneStep)
 TEST(LayerPaneAdd, AddCurveInPointModeSwitchesToShapesFirst)
 {
     LayerDesk d;
-    d.chooseMode(PCanvas2::pointMode);
+    d.chooseMode(PEditMode::point);
     const int shapes = d.layer->shapes.size();
     d.pane->run(PSidePane::addCurve);
-    EXPECT_EQ(d.world.editMode, PCanvas2::shapeMode);
+    EXPECT_EQ(d.world.editMode, PEditMode::shape);
     EXPECT_EQ(d.layer->shapes.size(), shapes + 1);
     EXPECT_EQ(d.world.undoList.size(), 1);
 }
@@ -124,7 +124,7 @@ TEST(LayerPaneMenu, CuttingTheLayerOfTheSelectedShapeDropsTheSelectionAndUndoBri
     d.pane->onMenu(PCommand::cut);
     EXPECT_FALSE(d.panel->layers.contains(d.layer));
     EXPECT_EQ(d.world.context.target(PClass::shape), nullptr);
-    EXPECT_EQ(d.canvas->shape, nullptr);
+    EXPECT_EQ(d.canvas->selection.shape, nullptr);
     d.pane->onMenu(PCommand::paste); // a copy of the cut layer comes back as a new layer
     EXPECT_EQ(d.world.undoList.size(), 2);
     d.world.undo();

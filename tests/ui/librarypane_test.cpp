@@ -53,7 +53,7 @@ TYPED_TEST(LibraryPane, GroupCommandsMoveTheItemUnderTheirTabAndTheFileKeepsIt)
     const auto first = d.pane->itemsOfGroup(0);
     EXPECT_EQ(d.rows(), first);
     EXPECT_EQ(d.item(), first.empty() ? nullptr : first.front());
-    EXPECT_EQ(d.canvas->container, d.item());
+    EXPECT_EQ(d.canvas->selection.container, d.item());
 }
 
 TYPED_TEST(LibraryPane, PasteAndImportAddACopyUnderTheShownTabOnlyWhenThereIsOne)
@@ -116,19 +116,19 @@ TYPED_TEST(LibraryPane, CuttingTheShownItemDropsItsSelectedShapeAndUndoBringsBot
     PItem* item = d.item();
     const int at = d.items().indexOf(item);
     PShape* shape = d.selectFirstShape();
-    ASSERT_EQ(d.canvas->shape, shape);
+    ASSERT_EQ(d.canvas->selection.shape, shape);
 
     d.pane->onMenu(PCommand::cut);
     EXPECT_EQ(d.world.clipboardEntry(d.pane->itemClass), item);
     EXPECT_EQ(std::count(d.rows().begin(), d.rows().end(), item), 0);
     EXPECT_EQ(d.world.context.target(PClass::shape), nullptr);
-    EXPECT_EQ(d.canvas->shape, nullptr);
+    EXPECT_EQ(d.canvas->selection.shape, nullptr);
     EXPECT_FALSE(shape->hasFlag(PFlag::current));
 
     d.world.undo();
     EXPECT_EQ(d.items().indexOf(item), at);
     EXPECT_EQ(d.pane->list->selectedItem(), item);
-    EXPECT_EQ(d.canvas->shape, shape);
+    EXPECT_EQ(d.canvas->selection.shape, shape);
     d.world.redo();
-    EXPECT_EQ(d.canvas->shape, nullptr);
+    EXPECT_EQ(d.canvas->selection.shape, nullptr);
 }

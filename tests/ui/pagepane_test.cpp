@@ -20,14 +20,14 @@ struct PageDesk : PaneDesk
 
     PageDesk() : PaneDesk(PContext::pageMode) { pane->setWorld(&world, canvas); }
 
-    PButton* modeButton(uint16_t mode)
+    PButton* modeButton(PEditMode mode)
     {
         for (auto& [button, buttonMode] : pane->ring)
             if (buttonMode == mode)
                 return static_cast<PButton*>(button);
         return nullptr;
     }
-    void chooseMode(uint16_t mode)
+    void chooseMode(PEditMode mode)
     {
         // A mode button lights up, then reports the click.
         modeButton(mode)->setOn(true);
@@ -40,28 +40,25 @@ TEST(PagePaneMode, EachRingButtonSetsItsModeAndWallpaperIsWhatIsLeft)
 {
     PageDesk d;
     d.options.wall = std::make_unique<PImage>();
-    for (auto [mode, expected] : {std::pair{PCanvas2::pointMode, 5},
-                                  {PCanvas2::attachmentMode, 2},
-                                  {PCanvas2::wallpaperMode, 1},
-                                  {PCanvas2::shapeMode, 4}})
+    for (auto mode : {PEditMode::point, PEditMode::attachment, PEditMode::wallpaper, PEditMode::shape})
     {
         d.chooseMode(mode);
-        EXPECT_EQ(d.world.editMode, expected);
-        EXPECT_EQ(d.pane->ringMode(), expected);
+        EXPECT_EQ(d.world.editMode, mode);
+        EXPECT_EQ(d.pane->ringMode(), mode);
     }
     // Every other button off: the pane asks for the wallpaper.
     for (auto& entry : d.pane->ring)
         entry.first->setOn(false);
-    EXPECT_EQ(d.pane->ringMode(), PCanvas2::wallpaperMode);
+    EXPECT_EQ(d.pane->ringMode(), PEditMode::wallpaper);
 }
 
 TEST(PagePaneMode, WallpaperModeDropsTheSelectedPanelAndItsPoint)
 {
     PageDesk d;
     d.world.context.setTarget(d.panel, PClass::panel);
-    d.world.editMode = PCanvas2::pointMode;
+    d.world.editMode = PEditMode::point;
     d.world.context.setTarget(d.panel->points.get<PBase>(0), PClass::point);
-    d.chooseMode(PCanvas2::wallpaperMode);
+    d.chooseMode(PEditMode::wallpaper);
     EXPECT_EQ(d.world.context.target(PClass::panel), nullptr);
     EXPECT_EQ(d.world.context.target(PClass::point), nullptr);
 }
@@ -94,7 +91,7 @@ TEST(PagePaneMenu, CuttingTheShownPageWithASelectedPanelDropsTheSelectionAndUndo
     EXPECT_FALSE(d.comic->pages.contains(d.page));
     EXPECT_EQ(d.world.context.target(PClass::page), nullptr);
     EXPECT_EQ(d.world.context.target(PClass::panel), nullptr);
-    EXPECT_EQ(d.canvas->shape, nullptr);
+    EXPECT_EQ(d.canvas->selection.shape, nullptr);
     d.world.undo();
     EXPECT_EQ(d.world.context.target(PClass::page), d.page);
     EXPECT_EQ(d.world.context.target(PClass::panel), d.panel);
@@ -124,10 +121,10 @@ TEST(PagePaneAdd, AddPanelFromPointModeSwitchesToShapesAndAddsThePanelWithItsLay
 {
     PageDesk d;
     d.world.context.setTarget(d.page, PClass::page);
-    d.chooseMode(PCanvas2::pointMode);
+    d.chooseMode(PEditMode::point);
     const int panels = d.page->panels.size();
     d.pane->run(PSidePane::addPanel);
-    EXPECT_EQ(d.world.editMode, PCanvas2::shapeMode);
+    EXPECT_EQ(d.world.editMode, PEditMode::shape);
     ASSERT_EQ(d.page->panels.size(), panels + 1);
     EXPECT_EQ(d.page->panels.get<PPanel>(panels)->layers.size(), 1);
     EXPECT_EQ(d.world.undoList.size(), 1);

@@ -197,7 +197,7 @@ TEST(ScriptedEditors, OptionsColourAndFontByHand)
     TestDocument doc;
     doc.world.options = &options;
     doc.world.helpFlag = true;
-    doc.world.editMode = 4;
+    doc.world.editMode = PEditMode::shape;
     const uint32_t fontStyleBefore = doc.text->fontSpec.style;
     // The program's look, which also marks its drop-down lists ready for input.
     PLook look(&options);
