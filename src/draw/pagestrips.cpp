@@ -1,8 +1,10 @@
 #include "draw/pagestrips.h"
 
 #include <algorithm>
+#include <future>
 #include <limits>
 #include <memory>
+#include <system_error>
 
 #include "draw/jpegrowwriter.h"
 #include "draw/pngrowwriter.h"
@@ -25,21 +27,64 @@ std::unique_ptr<PRowWriter> writerFor(const PRasterRequest& request, juce::Outpu
     return std::make_unique<PJpegRowWriter>(out, request.jpegQuality, optimise);
 }
 
-/** Draws rows top .. top + rows of the picture into its sparse image and encodes them. */
-bool writeStrip(const juce::Image& picture, PPage& page, const PRasterRequest& request, int top, int rows,
-                PRowWriter& writer)
+/** Draws rows top .. top + rows of the picture into its sparse image. */
+void drawStrip(const juce::Image& picture, PPage& page, const PRasterRequest& request, int top, int rows)
 {
-    const int width = picture.getWidth(), height = picture.getHeight();
-    {
-        juce::Graphics g(picture);
-        g.reduceClipRegion(0, top, width, rows);
-        PPageStrips::draw(g, page, request, width, height);
-    }
+    juce::Graphics g(picture);
+    g.reduceClipRegion(0, top, picture.getWidth(), rows);
+    PPageStrips::draw(g, page, request, picture.getWidth(), picture.getHeight());
+}
+
+/** Encodes the rows of a drawn strip and hands their memory back. */
+bool encodeStrip(const juce::Image& picture, int top, int rows, PRowWriter& writer)
+{
     const juce::Image::BitmapData pixels(picture, juce::Image::BitmapData::readOnly);
     const bool written = writer.writeRows(pixels, top, rows);
     PSparseImage::release(picture, top, rows);
     return written;
 }
+
+/** Encodes strips on a thread of their own while the next strip is drawn: encoding a PNG takes
+    about as long as drawing it. At most one strip is being encoded while one is drawn. */
+class StripEncoder
+{
+public:
+    StripEncoder(const juce::Image& image, PRowWriter& rowWriter) : picture(image), writer(rowWriter) {}
+    ~StripEncoder() { (void) finish(); }
+    StripEncoder(const StripEncoder&) = delete;
+    StripEncoder& operator=(const StripEncoder&) = delete;
+
+    /** Waits for the strip before, then starts encoding this one; false once any strip failed. */
+    bool add(int top, int rows)
+    {
+        if (!finish())
+            return false;
+        try
+        {
+            pending =
+                std::async(std::launch::async, [this, top, rows] { return encodeStrip(picture, top, rows, writer); });
+        }
+        catch (const std::system_error&)
+        {
+            return ok = encodeStrip(picture, top, rows, writer); // no thread to be had: encode here
+        }
+        return true;
+    }
+
+    /** Waits for the strip being encoded; false once any strip failed. */
+    bool finish()
+    {
+        if (pending.valid() && !pending.get())
+            ok = false;
+        return ok;
+    }
+
+private:
+    const juce::Image& picture;
+    PRowWriter& writer;
+    std::future<bool> pending;
+    bool ok = true;
+};
 } // namespace
 
 int PPageStrips::rowsPerStrip(int width)
@@ -74,8 +119,13 @@ PResult PPageStrips::write(PPage& page, const PRasterRequest& request, juce::Out
     if (!writer->begin(width, height))
         return PResult::failure(fileError);
     const int rows = stripRows > 0 ? stripRows : rowsPerStrip(width);
+    StripEncoder encoder(picture, *writer);
     for (int top = 0; top < height; top += rows)
-        if (!writeStrip(picture, page, request, top, std::min(rows, height - top), *writer))
+    {
+        const int strip = std::min(rows, height - top);
+        drawStrip(picture, page, request, top, strip);
+        if (!encoder.add(top, strip))
             return PResult::failure(fileError);
-    return writer->finish() ? PResult::success() : PResult::failure(fileError);
+    }
+    return encoder.finish() && writer->finish() ? PResult::success() : PResult::failure(fileError);
 }
