@@ -68,6 +68,7 @@ check_layers() {
     local wrong
     wrong=$(grep -rnE '#include "(draw|edit|ui|app)/' src/model || true)
     wrong+=$(grep -rnE '#include "(ui|app)/' src/draw src/edit || true)
+    wrong+=$(grep -rnE '#include "app/' src/ui || true)
     if [ -n "$wrong" ]; then
         echo "Includes against the direction of the layers:" >&2
         echo "$wrong" >&2

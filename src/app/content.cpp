@@ -1,7 +1,7 @@
 #include "app/content.h"
 
-#include "app/command.h"
 #include "app/window.h"
+#include "draw/comicbookexport.h"
 #include "draw/rasterexport.h"
 #include "draw/vectorexport.h"
 #include "edit/context.h"
@@ -17,6 +17,7 @@
 #include "ui/comicopen.h"
 #include "ui/comicsetting.h"
 #include "ui/comictuning.h"
+#include "ui/command.h"
 #include "ui/decorpane.h"
 #include "ui/helppane.h"
 #include "ui/layerpane.h"
@@ -35,7 +36,6 @@ const char* const programName = "Plumet Comics";
 /** The frame of the editor on the cell grid: bars above and below, the side pane at the left,
     the view pane at the right and the canvas between. */
 constexpr int barRows = 1, sideColumns = 12, helpRows = 6;
-constexpr uint16_t lookChanged = 13, previousPage = 21, nextPage = 22;
 } // namespace
 
 PContent::PContent(POption* o) : PPane(defaultColumns, defaultRows, o), menuComic(this), menuHelp(this)
@@ -184,7 +184,7 @@ void PContent::setCurrentComic(PComic* chosen)
     viewPane->setWorld(world);
     notifyTree(PNotify::selection);
     if (comic != nullptr)
-        broadcast(PContext::pageMode);
+        broadcast(PNotify::pagesShown);
     else
         for (auto* pane : sidePanes)
             pane->setVisible(false);
@@ -357,6 +357,7 @@ void PContent::onMenuUpdate()
     menuComic.setEnabled(PCommand::close, isOpen);
     menuComic.setEnabled(PCommand::save, isOpen && comic->modified);
     menuComic.setEnabled(PCommand::exportComic, canExport);
+    menuComic.setEnabled(PCommand::exportComicBook, canExport);
     menuComic.setEnabled(PCommand::tuning, canExport && world->context.mode == PContext::pageMode);
     // A line whose dialog is missing is shown disabled, never silently dead.
     menuComic.setEnabled(PCommand::setting, isOpen && editSettings != nullptr);
@@ -389,6 +390,7 @@ void PContent::onMenu(int code)
     case PCommand::localeI: setLanguage(fourth); break;
     case PCommand::about: showAbout(); break;
     case PCommand::exportComic: exportComic(); break;
+    case PCommand::exportComicBook: exportComicBook(); break;
     case PCommand::setting:
         if (comic != nullptr && editSettings && editSettings(*comic))
         {
@@ -400,7 +402,7 @@ void PContent::onMenu(int code)
         if (comic != nullptr && tuneColours)
             (void) tuneColours(*comic); // the colours are already on the page either way
         break;
-    case PCommand::option: broadcast(PStatusbar::optionsRequest); break;
+    case PCommand::option: statusbar->runOptions(); break;
     case PCommand::exportPdf:
     case PCommand::exportSvg:
     case PCommand::exportJpg:
@@ -416,10 +418,45 @@ void PContent::exportComic()
     juce::String path;
     if (comic == nullptr || comic->pages.isEmpty() || !askForFile(PWindow::savePdf, "FileChooser.ExportPDF", path))
         return;
-    juce::MouseCursor::showWaitCursor();
-    const auto result = PVectorExport::exportPdf(*comic, juce::File(path), PVectorExport::allPages, options);
-    juce::MouseCursor::hideWaitCursor();
-    if (!result.ok())
+    const juce::File file(path);
+    report(
+        runExport("FileChooser.ExportPDF",
+                  [&](const PExportProgress::Callback& progress) {
+                      return PVectorExport::exportPdf(*comic, file, PVectorExport::allPages, options, {true, progress});
+                  }));
+}
+
+void PContent::exportComicBook()
+{
+    juce::String path;
+    if (comic == nullptr || !askForFile(PWindow::saveCbz, "FileChooser.ExportCBZ", path))
+        return;
+    const juce::File file(path);
+    PComicBookSettings settings;
+    settings.dpi = options != nullptr ? options->exportDpi : settings.dpi;
+    settings.language = PComicBookExport::languageCode(options != nullptr ? options->language : 0);
+    settings.options = options;
+    report(runExport("FileChooser.ExportCBZ",
+                     [&](const PExportProgress::Callback& progress)
+                     {
+                         auto withProgress = settings;
+                         withProgress.progress = progress;
+                         return PComicBookExport::exportComic(*comic, file, withProgress);
+                     }));
+}
+
+PResult PContent::runExport(const char* titleKey, const PExportRunner::Job& job)
+{
+    // Without a window (a headless driver) there is nobody to show progress to or to cancel.
+    if (window == nullptr)
+        return job({});
+    return PExportRunner::run(titleKey, job);
+}
+
+void PContent::report(const PResult& result)
+{
+    // A stop was the user's own wish: nothing to tell.
+    if (!result.ok() && result.messageKey() != PExportProgress::stopped)
         tell(result.messageKey());
     broadcast(PNotify::geometry);
 }
@@ -467,21 +504,26 @@ void PContent::exportPage(int command)
     if (!askForFile(chooser, title, path))
         return;
     const juce::File file(path);
-    int written = 0;
+    if (command == PCommand::inkSeries || command == PCommand::colourSeries)
+    {
+        // A picture a layer: as many pictures as the page has layers, so it shows its progress.
+        const uint32_t series = command == PCommand::inkSeries ? PRasterExport::inkSeries : PRasterExport::colorSeries;
+        report(runExport(title,
+                         [&](const PExportProgress::Callback& progress)
+                         {
+                             int written = 0;
+                             return PRasterExport::exportSeries(*comic, *page, file, dpi, series, written, options,
+                                                                progress);
+                         }));
+        return;
+    }
     juce::MouseCursor::showWaitCursor();
-    const auto result = command == PCommand::exportPdf
-                            ? PVectorExport::exportPdf(*comic, file, comic->pages.indexOf(page), options)
-                        : command == PCommand::exportSvg ? PVectorExport::exportSvg(*page, file, options)
-                        : command == PCommand::inkSeries || command == PCommand::colourSeries
-                            ? PRasterExport::exportSeries(*comic, *page, file, dpi,
-                                                          command == PCommand::inkSeries ? PRasterExport::inkSeries
-                                                                                         : PRasterExport::colorSeries,
-                                                          written, options)
-                            : PRasterExport::exportPage(*comic, *page, file, dpi, 0, 0, options);
+    const auto result =
+        command == PCommand::exportPdf   ? PVectorExport::exportPdf(*comic, file, comic->pages.indexOf(page), options)
+        : command == PCommand::exportSvg ? PVectorExport::exportSvg(*page, file, options)
+                                         : PRasterExport::exportPage(*comic, *page, file, dpi, 0, 0, options);
     juce::MouseCursor::hideWaitCursor();
-    if (!result.ok())
-        tell(result.messageKey());
-    broadcast(PNotify::geometry);
+    report(result);
 }
 
 void PContent::showAbout()
@@ -491,12 +533,41 @@ void PContent::showAbout()
         PAbout::show(*options, app->getApplicationVersion());
 }
 
-void PContent::notify(uint16_t code, PBase*)
+void PContent::notify(PNotify code, PBase*)
 {
     notifyTree(code);
 }
 
-void PContent::onNotify(uint16_t code)
+void PContent::requestSave()
+{
+    if (world == nullptr)
+        return;
+    juce::MouseCursor::showWaitCursor();
+    (void) save(); // a failure is told to the user by save itself, with its file and reason
+    juce::MouseCursor::hideWaitCursor();
+}
+
+void PContent::requestUndo()
+{
+    if (world != nullptr)
+        world->undo();
+}
+
+void PContent::requestRedo()
+{
+    if (world != nullptr)
+        world->redo();
+}
+
+void PContent::requestHelp()
+{
+    if (world == nullptr || world->helpFlag)
+        return;
+    world->helpFlag = true;
+    broadcast(PNotify::switchChanged);
+}
+
+void PContent::onNotify(PNotify code)
 {
     // A hidden pane hears nothing, so the help pane is told here whether to show.
     placeHelp();
@@ -504,33 +575,16 @@ void PContent::onNotify(uint16_t code)
         return;
     switch (code)
     {
-    case PNotify::saveRequest:
-    {
-        juce::MouseCursor::showWaitCursor();
-        (void) save(); // a failure is reported to the user by save itself
-        juce::MouseCursor::hideWaitCursor();
-        return;
-    }
-    case PNotify::helpRequest:
-        // F1 switches the help on; the status bar's switch follows.
-        if (!world->helpFlag)
-        {
-            world->helpFlag = true;
-            broadcast(PNotify::switchChanged);
-        }
-        return;
-    case PContext::pageMode:
-    case PContext::layerMode:
-    case PContext::clipMode:
-    case PContext::decorMode: showSidePane(code); return;
-    case lookChanged:
+    case PNotify::pagesShown:
+    case PNotify::layersShown:
+    case PNotify::clipsShown:
+    case PNotify::decorShown: showSidePane(shownPaneMode(code)); return;
+    case PNotify::lookChanged:
         updateTooltips();
         if (window != nullptr)
             window->layoutWindow(false);
         refreshLook();
         return;
-    case previousPage:
-    case nextPage: stepPage(code == nextPage ? 1 : -1); return;
     default: break;
     }
     // The open comic is the one the selection leads to; a deleted comic closes.

@@ -5,9 +5,11 @@
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
-#include "app/popup.h"
 #include "edit/notifier.h"
+#include "ui/exportrunner.h"
+#include "ui/popup.h"
 #include "ui/widgets/pane.h"
+#include "ui/widgets/requests.h"
 
 class PCanvas2;
 class PHelpPane;
@@ -24,7 +26,7 @@ class PWorld;
 /** The root pane of the main window: it holds the comic that is open, the two menus of the
     menu bar, and carries out the document commands (open, close, save, the guide and decor
     documents, the language). */
-class PContent : public PPane, public PNotifier
+class PContent : public PPane, public PNotifier, public PRequests
 {
 public:
     /** Comic flag: the comic is offered when the program starts. Saved with the comic. */
@@ -44,9 +46,15 @@ public:
         the user cancelled the question, or wanted to save and the save failed, so that nothing
         is lost. */
     bool canClose() override;
-    void onNotify(uint16_t code) override;
+    void onNotify(PNotify code) override;
     /** The editing session's notifications, passed on to the panes. */
-    void notify(uint16_t code, PBase* source) override;
+    void notify(PNotify code, PBase* source) override;
+    void requestSave() override;
+    void requestUndo() override;
+    void requestRedo() override;
+    /** Switches the help on; the status bar's switch follows. */
+    void requestHelp() override;
+    void requestPageStep(int step) override { stepPage(step); }
 
     /** Binds the editing session (and becomes its notifier): fills the menu bar and opens a comic or creates the first
      * one. */
@@ -109,11 +117,17 @@ public:
     void placeHelp();
     /** The whole comic as PDF, after asking for the file. */
     void exportComic();
+    /** The whole comic as a comic book archive (CBZ) at the export resolution, after asking for the file. */
+    void exportComicBook();
     /** The current page as PDF, SVG, JPG, PNG or a PNG series (the page popup's command codes). */
     void exportPage(int command);
 
 private:
     bool askForFile(int chooser, const char* titleKey, juce::String& path);
+    /** Runs an export of several pages with the progress window, or at once without a window. */
+    PResult runExport(const char* titleKey, const PExportRunner::Job& job);
+    /** Tells an export's failure; a stop asked for by the user is no failure to tell. */
+    void report(const PResult& result);
     /** Shows a failure's message in the window and remembers its key; a path names the file. */
     void tell(const juce::String& key, const juce::String& path = {});
     /** Whether modified comics are to be saved: answerYes, answerNo or answerCancel. */

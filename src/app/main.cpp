@@ -1,13 +1,13 @@
 #include "app/main.h"
 
 #include "app/content.h"
-#include "app/look.h"
 #include "app/startup.h"
 #include "app/window.h"
 #include "edit/world.h"
 #include "model/option.h"
 #include "model/translate.h"
 #include "ui/editorhost.h"
+#include "ui/look.h"
 #include "ui/welcome.h"
 #include "ui/widgets/alertbox.h"
 

@@ -1,10 +1,10 @@
 #include "app/nwindow.h"
 
 #include "app/content.h"
-#include "app/popup.h"
 #include "app/window.h"
 #include "model/option.h"
 #include "model/translate.h"
+#include "ui/popup.h"
 #include "ui/widgets/npane.h"
 
 NWindow::NWindow(PWindow& w)
@@ -38,7 +38,7 @@ void NWindow::maximiseButtonPressed()
 
 bool NWindow::keyPressed(const juce::KeyPress& key)
 {
-    if (const auto code = NPane::commandForKey(key); code != 0 && owner.content != nullptr)
+    if (const auto code = NPane::commandForKey(key); code != PKeyCommand::none && owner.content != nullptr)
     {
         owner.content->onCommand(owner.content.get(), code);
         return true;

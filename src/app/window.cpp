@@ -2,9 +2,9 @@
 
 #include "app/content.h"
 #include "app/nwindow.h"
-#include "app/popup.h"
 #include "model/option.h"
 #include "model/translate.h"
+#include "ui/popup.h"
 #include "ui/widgets/alertbox.h"
 #include "ui/widgets/readymark.h"
 
@@ -218,6 +218,7 @@ juce::String PWindow::filterFor(int kind)
     case saveJpg: return "*.jpg";
     case savePdf: return "*.pdf";
     case saveSvg: return "*.svg";
+    case saveCbz: return "*.cbz";
     default: return {};
     }
 }
@@ -238,6 +239,7 @@ juce::String PWindow::withExtension(int kind, const juce::String& path)
     case saveJpg: return keepOr("jpg", "jpeg");
     case savePdf: return keepOr("pdf");
     case saveSvg: return keepOr("svg");
+    case saveCbz: return keepOr("cbz");
     default: return path;
     }
 }

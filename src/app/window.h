@@ -4,9 +4,9 @@
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
-#include "app/alert.h"
-#include "app/error.h"
 #include "model/name.h"
+#include "ui/alert.h"
+#include "ui/error.h"
 
 class NWindow;
 class PContent;
@@ -27,7 +27,8 @@ public:
         savePng = 2,
         saveJpg = 3,
         savePdf = 4,
-        saveSvg = 5
+        saveSvg = 5,
+        saveCbz = 6
     };
 
     /** The window's size in cells and pixels. */

@@ -37,7 +37,7 @@ void PAction::broadcastContextChange(bool targetsDiffer, bool modeDiffers)
     if (targetsDiffer)
         world.broadcast(PNotify::selection, this);
     if (modeDiffers)
-        world.broadcast(mode, this);
+        world.broadcast(paneShown(mode), this);
 }
 
 void PAction::perform(bool redo)
@@ -88,7 +88,7 @@ void PAction::record()
     world.record(this);
 }
 
-void PAction::notify(uint16_t code)
+void PAction::notify(PNotify code)
 {
     if (!quiet)
         world.broadcast(code, this);

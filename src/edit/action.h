@@ -42,7 +42,7 @@ public:
     /** Hands the action to the world, which performs it and keeps it. */
     void record();
     /** Tells the panes, unless the action is quiet. */
-    void notify(uint16_t code);
+    void notify(PNotify code);
 
     PWorld& world;
     bool quiet = false;

@@ -4,6 +4,52 @@
 
 class PBase;
 
+/** Every notification of the pane tree, in one table: what editing sends and what the panes
+    tell each other has changed. Requests are calls (the panes' PRequests), not notifications.
+    Never stored. */
+enum class PNotify : uint16_t
+{
+    modeChanged = 6,
+    switchChanged = 7,
+    viewChanged = 8,
+    /** Sent before the view pane changes the view of an OpenGL canvas. */
+    viewChanging = 9,
+    refit = 10,
+    plainFrame = 12,
+    /** The options changed the window's metrics or colours: every pane takes its look again. */
+    lookChanged = 13,
+    geometry = 14,
+    highQualityFrame = 15,
+    attribute = 16,
+    /** The panes' layout changed (the help closed): lists and pictures are built again. */
+    rebuild = 17,
+    selection = 18,
+    clipboard = 19,
+    itemList = 20,
+    /** The options' wallpaper was replaced or cleared. */
+    wallpaperChanged = 23,
+    /** A side pane was chosen; the numbers are the context's modes of those panes. */
+    pagesShown = 25,
+    layersShown = 26,
+    clipsShown = 27,
+    decorShown = 28
+};
+
+/** The notification that the side pane of a context mode (the context's pageMode to decorMode)
+    was chosen, and back. */
+constexpr PNotify paneShown(uint16_t contextMode)
+{
+    return static_cast<PNotify>(contextMode);
+}
+constexpr bool isPaneShown(PNotify code)
+{
+    return code >= PNotify::pagesShown && code <= PNotify::decorShown;
+}
+constexpr uint16_t shownPaneMode(PNotify code)
+{
+    return static_cast<uint16_t>(code);
+}
+
 /** Where the editing session tells the panes what changed. The content pane implements it and
     passes each code down its pane tree; the session itself never sees a widget. */
 class PNotifier
@@ -11,22 +57,6 @@ class PNotifier
 public:
     virtual ~PNotifier() = default;
 
-    /** One notification: the 16-bit code of the pane tree and the object that sent it, or null. */
-    virtual void notify(uint16_t code, PBase* source) = 0;
+    /** One notification of the pane tree and the object that sent it, or null. */
+    virtual void notify(PNotify code, PBase* source) = 0;
 };
-
-/** The notification codes of the pane tree: what editing sends, and the requests the panes
-    send each other. */
-namespace PNotify
-{
-constexpr uint16_t saveRequest = 2, undoRequest = 3, redoRequest = 4, helpRequest = 5, modeChanged = 6, viewChanged = 8,
-                   refit = 10, plainFrame = 12;
-/** Sent before the view pane changes the view of an OpenGL canvas. */
-constexpr uint16_t viewChanging = 9;
-/** The options' wallpaper was loaded or cleared. */
-constexpr uint16_t wallpaperChanged = 13;
-constexpr uint16_t switchChanged = 7, geometry = 14, highQualityFrame = 15, attribute = 16, selection = 18,
-                   clipboard = 19, itemList = 20;
-/** The colour tuning asks for the page before or after the current one. */
-constexpr uint16_t previousPage = 21, nextPage = 22;
-} // namespace PNotify

@@ -231,7 +231,7 @@ bool PWorld::dropUnfitSelection()
     return dropped;
 }
 
-void PWorld::broadcast(uint16_t code, PBase* source)
+void PWorld::broadcast(PNotify code, PBase* source)
 {
     if (notifier != nullptr)
         notifier->notify(code, source);

@@ -64,7 +64,7 @@ public:
        the selection change and answers true when it dropped any. */
     bool dropUnfitSelection();
     /** Tells the panes through the content pane, when there is one. */
-    void broadcast(uint16_t code, PBase* source = nullptr);
+    void broadcast(PNotify code, PBase* source = nullptr);
 
     /** The clipboard kind of a class: every shape kind shares the entry of class 49. */
     static uint16_t clipboardKind(uint16_t classId);

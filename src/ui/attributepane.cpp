@@ -8,7 +8,6 @@
 
 namespace
 {
-constexpr uint16_t rebuildCode = 17;
 }
 
 void PAttributePane::Section::show(bool on) const
@@ -74,11 +73,11 @@ void PAttributePane::rebuild()
     refresh();
 }
 
-void PAttributePane::onNotify(uint16_t code)
+void PAttributePane::onNotify(PNotify code)
 {
     if (code == PNotify::modeChanged || code == PNotify::attribute)
         refresh();
-    else if (code == rebuildCode)
+    else if (code == PNotify::rebuild)
         rebuild();
     else if (code == PNotify::selection && context != nullptr)
     {

@@ -42,7 +42,7 @@ public:
     /** Shows the shape of the session's context; null shows nothing. */
     void setWorld(PWorld* session);
     /** 6 and 16 refresh, 17 rebuilds, 18 refreshes what the selection changed. */
-    void onNotify(uint16_t code) override;
+    void onNotify(PNotify code) override;
     /** Re-reads the current comic, shape and point and shows their values. */
     void refresh();
     /** Forgets the shape and point, then refreshes. */

@@ -71,10 +71,10 @@ void PCanvas2::onWheel(bool up)
     gestures.wheel(up);
 }
 
-void PCanvas2::onCommand(PWidget* source, uint16_t code)
+void PCanvas2::onCommand(PWidget* source, PKeyCommand key)
 {
     renderer.invalidate();
-    commands.onKey(source, static_cast<PKeyCommand>(code));
+    commands.onKey(source, key);
 }
 
 void PCanvas2::onPopup(PWidget*)

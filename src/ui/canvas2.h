@@ -38,7 +38,7 @@ public:
     void onMouseDrag(float sx, float sy) override;
     void onMouseUp(float sx, float sy) override;
     void onWheel(bool up) override;
-    void onCommand(PWidget* source, uint16_t code) override;
+    void onCommand(PWidget* source, PKeyCommand key) override;
     void onNotify(PNotify code) override;
     void onPopup(PWidget* source) override;
     void onMenu(int code) override;

@@ -93,7 +93,7 @@ void PCanvasCommands::onKey(PWidget* source, PKeyCommand key)
         break;
     default:
         if (request)
-            canvas.PPane::onCommand(source, static_cast<uint16_t>(key));
+            canvas.PPane::onCommand(source, key);
         else if (key >= PKeyCommand::firstDigit && key <= PKeyCommand::lastDigit && mode == PEditMode::point &&
                  isCurveLike(selection.shape))
             setAllThickness(static_cast<uint16_t>(digitOf(key) * thicknessStep));

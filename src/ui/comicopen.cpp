@@ -15,7 +15,6 @@ namespace
 {
 constexpr int listTop = 1, listRows = PComicOpen::rows - 2, buttonRow = PComicOpen::rows - 1;
 constexpr int buttonWidth = 4, fullWidth = -1;
-constexpr uint16_t returnOrDoubleClick = 15;
 constexpr int rowTextMargin = 4;
 
 /** The comics, under the row of the comic not yet made. That row is no item to the list, yet to
@@ -119,9 +118,9 @@ void PComicOpen::onClick(PWidget* source)
         cancel();
 }
 
-void PComicOpen::onCommand(PWidget* source, uint16_t code)
+void PComicOpen::onCommand(PWidget* source, PKeyCommand key)
 {
-    if (source == list && code == returnOrDoubleClick)
+    if (source == list && key == PKeyCommand::enter)
         accept();
 }
 

@@ -29,7 +29,7 @@ public:
 
     void onSelect(PWidget* source) override;
     void onClick(PWidget* source) override;
-    void onCommand(PWidget* source, uint16_t code) override;
+    void onCommand(PWidget* source, PKeyCommand key) override;
 
     /** Opens the chosen comic, or creates one for the new-comic row; nothing without a choice. */
     void accept();

@@ -9,6 +9,7 @@
 #include "ui/widgets/dialog.h"
 #include "ui/widgets/label.h"
 #include "ui/widgets/palette.h"
+#include "ui/widgets/requests.h"
 #include "ui/widgets/tint.h"
 #include "ui/widgets/widgethost.h"
 
@@ -112,10 +113,16 @@ void PComicTuning::updateStepButtons()
     nextButton->setVisible(current >= 0 && current < comic.pages.size() - 1);
 }
 
-void PComicTuning::tell(uint16_t code)
+void PComicTuning::tell(PNotify code)
 {
     if (opener != nullptr)
         opener->broadcast(code);
+}
+
+void PComicTuning::askPageStep(int step)
+{
+    if (auto* asked = opener != nullptr ? opener->requests() : nullptr)
+        asked->requestPageStep(step);
 }
 
 void PComicTuning::setShadeColour(int index, uint32_t hsla)
@@ -141,7 +148,7 @@ void PComicTuning::paintMembers(PShade& shade, uint32_t colour)
 
 void PComicTuning::step(bool forward)
 {
-    tell(forward ? PNotify::nextPage : PNotify::previousPage);
+    askPageStep(forward ? 1 : -1);
     tell(PNotify::highQualityFrame);
     updateStepButtons();
 }

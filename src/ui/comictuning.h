@@ -69,7 +69,8 @@ private:
     void showPaletteColours();
     /** Shows the stepping buttons only where there is a page to step to. */
     void updateStepButtons();
-    void tell(uint16_t code);
+    void tell(PNotify code);
+    void askPageStep(int step);
     void finish(int result);
 
     /** Each filled shape's own fill at opening: shades group colours that only look alike (every

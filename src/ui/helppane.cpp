@@ -60,16 +60,16 @@ void PHelpPane::update()
         setVisible(on);
 }
 
-void PHelpPane::onNotify(uint16_t code)
+void PHelpPane::onNotify(PNotify code)
 {
     switch (code)
     {
     case PNotify::modeChanged:
     case PNotify::switchChanged:
-    case PContext::pageMode:
-    case PContext::layerMode:
-    case PContext::clipMode:
-    case PContext::decorMode: update(); break;
+    case PNotify::pagesShown:
+    case PNotify::layersShown:
+    case PNotify::clipsShown:
+    case PNotify::decorShown: update(); break;
     default: break;
     }
 }

@@ -26,7 +26,7 @@ public:
     void update();
     /** Shows the lines for a side pane (context codes 25 Pages ... 28 Decor) and an edit mode (1-7). */
     void setTopic(int sidePane, PEditMode editMode);
-    void onNotify(uint16_t code) override;
+    void onNotify(PNotify code) override;
 
     /** The text keys of a topic; empty for codes that have none. */
     static const char* sidePaneKey(int sidePane);

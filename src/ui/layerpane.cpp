@@ -1,7 +1,5 @@
 #include "ui/layerpane.h"
 
-#include "app/command.h"
-#include "app/popup.h"
 #include "edit/actioncopy.h"
 #include "edit/actioncut.h"
 #include "edit/actionflag.h"
@@ -11,6 +9,8 @@
 #include "model/layer.h"
 #include "model/panel.h"
 #include "ui/canvas2.h"
+#include "ui/command.h"
+#include "ui/popup.h"
 #include "ui/shapepane.h"
 #include "ui/tablebrowse.h"
 #include "ui/widgets/button.h"
@@ -26,7 +26,6 @@ namespace
 constexpr int listTop = 1, listRows = 5, labelRow = 6, nameRow = 7, hideRow = 8, strokeRow = 9, editTitleRow = 10,
               ringRow = 11, addRow = 13, groupRow = 16, shapeTop = 18;
 constexpr int third = 4, half = 6, nameLabelWidth = 4;
-constexpr uint16_t rebuildCode = 17;
 } // namespace
 
 PLayerPane::PLayerPane(PPane* parentPane, int gx, int gy, int gw, int gh)
@@ -184,13 +183,13 @@ void PLayerPane::addLayer(PLayer* layer)
     world->record(new PActionNew(*world, panel->layers, layer));
 }
 
-void PLayerPane::onNotify(uint16_t code)
+void PLayerPane::onNotify(PNotify code)
 {
     switch (code)
     {
     case PNotify::attribute:
     case PNotify::itemList:
-    case rebuildCode: refresh(true); break;
+    case PNotify::rebuild: refresh(true); break;
     case PNotify::modeChanged:
     case PNotify::selection: refresh(); break;
     default: break;

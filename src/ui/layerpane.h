@@ -29,7 +29,7 @@ public:
     void onChange(PWidget* source) override;
     void onSelect(PWidget* source) override;
     void onMenu(int code) override;
-    void onNotify(uint16_t code) override;
+    void onNotify(PNotify code) override;
 
     /** Re-reads the panel and current layer; refills the list and the fields when they changed. */
     void refresh(bool force = false);

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "app/command.h"
-#include "app/popup.h"
 #include "edit/actioncopy.h"
 #include "edit/actioncut.h"
 #include "edit/actionfloat.h"
@@ -12,6 +10,8 @@
 #include "model/comic.h"
 #include "model/item.h"
 #include "model/option.h"
+#include "ui/command.h"
+#include "ui/popup.h"
 #include "ui/tablebrowse.h"
 #include "ui/widgets/button.h"
 #include "ui/widgets/edit.h"
@@ -244,7 +244,7 @@ void PLibraryPane::moveToGroup(PItem& item, int group)
     broadcast(PNotify::itemList);
 }
 
-void PLibraryPane::onNotify(uint16_t code)
+void PLibraryPane::onNotify(PNotify code)
 {
     switch (code)
     {
@@ -252,10 +252,9 @@ void PLibraryPane::onNotify(uint16_t code)
     case PNotify::attribute:
     case PNotify::selection:
     case PNotify::itemList:
-    case rebuildCode: refresh(); break;
+    case PNotify::rebuild: refresh(); break;
     default:
-        // The content pane names the side pane it shows by its context mode.
-        if (code == paneMode)
+        if (code == paneShown(paneMode))
             refresh();
         break;
     }

@@ -28,8 +28,6 @@ class PLibraryPane : public PSidePane
 {
 public:
     static constexpr int groupCount = 5;
-    /** The open comic changed wholesale: every pane reads it afresh. */
-    static constexpr uint16_t rebuildCode = 17;
 
     /** itemClass: clips (15) or decor (101); the keys name the list's title and the item label. */
     PLibraryPane(PPane* parent, int x, int y, int w, int h, uint16_t paneMode, uint16_t itemClass, const char* titleKey,
@@ -41,7 +39,7 @@ public:
     void onChange(PWidget* source) override;
     void onSelect(PWidget* source) override;
     void onMenu(int code) override;
-    void onNotify(uint16_t code) override;
+    void onNotify(PNotify code) override;
 
     /** Re-reads the comic and the current item, lists the rows of the shown group and shows the
         item's values. */

@@ -1,7 +1,5 @@
 #include "ui/pagepane.h"
 
-#include "app/command.h"
-#include "app/popup.h"
 #include "draw/pagepicture.h"
 #include "edit/actioncopy.h"
 #include "edit/actioncut.h"
@@ -9,6 +7,8 @@
 #include "model/comic.h"
 #include "model/page.h"
 #include "ui/canvas2.h"
+#include "ui/command.h"
+#include "ui/popup.h"
 #include "ui/shapepane.h"
 #include "ui/tablebrowse.h"
 #include "ui/widgets/button.h"
@@ -23,7 +23,6 @@ constexpr int listTop = 1, listRows = 8, labelRow = 9, nameRow = 10, editTitleRo
               shapeTop = 15, half = 6, nameLabelWidth = 4;
 constexpr int pictureMargin = 2, textMargin = 4, pictureLines = 3;
 /** The open comic changed wholesale: every pane reads it afresh. */
-constexpr uint16_t rebuildCode = 17;
 
 /** Pages with a small picture of each beside the name, so that the artist finds a page by eye.
     The pictures are kept until the pages change. */
@@ -202,7 +201,7 @@ void PPagePane::addCopy(const PPage* source)
         world->broadcast(PNotify::highQualityFrame);
 }
 
-void PPagePane::onNotify(uint16_t code)
+void PPagePane::onNotify(PNotify code)
 {
     auto& pictures = static_cast<PageList*>(list)->pictures;
     switch (code)
@@ -210,7 +209,7 @@ void PPagePane::onNotify(uint16_t code)
     case PNotify::geometry:
     case PNotify::attribute: pictures.erase(currentPage()); break;
     case PNotify::itemList:
-    case rebuildCode: pictures.clear(); break;
+    case PNotify::rebuild: pictures.clear(); break;
     case PNotify::selection:
     case PNotify::modeChanged: break;
     default: return;

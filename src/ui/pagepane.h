@@ -25,7 +25,7 @@ public:
     void onChange(PWidget* source) override;
     void onSelect(PWidget* source) override;
     void onMenu(int code) override;
-    void onNotify(uint16_t code) override;
+    void onNotify(PNotify code) override;
     void setVisible(bool on) override;
 
     /** Re-reads the comic and current page; refills the list and the name when they changed. */

@@ -1,6 +1,5 @@
 #include "ui/sidepane.h"
 
-#include "app/popup.h"
 #include "edit/actiongroup.h"
 #include "edit/actions.h"
 #include "edit/actionstring.h"
@@ -12,6 +11,7 @@
 #include "model/option.h"
 #include "ui/attributepane.h"
 #include "ui/canvas2.h"
+#include "ui/popup.h"
 #include "ui/tablebrowse.h"
 #include "ui/widgets/button.h"
 #include "ui/widgets/edit.h"

@@ -14,7 +14,6 @@
 namespace
 {
 constexpr int switchWidth = 5;
-constexpr uint16_t lookChanged = 13;
 
 PCheck* makeSwitch(PPane* pane, int column, const char* key, const char* tip)
 {
@@ -104,7 +103,7 @@ void PStatusbar::onChange(PWidget* source)
         return;
     broadcast(PNotify::switchChanged);
     if (source == helpSwitch && !on)
-        broadcast(helpClosed);
+        broadcast(PNotify::rebuild);
     if (source == helpSwitch && on)
         // The welcome page comes back with the help, once this click has been handled.
         juce::MessageManager::callAsync([o] { PWelcome::show(*o); });
@@ -128,25 +127,24 @@ void PStatusbar::runOptions()
     }
     (void) o->save(); // a failed write is tried again when the program closes; the settings stay in use
     // The content pane lays the window out again with the new metrics and every pane takes its look.
-    broadcast(lookChanged);
+    broadcast(PNotify::lookChanged);
 }
 
-void PStatusbar::onNotify(uint16_t code)
+void PStatusbar::onNotify(PNotify code)
 {
     switch (code)
     {
-    case optionsRequest: runOptions(); return;
     case PNotify::selection:
         if (readSelection())
             refresh();
         return;
     case PNotify::modeChanged:
     case PNotify::switchChanged:
-    case lookChanged:
-    case PContext::pageMode:
-    case PContext::layerMode:
-    case PContext::clipMode:
-    case PContext::decorMode:
+    case PNotify::lookChanged:
+    case PNotify::pagesShown:
+    case PNotify::layersShown:
+    case PNotify::clipsShown:
+    case PNotify::decorShown:
         readSelection();
         refresh();
         return;

@@ -21,17 +21,12 @@ class PWorld;
 class PStatusbar : public PPane
 {
 public:
-    /** The notification the Help switch sends when it goes off, so that help panes close. */
-    static constexpr uint16_t helpClosed = 17;
-    /** The notification that asks for the options dialog, as the Comic menu's line does. */
-    static constexpr uint16_t optionsRequest = 1;
-
     PStatusbar(PPane* parent, int x, int y, int w, int h);
 
     void setWorld(PWorld* session);
     void onClick(PWidget* source) override;
     void onChange(PWidget* source) override;
-    void onNotify(uint16_t code) override;
+    void onNotify(PNotify code) override;
 
     /** Sets each switch's enabled state and state from the session and the options. */
     void refresh();
@@ -47,7 +42,9 @@ public:
            *helpSwitch = nullptr;
     PButton* optionButton = nullptr;
 
-private:
+    /** Runs the options dialog (the Options button and the Comic menu's line). */
     void runOptions();
+
+private:
     bool readSelection();
 };

@@ -11,7 +11,6 @@
 namespace
 {
 constexpr int buttonWidth = 4, comicColumn = 8;
-constexpr uint16_t returnOrDoubleClick = 15;
 } // namespace
 
 PTableBrowse::PTableBrowse(const PWorld& world, const PComic* onlyComic, uint16_t classId, POption* o)
@@ -88,9 +87,9 @@ void PTableBrowse::onSelect(PWidget*)
     acceptButton->setEnabled(table->selectedItem() != nullptr);
 }
 
-void PTableBrowse::onCommand(PWidget* source, uint16_t code)
+void PTableBrowse::onCommand(PWidget* source, PKeyCommand key)
 {
-    if (source == table && code == returnOrDoubleClick)
+    if (source == table && key == PKeyCommand::enter)
         accept();
 }
 

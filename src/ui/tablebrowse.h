@@ -33,7 +33,7 @@ public:
 
     void onClick(PWidget* source) override;
     void onSelect(PWidget* source) override;
-    void onCommand(PWidget* source, uint16_t code) override;
+    void onCommand(PWidget* source, PKeyCommand key) override;
     /** Closes with the selected row's item; nothing without a selection. */
     void accept();
 

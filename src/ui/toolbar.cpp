@@ -15,8 +15,7 @@ constexpr int undoColumn = 4 * sideWidth + gap, redoColumn = undoColumn + action
               hintColumn = redoColumn + actionWidth + gap;
 constexpr const char* sideKeys[] = {"Toolbar.Pages", "Toolbar.Layers", "Toolbar.Clips", "Toolbar.Decor"};
 /** The notifications that show the Pages, Layers, Clips and Decor panes. */
-constexpr uint16_t sideCodes[] = {PContext::pageMode, PContext::layerMode, PContext::clipMode, PContext::decorMode};
-constexpr uint16_t lookChanged = 13;
+constexpr PNotify sideCodes[] = {PNotify::pagesShown, PNotify::layersShown, PNotify::clipsShown, PNotify::decorShown};
 } // namespace
 
 PToolbar::PToolbar(PPane* parentPane, int gx, int gy, int gw, int gh) : PPane(parentPane, gx, gy, gw, gh, plain)
@@ -80,13 +79,9 @@ void PToolbar::onClick(PWidget* source)
     showHint(source);
 }
 
-void PToolbar::onNotify(uint16_t code)
+void PToolbar::onNotify(PNotify code)
 {
-    if (world != nullptr && code == PNotify::undoRequest)
-        world->undo();
-    else if (world != nullptr && code == PNotify::redoRequest)
-        world->redo();
-    if (code == lookChanged)
+    if (code == PNotify::lookChanged)
         for (auto* button : sideButtons)
             button->refreshLook();
     if (world != nullptr)

@@ -22,7 +22,7 @@ public:
 
     void setWorld(PWorld* session);
     void onClick(PWidget* source) override;
-    void onNotify(uint16_t code) override;
+    void onNotify(PNotify code) override;
     void onEnter(PWidget* source) override;
     void onLeave(PWidget* source) override;
 

@@ -2,9 +2,7 @@
 
 #include "../support/cli.h"
 #include "../support/testfiles.h"
-#include "app/command.h"
 #include "app/content.h"
-#include "app/entry.h"
 #include "edit/actionshape.h"
 #include "edit/world.h"
 #include "model/comic.h"
@@ -12,6 +10,8 @@
 #include "model/option.h"
 #include "model/page.h"
 #include "ui/canvas2.h"
+#include "ui/command.h"
+#include "ui/entry.h"
 #include "ui/helppane.h"
 #include "ui/optiondialog.h"
 #include "ui/statusbar.h"
@@ -88,7 +88,8 @@ TEST(ContentMenus, NoComicOpenLeavesOnlyTheCommandsThatNeedNone)
     s.content.setWorld(&s.world);
     ASSERT_TRUE(s.content.close());
     s.content.onMenuUpdate();
-    for (int code : {PCommand::close, PCommand::save, PCommand::setting, PCommand::tuning, PCommand::exportComic})
+    for (int code : {PCommand::close, PCommand::save, PCommand::setting, PCommand::tuning, PCommand::exportComic,
+                     PCommand::exportComicBook})
         EXPECT_FALSE(s.enabled(code)) << code;
     for (int code :
          {PCommand::open, PCommand::option, PCommand::exit, PCommand::guide, PCommand::decor, PCommand::about})
@@ -126,6 +127,7 @@ TEST(ContentMenus, OpenComicRules)
         EXPECT_TRUE(s.enabled(PCommand::setting));
         EXPECT_EQ(s.enabled(PCommand::save), c.save);
         EXPECT_EQ(s.enabled(PCommand::exportComic), c.exportComic);
+        EXPECT_EQ(s.enabled(PCommand::exportComicBook), c.exportComic);
         EXPECT_EQ(s.enabled(PCommand::tuning), c.tuning);
     }
 }
@@ -281,6 +283,14 @@ TEST(ContentCommands, ExportsWriteWhatTheToolWrites)
     s.content.onMenu(PCommand::exportComic);
     ASSERT_EQ(runCli({"export", comicFile, "-o", s.tmp.path("tool-comic.pdf")}).status, 0);
     EXPECT_EQ(bytes(next), bytes(s.tmp.path("tool-comic.pdf")));
+    // The comic book holds every page and its description, as the tool's does.
+    next = s.tmp.path("ours-comic.cbz");
+    s.content.onMenu(PCommand::exportComicBook);
+    ASSERT_EQ(runCli({"export", comicFile, "-o", s.tmp.path("tool-comic.cbz")}).status, 0);
+    const juce::ZipFile ours{juce::File(next)}, tools{juce::File(s.tmp.path("tool-comic.cbz"))};
+    EXPECT_EQ(ours.getNumEntries(), s.content.comic->pages.size() + 1);
+    for (int i = 0; i < tools.getNumEntries(); ++i)
+        EXPECT_EQ(ours.getEntry(i)->filename, tools.getEntry(i)->filename);
 
     // A page too small for the resolution says so and writes nothing.
     s.content.comic->pages.get<PPage>(0)->width = 1;
@@ -370,8 +380,7 @@ TEST(ContentHelp, F1OnTheCanvasSwitchesTheHelpOnAndShowsIt)
     s.world.helpFlag = false;
     s.content.placeHelp();
     ASSERT_FALSE(s.content.helpPane->isVisible());
-    constexpr uint16_t f1 = 10;
-    s.content.canvas->onCommand(s.content.canvas, f1);
+    s.content.canvas->onCommand(s.content.canvas, PKeyCommand::help);
     EXPECT_TRUE(s.world.helpFlag);
     EXPECT_TRUE(s.content.helpPane->isVisible());
 }

@@ -30,7 +30,7 @@
 
 namespace
 {
-using Codes = std::vector<uint16_t>;
+using Codes = std::vector<PNotify>;
 using Make = std::function<PAction*(TestDocument&)>;
 
 struct Row
@@ -80,7 +80,7 @@ PActionFont* boldText(TestDocument& d)
     return new PActionFont(d.world, d.text, bold, d.text->fontSpec);
 }
 
-using namespace PNotify;
+using enum PNotify;
 // The one-code answers, named for what they tell the panes.
 const Codes none{}, moved{geometry}, changed{attribute}, selected{selection};
 
@@ -247,7 +247,7 @@ TEST(ActionHistory, ContextReturnsWithTheActionAndTheModeIsAnnounced)
     d.world.context.setTarget(second, PClass::page);
     d.world.undo();
     // The change is reverted where it was made: the panes hear of the selection and the mode first.
-    EXPECT_EQ(d.notes.take(), (Codes{selection, PContext::layerMode, attribute}));
+    EXPECT_EQ(d.notes.take(), (Codes{selection, layersShown, attribute}));
     EXPECT_EQ(d.world.context.target(PClass::page), d.page);
     EXPECT_TRUE(d.page->hasFlag(PFlag::current));
     EXPECT_FALSE(second->hasFlag(PFlag::current));

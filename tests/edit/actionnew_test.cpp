@@ -86,7 +86,7 @@ TEST(ActionNew, TurnsTheLockSwitchOff)
     d.world.lockFlag = true;
     d.world.record(new PActionNew(d.world, d.panel->layers, new PLayer()));
     EXPECT_FALSE(d.world.lockFlag);
-    EXPECT_EQ(d.notes.take(), (std::vector<uint16_t>{PNotify::selection, PNotify::switchChanged}));
+    EXPECT_EQ(d.notes.take(), (std::vector<PNotify>{PNotify::selection, PNotify::switchChanged}));
     d.world.lockFlag = true;
     d.world.undo();
     EXPECT_FALSE(d.world.lockFlag);

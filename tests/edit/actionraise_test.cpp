@@ -104,6 +104,6 @@ TEST(ActionRaise, AnnouncesAFreshFrameInDecorMode)
     d.world.context.mode = PContext::decorMode;
     d.world.context.setTarget(d.comic, PClass::comic);
     d.world.record(new PActionLower(d.world, stack.list, stack.list.at(1)));
-    EXPECT_EQ(d.notes.take(), std::vector<uint16_t>{PNotify::highQualityFrame});
+    EXPECT_EQ(d.notes.take(), std::vector<PNotify>{PNotify::highQualityFrame});
     d.world.clearHistory();
 }

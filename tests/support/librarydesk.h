@@ -20,8 +20,8 @@ template <class Pane> struct LibraryDesk : PNotifier
     struct Root : PPane
     {
         using PPane::PPane;
-        std::vector<uint16_t> heard;
-        void onNotify(uint16_t code) override { heard.push_back(code); }
+        std::vector<PNotify> heard;
+        void onNotify(PNotify code) override { heard.push_back(code); }
     };
 
     POption options;
@@ -50,7 +50,7 @@ template <class Pane> struct LibraryDesk : PNotifier
         world.notifier = nullptr;
         world.context.clear();
     }
-    void notify(uint16_t code, PBase*) override { root.notifyTree(code); }
+    void notify(PNotify code, PBase*) override { root.notifyTree(code); }
 
     PItem* item() const { return pane->currentItem(); }
     PArray& items() const { return *pane->itemList(); }

@@ -28,10 +28,7 @@
 #include <typeinfo>
 #include <vector>
 
-#include "app/command.h"
 #include "app/content.h"
-#include "app/entry.h"
-#include "app/popup.h"
 #include "edit/actioncolor.h"
 #include "edit/actioncopy.h"
 #include "edit/actiondeform.h"
@@ -57,8 +54,11 @@
 #include "support/samplecomic.h"
 #include "support/testfiles.h"
 #include "ui/canvas2.h"
+#include "ui/command.h"
 #include "ui/editorhost.h"
+#include "ui/entry.h"
 #include "ui/optiondialog.h"
+#include "ui/popup.h"
 #include "ui/sidepane.h"
 #include "ui/statusbar.h"
 #include "ui/toolbar.h"
@@ -474,7 +474,7 @@ private:
             {
                 const uint16_t key = random.chance(50) ? uint16_t(5) : uint16_t(1 + random.below(20));
                 record(what + " key " + std::to_string(key));
-                list->command(key);
+                list->command(static_cast<PKeyCommand>(key));
             }
             else
             {
@@ -562,7 +562,8 @@ private:
     // ------------------------------------------------------------ steps
 
     static constexpr int paintPercent = 60;
-    static constexpr uint16_t firstDigitKey = 16, lastDigitKey = 20;
+    static constexpr auto firstDigitKey = static_cast<uint16_t>(PKeyCommand::firstDigit),
+                          lastDigitKey = static_cast<uint16_t>(PKeyCommand::lastDigit);
 
     void paintCanvas()
     {
@@ -615,7 +616,7 @@ private:
         if (random.chance(25))
         {
             record("broadcast side pane " + std::to_string(index));
-            content->broadcast(static_cast<uint16_t>(PContext::pageMode + index));
+            content->broadcast(paneShown(static_cast<uint16_t>(PContext::pageMode + index)));
             return;
         }
         PButton* button = content->toolbar->sideButtons[index];
@@ -689,7 +690,7 @@ private:
             // A key or a right click while the button is held.
             const uint16_t k = static_cast<uint16_t>(1 + random.below(20));
             what << " key " << k;
-            canvas.onCommand(&canvas, k);
+            canvas.onCommand(&canvas, static_cast<PKeyCommand>(k));
         }
         what << " drags " << drags << " release " << int(at.x) << "," << int(at.y);
         record(what.str());
@@ -708,7 +709,7 @@ private:
         const uint16_t k = static_cast<uint16_t>(1 + random.below(20));
         PSidePane* pane = visibleSidePane();
         const int target = random.below(3);
-        if (k == 7)
+        if (k == static_cast<uint16_t>(PKeyCommand::save))
             checkpoint("before Ctrl+S");
         // The digit keys even out a line's thickness as a drawing aid, without an undo step.
         if (k >= firstDigitKey && k <= lastDigitKey)
@@ -719,17 +720,17 @@ private:
         if (target == 0 || pane == nullptr)
         {
             record("canvas key " + std::to_string(k));
-            content->canvas->onCommand(content->canvas, k);
+            content->canvas->onCommand(content->canvas, static_cast<PKeyCommand>(k));
         }
         else if (target == 1)
         {
             record("side pane key " + std::to_string(k));
-            pane->onCommand(pane, k);
+            pane->onCommand(pane, static_cast<PKeyCommand>(k));
         }
         else if (pane->list != nullptr && pane->list->isVisible())
         {
             record("list key " + std::to_string(k));
-            pane->list->command(k);
+            pane->list->command(static_cast<PKeyCommand>(k));
         }
     }
 
@@ -755,7 +756,7 @@ private:
         if (random.chance(20))
         {
             record(undo ? "Ctrl+Z" : "Ctrl+Y");
-            content->canvas->onCommand(content->canvas, undo ? 8 : 9);
+            content->canvas->onCommand(content->canvas, undo ? PKeyCommand::undo : PKeyCommand::redo);
         }
         else if (button->isEnabled())
             operate(*button, "toolbar ");
@@ -772,7 +773,7 @@ private:
         else
         {
             record("save request");
-            content->broadcast(PNotify::saveRequest);
+            content->requestSave();
         }
     }
 

@@ -8,15 +8,15 @@
 class RecordingNotifier : public PNotifier
 {
 public:
-    void notify(uint16_t code, PBase*) override { codes.push_back(code); }
+    void notify(PNotify code, PBase*) override { codes.push_back(code); }
 
     /** The codes so far, forgetting them. */
-    std::vector<uint16_t> take()
+    std::vector<PNotify> take()
     {
         auto out = codes;
         codes.clear();
         return out;
     }
 
-    std::vector<uint16_t> codes;
+    std::vector<PNotify> codes;
 };

@@ -7,6 +7,6 @@
 struct TreeNotifier : PNotifier
 {
     explicit TreeNotifier(PPane& r) : root(r) {}
-    void notify(uint16_t code, PBase*) override { root.notifyTree(code); }
+    void notify(PNotify code, PBase*) override { root.notifyTree(code); }
     PPane& root;
 };

@@ -27,8 +27,8 @@ namespace
 struct Root : PPane
 {
     using PPane::PPane;
-    void onNotify(uint16_t code) override { codes.push_back(code); }
-    std::vector<uint16_t> codes;
+    void onNotify(PNotify code) override { codes.push_back(code); }
+    std::vector<PNotify> codes;
 };
 
 /** The sample comic in the decor mode of a session, a brush pane that hears it, a colour editor

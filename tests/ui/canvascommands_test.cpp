@@ -11,10 +11,10 @@ TEST(CanvasKeys, IgnoredWhileAButtonIsDownDeleteRemovesThePanelOrThePoint)
     const auto body = d.screenOf(-3.5f, -3);
     d.click(body);
     d.canvas->onMouseDown(body.x, body.y);
-    d.canvas->onCommand(d.canvas, static_cast<uint16_t>(PKeyCommand::remove));
+    d.canvas->onCommand(d.canvas, PKeyCommand::remove);
     EXPECT_EQ(d.page().panels.size(), 3);
     d.canvas->onMouseUp(body.x, body.y);
-    d.canvas->onCommand(d.canvas, static_cast<uint16_t>(PKeyCommand::remove));
+    d.canvas->onCommand(d.canvas, PKeyCommand::remove);
     EXPECT_EQ(d.page().panels.size(), 2);
     EXPECT_EQ(d.world.undoList.size(), 1);
 
@@ -25,7 +25,7 @@ TEST(CanvasKeys, IgnoredWhileAButtonIsDownDeleteRemovesThePanelOrThePoint)
     const auto corner = d.screenOf(curve.pointAt(0)->x, curve.pointAt(0)->y);
     d.click(corner);
     ASSERT_NE(d.canvas->selection.point, nullptr);
-    d.canvas->onCommand(d.canvas, static_cast<uint16_t>(PKeyCommand::remove));
+    d.canvas->onCommand(d.canvas, PKeyCommand::remove);
     EXPECT_EQ(curve.points.size(), 3);
     EXPECT_EQ(d.world.undoList.size(), 2);
 }

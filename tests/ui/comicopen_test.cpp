@@ -71,7 +71,7 @@ TEST(ComicOpenAccept, TheNewComicRowAddsExactlyOneUnnamedComicOfItsOwn)
         {
             Chooser::select(pane, 0);
             click(*pane.acceptButton);
-            pane.onCommand(pane.list, 15); // a Return before the window is gone
+            pane.onCommand(pane.list, PKeyCommand::enter); // a Return before the window is gone
         });
     ASSERT_EQ(c.world.comics.size(), 4);
     EXPECT_EQ(made, c.world.comicAt(3));
@@ -91,7 +91,7 @@ TEST(ComicOpenAccept, ADoubleClickOpensAComicAndClosingTheWindowOpensNone)
                   [](PComicOpen& pane, PDialog&)
                   {
                       Chooser::select(pane, 3);
-                      pane.onCommand(pane.list, 15);
+                      pane.onCommand(pane.list, PKeyCommand::enter);
                   }),
               c.zebra);
     EXPECT_EQ(c.run([](PComicOpen&, PDialog& d) { d.closeRequested(); }), nullptr);

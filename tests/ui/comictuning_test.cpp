@@ -13,6 +13,7 @@
 #include "ui/widgets/dialog.h"
 #include "ui/widgets/palette.h"
 #include "ui/widgets/recorder.h"
+#include "ui/widgets/requests.h"
 #include "ui/widgets/tint.h"
 #include "ui/widgets/widgethost.h"
 
@@ -22,17 +23,19 @@ constexpr uint32_t red = 0xFF00FF80, blue = 0xFFAAFF80, white = 0xFF0000FF, warm
 constexpr uint32_t noFill = 0x000000FF, yellow = 0xFF2AFF80, black = 0xFF000000;
 
 /** The main window as far as the tuning sees it: it logs what it hears and makes the page
-    before or after the current one current. Its colour editor answers with `answer`. */
-struct PageWindow : RecordingPane, PWidgetHost
+    before or after the current one current when asked. Its colour editor answers with `answer`. */
+struct PageWindow : RecordingPane, PWidgetHost, PRequests
 {
     PageWindow(POption* o, PComic& c) : RecordingPane(o), comic(c) { PWidgetHost::install(this); }
     ~PageWindow() override { PWidgetHost::install(nullptr); }
-    void onNotify(uint16_t code) override
+    void requestSave() override {}
+    void requestUndo() override {}
+    void requestRedo() override {}
+    void requestHelp() override {}
+    void requestPageStep(int step) override
     {
-        RecordingPane::onNotify(code);
-        const int step = code == PNotify::nextPage ? 1 : code == PNotify::previousPage ? -1 : 0;
         const int current = comic.pages.indexOf(comic.pages.findCurrent());
-        if (step != 0 && comic.pages[current + step] != nullptr)
+        if (comic.pages[current + step] != nullptr)
         {
             comic.pages[current]->setFlag(PFlag::current, false);
             comic.pages[current + step]->setFlag(PFlag::current, true);
@@ -145,7 +148,7 @@ TEST(ComicTuningPages, StepButtonsAskTheWindowForAPageAndShowOnlyWhereOneIsLeft)
     Tuning t(3);
     EXPECT_FALSE(t.pane->previousButton->isVisible());
     click(*t.pane->nextButton);
-    EXPECT_EQ(t.window.log, (std::vector<std::string>{"root notify 22", "root notify 15"}));
+    EXPECT_EQ(t.window.log, (std::vector<std::string>{"root notify 15"}));
     EXPECT_TRUE(t.pane->previousButton->isVisible());
     click(*t.pane->nextButton);
     EXPECT_FALSE(t.pane->nextButton->isVisible());

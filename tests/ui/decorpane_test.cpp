@@ -5,12 +5,12 @@
 #include <algorithm>
 #include <cstring>
 
-#include "app/command.h"
 #include "model/choicelists.h"
 #include "model/decor.h"
 #include "model/group.h"
 #include "support/librarydesk.h"
 #include "support/testfiles.h"
+#include "ui/command.h"
 #include "ui/decorpane.h"
 #include "ui/widgets/combo.h"
 

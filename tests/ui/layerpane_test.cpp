@@ -3,11 +3,11 @@
 
 #include <gtest/gtest.h>
 
-#include "app/command.h"
 #include "model/group.h"
 #include "model/layer.h"
 #include "model/panel.h"
 #include "support/panedesk.h"
+#include "ui/command.h"
 #include "ui/layerpane.h"
 #include "ui/tablebrowse.h"
 #include "ui/widgets/button.h"

@@ -5,11 +5,11 @@
 
 #include <algorithm>
 
-#include "app/command.h"
 #include "model/clip.h"
 #include "support/librarydesk.h"
 #include "support/testfiles.h"
 #include "ui/clippane.h"
+#include "ui/command.h"
 #include "ui/decorpane.h"
 #include "ui/widgets/edit.h"
 #include "ui/widgets/number.h"

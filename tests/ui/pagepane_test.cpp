@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include "app/command.h"
 #include "model/image.h"
 #include "model/page.h"
 #include "support/panedesk.h"
+#include "ui/command.h"
 #include "ui/pagepane.h"
 #include "ui/widgets/button.h"
 #include "ui/widgets/edit.h"

@@ -36,9 +36,9 @@ struct ViewDesk
     }
 };
 
-std::string notify(uint16_t code)
+std::string notify(PNotify code)
 {
-    return "root notify " + std::to_string(code);
+    return "root notify " + std::to_string(static_cast<int>(code));
 }
 } // namespace
 

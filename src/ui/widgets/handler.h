@@ -2,6 +2,9 @@
 
 #include <cstdint>
 
+#include "edit/notifier.h"
+#include "ui/widgets/keycommand.h"
+
 class PWidget;
 
 namespace juce
@@ -19,8 +22,8 @@ class String;
 class PHandler
 {
 public:
-    /** A key command or a double click on source (codes: Ctrl+N 1 ... Return 15, digits 16-20). */
-    virtual void onCommand(PWidget* source, uint16_t code) = 0;
+    /** A key command, or a double click on source, which comes as Return. */
+    virtual void onCommand(PWidget* source, PKeyCommand key) = 0;
     virtual void onClick(PWidget* source) = 0;
     virtual void onChange(PWidget* source) = 0;
     /** A child list's selected item changed. */
@@ -34,7 +37,7 @@ public:
     /** A menu-bar command or the code chosen in a popup menu. */
     virtual void onMenu(int code) = 0;
     /** A tree-wide notification (see PPane::broadcast). */
-    virtual void onNotify(uint16_t code) = 0;
+    virtual void onNotify(PNotify code) = 0;
     virtual void onEnter(PWidget* source) = 0;
     virtual void onLeave(PWidget* source) = 0;
     virtual void onMenuUpdate() = 0;

@@ -121,10 +121,10 @@ void PList::activate()
         owner->onSelect(this);
 }
 
-void PList::command(uint16_t code)
+void PList::command(PKeyCommand key)
 {
     if (owner != nullptr)
-        owner->onCommand(this, code);
+        owner->onCommand(this, key);
 }
 
 void PList::popup()

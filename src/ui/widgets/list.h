@@ -8,8 +8,8 @@ class PItem;
 
 /** A list of document items, one row each, drawn with the item's name (and, with
     `showStatus`, its status word on the right). Reports onSelect when the selected item
-    changes (an item with the hidden flag counts as none), onCommand for Delete (5), Return
-    and double click (15) and the other command keys, onPopup for a right click, and
+    changes (an item with the hidden flag counts as none), onCommand for Delete, Return
+    and double click (as Return) and the other command keys, onPopup for a right click, and
     onReorder after the user dragged a row to another place (only when `dragKind` is not 0).
 
         auto* pages = new PList(pane, 0, 1, -1, 8);
@@ -47,7 +47,7 @@ public:
     /** Draws one row; the peer calls it. */
     virtual void paintRow(juce::Graphics& g, int row, int width, int height, bool selected);
     /** Passes a command code (a key or a double click) to the owner. */
-    void command(uint16_t code);
+    void command(PKeyCommand key);
     /** Passes a right click to the owner. */
     void popup();
     /** Marks where a dragged row would land (-1: nowhere). */

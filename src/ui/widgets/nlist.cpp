@@ -5,7 +5,6 @@
 
 namespace
 {
-constexpr uint16_t deleteCommand = 5, returnCommand = 15;
 const juce::String dragTag = "plumet-rows";
 } // namespace
 
@@ -44,7 +43,7 @@ void NList::listBoxItemClicked(int, const juce::MouseEvent& e)
 void NList::listBoxItemDoubleClicked(int, const juce::MouseEvent& e)
 {
     if (!e.mods.isPopupMenu())
-        list.command(returnCommand);
+        list.command(PKeyCommand::enter);
 }
 
 juce::var NList::describeDrag(int kind, int firstRow, int rowCount)
@@ -76,10 +75,10 @@ bool NList::forwardKey(PList& target, const juce::KeyPress& key)
     const int code = key.getKeyCode();
     if (code == juce::KeyPress::upKey || code == juce::KeyPress::downKey)
         return false;
-    const uint16_t command = code == juce::KeyPress::deleteKey || code == juce::KeyPress::backspaceKey
-                                 ? deleteCommand
-                                 : NPane::commandForKey(key);
-    if (command == 0)
+    const PKeyCommand command = code == juce::KeyPress::deleteKey || code == juce::KeyPress::backspaceKey
+                                    ? PKeyCommand::remove
+                                    : NPane::commandForKey(key);
+    if (command == PKeyCommand::none)
         return false;
     target.command(command);
     return true;

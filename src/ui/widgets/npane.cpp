@@ -1,25 +1,39 @@
 #include "ui/widgets/npane.h"
 
+#include <utility>
+
 #include "ui/widgets/widget.h"
 
 namespace
 {
-constexpr uint16_t deleteCommand = 5, returnCommand = 15;
-
-uint16_t commandForControlLetter(int letter)
+PKeyCommand commandForControlLetter(int letter)
 {
     switch (letter)
     {
-    case 'N': return 1;
-    case 'X': return 2;
-    case 'C': return 3;
-    case 'V': return 4;
-    case 'A': return 6;
-    case 'S': return 7;
-    case 'Z': return 8;
-    case 'Y': return 9;
-    default: return 0;
+    case 'N': return PKeyCommand::newItem;
+    case 'X': return PKeyCommand::cut;
+    case 'C': return PKeyCommand::copy;
+    case 'V': return PKeyCommand::paste;
+    case 'A': return PKeyCommand::selectAll;
+    case 'S': return PKeyCommand::save;
+    case 'Z': return PKeyCommand::undo;
+    case 'Y': return PKeyCommand::redo;
+    default: return PKeyCommand::none;
     }
+}
+
+PKeyCommand commandForPlainKey(int code)
+{
+    // The library's key codes are no constants, so a table, not a switch.
+    const std::pair<int, PKeyCommand> keys[] = {
+        {juce::KeyPress::deleteKey, PKeyCommand::remove}, {juce::KeyPress::F1Key, PKeyCommand::help},
+        {juce::KeyPress::homeKey, PKeyCommand::home},     {juce::KeyPress::endKey, PKeyCommand::end},
+        {juce::KeyPress::pageUpKey, PKeyCommand::pageUp}, {juce::KeyPress::pageDownKey, PKeyCommand::pageDown},
+        {juce::KeyPress::returnKey, PKeyCommand::enter}};
+    for (const auto& [key, command] : keys)
+        if (key == code)
+            return command;
+    return PKeyCommand::none;
 }
 } // namespace
 
@@ -28,29 +42,15 @@ NPane::NPane(PWidget& owner) : handler(&owner)
     setOpaque(false);
 }
 
-uint16_t NPane::commandForKey(const juce::KeyPress& key)
+PKeyCommand NPane::commandForKey(const juce::KeyPress& key)
 {
     const int code = key.getKeyCode();
     const auto mods = key.getModifiers();
     if (mods.isCommandDown())
         return commandForControlLetter(code >= 'a' && code <= 'z' ? code - 'a' + 'A' : code);
-    if (code == juce::KeyPress::deleteKey)
-        return deleteCommand;
-    if (code == juce::KeyPress::F1Key)
-        return 10;
-    if (code == juce::KeyPress::homeKey)
-        return 11;
-    if (code == juce::KeyPress::endKey)
-        return 12;
-    if (code == juce::KeyPress::pageUpKey)
-        return 13;
-    if (code == juce::KeyPress::pageDownKey)
-        return 14;
-    if (code == juce::KeyPress::returnKey)
-        return returnCommand;
     if (code >= '1' && code <= '5' && !mods.isAltDown())
-        return static_cast<uint16_t>(16 + code - '1');
-    return 0;
+        return static_cast<PKeyCommand>(static_cast<int>(PKeyCommand::firstDigit) + code - '1');
+    return commandForPlainKey(code);
 }
 
 bool NPane::takesMouse() const
@@ -114,7 +114,7 @@ void NPane::mouseUp(const juce::MouseEvent& e)
 void NPane::mouseDoubleClick(const juce::MouseEvent& e)
 {
     if (takesMouse() && !e.mods.isPopupMenu())
-        handler->onCommand(handler, returnCommand);
+        handler->onCommand(handler, PKeyCommand::enter);
 }
 
 void NPane::mouseWheelMove(const juce::MouseEvent&, const juce::MouseWheelDetails& wheel)
@@ -129,9 +129,10 @@ bool NPane::keyPressed(const juce::KeyPress& key)
     // Escape belongs to the window: a dialog or chooser closes on it, wherever the focus is.
     if (key.getKeyCode() == juce::KeyPress::escapeKey)
         return false;
-    const uint16_t code = key.getKeyCode() == juce::KeyPress::deleteKey ? deleteCommand : commandForKey(key);
-    if (code != 0)
-        handler->onCommand(handler, code);
+    const PKeyCommand command =
+        key.getKeyCode() == juce::KeyPress::deleteKey ? PKeyCommand::remove : commandForKey(key);
+    if (command != PKeyCommand::none)
+        handler->onCommand(handler, command);
     // The pane keeps every other key, so that a command key never reaches a widget behind it.
     return true;
 }

@@ -2,6 +2,8 @@
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
+#include "ui/widgets/keycommand.h"
+
 class PWidget;
 
 /** The plain component of a pane: forwards mouse, wheel, key, paint and size changes to the
@@ -11,8 +13,8 @@ class NPane : public juce::Component, public juce::SettableTooltipClient
 public:
     explicit NPane(PWidget& owner);
 
-    /** The command code of a key (Ctrl+N 1 ... F1 10, Home 11 ... Return 15, digits 1-5 16-20), 0 for none. */
-    static uint16_t commandForKey(const juce::KeyPress& key);
+    /** The command of a key; none for a key without one. */
+    static PKeyCommand commandForKey(const juce::KeyPress& key);
 
     void paint(juce::Graphics& g) override;
     void parentSizeChanged() override;

@@ -5,7 +5,6 @@
 
 namespace
 {
-constexpr uint16_t returnCommand = 15;
 }
 
 NTable::NTable(PTable& owner) : NPeer(owner), table(owner)
@@ -48,7 +47,7 @@ void NTable::cellClicked(int, int, const juce::MouseEvent& e)
 void NTable::cellDoubleClicked(int, int, const juce::MouseEvent& e)
 {
     if (!e.mods.isPopupMenu())
-        table.command(returnCommand);
+        table.command(PKeyCommand::enter);
 }
 
 juce::var NTable::getDragSourceDescription(const juce::SparseSet<int>&)

@@ -5,6 +5,7 @@
 
 #include "model/option.h"
 #include "ui/widgets/opane.h"
+#include "ui/widgets/requests.h"
 
 namespace
 {
@@ -177,15 +178,25 @@ PDialog* PPane::findDialog() const
     return nullptr;
 }
 
-void PPane::broadcast(uint16_t code)
+PPane* PPane::root()
 {
-    PPane* root = this;
-    while (root->window == nullptr && root->dialog == nullptr && root->parent != nullptr)
-        root = root->parent;
-    root->notifyTree(code);
+    PPane* top = this;
+    while (top->window == nullptr && top->dialog == nullptr && top->parent != nullptr)
+        top = top->parent;
+    return top;
 }
 
-void PPane::notifyTree(uint16_t code)
+PRequests* PPane::requests()
+{
+    return dynamic_cast<PRequests*>(root());
+}
+
+void PPane::broadcast(PNotify code)
+{
+    root()->notifyTree(code);
+}
+
+void PPane::notifyTree(PNotify code)
 {
     auto* c = getComponent();
     if (c == nullptr || !c->isVisible())
@@ -228,10 +239,17 @@ juce::Point<int> PPane::gridPixelSize() const
     return {cell * w + u, cell * h + u};
 }
 
-void PPane::onCommand(PWidget*, uint16_t code)
+void PPane::onCommand(PWidget*, PKeyCommand key)
 {
-    // The key commands Ctrl+S, Ctrl+Z, Ctrl+Y and F1 (7 to 10) ask for save, undo, redo and help (2 to 5).
-    constexpr uint16_t saveKey = 7, helpKey = 10, keyToRequest = 5;
-    if (code >= saveKey && code <= helpKey)
-        broadcast(static_cast<uint16_t>(code - keyToRequest));
+    auto* asked = requests();
+    if (asked == nullptr)
+        return;
+    switch (key)
+    {
+    case PKeyCommand::save: asked->requestSave(); break;
+    case PKeyCommand::undo: asked->requestUndo(); break;
+    case PKeyCommand::redo: asked->requestRedo(); break;
+    case PKeyCommand::help: asked->requestHelp(); break;
+    default: break;
+    }
 }

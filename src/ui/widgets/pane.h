@@ -6,6 +6,7 @@ class NPane;
 class OPane;
 class PWindow;
 class PDialog;
+class PRequests;
 
 /** A widget that contains widgets: the unit of layout and of notification. A pane owns its
     children (the most recently created first) and shows them on its own peer, a plain
@@ -13,7 +14,7 @@ class PDialog;
 
         PPane root(20, 12, &options);          // a dialog's or window's root pane
         auto* box = new PPane(&root, 0, 0, 10, -1, PPane::framed);
-        box->broadcast(18);                    // every visible pane of the tree hears it
+        box->broadcast(PNotify::selection);    // every visible pane of the tree hears it
 */
 class PPane : public PWidget
 {
@@ -28,9 +29,9 @@ public:
     /** Deletes the children, head first, then the peer. */
     ~PPane() override;
 
-    /** Ctrl+S, Ctrl+Z, Ctrl+Y and F1 mean the same wherever the focus is: they become requests
-        to the whole tree. Panes with key commands of their own override this. */
-    void onCommand(PWidget* source, uint16_t code) override;
+    /** Ctrl+S, Ctrl+Z, Ctrl+Y and F1 mean the same wherever the focus is: they ask the root of
+        the tree. Panes with key commands of their own override this. */
+    void onCommand(PWidget* source, PKeyCommand key) override;
     void paint(juce::Graphics& g) override;
     void layout() override;
     void refreshLook() override;
@@ -42,10 +43,12 @@ public:
     PWindow* findWindow() const;
     /** The dialog that shows this tree: the nearest `dialog` up the parents, or null. */
     PDialog* findDialog() const;
+    /** Who answers this tree's requests: its root, when the root can; else null. */
+    PRequests* requests();
     /** Sends code to every visible pane of the window or dialog that shows this pane. */
-    void broadcast(uint16_t code);
+    void broadcast(PNotify code);
     /** Calls onNotify on this pane and its pane descendants, skipping hidden subtrees. */
-    void notifyTree(uint16_t code);
+    void notifyTree(PNotify code);
     /** Repaints the whole peer when it is visible. */
     void repaint();
     /** Lets the pane take keyboard focus on a click, so that its key commands arrive. */
@@ -69,6 +72,8 @@ public:
     PWidget* children = nullptr;
 
 private:
+    /** The root of the window's or dialog's tree that shows this pane. */
+    PPane* root();
     void createPeer();
     /** Sets the insets of the pane's kind, unless they were changed since last set. */
     void applyInsets();

@@ -52,7 +52,7 @@ public:
     PWidget& operator=(const PWidget&) = delete;
 
     // Every operation does nothing by default.
-    void onCommand(PWidget*, uint16_t) override {}
+    void onCommand(PWidget*, PKeyCommand) override {}
     void onClick(PWidget*) override {}
     void onChange(PWidget*) override {}
     void onSelect(PWidget*) override {}
@@ -60,7 +60,7 @@ public:
     void onChanging(PWidget*) override {}
     void onPopup(PWidget*) override {}
     void onMenu(int) override {}
-    void onNotify(uint16_t) override {}
+    void onNotify(PNotify) override {}
     void onEnter(PWidget*) override {}
     void onLeave(PWidget*) override {}
     void onMenuUpdate() override {}

@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include "../../support/testdocument.h"
-#include "app/look.h"
 #include "edit/actioncolor.h"
 #include "edit/actionfont.h"
 #include "model/translate.h"
@@ -19,6 +18,7 @@
 #include "ui/editorhost.h"
 #include "ui/fontedit.h"
 #include "ui/helppane.h"
+#include "ui/look.h"
 #include "ui/optiondialog.h"
 #include "ui/welcome.h"
 #include "ui/widgets/button.h"

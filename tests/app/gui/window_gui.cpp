@@ -5,10 +5,10 @@
 #include "../../support/testfiles.h"
 #include "app/content.h"
 #include "app/nwindow.h"
-#include "app/popup.h"
 #include "app/window.h"
 #include "edit/world.h"
 #include "model/option.h"
+#include "ui/popup.h"
 
 namespace
 {

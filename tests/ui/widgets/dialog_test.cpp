@@ -26,7 +26,7 @@ TEST(Dialog, RootPaneKnowsItsDialogAndNotificationsStayInside)
         auto* child = new ListeningPane(pane, "child", pane->log);
         EXPECT_EQ(child->findDialog(), &dialog);
         child->broadcast(PNotify::attribute);
-        const auto heard = " notify " + std::to_string(PNotify::attribute);
+        const auto heard = " notify " + std::to_string(static_cast<int>(PNotify::attribute));
         EXPECT_EQ(pane->log, (std::vector<std::string>{"dialog" + heard, "child" + heard}));
         EXPECT_TRUE(window.log.empty());
         EXPECT_FALSE(dialog.isRunning());

@@ -14,25 +14,25 @@ TEST(PaneKeys, MapToCommandCodes)
     struct Case
     {
         KeyPress key;
-        int code;
+        PKeyCommand command;
     };
     // Letters count in either case; only the digits 1 to 5 and the listed keys mean anything.
     const Case cases[] = {
-        {KeyPress('N', ctrl, 0), 1},
-        {KeyPress('x', ctrl, 0), 2},
-        {KeyPress(KeyPress::deleteKey), 5},
-        {KeyPress('z', ctrl, 0), 8},
-        {KeyPress(KeyPress::F1Key), 10},
-        {KeyPress(KeyPress::returnKey), 15},
-        {KeyPress('1'), 16},
-        {KeyPress('5'), 20},
-        {KeyPress('6'), 0},
-        {KeyPress('n'), 0},
-        {KeyPress('Q', ctrl, 0), 0},
-        {KeyPress(KeyPress::escapeKey), 0},
+        {KeyPress('N', ctrl, 0), PKeyCommand::newItem},
+        {KeyPress('x', ctrl, 0), PKeyCommand::cut},
+        {KeyPress(KeyPress::deleteKey), PKeyCommand::remove},
+        {KeyPress('z', ctrl, 0), PKeyCommand::undo},
+        {KeyPress(KeyPress::F1Key), PKeyCommand::help},
+        {KeyPress(KeyPress::returnKey), PKeyCommand::enter},
+        {KeyPress('1'), PKeyCommand::firstDigit},
+        {KeyPress('5'), PKeyCommand::lastDigit},
+        {KeyPress('6'), PKeyCommand::none},
+        {KeyPress('n'), PKeyCommand::none},
+        {KeyPress('Q', ctrl, 0), PKeyCommand::none},
+        {KeyPress(KeyPress::escapeKey), PKeyCommand::none},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(NPane::commandForKey(c.key), c.code) << c.key.getTextDescription();
+        EXPECT_EQ(NPane::commandForKey(c.key), c.command) << c.key.getTextDescription();
 }
 
 TEST(PaneKeys, ReachTheHandlerAndAreKeptButEscapeGoesToTheWindow)

@@ -4,6 +4,7 @@
 #include "ui/widgets/button.h"
 #include "ui/widgets/opane.h"
 #include "ui/widgets/recorder.h"
+#include "ui/widgets/requests.h"
 
 namespace
 {
@@ -56,7 +57,7 @@ TEST(PaneNotify, ReachesVisiblePanesOnlyNewestFirst)
     p2->setVisible(false);
 
     p5->broadcast(PNotify::selection);
-    const auto heard = " notify " + std::to_string(PNotify::selection);
+    const auto heard = " notify " + std::to_string(static_cast<int>(PNotify::selection));
     EXPECT_EQ(root.log, (std::vector<std::string>{"root" + heard, "p5" + heard, "p1" + heard, "p4" + heard}));
 }
 
@@ -65,7 +66,7 @@ class DeletingPane : public ListeningPane
 {
 public:
     using ListeningPane::ListeningPane;
-    void onNotify(uint16_t code) override
+    void onNotify(PNotify code) override
     {
         ListeningPane::onNotify(code);
         delete victim;
@@ -82,9 +83,41 @@ TEST(PaneNotify, SurvivesAHandlerThatDeletesASibling)
     auto* newer = new DeletingPane(&root, "newer", root.log);
     newer->victim = older;
     root.notifyTree(PNotify::switchChanged);
-    const auto heard = " notify " + std::to_string(PNotify::switchChanged);
+    const auto heard = " notify " + std::to_string(static_cast<int>(PNotify::switchChanged));
     EXPECT_EQ(root.log, (std::vector<std::string>{"root" + heard, "newer" + heard}));
     EXPECT_EQ(newer->next, nullptr);
+}
+
+/** A window's root that answers requests by writing them down. */
+struct AnsweringRoot : RecordingPane, PRequests
+{
+    using RecordingPane::RecordingPane;
+    void requestSave() override { asked.push_back("save"); }
+    void requestUndo() override { asked.push_back("undo"); }
+    void requestRedo() override { asked.push_back("redo"); }
+    void requestHelp() override { asked.push_back("help"); }
+    void requestPageStep(int step) override { asked.push_back("step " + std::to_string(step)); }
+    std::vector<std::string> asked;
+};
+
+TEST(PaneRequests, TheFourKeysAskTheRootOnceAndTellNoPane)
+{
+    POption options;
+    AnsweringRoot root(&options);
+    auto* leaf = new PPane(new PPane(&root, 0, 0, 4, 4, PPane::plain), 0, 0, 2, 2, PPane::plain);
+    // Ctrl+S, Ctrl+Z, Ctrl+Y and F1 as the key table codes them; a pane's other keys ask nothing.
+    for (auto key : {PKeyCommand::save, PKeyCommand::undo, PKeyCommand::redo, PKeyCommand::help, PKeyCommand::cut,
+                     PKeyCommand::home})
+        leaf->onCommand(leaf, key);
+    EXPECT_EQ(root.asked, (std::vector<std::string>{"save", "undo", "redo", "help"}));
+    EXPECT_TRUE(root.log.empty()) << "a request is no news for the panes";
+
+    // A tree whose root cannot answer (a dialog's, a test's) asks nobody and does not fail.
+    RecordingPane plainRoot(&options);
+    auto* child = new PPane(&plainRoot, 0, 0, 2, 2, PPane::plain);
+    EXPECT_EQ(child->requests(), nullptr);
+    child->onCommand(child, PKeyCommand::save);
+    EXPECT_TRUE(plainRoot.log.empty());
 }
 
 TEST(PaneTree, FindsWindowAndDialogUpTheParents)

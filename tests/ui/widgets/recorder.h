@@ -15,8 +15,11 @@ public:
     void onClick(PWidget* s) override { note("click", s); }
     void onChange(PWidget* s) override { note("change", s); }
     void onSelect(PWidget* s) override { note("select", s); }
-    void onCommand(PWidget* s, uint16_t code) override { note("command " + std::to_string(code), s); }
-    void onNotify(uint16_t code) override { log.push_back(name + " notify " + std::to_string(code)); }
+    void onCommand(PWidget* s, PKeyCommand key) override
+    {
+        note("command " + std::to_string(static_cast<int>(key)), s);
+    }
+    void onNotify(PNotify code) override { log.push_back(name + " notify " + std::to_string(static_cast<int>(code))); }
     void onReorder(PWidget* s) override { note("reorder", s); }
 
     void note(const std::string& what, PWidget* source)
@@ -37,7 +40,7 @@ public:
         : PPane(parentPane, 0, 0, 4, 4, PPane::plain), name(std::move(paneName)), log(sharedLog)
     {
     }
-    void onNotify(uint16_t code) override { log.push_back(name + " notify " + std::to_string(code)); }
+    void onNotify(PNotify code) override { log.push_back(name + " notify " + std::to_string(static_cast<int>(code))); }
 
     std::string name;
     std::vector<std::string>& log;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/alert.h"
+#include "ui/alert.h"
 
 TEST(AlertPane, TheSaveQuestionHasYesNoAndCancelAndClosingItCancels)
 {

@@ -1,4 +1,4 @@
-#include "app/error.h"
+#include "ui/error.h"
 
 #include "model/option.h"
 #include "model/translate.h"

@@ -1,8 +1,8 @@
-#include "app/popup.h"
+#include "ui/popup.h"
 
-#include "app/command.h"
-#include "app/entry.h"
 #include "model/translate.h"
+#include "ui/command.h"
+#include "ui/entry.h"
 
 namespace
 {
@@ -22,6 +22,7 @@ constexpr Line comicLines[] = {{PCommand::open, "Menu.Open"},
                                {PCommand::setting, "Menu.Setting"},
                                {PCommand::tuning, "Menu.Tuning"},
                                {PCommand::exportComic, "Menu.Export"},
+                               {PCommand::exportComicBook, "Menu.ExportCbz"},
                                {PCommand::option, "Menu.Option"},
                                separator,
                                {PCommand::exit, "Menu.Exit"}};

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "app/command.h"
-#include "app/entry.h"
-#include "app/popup.h"
+#include "ui/command.h"
+#include "ui/entry.h"
+#include "ui/popup.h"
 
 namespace
 {

@@ -1,4 +1,4 @@
-#include "app/alert.h"
+#include "ui/alert.h"
 
 #include "model/option.h"
 #include "model/translate.h"
