@@ -14,6 +14,9 @@ public:
         : juce::ThreadWithProgressWindow(::translate(titleKey), true, true, cancelWait, ::translate("Text.Cancel")),
           job(j)
     {
+        for (auto* child : getAlertWindow()->getChildren())
+            if (auto* found = dynamic_cast<juce::ProgressBar*>(child))
+                bar = found;
     }
 
     void run() override
@@ -22,7 +25,15 @@ public:
             [this](int done, int count)
             {
                 setProgress(count > 0 ? static_cast<double>(done) / count : 1.0);
-                setStatusMessage(PExportRunner::progressText(done, count));
+                // The bar shows the page count. Not the window's message: setting that lays its
+                // text out at once, outside the glyph lock that the export's threads hold while
+                // they lay out the comic's texts with the same typefaces.
+                juce::MessageManager::callAsync(
+                    [shown = bar, text = PExportRunner::progressText(done, count)]
+                    {
+                        if (shown != nullptr)
+                            shown->setTextToDisplay(text);
+                    });
                 return !threadShouldExit();
             });
     }
@@ -34,13 +45,13 @@ private:
         a page at print resolution can take a few seconds. */
     static constexpr int cancelWait = 60000;
     const PExportRunner::Job& job;
+    juce::Component::SafePointer<juce::ProgressBar> bar;
 };
 } // namespace
 
 PResult PExportRunner::run(const char* titleKey, const Job& job)
 {
     ProgressWindow window(titleKey, job);
-    window.setStatusMessage(progressText(0, 0));
     if (!window.runThread())
         return PResult::failure(PExportProgress::stopped);
     return window.result;

@@ -1,6 +1,7 @@
 #include "ui/look.h"
 
 #include "model/geometry.h"
+#include "model/glyphlock.h"
 #include "model/option.h"
 #include "ui/widgets/readymark.h"
 
@@ -77,6 +78,26 @@ juce::Font PLook::getPopupMenuFont()
 juce::Font PLook::getMenuBarFont(juce::MenuBarComponent&, int, const juce::String&)
 {
     return captionFont();
+}
+
+void PLook::drawAlertBox(juce::Graphics& g, juce::AlertWindow& box, const juce::Rectangle<int>& textArea,
+                         juce::TextLayout& layout)
+{
+    const PGlyphLock lock;
+    juce::LookAndFeel_V4::drawAlertBox(g, box, textArea, layout);
+}
+
+void PLook::drawProgressBar(juce::Graphics& g, juce::ProgressBar& bar, int width, int height, double progress,
+                            const juce::String& textToShow)
+{
+    const PGlyphLock lock;
+    juce::LookAndFeel_V4::drawProgressBar(g, bar, width, height, progress, textToShow);
+}
+
+void PLook::drawButtonText(juce::Graphics& g, juce::TextButton& button, bool isMouseOver, bool isButtonDown)
+{
+    const PGlyphLock lock;
+    juce::LookAndFeel_V4::drawButtonText(g, button, isMouseOver, isButtonDown);
 }
 
 void PLook::preparePopupMenuWindow(juce::Component& menuWindow)

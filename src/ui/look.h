@@ -24,6 +24,13 @@ public:
     juce::Font getMenuBarFont(juce::MenuBarComponent&, int itemIndex, const juce::String& itemText) override;
     /** Marks each popup menu ready for input (see PReadyMark). */
     void preparePopupMenuWindow(juce::Component& menuWindow) override;
+    /** The progress window of an export draws its texts while the export's threads lay out the
+        comic's: these take the glyph lock around the library's drawing, as the export does. */
+    void drawAlertBox(juce::Graphics&, juce::AlertWindow&, const juce::Rectangle<int>& textArea,
+                      juce::TextLayout&) override;
+    void drawProgressBar(juce::Graphics&, juce::ProgressBar&, int width, int height, double progress,
+                         const juce::String& textToShow) override;
+    void drawButtonText(juce::Graphics&, juce::TextButton&, bool isMouseOver, bool isButtonDown) override;
 
     const POption* options;
 
