@@ -15,16 +15,11 @@ struct Line
 
 constexpr Line separator{0, nullptr};
 
-constexpr Line comicLines[] = {{PCommand::open, "Menu.Open"},
-                               {PCommand::close, "Menu.Close"},
-                               {PCommand::save, "Menu.Save"},
-                               separator,
-                               {PCommand::setting, "Menu.Setting"},
-                               {PCommand::tuning, "Menu.Tuning"},
-                               {PCommand::exportComic, "Menu.Export"},
-                               {PCommand::exportComicBook, "Menu.ExportCbz"},
-                               {PCommand::option, "Menu.Option"},
-                               separator,
+constexpr Line comicLines[] = {{PCommand::open, "Menu.Open"},          {PCommand::close, "Menu.Close"},
+                               {PCommand::save, "Menu.Save"},          separator,
+                               {PCommand::setting, "Menu.Setting"},    {PCommand::tuning, "Menu.Tuning"},
+                               {PCommand::exportComic, "Menu.Export"}, {PCommand::exportComicBook, "Menu.ExportCbz"},
+                               {PCommand::option, "Menu.Option"},      separator,
                                {PCommand::exit, "Menu.Exit"}};
 
 constexpr Line helpLines[] = {{PCommand::guide, "Menu.Guide"},
