@@ -24,6 +24,7 @@
 #include "model/translate.h"
 #include "ui/canvas2.h"
 #include "ui/popup.h"
+#include "ui/widgets/alertbox.h"
 
 namespace
 {
@@ -415,6 +416,7 @@ void PCanvasCommands::chooseImage()
     if (reportError)
         reportError(text);
     else
-        juce::AlertWindow::showMessageBox(juce::MessageBoxIconType::WarningIcon, ::translate("Message.Error"), text,
-                                          ::translate("Text.Close"));
+        // Our box, not the library's: it takes the focus at once, so the user's first key closes it.
+        (void) PAlertBox::show(juce::MessageBoxIconType::WarningIcon, ::translate("Message.Error"), text,
+                               {::translate("Text.Close")});
 }
