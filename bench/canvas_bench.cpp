@@ -39,7 +39,7 @@ struct CanvasOnBusyPage
         canvas->getComponent()->setSize(screenWidth, screenHeight);
         world.options = &options;
         world.context.startChain(&busy.comic, PContext::layerMode);
-        world.editMode = PCanvas2::shapeMode;
+        world.editMode = PEditMode::shape;
         canvas->setWorld(&world);
         if (openGL)
             return;
@@ -169,7 +169,7 @@ void canvasFrameFromScratch(benchmark::State& state)
     CanvasOnBusyPage c;
     for (auto _ : state)
     {
-        c.canvas->pictureValid = false;
+        c.canvas->renderer.invalidate();
         c.canvas->paint(c.g);
     }
 }
@@ -186,7 +186,7 @@ bool grabCurve(CanvasOnBusyPage& c, juce::Point<float> at)
 {
     c.canvas->onMouseDown(at.x, at.y);
     c.canvas->onMouseUp(at.x, at.y);
-    if (c.canvas->shape == nullptr)
+    if (c.canvas->selection.shape == nullptr)
         return false;
     c.canvas->onMouseDown(at.x, at.y);
     return true;
