@@ -11,6 +11,7 @@
 
 #include "draw/view2.h"
 #include "largecomic.h"
+#include "processmemory.h"
 
 namespace
 {
@@ -105,17 +106,6 @@ void zlibInflateSameBytes(benchmark::State& state)
         benchmark::DoNotOptimize(out.getDataSize());
     }
     bytesCounter(state);
-}
-
-long statusKilobytes(const char* field)
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    const std::string key = std::string(field) + ":";
-    while (std::getline(status, line))
-        if (line.rfind(key, 0) == 0)
-            return std::stol(line.substr(key.size()));
-    return 0;
 }
 
 /** Peak resident memory while loading, over the uncompressed stream size. Linux resets the

@@ -18,6 +18,7 @@
 #include "draw/rasterexport.h"
 #include "draw/vectorexport.h"
 #include "largecomic.h"
+#include "processmemory.h"
 
 namespace
 {
@@ -39,17 +40,6 @@ Fixture& fixture()
 {
     static Fixture f;
     return f;
-}
-
-long statusKilobytes(const char* field)
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    const std::string key = std::string(field) + ":";
-    while (std::getline(status, line))
-        if (line.rfind(key, 0) == 0)
-            return std::stol(line.substr(key.size()));
-    return 0;
 }
 
 /** Every page into its own PNG file, drawn on all cores, as plumet-cli --page all does. */
