@@ -40,8 +40,8 @@ constexpr int barRows = 1, sideColumns = 12, helpRows = 6;
 
 PContent::PContent(POption* o) : PPane(defaultColumns, defaultRows, o), menuComic(this), menuHelp(this)
 {
-    menuComic.build(PPopup::comicMenu);
-    menuHelp.build(PPopup::helpMenu);
+    menuComic.build(PPopup::Kind::comicMenu);
+    menuHelp.build(PPopup::Kind::helpMenu);
     toolbar = new PToolbar(this, 0, 0, -1, barRows);
     // Each side pane fills the same slot and shows alone; its colours follow the pane in use.
     sidePanes[0] = new PPagePane(this, 0, barRows, sideColumns, -1 - barRows);
@@ -50,7 +50,7 @@ PContent::PContent(POption* o) : PPane(defaultColumns, defaultRows, o), menuComi
     sidePanes[3] = new PDecorPane(this, 0, barRows, sideColumns, -1 - barRows);
     for (auto* pane : sidePanes)
         pane->setVisible(false);
-    static_cast<PPagePane*>(sidePanes[0])->exportPage = [this](int command) { exportPage(command); };
+    static_cast<PPagePane*>(sidePanes[0])->exportPage = [this](PCommand command) { exportPage(command); };
     // The canvas takes the middle; the view pane at the right pans and zooms it.
     canvas = new PCanvas2(this, sideColumns, barRows, -1 - PView2Pane::columns, -1 - barRows,
                           o != nullptr && o->openGLCanvas);
@@ -371,7 +371,7 @@ void PContent::onMenuUpdate()
     menuHelp.rebuild();
 }
 
-void PContent::onMenu(int code)
+void PContent::onMenu(PCommand code)
 {
     switch (code)
     {
@@ -416,7 +416,8 @@ void PContent::onMenu(int code)
 void PContent::exportComic()
 {
     juce::String path;
-    if (comic == nullptr || comic->pages.isEmpty() || !askForFile(PWindow::savePdf, "FileChooser.ExportPDF", path))
+    if (comic == nullptr || comic->pages.isEmpty() ||
+        !askForFile(PWindow::ChooserKind::savePdf, "FileChooser.ExportPDF", path))
         return;
     const juce::File file(path);
     report(
@@ -429,7 +430,7 @@ void PContent::exportComic()
 void PContent::exportComicBook()
 {
     juce::String path;
-    if (comic == nullptr || !askForFile(PWindow::saveCbz, "FileChooser.ExportCBZ", path))
+    if (comic == nullptr || !askForFile(PWindow::ChooserKind::saveCbz, "FileChooser.ExportCBZ", path))
         return;
     const juce::File file(path);
     PComicBookSettings settings;
@@ -461,7 +462,7 @@ void PContent::report(const PResult& result)
     broadcast(PNotify::geometry);
 }
 
-bool PContent::askForFile(int chooser, const char* titleKey, juce::String& path)
+bool PContent::askForFile(PWindow::ChooserKind chooser, const char* titleKey, juce::String& path)
 {
     if (chooseFile)
         return chooseFile(chooser, titleKey, path);
@@ -478,7 +479,7 @@ void PContent::tell(const juce::String& key, const juce::String& path)
         window->errorText(lastMessageText);
 }
 
-void PContent::exportPage(int command)
+void PContent::exportPage(PCommand command)
 {
     auto* page = comic != nullptr ? static_cast<PPage*>(world->context.target(PClass::page)) : nullptr;
     if (page == nullptr)
@@ -492,13 +493,14 @@ void PContent::exportPage(int command)
         tell("Message.PageTooSmall");
         return;
     }
-    const int chooser = command == PCommand::exportPdf   ? PWindow::savePdf
-                        : command == PCommand::exportSvg ? PWindow::saveSvg
-                        : command == PCommand::exportJpg ? PWindow::saveJpg
-                                                         : PWindow::savePng;
-    const char* title = chooser == PWindow::savePdf   ? "FileChooser.ExportPDF"
-                        : chooser == PWindow::saveSvg ? "FileChooser.ExportSVG"
-                        : chooser == PWindow::saveJpg ? "FileChooser.ExportJPG"
+    using Chooser = PWindow::ChooserKind;
+    const Chooser chooser = command == PCommand::exportPdf   ? Chooser::savePdf
+                            : command == PCommand::exportSvg ? Chooser::saveSvg
+                            : command == PCommand::exportJpg ? Chooser::saveJpg
+                                                             : Chooser::savePng;
+    const char* title = chooser == Chooser::savePdf   ? "FileChooser.ExportPDF"
+                        : chooser == Chooser::saveSvg ? "FileChooser.ExportSVG"
+                        : chooser == Chooser::saveJpg ? "FileChooser.ExportJPG"
                                                       : "FileChooser.ExportPNG";
     juce::String path;
     if (!askForFile(chooser, title, path))

@@ -5,6 +5,7 @@
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
+#include "app/window.h"
 #include "edit/notifier.h"
 #include "ui/exportrunner.h"
 #include "ui/popup.h"
@@ -20,7 +21,6 @@ class PView2Pane;
 class PComic;
 class PImage;
 class POption;
-class PWindow;
 class PWorld;
 
 /** The root pane of the main window: it holds the comic that is open, the two menus of the
@@ -39,7 +39,7 @@ public:
     explicit PContent(POption* options);
     ~PContent() override;
 
-    void onMenu(int code) override;
+    void onMenu(PCommand code) override;
     /** Enables the menu lines that make sense now; the menu bar calls it before a menu opens. */
     void onMenuUpdate() override;
     /** Asks once whether modified comics are to be saved and saves the options. False when
@@ -101,7 +101,7 @@ public:
     std::function<int(const char*)> askYesNo;
     /** Asks for a file to write (a PWindow chooser kind and the title's key); true with the path.
         Without it the window's file chooser asks. */
-    std::function<bool(int, const char*, juce::String&)> chooseFile;
+    std::function<bool(PWindow::ChooserKind, const char*, juce::String&)> chooseFile;
     /** The key and the whole text of the last failure told to the user, for whoever needs to
         know what went wrong. */
     juce::String lastMessageKey, lastMessageText;
@@ -120,10 +120,10 @@ public:
     /** The whole comic as a comic book archive (CBZ) at the export resolution, after asking for the file. */
     void exportComicBook();
     /** The current page as PDF, SVG, JPG, PNG or a PNG series (the page popup's command codes). */
-    void exportPage(int command);
+    void exportPage(PCommand command);
 
 private:
-    bool askForFile(int chooser, const char* titleKey, juce::String& path);
+    bool askForFile(PWindow::ChooserKind chooser, const char* titleKey, juce::String& path);
     /** Runs an export of several pages with the progress window, or at once without a window. */
     PResult runExport(const char* titleKey, const PExportRunner::Job& job);
     /** Tells an export's failure; a stop asked for by the user is no failure to tell. */

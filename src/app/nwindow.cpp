@@ -69,5 +69,5 @@ juce::PopupMenu NWindow::getMenuForIndex(int index, const juce::String&)
 
 void NWindow::menuItemSelected(int id, int)
 {
-    owner.content->onMenu(id);
+    owner.content->onMenu(commandOfMenuId(id));
 }

@@ -208,22 +208,22 @@ void PWindow::errorText(const juce::String& text)
     errorPane.onClose = nullptr;
 }
 
-juce::String PWindow::filterFor(int kind)
+juce::String PWindow::filterFor(ChooserKind kind)
 {
     switch (kind)
     {
     // Both cases: file names are case-sensitive here, and cameras write ".JPG".
-    case openImage: return "*.jpg;*.jpeg;*.png;*.gif;*.JPG;*.JPEG;*.PNG;*.GIF";
-    case savePng: return "*.png";
-    case saveJpg: return "*.jpg";
-    case savePdf: return "*.pdf";
-    case saveSvg: return "*.svg";
-    case saveCbz: return "*.cbz";
+    case ChooserKind::openImage: return "*.jpg;*.jpeg;*.png;*.gif;*.JPG;*.JPEG;*.PNG;*.GIF";
+    case ChooserKind::savePng: return "*.png";
+    case ChooserKind::saveJpg: return "*.jpg";
+    case ChooserKind::savePdf: return "*.pdf";
+    case ChooserKind::saveSvg: return "*.svg";
+    case ChooserKind::saveCbz: return "*.cbz";
     default: return {};
     }
 }
 
-juce::String PWindow::withExtension(int kind, const juce::String& path)
+juce::String PWindow::withExtension(ChooserKind kind, const juce::String& path)
 {
     const auto extension =
         juce::File::createFileWithoutCheckingPath(path).getFileExtension().fromFirstOccurrenceOf(".", false, false);
@@ -235,16 +235,16 @@ juce::String PWindow::withExtension(int kind, const juce::String& path)
     };
     switch (kind)
     {
-    case savePng: return keepOr("png");
-    case saveJpg: return keepOr("jpg", "jpeg");
-    case savePdf: return keepOr("pdf");
-    case saveSvg: return keepOr("svg");
-    case saveCbz: return keepOr("cbz");
+    case ChooserKind::savePng: return keepOr("png");
+    case ChooserKind::saveJpg: return keepOr("jpg", "jpeg");
+    case ChooserKind::savePdf: return keepOr("pdf");
+    case ChooserKind::saveSvg: return keepOr("svg");
+    case ChooserKind::saveCbz: return keepOr("cbz");
     default: return path;
     }
 }
 
-bool PWindow::chooseFile(int kind, const char* titleKey, juce::String& path)
+bool PWindow::chooseFile(ChooserKind kind, const char* titleKey, juce::String& path)
 {
     path.clear();
     const auto filter = filterFor(kind);
@@ -253,7 +253,7 @@ bool PWindow::chooseFile(int kind, const char* titleKey, juce::String& path)
     if (lastFolder.isEmpty())
         lastFolder.assign(juce::File::getCurrentWorkingDirectory().getFullPathName());
     juce::FileChooser chooser(translate(titleKey), juce::File(lastFolder.toString()), filter, false);
-    const bool saving = kind != openImage;
+    const bool saving = kind != ChooserKind::openImage;
     if (!(saving ? chooser.browseForFileToSave(true) : chooser.browseForFileToOpen()))
         return false;
     const auto chosen = chooser.getResult();

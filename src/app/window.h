@@ -21,7 +21,7 @@ public:
     static constexpr int maxMenus = 10;
 
     /** File chooser kinds: open an image, or save a PNG, JPG, PDF or SVG file. */
-    enum ChooserKind
+    enum class ChooserKind : uint16_t
     {
         openImage = 0,
         savePng = 2,
@@ -69,16 +69,16 @@ public:
     void error(const char* key);
     void errorText(const juce::String& text);
     /** Asks for a file of the kind; true with the full path when one was chosen. */
-    bool chooseFile(int kind, const char* titleKey, juce::String& path);
+    bool chooseFile(ChooserKind kind, const char* titleKey, juce::String& path);
 
     /** The size for the options' metrics: the default cells, or as many cells as the
         display's usable area holds when maximised. The title bar comes on top of the cells. */
     static Layout computeLayout(const POption& options, int defaultColumns, int defaultRows,
                                 juce::Rectangle<int> display, int titleBarHeight);
     /** The chosen path with the extension that the kind of file needs. */
-    static juce::String withExtension(int kind, const juce::String& path);
+    static juce::String withExtension(ChooserKind kind, const juce::String& path);
     /** The file pattern that the chooser of a kind shows; empty for an unknown kind. */
-    static juce::String filterFor(int kind);
+    static juce::String filterFor(ChooserKind kind);
     /** The height of the menu bar for a GUI unit. */
     static int menuBarHeight(int u) { return 4 * u; }
 

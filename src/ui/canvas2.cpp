@@ -82,7 +82,7 @@ void PCanvas2::onPopup(PWidget*)
     commands.onPopup();
 }
 
-void PCanvas2::onMenu(int code)
+void PCanvas2::onMenu(PCommand code)
 {
     renderer.invalidate();
     commands.onMenu(code);

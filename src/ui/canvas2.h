@@ -41,7 +41,7 @@ public:
     void onCommand(PWidget* source, PKeyCommand key) override;
     void onNotify(PNotify code) override;
     void onPopup(PWidget* source) override;
-    void onMenu(int code) override;
+    void onMenu(PCommand code) override;
 
     /** The screen positions of the handles shown now: the selection's scale and turn handles,
         the deform handles, or the point overlay's squares and the selected point's controls. */

@@ -40,8 +40,8 @@ PCanvasCommands::PCanvasCommands(PCanvas2& pane, PCanvasSelection& shown, PCanva
     : canvas(pane), selection(shown), renderer(view), popupMain(std::make_unique<PPopup>(&pane)),
       popupPanel(std::make_unique<PPopup>(&pane))
 {
-    popupMain->build(PPopup::canvasSecond);
-    popupPanel->build(PPopup::canvasFirst);
+    popupMain->build(PPopup::Kind::canvasSecond);
+    popupPanel->build(PPopup::Kind::canvasFirst);
 }
 
 PCanvasCommands::~PCanvasCommands() = default;
@@ -161,8 +161,8 @@ void PCanvasCommands::updatePopup(PPopup& popup)
     const bool withShape = editing && selection.shape != nullptr && selection.locate(selection.shape).list != nullptr;
     const uint16_t entryClass = selection.sidePane == PContext::pageMode ? PClass::panel : PClass::shape;
     const PBase* clip = selection.world->clipboardEntry(entryClass);
-    for (int id : {PCommand::cut, PCommand::copy, PCommand::raise, PCommand::lower, PCommand::front, PCommand::back,
-                   PCommand::flipH, PCommand::flipV, PCommand::flipD})
+    for (PCommand id : {PCommand::cut, PCommand::copy, PCommand::raise, PCommand::lower, PCommand::front,
+                        PCommand::back, PCommand::flipH, PCommand::flipV, PCommand::flipD})
         popup.setEnabled(id, withShape);
     popup.setEnabled(PCommand::paste, editing && clip != nullptr);
     popup.setEnabled(PCommand::init, selection.shape != nullptr);
@@ -180,15 +180,15 @@ void PCanvasCommands::onPopup()
     updatePopup(popup);
     if (component != nullptr)
         component->setEnabled(false);
-    const int chosen = popup.show();
+    const PCommand chosen = popup.show();
     if (component != nullptr)
         component->setEnabled(true);
-    if (chosen != 0)
+    if (chosen != PCommand::none)
         onMenu(chosen);
     lastPopupX = lastPopupY = 0;
 }
 
-void PCanvasCommands::onMenu(int code)
+void PCanvasCommands::onMenu(PCommand code)
 {
     PWorld* world = selection.world;
     if (world == nullptr || selection.container == nullptr || (selection.decorDeforming() && code != PCommand::init))
@@ -207,7 +207,7 @@ void PCanvasCommands::onMenu(int code)
     renderer.repaintWith(PCanvasRenderer::Frame::withOverlay);
 }
 
-void PCanvasCommands::runMenu(int code)
+void PCanvasCommands::runMenu(PCommand code)
 {
     const PEditMode mode = selection.editMode();
     const bool editing = mode == PEditMode::shape || mode == PEditMode::point;
@@ -234,7 +234,7 @@ void PCanvasCommands::runMenu(int code)
         orderOrFlip(code);
 }
 
-void PCanvasCommands::orderOrFlip(int code)
+void PCanvasCommands::orderOrFlip(PCommand code)
 {
     PWorld& world = *selection.world;
     PShape* shape = selection.shape;

@@ -32,7 +32,7 @@ public:
 
     void onKey(PWidget* source, PKeyCommand key);
     void onPopup();
-    void onMenu(int code);
+    void onMenu(PCommand code);
     /** The popup that a right click shows: the short one while the Pages pane is current. */
     PPopup& currentPopup();
 
@@ -59,8 +59,8 @@ public:
 
 private:
     void updatePopup(PPopup& popup);
-    void runMenu(int code);
-    void orderOrFlip(int code);
+    void runMenu(PCommand code);
+    void orderOrFlip(PCommand code);
     void setAllThickness(uint16_t value);
     void paste();
     void mirror();

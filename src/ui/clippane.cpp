@@ -32,9 +32,9 @@ PClipPane::PClipPane(PPane* parentPane, int gx, int gy, int gw, int gh)
     addModeButton(0, ringRow, half, "Edit.Shape", PEditMode::shape);
     addModeButton(half, ringRow, -1, "Edit.Point", PEditMode::point);
     addModeButton(half, ringRow + 1, -1, "Edit.Wall", PEditMode::wallpaper);
-    addCommandButton(0, addRow, half, "Edit.AddClip", addClip);
-    addCommandButton(half, addRow, -1, "Edit.AddCurve", addCurve);
-    addCommandButton(0, addRow + 1, half, "Edit.AddText", addText);
+    addCommandButton(0, addRow, half, "Edit.AddClip", Command::addClip);
+    addCommandButton(half, addRow, -1, "Edit.AddCurve", Command::addCurve);
+    addCommandButton(0, addRow + 1, half, "Edit.AddText", Command::addText);
     addGroupButtons(groupRow);
     shapePane = new PShapePane(this, 0, shapeTop, -1, -1);
     properties = shapePane;

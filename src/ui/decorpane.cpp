@@ -33,10 +33,10 @@ PDecorPane::PDecorPane(PPane* parentPane, int gx, int gy, int gw, int gh)
     addModeButton(half, ringRow + 1, -1, "Edit.Wall", PEditMode::wallpaper);
     addModeButton(0, ringRow + 2, half, "Edit.EditDeform", PEditMode::deformBoth);
     addModeButton(half, ringRow + 2, -1, "Edit.TestDeform", PEditMode::deform);
-    addCommandButton(0, addRow, half, "Edit.AddClip", addClip);
-    addCommandButton(half, addRow, -1, "Edit.AddDecor", addDecor);
-    addCommandButton(0, addRow + 1, half, "Edit.AddCurve", addCurve);
-    addCommandButton(half, addRow + 1, -1, "Edit.AddBrush", addBrush);
+    addCommandButton(0, addRow, half, "Edit.AddClip", Command::addClip);
+    addCommandButton(half, addRow, -1, "Edit.AddDecor", Command::addDecor);
+    addCommandButton(0, addRow + 1, half, "Edit.AddCurve", Command::addCurve);
+    addCommandButton(half, addRow + 1, -1, "Edit.AddBrush", Command::addBrush);
     addGroupButtons(groupRow);
     brushPane = new PBrushPane(this, 0, brushTop, -1, -1);
     properties = brushPane;

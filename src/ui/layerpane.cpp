@@ -31,7 +31,7 @@ constexpr int third = 4, half = 6, nameLabelWidth = 4;
 PLayerPane::PLayerPane(PPane* parentPane, int gx, int gy, int gw, int gh)
     : PSidePane(parentPane, gx, gy, gw, gh, PContext::layerMode)
 {
-    addTitle("Layer.List", PPopup::layerPopup, PClass::layer);
+    addTitle("Layer.List", PPopup::Kind::layerPopup, PClass::layer);
     list = new PList(this, 0, listTop, -1, listRows);
     list->showStatus = true;
     (new PLabel(this, 0, labelRow, -1, 0))->setText("Layer.Label");
@@ -49,11 +49,11 @@ PLayerPane::PLayerPane(PPane* parentPane, int gx, int gy, int gw, int gh)
     addModeButton(0, ringRow, third, "Edit.Shape", PEditMode::shape);
     addModeButton(third, ringRow, third, "Edit.Point", PEditMode::point);
     addModeButton(half, ringRow + 1, -1, "Edit.Wall", PEditMode::wallpaper);
-    addCommandButton(0, addRow, half, "Edit.AddClip", addClip);
-    addCommandButton(half, addRow, -1, "Edit.AddDecor", addDecor);
-    addCommandButton(0, addRow + 1, half, "Edit.AddCurve", addCurve);
-    addCommandButton(half, addRow + 1, -1, "Edit.AddText", addText);
-    addCommandButton(0, addRow + 2, half, "Edit.AddImage", addImage);
+    addCommandButton(0, addRow, half, "Edit.AddClip", Command::addClip);
+    addCommandButton(half, addRow, -1, "Edit.AddDecor", Command::addDecor);
+    addCommandButton(0, addRow + 1, half, "Edit.AddCurve", Command::addCurve);
+    addCommandButton(half, addRow + 1, -1, "Edit.AddText", Command::addText);
+    addCommandButton(0, addRow + 2, half, "Edit.AddImage", Command::addImage);
     addGroupButtons(groupRow);
     shapePane = new PShapePane(this, 0, shapeTop, -1, -1);
     properties = shapePane;
@@ -139,15 +139,15 @@ void PLayerPane::updateMenu()
 {
     const bool withPanel = comic() != nullptr && currentPanel() != nullptr;
     const bool withLayer = withPanel && currentLayer() != nullptr;
-    for (int code : {PCommand::create, PCommand::import})
+    for (PCommand code : {PCommand::create, PCommand::import})
         menu->setEnabled(code, withPanel);
     menu->setEnabled(PCommand::paste, withPanel && world->clipboardEntry(PClass::layer) != nullptr);
-    for (int code : {PCommand::cut, PCommand::copy})
+    for (PCommand code : {PCommand::cut, PCommand::copy})
         menu->setEnabled(code, withLayer);
     menu->rebuild();
 }
 
-void PLayerPane::onMenu(int code)
+void PLayerPane::onMenu(PCommand code)
 {
     PPanel* panel = currentPanel();
     if (world == nullptr || comic() == nullptr || panel == nullptr)

@@ -28,7 +28,7 @@ public:
     void setWorld(PWorld* session, PCanvas2* pageCanvas) override;
     void onChange(PWidget* source) override;
     void onSelect(PWidget* source) override;
-    void onMenu(int code) override;
+    void onMenu(PCommand code) override;
     void onNotify(PNotify code) override;
 
     /** Re-reads the panel and current layer; refills the list and the fields when they changed. */

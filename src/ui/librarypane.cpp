@@ -32,7 +32,7 @@ PLibraryPane::PLibraryPane(PPane* parentPane, int gx, int gy, int gw, int gh, ui
                            const char* titleKey, const char* labelKey)
     : PSidePane(parentPane, gx, gy, gw, gh, mode), itemClass(classOfItems)
 {
-    addTitle(titleKey, PPopup::clipPopup, classOfItems);
+    addTitle(titleKey, PPopup::Kind::clipPopup, classOfItems);
     for (int i = 0; i < groupCount; ++i)
     {
         auto* tab = groupTabs[static_cast<size_t>(i)] =
@@ -189,13 +189,13 @@ void PLibraryPane::updateMenu()
     menu->setEnabled(PCommand::create, open);
     menu->setEnabled(PCommand::import, open);
     menu->setEnabled(PCommand::paste, open && world->clipboardEntry(itemClass) != nullptr);
-    for (int code : {PCommand::cut, PCommand::copy, PCommand::group1, PCommand::group2, PCommand::group3,
-                     PCommand::group4, PCommand::group5})
+    for (PCommand code : {PCommand::cut, PCommand::copy, PCommand::group1, PCommand::group2, PCommand::group3,
+                          PCommand::group4, PCommand::group5})
         menu->setEnabled(code, withItem);
     menu->rebuild();
 }
 
-void PLibraryPane::onMenu(int code)
+void PLibraryPane::onMenu(PCommand code)
 {
     PComic* open = comic();
     if (world == nullptr || open == nullptr)
@@ -217,8 +217,8 @@ void PLibraryPane::onMenu(int code)
         world->record(new PActionCut(*world, *itemList(), item));
     else if (code == PCommand::copy)
         world->record(new PActionCopy(*world, item));
-    else if (code >= PCommand::group1 && code <= PCommand::group5)
-        moveToGroup(*item, code - PCommand::group1);
+    else if (const int group = groupOfCommand(code); group >= 0)
+        moveToGroup(*item, group);
     refresh();
 }
 

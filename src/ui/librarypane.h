@@ -38,7 +38,7 @@ public:
     void onClick(PWidget* source) override;
     void onChange(PWidget* source) override;
     void onSelect(PWidget* source) override;
-    void onMenu(int code) override;
+    void onMenu(PCommand code) override;
     void onNotify(PNotify code) override;
 
     /** Re-reads the comic and the current item, lists the rows of the shown group and shows the

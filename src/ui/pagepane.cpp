@@ -68,7 +68,7 @@ public:
 PPagePane::PPagePane(PPane* parentPane, int gx, int gy, int gw, int gh)
     : PSidePane(parentPane, gx, gy, gw, gh, PContext::pageMode)
 {
-    addTitle("Page.List", PPopup::pagePopup, PClass::page);
+    addTitle("Page.List", PPopup::Kind::pagePopup, PClass::page);
     list = new PageList(this, 0, listTop, -1, listRows);
     (new PLabel(this, 0, labelRow, -1, 0))->setText("Page.Label");
     (new PLabel(this, 0, nameRow, nameLabelWidth, 0))->setText("Field.Name");
@@ -78,7 +78,7 @@ PPagePane::PPagePane(PPane* parentPane, int gx, int gy, int gw, int gh)
     addModeButton(half, ringRow, -1, "Edit.Point", PEditMode::point);
     addModeButton(0, ringRow + 1, half, "Edit.Layer", PEditMode::attachment);
     addModeButton(half, ringRow + 1, -1, "Edit.Wall", PEditMode::wallpaper);
-    addCommandButton(0, addRow, -1, "Edit.AddPanel", addPanel);
+    addCommandButton(0, addRow, -1, "Edit.AddPanel", Command::addPanel);
     shapePane = new PShapePane(this, 0, shapeTop, -1, -1);
     properties = shapePane;
 }
@@ -148,16 +148,16 @@ void PPagePane::onSelect(PWidget* source)
 void PPagePane::updateMenu()
 {
     const bool open = comic() != nullptr, withPage = open && currentPage() != nullptr;
-    for (int code : {PCommand::create, PCommand::import})
+    for (PCommand code : {PCommand::create, PCommand::import})
         menu->setEnabled(code, open);
     menu->setEnabled(PCommand::paste, open && world->clipboardEntry(PClass::page) != nullptr);
-    for (int code : {PCommand::cut, PCommand::copy, PCommand::exportJpg, PCommand::exportPng, PCommand::exportPdf,
-                     PCommand::exportSvg, PCommand::inkSeries, PCommand::colourSeries})
+    for (PCommand code : {PCommand::cut, PCommand::copy, PCommand::exportJpg, PCommand::exportPng, PCommand::exportPdf,
+                          PCommand::exportSvg, PCommand::inkSeries, PCommand::colourSeries})
         menu->setEnabled(code, withPage);
     menu->rebuild();
 }
 
-void PPagePane::onMenu(int code)
+void PPagePane::onMenu(PCommand code)
 {
     PComic* open = comic();
     if (world == nullptr || open == nullptr)

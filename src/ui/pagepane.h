@@ -33,8 +33,8 @@ public:
     void updateMenu() override;
     PPage* currentPage() const;
 
-    /** Carries out a page export (menu codes 19-24); the content pane sets it. */
-    std::function<void(int)> exportPage;
+    /** Carries out a page export (the export and series lines); the content pane sets it. */
+    std::function<void(PCommand)> exportPage;
     PEdit* nameField = nullptr;
     PShapePane* shapePane = nullptr;
     PComic* shownComic = nullptr;

@@ -9,11 +9,11 @@ namespace
 /** One line of a kind's table; a null key stands for a separator. */
 struct Line
 {
-    int id;
+    PCommand id;
     const char* key;
 };
 
-constexpr Line separator{0, nullptr};
+constexpr Line separator{PCommand::none, nullptr};
 
 constexpr Line comicLines[] = {{PCommand::open, "Menu.Open"},          {PCommand::close, "Menu.Close"},
                                {PCommand::save, "Menu.Save"},          separator,
@@ -87,10 +87,10 @@ template <size_t n> void addLines(PPopup& popup, const Line (&lines)[n])
 }
 
 /** The digit popups of the number widget: "0*" … "9*" pick the tens, "0" … "9" the units. */
-void addDigits(PPopup& popup, int firstId, const char* suffix)
+void addDigits(PPopup& popup, PCommand (*lineOf)(int digit), const char* suffix)
 {
-    for (int digit = 0; digit < 10; ++digit)
-        popup.addPlainEntry(firstId + digit, juce::String(digit) + suffix);
+    for (int digit = 0; digit < digitLineCount; ++digit)
+        popup.addPlainEntry(lineOf(digit), juce::String(digit) + suffix);
 }
 } // namespace
 
@@ -103,21 +103,21 @@ PPopup::~PPopup()
     entries.deleteAll();
 }
 
-void PPopup::build(int kind)
+void PPopup::build(Kind kind)
 {
     menu.clear();
     entries.deleteAll();
     switch (kind)
     {
-    case comicMenu: setTitle("Menu.Comic"), addLines(*this, comicLines); break;
-    case helpMenu: setTitle("Menu.Help"), addLines(*this, helpLines); break;
-    case pagePopup: addLines(*this, editLines), addLines(*this, pageExportLines); break;
-    case layerPopup: addLines(*this, editLines); break;
-    case clipPopup: addLines(*this, editLines), addLines(*this, groupLines); break;
-    case canvasFirst: addLines(*this, canvasFirstLines); break;
-    case canvasSecond: addLines(*this, canvasSecondLines); break;
-    case tensPopup: addDigits(*this, PCommand::tensDigit0, "*"); break;
-    case unitsPopup: addDigits(*this, PCommand::unitsDigit0, ""); break;
+    case Kind::comicMenu: setTitle("Menu.Comic"), addLines(*this, comicLines); break;
+    case Kind::helpMenu: setTitle("Menu.Help"), addLines(*this, helpLines); break;
+    case Kind::pagePopup: addLines(*this, editLines), addLines(*this, pageExportLines); break;
+    case Kind::layerPopup: addLines(*this, editLines); break;
+    case Kind::clipPopup: addLines(*this, editLines), addLines(*this, groupLines); break;
+    case Kind::canvasFirst: addLines(*this, canvasFirstLines); break;
+    case Kind::canvasSecond: addLines(*this, canvasSecondLines); break;
+    case Kind::tensPopup: addDigits(*this, tensDigit, "*"); break;
+    case Kind::unitsPopup: addDigits(*this, unitsDigit, ""); break;
     default: break;
     }
     rebuild();
@@ -136,20 +136,20 @@ void PPopup::addSeparator()
     entries.append(entry);
 }
 
-void PPopup::addEntry(int id, const char* key)
+void PPopup::addEntry(PCommand id, const char* key)
 {
     addPlainEntry(id, translate(key));
 }
 
-void PPopup::addPlainEntry(int id, const juce::String& text)
+void PPopup::addPlainEntry(PCommand id, const juce::String& text)
 {
     auto* entry = new PEntry();
     entry->text = text;
-    entry->id = static_cast<int16_t>(id);
+    entry->id = id;
     entries.append(entry);
 }
 
-PEntry* PPopup::findEntry(int id) const
+PEntry* PPopup::findEntry(PCommand id) const
 {
     for (auto* item : entries)
     {
@@ -160,7 +160,7 @@ PEntry* PPopup::findEntry(int id) const
     return nullptr;
 }
 
-const PEntry* PPopup::find(int id) const
+const PEntry* PPopup::find(PCommand id) const
 {
     return findEntry(id);
 }
@@ -170,13 +170,13 @@ const PEntry* PPopup::entryAt(int i) const
     return entries.get<PEntry>(i);
 }
 
-void PPopup::setEnabled(int id, bool on)
+void PPopup::setEnabled(PCommand id, bool on)
 {
     if (auto* entry = findEntry(id))
         entry->enabled = on;
 }
 
-void PPopup::setColoured(int id, bool on)
+void PPopup::setColoured(PCommand id, bool on)
 {
     if (auto* entry = findEntry(id))
         entry->coloured = on;
@@ -191,17 +191,17 @@ void PPopup::rebuild()
         if (entry->separator)
             menu.addSeparator();
         else if (entry->coloured)
-            menu.addColouredItem(entry->id, entry->text, highlight, entry->enabled, false);
+            menu.addColouredItem(menuIdOf(entry->id), entry->text, highlight, entry->enabled, false);
         else
-            menu.addItem(entry->id, entry->text, entry->enabled, false);
+            menu.addItem(menuIdOf(entry->id), entry->text, entry->enabled, false);
     }
 }
 
-std::function<int(PPopup&)> PPopup::scriptedShow;
+std::function<PCommand(PPopup&)> PPopup::scriptedShow;
 
-int PPopup::show()
+PCommand PPopup::show()
 {
     if (scriptedShow)
         return scriptedShow(*this);
-    return menu.show();
+    return commandOfMenuId(menu.show());
 }

@@ -6,6 +6,7 @@
 
 #include "model/array.h"
 #include "model/name.h"
+#include "ui/command.h"
 
 class PEntry;
 class PHandler;
@@ -14,16 +15,16 @@ class PHandler;
     owner can enable or colour lines before it is shown.
 
         PPopup popup(this);
-        popup.build(PPopup::canvasFirst);
+        popup.build(PPopup::Kind::canvasFirst);
         popup.setEnabled(PCommand::paste, hasClipboard);
-        const int code = popup.show();
+        const PCommand code = popup.show();
 */
 class PPopup
 {
 public:
     /** The menus and popups the program offers; the command codes of their lines form one
         number space shared by all of them. */
-    enum Kind
+    enum class Kind : uint16_t
     {
         comicMenu = 0,
         helpMenu = 2,
@@ -42,27 +43,27 @@ public:
     PPopup& operator=(const PPopup&) = delete;
 
     /** Replaces every entry by those of the given kind; an unknown kind leaves the menu empty. */
-    void build(int kind);
+    void build(Kind kind);
     void setTitle(const char* key);
     void addSeparator();
-    void addEntry(int id, const char* key);
+    void addEntry(PCommand id, const char* key);
     /** Adds a line whose label is shown as it is, without translation. */
-    void addPlainEntry(int id, const juce::String& text);
-    void setEnabled(int id, bool on);
-    void setColoured(int id, bool on);
+    void addPlainEntry(PCommand id, const juce::String& text);
+    void setEnabled(PCommand id, bool on);
+    void setColoured(PCommand id, bool on);
     /** Makes the shown menu follow the entries. */
     void rebuild();
 
-    /** Shows the menu at the mouse and waits; the chosen code, or 0 when nothing was chosen. */
-    int show();
+    /** Shows the menu at the mouse and waits; the chosen code, or none when nothing was chosen. */
+    PCommand show();
     /** When set, show hands the menu to it instead of opening it and answers its choice: a
         headless driver plays the user this way. */
-    static std::function<int(PPopup&)> scriptedShow;
+    static std::function<PCommand(PPopup&)> scriptedShow;
 
     int size() const { return entries.size(); }
     const PEntry* entryAt(int i) const;
     /** The first entry with this code, or null. */
-    const PEntry* find(int id) const;
+    const PEntry* find(PCommand id) const;
 
     /** The colour of coloured lines. */
     static const juce::Colour highlight;
@@ -73,5 +74,5 @@ public:
     PArray entries;
 
 private:
-    PEntry* findEntry(int id) const;
+    PEntry* findEntry(PCommand id) const;
 };

@@ -24,7 +24,7 @@ PSidePane::PSidePane(PPane* parentPane, int gx, int gy, int gw, int gh, uint16_t
 
 PSidePane::~PSidePane() = default;
 
-void PSidePane::addTitle(const char* key, int popupKind, uint16_t importClass)
+void PSidePane::addTitle(const char* key, PPopup::Kind popupKind, uint16_t importClass)
 {
     titleButton = new PButton(this, 0, 0, -1, 0);
     titleButton->setText(key);
@@ -49,7 +49,7 @@ void PSidePane::onPopup(PWidget* source)
     if (world == nullptr || source == nullptr || (source != titleButton && source != list))
         return;
     updateMenu();
-    if (const int chosen = menu->show(); chosen != 0)
+    if (const PCommand chosen = menu->show(); chosen != PCommand::none)
         onMenu(chosen);
 }
 
@@ -88,10 +88,10 @@ PButton* PSidePane::addCommandButton(int gx, int gy, int gw, const char* key, Co
 void PSidePane::addGroupButtons(int row)
 {
     constexpr int half = 6;
-    addCommandButton(0, row, half, "Edit.DoGroup", doGroup);
-    addCommandButton(half, row, -1, "Edit.DoUngroup", doUngroup);
-    addCommandButton(0, row + 1, half, "Edit.DoSelectAll", doSelectAll);
-    addCommandButton(half, row + 1, -1, "Edit.DoUnselect", doUnselect);
+    addCommandButton(0, row, half, "Edit.DoGroup", Command::doGroup);
+    addCommandButton(half, row, -1, "Edit.DoUngroup", Command::doUngroup);
+    addCommandButton(0, row + 1, half, "Edit.DoSelectAll", Command::doSelectAll);
+    addCommandButton(half, row + 1, -1, "Edit.DoUnselect", Command::doUnselect);
 }
 
 PEditMode PSidePane::ringMode() const
@@ -155,10 +155,10 @@ void PSidePane::run(Command command)
         return;
     switch (command)
     {
-    case doGroup:
-    case doUngroup: group(command == doGroup); return;
-    case doSelectAll: canvas->commands.markAll(); return;
-    case doUnselect: clearMarks(); return;
+    case Command::doGroup:
+    case Command::doUngroup: group(command == Command::doGroup); return;
+    case Command::doSelectAll: canvas->commands.markAll(); return;
+    case Command::doUnselect: clearMarks(); return;
     default: add(command); return;
     }
 }
@@ -174,15 +174,15 @@ void PSidePane::add(Command command)
     }
     switch (command)
     {
-    case addPanel: canvas->commands.addPanel(); break;
-    case addCurve: canvas->commands.addCurve(); break;
-    case addText: canvas->commands.addText(); break;
-    case addImage: canvas->commands.chooseImage(); break;
-    case addBrush: canvas->commands.addBrush(); break;
-    case addClip:
-    case addDecor:
+    case Command::addPanel: canvas->commands.addPanel(); break;
+    case Command::addCurve: canvas->commands.addCurve(); break;
+    case Command::addText: canvas->commands.addText(); break;
+    case Command::addImage: canvas->commands.chooseImage(); break;
+    case Command::addBrush: canvas->commands.addBrush(); break;
+    case Command::addClip:
+    case Command::addDecor:
     {
-        const bool clip = command == addClip;
+        const bool clip = command == Command::addClip;
         if (auto* item = PTableBrowse::choose(*world, comic(), clip ? PClass::clip : PClass::decor, getOptions(),
                                               clip ? "TableBrowse.Clip" : "TableBrowse.Decor"))
             canvas->commands.addArtwork(*item);

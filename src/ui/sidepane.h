@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "edit/editmode.h"
+#include "ui/popup.h"
 #include "ui/widgets/pane.h"
 
 class PArray;
@@ -18,7 +19,6 @@ class PComic;
 class PEdit;
 class PItem;
 class PList;
-class PPopup;
 class PToggle;
 class PWorld;
 
@@ -27,7 +27,7 @@ class PWorld;
     and renaming the pane's item as one undoable step.
 
         auto* shapes = addModeButton(0, 12, 4, "Edit.Shape", PEditMode::shape);
-        addCommandButton(0, 14, 6, "Edit.AddCurve", addCurve);
+        addCommandButton(0, 14, 6, "Edit.AddCurve", Command::addCurve);
         ...
         void onClick(PWidget* source) override { if (runCommand(source)) return; ... }
 */
@@ -35,7 +35,7 @@ class PSidePane : public PPane
 {
 public:
     /** The commands of the buttons every pane may have. */
-    enum Command
+    enum class Command
     {
         addPanel,
         addCurve,
@@ -59,7 +59,7 @@ public:
 
     /** The title button at the top, which shows the pane's menu of a popup kind; importClass is the
         class whose items of any comic the menu's import offers. */
-    void addTitle(const char* key, int popupKind, uint16_t importClass);
+    void addTitle(const char* key, PPopup::Kind popupKind, uint16_t importClass);
     /** A click on the title button shows the menu; any other click runs its button's command. */
     void onClick(PWidget* source) override;
     /** The title button or the list right-clicked: the menu, its chosen code handed to onMenu. */

@@ -39,7 +39,7 @@ struct Session
         content.statusbar->editOptions = [] { return false; };
     }
 
-    bool enabled(int code) const
+    bool enabled(PCommand code) const
     {
         const auto* entry = content.menuComic.find(code);
         return entry != nullptr ? entry->enabled : content.menuHelp.find(code)->enabled;
@@ -88,12 +88,12 @@ TEST(ContentMenus, NoComicOpenLeavesOnlyTheCommandsThatNeedNone)
     s.content.setWorld(&s.world);
     ASSERT_TRUE(s.content.close());
     s.content.onMenuUpdate();
-    for (int code : {PCommand::close, PCommand::save, PCommand::setting, PCommand::tuning, PCommand::exportComic,
-                     PCommand::exportComicBook})
-        EXPECT_FALSE(s.enabled(code)) << code;
-    for (int code :
+    for (PCommand code : {PCommand::close, PCommand::save, PCommand::setting, PCommand::tuning, PCommand::exportComic,
+                          PCommand::exportComicBook})
+        EXPECT_FALSE(s.enabled(code)) << menuIdOf(code);
+    for (PCommand code :
          {PCommand::open, PCommand::option, PCommand::exit, PCommand::guide, PCommand::decor, PCommand::about})
-        EXPECT_TRUE(s.enabled(code)) << code;
+        EXPECT_TRUE(s.enabled(code)) << menuIdOf(code);
 }
 
 TEST(ContentMenus, OpenComicRules)
@@ -155,7 +155,7 @@ TEST(ContentCommands, LanguageCommandsStoreTheChoiceForTheNextStart)
 {
     Session s;
     s.content.setWorld(&s.world);
-    const std::pair<int, int> commands[] = {
+    const std::pair<PCommand, int> commands[] = {
         {PCommand::localeD, 2}, {PCommand::localeF, 3}, {PCommand::localeI, 4}, {PCommand::localeE, 1}};
     for (auto [code, language] : commands)
     {
@@ -263,7 +263,7 @@ TEST(ContentCommands, ExportsWriteWhatTheToolWrites)
     ASSERT_TRUE(s.content.save());
     const auto comicFile = s.content.comic->path;
     juce::String next;
-    s.content.chooseFile = [&next](int, const char*, juce::String& path)
+    s.content.chooseFile = [&next](PWindow::ChooserKind, const char*, juce::String& path)
     {
         path = next;
         return true;

@@ -7,21 +7,22 @@ TEST(ChooserExtension, SaveKindsAppendTheirExtensionUnlessPresent)
 {
     const struct
     {
-        int kind;
+        PWindow::ChooserKind kind;
         const char* chosen;
         const char* path;
     } cases[] = {
-        {PWindow::saveJpg, "/d/page.JPEG", "/d/page.JPEG"},
-        {PWindow::saveJpg, "/d/page.Jpeg", "/d/page.Jpeg"},
-        {PWindow::saveJpg, "/d/page.png", "/d/page.png.jpg"},
-        {PWindow::savePng, "/d/page.PNG", "/d/page.PNG"},
-        {PWindow::savePng, "/d/shots.png/page", "/d/shots.png/page.png"},
-        {PWindow::savePdf, "/d/comic.svg", "/d/comic.svg.pdf"},
-        {PWindow::saveSvg, "/d/page", "/d/page.svg"},
-        {PWindow::openImage, "/d/photo.gif", "/d/photo.gif"},
+        {PWindow::ChooserKind::saveJpg, "/d/page.JPEG", "/d/page.JPEG"},
+        {PWindow::ChooserKind::saveJpg, "/d/page.Jpeg", "/d/page.Jpeg"},
+        {PWindow::ChooserKind::saveJpg, "/d/page.png", "/d/page.png.jpg"},
+        {PWindow::ChooserKind::savePng, "/d/page.PNG", "/d/page.PNG"},
+        {PWindow::ChooserKind::savePng, "/d/shots.png/page", "/d/shots.png/page.png"},
+        {PWindow::ChooserKind::savePdf, "/d/comic.svg", "/d/comic.svg.pdf"},
+        {PWindow::ChooserKind::saveSvg, "/d/page", "/d/page.svg"},
+        {PWindow::ChooserKind::openImage, "/d/photo.gif", "/d/photo.gif"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(PWindow::withExtension(c.kind, c.chosen), juce::String(c.path)) << c.kind << " " << c.chosen;
+        EXPECT_EQ(PWindow::withExtension(c.kind, c.chosen), juce::String(c.path))
+            << static_cast<int>(c.kind) << " " << c.chosen;
 }
 
 TEST(WindowLayout, DefaultCellsOrAsManyAsTheDisplayHolds)

@@ -285,17 +285,17 @@ private:
     struct Host : PEditorHost
     {
         Monkey* m = nullptr;
-        int showPopup(PWidget&, int kind) override
+        PCommand showPopup(PWidget&, PPopup::Kind kind) override
         {
             const int digit = m->random.below(11) - 1; // -1: dismissed
-            m->record("  popup " + std::to_string(kind) + " -> " + std::to_string(digit));
-            return digit < 0 ? 0 : (kind == PIdent::tensMenu ? PIdent::tensFirstCode : PIdent::unitsFirstCode) + digit;
+            m->record("  popup " + std::to_string(static_cast<int>(kind)) + " -> " + std::to_string(digit));
+            return digit < 0 ? PCommand::none : kind == PPopup::Kind::tensPopup ? tensDigit(digit) : unitsDigit(digit);
         }
-        int showCopyPaste(PWidget&, bool canPaste) override
+        PCommand showCopyPaste(PWidget&, bool canPaste) override
         {
             const int code = m->random.below(3);
             m->record("  copy/paste menu -> " + std::to_string(code));
-            return code == 1 ? copyCode : code == 2 && canPaste ? pasteCode : 0;
+            return code == 1 ? PCommand::copy : code == 2 && canPaste ? PCommand::paste : PCommand::none;
         }
     };
 
@@ -311,7 +311,7 @@ private:
             record(std::string("  asked ") + key + " -> " + (answer != 0 ? "yes" : "no"));
             return answer;
         };
-        content->chooseFile = [this](int, const char* title, juce::String& path)
+        content->chooseFile = [this](PWindow::ChooserKind, const char* title, juce::String& path)
         {
             static const char* const names[] = {"out.pdf", "out.svg", "out.png", "out.jpg", "sub/none/x.png"};
             if (random.chance(30))
@@ -335,22 +335,23 @@ private:
     }
 
     /** A popup line at random among the enabled ones, or nothing. */
-    int choose(PPopup& popup)
+    PCommand choose(PPopup& popup)
     {
         std::vector<int> codes;
         for (int i = 0; i < popup.size(); ++i)
-            if (const PEntry* e = popup.entryAt(i); e != nullptr && !e->separator && e->enabled && e->id > 0)
-                codes.push_back(e->id);
+            if (const PEntry* e = popup.entryAt(i);
+                e != nullptr && !e->separator && e->enabled && e->id != PCommand::none)
+                codes.push_back(menuIdOf(e->id));
         const int code = codes.empty() || random.chance(10) ? 0 : random.pick(codes);
         record("  menu -> " + std::to_string(code));
         // Moving a clip or decor item to another group is no undo step: the history's check is
         // made before, and the history starts again after.
-        if (code >= PCommand::group1 && code <= PCommand::group5)
+        if (groupOfCommand(commandOfMenuId(code)) >= 0)
         {
             checkpoint("before a group move");
             restartAfterStep = true;
         }
-        return code;
+        return commandOfMenuId(code);
     }
 
     /** Plays the user in a modal dialog: a few widgets, then Accept, Cancel, Escape or whatever
@@ -783,15 +784,16 @@ private:
         std::vector<int> codes;
         for (PPopup* menu : {&content->menuComic, &content->menuHelp})
             for (int i = 0; i < menu->size(); ++i)
-                if (const PEntry* e = menu->entryAt(i); e != nullptr && e->enabled && !e->separator && e->id > 0 &&
-                                                        e->id != PCommand::guide && e->id != PCommand::decor)
-                    codes.push_back(e->id);
+                if (const PEntry* e = menu->entryAt(i); e != nullptr && e->enabled && !e->separator &&
+                                                        e->id != PCommand::none && e->id != PCommand::guide &&
+                                                        e->id != PCommand::decor)
+                    codes.push_back(menuIdOf(e->id));
         if (codes.empty())
             return;
         const int code = random.pick(codes);
         checkpoint("before menu");
         record("menu " + std::to_string(code));
-        content->onMenu(code);
+        content->onMenu(commandOfMenuId(code));
         // Settings and colour tuning change the comic outside the history.
         restartAfterStep = true;
     }

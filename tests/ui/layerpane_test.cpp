@@ -50,7 +50,7 @@ TEST(LayerPaneMarks, LeavingMarkingClearsEveryMarkAndGroupingIsOneStep)
     d.chooseMode(PEditMode::marking);
     EXPECT_EQ(d.world.editMode, PEditMode::marking);
     EXPECT_EQ(d.world.context.target(PClass::shape), nullptr); // marking selects nothing
-    d.pane->run(PSidePane::doSelectAll);
+    d.pane->run(PSidePane::Command::doSelectAll);
     EXPECT_GT(d.marked(), 1);
     d.chooseMode(PEditMode::shape);
     EXPECT_EQ(d.marked(), 0);
@@ -60,14 +60,14 @@ TEST(LayerPaneMarks, LeavingMarkingClearsEveryMarkAndGroupingIsOneStep)
     d.text->setFlag(PFlag::selected, true);
     const int shapes = d.layer->shapes.size();
     const auto before = d.bytes();
-    d.pane->run(PSidePane::doGroup);
+    d.pane->run(PSidePane::Command::doGroup);
     ASSERT_EQ(d.world.undoList.size(), 1);
     EXPECT_EQ(d.layer->shapes.size(), shapes - 1);
     d.world.undo();
     EXPECT_EQ(d.bytes(), before);
-    d.pane->run(PSidePane::doUnselect);
+    d.pane->run(PSidePane::Command::doUnselect);
     EXPECT_EQ(d.marked(), 0);
-    d.pane->run(PSidePane::doGroup); // nothing marked: nothing to group
+    d.pane->run(PSidePane::Command::doGroup); // nothing marked: nothing to group
     EXPECT_TRUE(d.world.undoList.isEmpty());
 }
 
@@ -76,7 +76,7 @@ TEST(LayerPaneAdd, AddCurveInPointModeSwitchesToShapesFirst)
     LayerDesk d;
     d.chooseMode(PEditMode::point);
     const int shapes = d.layer->shapes.size();
-    d.pane->run(PSidePane::addCurve);
+    d.pane->run(PSidePane::Command::addCurve);
     EXPECT_EQ(d.world.editMode, PEditMode::shape);
     EXPECT_EQ(d.layer->shapes.size(), shapes + 1);
     EXPECT_EQ(d.world.undoList.size(), 1);
@@ -140,21 +140,21 @@ TEST(LayerPaneAdd, AClipOrDecorChosenInTheChooserComesAsOneGroupOfItsArtwork)
     PDialog::scriptedRun = [](PDialog& dialog) { static_cast<PTableBrowse*>(dialog.pane)->accept(); };
     const int shapes = d.layer->shapes.size();
     // The clip's own card is empty, so the card that has artwork is placed.
-    d.pane->run(PSidePane::addClip);
+    d.pane->run(PSidePane::Command::addClip);
     ASSERT_EQ(d.layer->shapes.size(), shapes + 1);
     auto* placed = d.layer->shapes.get<PGroup>(shapes);
     ASSERT_EQ(placed->classId(), PClass::group);
     EXPECT_EQ(placed->children.size(), 1);
     EXPECT_EQ(placed->children.get<PBase>(0)->classId(), PClass::curve);
 
-    d.pane->run(PSidePane::addDecor);
+    d.pane->run(PSidePane::Command::addDecor);
     ASSERT_EQ(d.layer->shapes.size(), shapes + 2);
     auto* decor = d.layer->shapes.get<PGroup>(shapes + 1);
     EXPECT_EQ(decor->gridTo[4].x, 0.5f); // the bend comes along
     EXPECT_EQ(d.world.undoList.size(), 2);
 
     PDialog::scriptedRun = [](PDialog& dialog) { dialog.close(PDialog::cancelled); };
-    d.pane->run(PSidePane::addClip);
+    d.pane->run(PSidePane::Command::addClip);
     EXPECT_EQ(d.world.undoList.size(), 2);
     PDialog::scriptedRun = nullptr;
 }

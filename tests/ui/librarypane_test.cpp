@@ -36,7 +36,7 @@ TYPED_TEST(LibraryPane, GroupCommandsMoveTheItemUnderTheirTabAndTheFileKeepsIt)
     for (int group = 0; group < PLibraryPane::groupCount; ++group)
     {
         d.comic->modified = false;
-        d.pane->onMenu(PCommand::group1 + group);
+        d.pane->onMenu(groupCommand(group));
         EXPECT_EQ(item->tag, group);
         EXPECT_TRUE(d.comic->modified);
         EXPECT_EQ(d.pane->list->selectedItem(), item);

@@ -123,7 +123,7 @@ TEST(PagePaneAdd, AddPanelFromPointModeSwitchesToShapesAndAddsThePanelWithItsLay
     d.world.context.setTarget(d.page, PClass::page);
     d.chooseMode(PEditMode::point);
     const int panels = d.page->panels.size();
-    d.pane->run(PSidePane::addPanel);
+    d.pane->run(PSidePane::Command::addPanel);
     EXPECT_EQ(d.world.editMode, PEditMode::shape);
     ASSERT_EQ(d.page->panels.size(), panels + 1);
     EXPECT_EQ(d.page->panels.get<PPanel>(panels)->layers.size(), 1);
@@ -134,10 +134,10 @@ TEST(PagePaneMenu, ExportsGoToTheContentPaneOnlyWithAPage)
 {
     PageDesk d;
     std::vector<int> asked;
-    d.pane->exportPage = [&asked](int code) { asked.push_back(code); };
+    d.pane->exportPage = [&asked](PCommand code) { asked.push_back(menuIdOf(code)); };
     d.world.context.setTarget(d.page, PClass::page);
-    for (int code : {PCommand::exportJpg, PCommand::exportPng, PCommand::exportPdf, PCommand::exportSvg,
-                     PCommand::inkSeries, PCommand::colourSeries})
+    for (PCommand code : {PCommand::exportJpg, PCommand::exportPng, PCommand::exportPdf, PCommand::exportSvg,
+                          PCommand::inkSeries, PCommand::colourSeries})
         d.pane->onMenu(code);
     d.world.context.setTarget(nullptr, PClass::page);
     d.pane->onMenu(PCommand::exportPdf);

@@ -27,11 +27,11 @@ std::vector<ShownItem> shownItems(const juce::PopupMenu& menu)
 
 TEST(PopupKinds, UnknownKindsAreEmptyAndEveryLineIsShown)
 {
-    for (int kind : {static_cast<int>(PPopup::comicMenu), static_cast<int>(PPopup::canvasSecond),
-                     static_cast<int>(PPopup::tensPopup), 1, 10})
+    for (int kind : {static_cast<int>(PPopup::Kind::comicMenu), static_cast<int>(PPopup::Kind::canvasSecond),
+                     static_cast<int>(PPopup::Kind::tensPopup), 1, 10})
     {
         PPopup popup(nullptr);
-        popup.build(kind);
+        popup.build(static_cast<PPopup::Kind>(kind));
         EXPECT_EQ(static_cast<int>(shownItems(popup.menu).size()), popup.size()) << "kind " << kind;
         EXPECT_EQ(popup.size() == 0, kind == 1 || kind == 10) << "kind " << kind;
     }
@@ -40,20 +40,20 @@ TEST(PopupKinds, UnknownKindsAreEmptyAndEveryLineIsShown)
 TEST(PopupKinds, DigitPopupsShowUntranslatedDigits)
 {
     PPopup tens(nullptr), units(nullptr);
-    tens.build(PPopup::tensPopup);
-    units.build(PPopup::unitsPopup);
-    EXPECT_EQ(tens.find(PCommand::tensDigit0 + 7)->text, "7*");
-    EXPECT_EQ(units.find(PCommand::unitsDigit0)->text, "0");
-    EXPECT_EQ(units.find(PCommand::unitsDigit0 + 9)->text, "9");
+    tens.build(PPopup::Kind::tensPopup);
+    units.build(PPopup::Kind::unitsPopup);
+    EXPECT_EQ(tens.find(tensDigit(7))->text, "7*");
+    EXPECT_EQ(units.find(unitsDigit(0))->text, "0");
+    EXPECT_EQ(units.find(unitsDigit(9))->text, "9");
 }
 
 TEST(PopupState, EnabledAndColouredLinesReachTheShownMenuAfterRebuild)
 {
     PPopup popup(nullptr);
-    popup.build(PPopup::layerPopup);
+    popup.build(PPopup::Kind::layerPopup);
     popup.setEnabled(PCommand::paste, false);
     popup.setColoured(PCommand::cut, true);
-    popup.setEnabled(99, false); // no such line: nothing happens
+    popup.setEnabled(commandOfMenuId(99), false); // no such line: nothing happens
     EXPECT_TRUE(shownItems(popup.menu)[4].enabled) << "the shown menu changes only on rebuild";
 
     popup.rebuild();
@@ -68,9 +68,9 @@ TEST(PopupState, EnabledAndColouredLinesReachTheShownMenuAfterRebuild)
 TEST(PopupState, BuildStartsAfresh)
 {
     PPopup popup(nullptr);
-    popup.build(PPopup::canvasSecond);
+    popup.build(PPopup::Kind::canvasSecond);
     popup.setEnabled(PCommand::cut, false);
-    popup.build(PPopup::layerPopup);
+    popup.build(PPopup::Kind::layerPopup);
     EXPECT_EQ(popup.size(), 5);
     EXPECT_TRUE(popup.find(PCommand::cut)->enabled);
     EXPECT_EQ(popup.find(PCommand::front), nullptr);

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "edit/notifier.h"
+#include "ui/command.h"
 #include "ui/widgets/keycommand.h"
 
 class PWidget;
@@ -35,7 +36,7 @@ public:
     /** A right click on source (source is the handler itself when its own peer was clicked). */
     virtual void onPopup(PWidget* source) = 0;
     /** A menu-bar command or the code chosen in a popup menu. */
-    virtual void onMenu(int code) = 0;
+    virtual void onMenu(PCommand code) = 0;
     /** A tree-wide notification (see PPane::broadcast). */
     virtual void onNotify(PNotify code) = 0;
     virtual void onEnter(PWidget* source) = 0;

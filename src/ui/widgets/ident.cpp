@@ -31,12 +31,12 @@ PIdent::~PIdent()
     deleteOwnedSiblings();
 }
 
-int PIdent::applyMenuCode(int v, int code)
+int PIdent::applyMenuCode(int v, PCommand code)
 {
-    if (code >= tensFirstCode && code < tensFirstCode + 10)
-        return (code - tensFirstCode) * 10 + v % 10;
-    if (code >= unitsFirstCode && code < unitsFirstCode + 10)
-        return v / 10 * 10 + (code - unitsFirstCode);
+    if (const int tens = tensDigitOf(code); tens >= 0)
+        return tens * 10 + v % 10;
+    if (const int units = unitsDigitOf(code); units >= 0)
+        return v / 10 * 10 + units;
     return v;
 }
 
@@ -62,21 +62,21 @@ void PIdent::changeTo(int v)
         owner->onChange(this);
 }
 
-void PIdent::choose(int menuKind)
+void PIdent::choose(PPopup::Kind menuKind)
 {
-    const int code = PWidgetHost::get().showPopup(*this, menuKind);
+    const PCommand code = PWidgetHost::get().showPopup(*this, menuKind);
     changeTo(applyMenuCode(value, code));
 }
 
 void PIdent::activate()
 {
-    choose(tensMenu);
+    choose(PPopup::Kind::tensPopup);
 }
 
 void PIdent::onPopup(PWidget* source)
 {
     if (source == this)
-        choose(unitsMenu);
+        choose(PPopup::Kind::unitsPopup);
 }
 
 void PIdent::onClick(PWidget* source)

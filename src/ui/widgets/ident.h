@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/command.h"
+#include "ui/popup.h"
 #include "ui/widgets/control.h"
 
 class PButton;
@@ -15,8 +17,6 @@ class PIdent : public PControl
 {
 public:
     static constexpr int lowest = 0, highest = 99;
-    static constexpr int tensMenu = 8, unitsMenu = 9;
-    static constexpr int tensFirstCode = 46, unitsFirstCode = 56;
 
     /** w cells in all (at least three): the down button, the number, the up button. */
     PIdent(PPane* parent, int x, int y, int w);
@@ -33,15 +33,15 @@ public:
     int getValue() const { return value; }
     /** Shows a value (clamped to 0-99) without reporting. */
     void setValue(int v);
-    /** The value after a menu code: tens codes 46-55 replace the tens digit, units codes
-        56-65 the units digit; any other code leaves the value. */
-    static int applyMenuCode(int value, int code);
+    /** The value after a digit menu's line: a tens line replaces the tens digit, a units line
+        the units digit; any other code leaves the value. */
+    static int applyMenuCode(int value, PCommand code);
 
     PButton* down = nullptr;
     PButton* up = nullptr;
 
 private:
-    void choose(int menuKind);
+    void choose(PPopup::Kind menuKind);
     void changeTo(int v);
     void updateButtons();
 

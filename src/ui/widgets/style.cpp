@@ -35,10 +35,10 @@ void PStyle::onPopup(PWidget* source)
         PButton::onPopup(source);
         return;
     }
-    const int code = PWidgetHost::get().showCopyPaste(*this, clipboard != nullptr);
-    if (code == PWidgetHost::copyCode)
+    const PCommand code = PWidgetHost::get().showCopyPaste(*this, clipboard != nullptr);
+    if (code == PCommand::copy)
         clipboard = std::make_unique<PFontSpec>(fontSpec);
-    else if (code == PWidgetHost::pasteCode && clipboard != nullptr && !(*clipboard == fontSpec))
+    else if (code == PCommand::paste && clipboard != nullptr && !(*clipboard == fontSpec))
     {
         fontSpec = *clipboard;
         changed();

@@ -43,10 +43,10 @@ void PTint::onPopup(PWidget* source)
         PControl::onPopup(source);
         return;
     }
-    const int code = PWidgetHost::get().showCopyPaste(*this, clipboard.has_value());
-    if (code == PWidgetHost::copyCode)
+    const PCommand code = PWidgetHost::get().showCopyPaste(*this, clipboard.has_value());
+    if (code == PCommand::copy)
         clipboard = colour;
-    else if (code == PWidgetHost::pasteCode && clipboard.has_value() && *clipboard != colour)
+    else if (code == PCommand::paste && clipboard.has_value() && *clipboard != colour)
     {
         colour = *clipboard;
         changed();

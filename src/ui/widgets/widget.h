@@ -59,7 +59,7 @@ public:
     void onView(int, float, float) override {}
     void onChanging(PWidget*) override {}
     void onPopup(PWidget*) override {}
-    void onMenu(int) override {}
+    void onMenu(PCommand) override {}
     void onNotify(PNotify) override {}
     void onEnter(PWidget*) override {}
     void onLeave(PWidget*) override {}

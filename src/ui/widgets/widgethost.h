@@ -2,6 +2,9 @@
 
 #include <cstdint>
 
+#include "ui/command.h"
+#include "ui/popup.h"
+
 class PWidget;
 struct PFontSpec;
 
@@ -11,15 +14,12 @@ struct PFontSpec;
 class PWidgetHost
 {
 public:
-    /** Command codes of the copy and paste menu. */
-    static constexpr int copyCode = 30, pasteCode = 31;
-
     virtual ~PWidgetHost() = default;
 
-    /** Shows popup menu `kind` beside source; the chosen command code, or 0 when dismissed. */
-    virtual int showPopup(PWidget& source, int kind);
-    /** The copy (30) and paste (31) menu; paste is offered only when canPaste. */
-    virtual int showCopyPaste(PWidget& source, bool canPaste);
+    /** Shows popup menu `kind` beside source; the chosen command, or none when dismissed. */
+    virtual PCommand showPopup(PWidget& source, PPopup::Kind kind);
+    /** The copy and paste menu; paste is offered only when canPaste. */
+    virtual PCommand showCopyPaste(PWidget& source, bool canPaste);
     /** Lets the user edit colour (an HSLA word) in place; true when the editor was accepted. */
     virtual bool editColour(PWidget& source, uint32_t& colour);
     /** Lets the user edit font in place; true when the editor was accepted. */

@@ -11,13 +11,13 @@ namespace
 class FakeHost : public PWidgetHost
 {
 public:
-    int showPopup(PWidget&, int kind) override
+    PCommand showPopup(PWidget&, PPopup::Kind kind) override
     {
         kinds.push_back(kind);
         return answer;
     }
-    int answer = 0;
-    std::vector<int> kinds;
+    PCommand answer = PCommand::none;
+    std::vector<PPopup::Kind> kinds;
 };
 
 struct Ident
@@ -66,16 +66,17 @@ TEST(IdentMenus, LeftClickSetsTensRightClickSetsUnits)
 {
     Ident t;
     t.ident->setValue(42);
-    t.host.answer = 53; // "7*"
+    t.host.answer = tensDigit(7);
     click(*t.ident);
     EXPECT_EQ(t.ident->getValue(), 72);
-    t.host.answer = 56; // "0"
+    t.host.answer = unitsDigit(0);
     t.ident->onPopup(t.ident);
     EXPECT_EQ(t.ident->getValue(), 70);
-    t.host.answer = 0; // dismissed
+    t.host.answer = PCommand::none; // dismissed
     click(*t.ident);
     EXPECT_EQ(t.ident->getValue(), 70);
-    EXPECT_EQ(t.host.kinds, (std::vector<int>{8, 9, 8}));
+    using Kind = PPopup::Kind;
+    EXPECT_EQ(t.host.kinds, (std::vector<Kind>{Kind::tensPopup, Kind::unitsPopup, Kind::tensPopup}));
     EXPECT_EQ(t.root.log, (std::vector<std::string>{"change I", "change I"}));
     EXPECT_EQ(dynamic_cast<juce::Button*>(t.ident->getComponent())->getButtonText(), "70");
 }
