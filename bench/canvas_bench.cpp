@@ -38,7 +38,7 @@ struct CanvasOnBusyPage
     {
         canvas->getComponent()->setSize(screenWidth, screenHeight);
         world.options = &options;
-        world.context.startChain(&busy.comic, PContext::layerMode);
+        world.context.startChain(&busy.comic, PPaneKind::layers);
         world.editMode = PEditMode::shape;
         canvas->setWorld(&world);
         if (openGL)

@@ -164,7 +164,7 @@ void PContent::createFirstComic()
 void PContent::addFirstPage(PComic& empty)
 {
     empty.newPage(new PPage(), *world);
-    world->context.startChain(&empty, PContext::pageMode);
+    world->context.startChain(&empty, PPaneKind::pages);
     notifyTree(PNotify::selection);
 }
 
@@ -172,7 +172,7 @@ void PContent::setCurrentComic(PComic* chosen)
 {
     comic = chosen;
     if (comic != nullptr)
-        world->context.startChain(comic, PContext::pageMode);
+        world->context.startChain(comic, PPaneKind::pages);
     else
         world->context.clear();
     // Until the side panes choose it, the canvas moves and shapes the panels of the page.
@@ -358,7 +358,7 @@ void PContent::onMenuUpdate()
     menuComic.setEnabled(PCommand::save, isOpen && comic->modified);
     menuComic.setEnabled(PCommand::exportComic, canExport);
     menuComic.setEnabled(PCommand::exportComicBook, canExport);
-    menuComic.setEnabled(PCommand::tuning, canExport && world->context.mode == PContext::pageMode);
+    menuComic.setEnabled(PCommand::tuning, canExport && world->context.mode == PPaneKind::pages);
     // A line whose dialog is missing is shown disabled, never silently dead.
     menuComic.setEnabled(PCommand::setting, isOpen && editSettings != nullptr);
     if (tuneColours == nullptr)
@@ -609,9 +609,9 @@ void PContent::placeHelp()
     canvas->layout();
 }
 
-void PContent::showSidePane(uint16_t code)
+void PContent::showSidePane(PPaneKind code)
 {
-    const int index = code - PContext::pageMode;
+    const int index = paneIndex(code);
     for (int i = 0; i < sidePaneCount; ++i)
         sidePanes[i]->setVisible(comic != nullptr && i == index);
     if (options != nullptr && options->sidePane != index)
@@ -625,7 +625,7 @@ void PContent::showSidePane(uint16_t code)
     // A chain of the new kind starts where that pane was left: the remembered page and layer.
     if (world->context.mode != code)
         world->context.startChain(comic, code);
-    const PEditMode mode = code == PContext::decorMode ? PEditMode::point : PEditMode::shape;
+    const PEditMode mode = code == PPaneKind::decor ? PEditMode::point : PEditMode::shape;
     if (world->editMode != mode)
     {
         world->editMode = mode;

@@ -112,7 +112,7 @@ public:
     /** Creates or removes the tooltip window after the options' tooltip switch. */
     void updateTooltips();
     /** Shows the side pane of a notification code (25 Pages ... 28 Decor). */
-    void showSidePane(uint16_t code);
+    void showSidePane(PPaneKind code);
     /** Shows the help lines under the canvas while help is on, the canvas shortened to make room. */
     void placeHelp();
     /** The whole comic as PDF, after asking for the file. */

@@ -47,7 +47,7 @@ void PAction::perform(bool redo)
     if (redo)
     {
         const bool targetsDiffer = !sameTargets(live());
-        const bool modeDiffers = mode != live().mode && mode != noChain;
+        const bool modeDiffers = mode != live().mode && mode != PPaneKind::none;
         live().assign(*this);
         broadcastContextChange(targetsDiffer, modeDiffers);
     }
@@ -71,7 +71,7 @@ void PAction::undo()
     if (!touchComic())
         return;
     const bool targetsDiffer = !sameTargets(live());
-    const bool modeDiffers = mode != live().mode && mode != noChain;
+    const bool modeDiffers = mode != live().mode && mode != PPaneKind::none;
     const bool revertFirst = revertBeforeContext();
     if (revertFirst)
         revert();

@@ -47,7 +47,7 @@ bool PActionRaise::move(int at, int destination)
         return false;
     list.remove(shape);
     list.insert(destination, shape);
-    notify(mode == PContext::decorMode ? PNotify::highQualityFrame : PNotify::geometry);
+    notify(mode == PPaneKind::decor ? PNotify::highQualityFrame : PNotify::geometry);
     return true;
 }
 

@@ -76,29 +76,29 @@ void PContext::copyFrom(const PBase* other)
     targets = context->targets;
 }
 
-int PContext::slotOf(uint16_t mode, uint16_t classId)
+int PContext::slotOf(PPaneKind mode, uint16_t classId)
 {
     const uint16_t id = classId == PClass::project ? PClass::comic : classId;
     if (id == PClass::comic)
         return 0;
     switch (mode)
     {
-    case pageMode:
+    case PPaneKind::pages:
         return id == PClass::page ? 1 : isOneOf(id, {PClass::curve, PClass::panel}) ? 2 : id == PClass::point ? 3 : -1;
-    case layerMode:
+    case PPaneKind::layers:
         return id == PClass::page                                                                        ? 1
                : id == PClass::panel                                                                     ? 2
                : id == PClass::layer                                                                     ? 3
                : isOneOf(id, {PClass::curve, PClass::group, PClass::image, PClass::shape, PClass::text}) ? 4
                : id == PClass::point                                                                     ? 5
                                                                                                          : -1;
-    case clipMode:
+    case PPaneKind::clips:
         return id == PClass::clip                                                         ? 1
                : id == PClass::card                                                       ? 2
                : isOneOf(id, {PClass::curve, PClass::group, PClass::shape, PClass::text}) ? 3
                : id == PClass::point                                                      ? 4
                                                                                           : -1;
-    case decorMode:
+    case PPaneKind::decor:
         return id == PClass::decor                                                                       ? 1
                : isOneOf(id, {PClass::curve, PClass::group, PClass::shape, PClass::text, PClass::brush}) ? 2
                : id == PClass::point                                                                     ? 3
@@ -136,10 +136,10 @@ PBase* PContext::container() const
 {
     switch (mode)
     {
-    case pageMode: return target(PClass::page);
-    case layerMode: return target(PClass::layer);
-    case clipMode: return target(PClass::clip);
-    case decorMode: return target(PClass::decor);
+    case PPaneKind::pages: return target(PClass::page);
+    case PPaneKind::layers: return target(PClass::layer);
+    case PPaneKind::clips: return target(PClass::clip);
+    case PPaneKind::decor: return target(PClass::decor);
     default: return nullptr;
     }
 }
@@ -164,7 +164,7 @@ void PContext::setTarget(PBase* object, uint16_t classId)
 void PContext::remember(PBase* object, int slot)
 {
     const int kind = positionIndex(object->classId());
-    if (mode < pageMode || kind < 0 || slot == 0)
+    if (mode == PPaneKind::none || kind < 0 || slot == 0)
         return;
     if (const PArray* list = childList(targets[static_cast<size_t>(slot) - 1], object->classId()))
         if (const int at = list->indexOf(object); at >= 0)
@@ -191,7 +191,7 @@ void PContext::assign(const PContext& other)
         setCurrent(object);
 }
 
-void PContext::startChain(PComic* chainComic, uint16_t newMode)
+void PContext::startChain(PComic* chainComic, PPaneKind newMode)
 {
     clear();
     mode = newMode;
@@ -200,14 +200,14 @@ void PContext::startChain(PComic* chainComic, uint16_t newMode)
         return;
     switch (mode)
     {
-    case pageMode: startAt(1, PClass::page); break;
-    case layerMode:
+    case PPaneKind::pages: startAt(1, PClass::page); break;
+    case PPaneKind::layers:
         startAt(1, PClass::page);
         startAt(2, PClass::panel);
         startAt(3, PClass::layer);
         break;
-    case clipMode: startAt(1, PClass::clip); break;
-    case decorMode: startAt(1, PClass::decor); break;
+    case PPaneKind::clips: startAt(1, PClass::clip); break;
+    case PPaneKind::decor: startAt(1, PClass::decor); break;
     default: break;
     }
 }

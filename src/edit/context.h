@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "edit/panekind.h"
 #include "model/base.h"
 
 class PComic;
@@ -19,7 +20,6 @@ class PContext : public PBase
 {
 public:
     static constexpr int slotCount = 6;
-    static constexpr uint16_t noChain = 0, pageMode = 25, layerMode = 26, clipMode = 27, decorMode = 28;
 
     uint16_t classId() const override { return PClass::context; }
     PBase* clone() const override { return cloneAs(*this); }
@@ -27,7 +27,7 @@ public:
     void copyFrom(const PBase* other) override;
 
     /** The slot that holds objects of a class in a mode, or -1. */
-    static int slotOf(uint16_t mode, uint16_t classId);
+    static int slotOf(PPaneKind mode, uint16_t classId);
     int slotOf(uint16_t classId) const { return slotOf(mode, classId); }
     /** The object in the slot of a class when it is of that class (49 takes any shape, 2 a comic). */
     PBase* target(uint16_t classId) const;
@@ -47,13 +47,13 @@ public:
     bool sameTargets(const PContext& other) const { return targets == other.targets; }
 
     /** Starts a chain in a mode from the comic, at the positions last used in that mode. */
-    void startChain(PComic* comic, uint16_t newMode);
+    void startChain(PComic* comic, PPaneKind newMode);
     /** The remembered list position of a page, panel, layer, clip or decor (0 when never set). */
     static int rememberedPosition(uint16_t classId);
     static void forgetPositions();
 
     std::array<PBase*, slotCount> targets{};
-    uint16_t mode = noChain;
+    PPaneKind mode = PPaneKind::none;
     float viewScale = 1, viewX = 0, viewY = 0;
     /** The point, in pan units, about which the view pane zooms: the pan follows each zoom so that
         the page under it stays put. */

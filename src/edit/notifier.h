@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "edit/panekind.h"
+
 class PBase;
 
 /** Every notification of the pane tree, in one table: what editing sends and what the panes
@@ -28,26 +30,25 @@ enum class PNotify : uint16_t
     itemList = 20,
     /** The options' wallpaper was replaced or cleared. */
     wallpaperChanged = 23,
-    /** A side pane was chosen; the numbers are the context's modes of those panes. */
+    /** A side pane was chosen; the numbers are those of the panes' PPaneKind. */
     pagesShown = 25,
     layersShown = 26,
     clipsShown = 27,
     decorShown = 28
 };
 
-/** The notification that the side pane of a context mode (the context's pageMode to decorMode)
-    was chosen, and back. */
-constexpr PNotify paneShown(uint16_t contextMode)
+/** The notification that a side pane was chosen, and back. */
+constexpr PNotify paneShown(PPaneKind pane)
 {
-    return static_cast<PNotify>(contextMode);
+    return static_cast<PNotify>(pane);
 }
 constexpr bool isPaneShown(PNotify code)
 {
     return code >= PNotify::pagesShown && code <= PNotify::decorShown;
 }
-constexpr uint16_t shownPaneMode(PNotify code)
+constexpr PPaneKind shownPaneMode(PNotify code)
 {
-    return static_cast<uint16_t>(code);
+    return static_cast<PPaneKind>(code);
 }
 
 /** Where the editing session tells the panes what changed. The content pane implements it and

@@ -204,7 +204,7 @@ void PWorld::recordNewPage(PComic& comic, PPage* page)
 
 bool PWorld::dropUnfitSelection()
 {
-    const uint16_t shapeClass = context.mode == PContext::pageMode ? PClass::panel : PClass::shape;
+    const uint16_t shapeClass = context.mode == PPaneKind::pages ? PClass::panel : PClass::shape;
     auto* shape = context.target(shapeClass);
     bool dropped = false;
     if (context.target(PClass::point) != nullptr && editMode != PEditMode::point)
@@ -218,7 +218,7 @@ bool PWorld::dropUnfitSelection()
                           editMode == PEditMode::point ||
                           (editMode == PEditMode::deform && shape->classId() == PClass::group);
         const bool notPanel =
-            context.mode == PContext::pageMode && editMode == PEditMode::point && shape->classId() != PClass::panel;
+            context.mode == PPaneKind::pages && editMode == PEditMode::point && shape->classId() != PClass::panel;
         const bool hiddenInShapeMode = editMode == PEditMode::shape && shape->hasFlag(PFlag::hidden);
         if (!fits || notPanel || hiddenInShapeMode)
         {

@@ -89,7 +89,7 @@ void PCanvasCommands::onKey(PWidget* source, PKeyCommand key)
     case PKeyCommand::pageUp: onMenu(PCommand::raise); break;
     case PKeyCommand::pageDown: onMenu(PCommand::lower); break;
     case PKeyCommand::enter:
-        if (selection.sidePane == PContext::pageMode && selection.panel != nullptr)
+        if (selection.sidePane == PPaneKind::pages && selection.panel != nullptr)
             canvas.broadcast(PNotify::layersShown);
         break;
     default:
@@ -151,7 +151,7 @@ void PCanvasCommands::setAllThickness(uint16_t value)
 
 PPopup& PCanvasCommands::currentPopup()
 {
-    return selection.sidePane == PContext::pageMode ? *popupPanel : *popupMain;
+    return selection.sidePane == PPaneKind::pages ? *popupPanel : *popupMain;
 }
 
 void PCanvasCommands::updatePopup(PPopup& popup)
@@ -159,7 +159,7 @@ void PCanvasCommands::updatePopup(PPopup& popup)
     const PEditMode mode = selection.editMode();
     const bool editing = mode == PEditMode::shape || mode == PEditMode::point;
     const bool withShape = editing && selection.shape != nullptr && selection.locate(selection.shape).list != nullptr;
-    const uint16_t entryClass = selection.sidePane == PContext::pageMode ? PClass::panel : PClass::shape;
+    const uint16_t entryClass = selection.sidePane == PPaneKind::pages ? PClass::panel : PClass::shape;
     const PBase* clip = selection.world->clipboardEntry(entryClass);
     for (PCommand id : {PCommand::cut, PCommand::copy, PCommand::raise, PCommand::lower, PCommand::front,
                         PCommand::back, PCommand::flipH, PCommand::flipV, PCommand::flipD})
@@ -254,7 +254,7 @@ void PCanvasCommands::orderOrFlip(PCommand code)
 void PCanvasCommands::paste()
 {
     PWorld& world = *selection.world;
-    const uint16_t kindOfEntry = selection.sidePane == PContext::pageMode ? PClass::panel : PClass::shape;
+    const uint16_t kindOfEntry = selection.sidePane == PPaneKind::pages ? PClass::panel : PClass::shape;
     const PBase* entry = world.clipboardEntry(kindOfEntry);
     const auto place = selection.insertionPlace(true);
     if (entry == nullptr || place.list == nullptr || !isShape(entry))
@@ -318,7 +318,7 @@ void PCanvasCommands::resetDeform()
 
 bool PCanvasCommands::takesShapes() const
 {
-    return selection.container != nullptr && selection.sidePane != PContext::pageMode;
+    return selection.container != nullptr && selection.sidePane != PPaneKind::pages;
 }
 
 bool PCanvasCommands::placing(PShapeFactory::Placing& at) const
@@ -373,7 +373,7 @@ void PCanvasCommands::addText()
 
 void PCanvasCommands::addPanel()
 {
-    if (selection.page == nullptr || selection.sidePane != PContext::pageMode)
+    if (selection.page == nullptr || selection.sidePane != PPaneKind::pages)
         return;
     if (PShapeFactory::Placing at; placing(at))
         addShape(PShapeFactory::panel(at));

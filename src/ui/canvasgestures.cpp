@@ -58,7 +58,7 @@ PShape* PCanvasGestures::movingShape() const
     const bool dragging = hitKind == PHitKind::point || isPlacing(hitKind) || isDeforming(hitKind);
     if (!buttonDown || !dragging || shape == nullptr)
         return nullptr;
-    if (selection.sidePane == PContext::pageMode)
+    if (selection.sidePane == PPaneKind::pages)
         return shape == selection.panel ? shape : nullptr;
     if (selection.decorDeforming())
         return shape;
@@ -482,7 +482,7 @@ void PCanvasGestures::finishShape(bool moved)
         return;
     }
     const auto place = selection.locate(shape);
-    const bool withPanel = selection.sidePane == PContext::pageMode && selection.editMode() == PEditMode::attachment;
+    const bool withPanel = selection.sidePane == PPaneKind::pages && selection.editMode() == PEditMode::attachment;
     PWorld& world = *selection.world;
     world.recordApplied(
         new PActionShape(world, shape, savedTransform, after, place.group, withPanel ? selection.panel : nullptr));

@@ -180,9 +180,9 @@ void PCanvasRenderer::drawMoving(PView2gui& view, PShape& moving)
 {
     view.resetMatrices();
     PPanel* panel = selection.panel;
-    if (selection.sidePane == PContext::pageMode)
+    if (selection.sidePane == PPaneKind::pages)
         view.drawPanel(static_cast<PPanel&>(moving));
-    else if (selection.sidePane == PContext::layerMode && panel != nullptr)
+    else if (selection.sidePane == PPaneKind::layers && panel != nullptr)
     {
         const PLayer* layer = selection.layer();
         view.drawPanelShape(*panel, layer != nullptr ? layer->stroke : PLayer::defaultStroke, moving);
@@ -260,9 +260,9 @@ void PCanvasRenderer::drawShown(PView2gui& view)
     PPage* page = selection.page;
     switch (selection.sidePane)
     {
-    case PContext::clipMode: view.drawClip(*static_cast<PClip*>(selection.container)); break;
-    case PContext::decorMode: view.drawDecor(*static_cast<PDecor*>(selection.container)); break;
-    case PContext::layerMode:
+    case PPaneKind::clips: view.drawClip(*static_cast<PClip*>(selection.container)); break;
+    case PPaneKind::decor: view.drawDecor(*static_cast<PDecor*>(selection.container)); break;
+    case PPaneKind::layers:
         if (page != nullptr)
             view.drawPageOutline(page->width, page->height, 0);
         if (selection.panel != nullptr)

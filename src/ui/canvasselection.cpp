@@ -71,7 +71,7 @@ bool isLockedGroup(const PBase* object)
 
 void PCanvasSelection::read(POption* options)
 {
-    page = nullptr, container = nullptr, panel = nullptr, shape = nullptr, point = nullptr, sidePane = 0;
+    page = nullptr, container = nullptr, panel = nullptr, shape = nullptr, point = nullptr, sidePane = PPaneKind::none;
     if (world == nullptr)
         return;
     const PContext& context = world->context;
@@ -80,7 +80,7 @@ void PCanvasSelection::read(POption* options)
     page = static_cast<PPage*>(context.target(PClass::page));
     panel = static_cast<PPanel*>(context.target(PClass::panel));
     shape = static_cast<PShape*>(context.target(PClass::shape));
-    if (sidePane == PContext::pageMode)
+    if (sidePane == PPaneKind::pages)
         shape = editMode() == PEditMode::attachment && panel != nullptr ? panel->attachment.get() : panel;
     // Deforming needs a decor item: with none (a comic without decor, an empty group tab, the
     // shown item just cut) there is nothing to deform and the handles stay away.
@@ -104,7 +104,7 @@ bool PCanvasSelection::placesShapes() const
 
 PDecor* PCanvasSelection::shownDecor() const
 {
-    if (sidePane != PContext::decorMode || container == nullptr || container->classId() != PClass::decor)
+    if (sidePane != PPaneKind::decor || container == nullptr || container->classId() != PClass::decor)
         return nullptr;
     return static_cast<PDecor*>(container);
 }
@@ -112,7 +112,7 @@ PDecor* PCanvasSelection::shownDecor() const
 bool PCanvasSelection::decorDeforming() const
 {
     const PEditMode mode = editMode();
-    return sidePane == PContext::decorMode && (mode == PEditMode::deform || mode == PEditMode::deformBoth);
+    return sidePane == PPaneKind::decor && (mode == PEditMode::deform || mode == PEditMode::deformBoth);
 }
 
 PLayer* PCanvasSelection::layer() const
@@ -132,7 +132,7 @@ PCanvasSelection::Place PCanvasSelection::locate(const PShape* target) const
     PBase* topOwner = nullptr;
     PArray* top = shapesOf(container, topOwner, false);
     PMatrix base = PMatrix::identity();
-    if (sidePane == PContext::layerMode && panel != nullptr)
+    if (sidePane == PPaneKind::layers && panel != nullptr)
         base = panel->transform();
     // Depth first through groups, carrying each group's matrix down.
     std::vector<Place> open{{top, topOwner, base, nullptr}};
@@ -163,7 +163,7 @@ PCanvasSelection::Place PCanvasSelection::locate(const PShape* target) const
 PCanvasSelection::Place PCanvasSelection::insertionPlace(bool create) const
 {
     Place place;
-    if (sidePane == PContext::layerMode)
+    if (sidePane == PPaneKind::layers)
     {
         PLayer* shownLayer = layer();
         if (shownLayer == nullptr || panel == nullptr)
@@ -183,18 +183,18 @@ const PBase* PCanvasSelection::fitSource() const
 {
     switch (sidePane)
     {
-    case PContext::layerMode: return panel;
-    case PContext::decorMode: return shownDecor() != nullptr ? shownDecor()->content.get() : nullptr;
-    case PContext::clipMode: return nullptr;
+    case PPaneKind::layers: return panel;
+    case PPaneKind::decor: return shownDecor() != nullptr ? shownDecor()->content.get() : nullptr;
+    case PPaneKind::clips: return nullptr;
     default: return page;
     }
 }
 
 PBase* PCanvasSelection::searched() const
 {
-    if (sidePane == PContext::layerMode)
+    if (sidePane == PPaneKind::layers)
         return layer();
-    if (sidePane == PContext::clipMode && container != nullptr)
+    if (sidePane == PPaneKind::clips && container != nullptr)
         return shownCard(*static_cast<PClip*>(container), false);
     return container;
 }
@@ -204,7 +204,7 @@ void PCanvasSelection::select(PShape* picked, PPoint* pickedPoint)
     if (world == nullptr)
         return;
     PContext& context = world->context;
-    const uint16_t slotClass = sidePane == PContext::pageMode ? PClass::panel : PClass::shape;
+    const uint16_t slotClass = sidePane == PPaneKind::pages ? PClass::panel : PClass::shape;
     if (picked != nullptr)
         context.setTarget(picked, slotClass);
     else if (shape != nullptr && editMode() != PEditMode::wallpaper)

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "edit/editmode.h"
+#include "edit/panekind.h"
 #include "model/geometry.h"
 
 class PArray;
@@ -76,7 +77,7 @@ public:
     PShape* shape = nullptr;
     PPoint* point = nullptr;
     /** The context mode of the side pane in use (pages, layers, clips or decor). */
-    uint16_t sidePane = 0;
+    PPaneKind sidePane = PPaneKind::none;
 };
 
 bool isCurveLike(const PBase* object);

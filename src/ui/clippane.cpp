@@ -21,7 +21,7 @@ constexpr int variantRow = 9, editTitleRow = 10, ringRow = 11, addRow = 13, grou
 } // namespace
 
 PClipPane::PClipPane(PPane* parentPane, int gx, int gy, int gw, int gh)
-    : PLibraryPane(parentPane, gx, gy, gw, gh, PContext::clipMode, PClass::clip, "Clip.List", "Clip.Label")
+    : PLibraryPane(parentPane, gx, gy, gw, gh, PPaneKind::clips, PClass::clip, "Clip.List", "Clip.Label")
 {
     static_assert(variantRow == firstOwnRow);
     (new PLabel(this, 0, variantRow, labelWidth, 0))->setText("Clip.Variant");

@@ -18,7 +18,7 @@ constexpr int gridRow = 9, editTitleRow = 10, ringRow = 11, addRow = 14, groupRo
 } // namespace
 
 PDecorPane::PDecorPane(PPane* parentPane, int gx, int gy, int gw, int gh)
-    : PLibraryPane(parentPane, gx, gy, gw, gh, PContext::decorMode, PClass::decor, "Decor.List", "Decor.Label")
+    : PLibraryPane(parentPane, gx, gy, gw, gh, PPaneKind::decor, PClass::decor, "Decor.List", "Decor.Label")
 {
     static_assert(gridRow == firstOwnRow);
     (new PLabel(this, 0, gridRow, labelWidth, 0))->setText("Decor.Grid");

@@ -21,11 +21,9 @@ PHelpPane::PHelpPane(PPane* parentPane, int gx, int gy, int gw, int gh) : PPane(
     text = new PNote(this, 0, 1, -1, -1);
 }
 
-const char* PHelpPane::sidePaneKey(int sidePane)
+const char* PHelpPane::sidePaneKey(PPaneKind sidePane)
 {
-    if (sidePane < PContext::pageMode || sidePane > PContext::decorMode)
-        return "";
-    return sidePaneKeys[sidePane - PContext::pageMode];
+    return isSidePane(sidePane) ? sidePaneKeys[paneIndex(sidePane)] : "";
 }
 
 const char* PHelpPane::editModeKey(PEditMode editMode)
@@ -40,7 +38,7 @@ void PHelpPane::setWorld(PWorld* session)
     world = session;
 }
 
-void PHelpPane::setTopic(int sidePane, PEditMode editMode)
+void PHelpPane::setTopic(PPaneKind sidePane, PEditMode editMode)
 {
     shownSidePane = sidePane;
     shownEditMode = editMode;

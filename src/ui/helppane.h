@@ -24,16 +24,16 @@ public:
     void setWorld(PWorld* session);
     /** Shows or hides the pane by the help switch and shows the current topic. */
     void update();
-    /** Shows the lines for a side pane (context codes 25 Pages ... 28 Decor) and an edit mode (1-7). */
-    void setTopic(int sidePane, PEditMode editMode);
+    /** Shows the lines for a side pane and an edit mode. */
+    void setTopic(PPaneKind sidePane, PEditMode editMode);
     void onNotify(PNotify code) override;
 
     /** The text keys of a topic; empty for codes that have none. */
-    static const char* sidePaneKey(int sidePane);
+    static const char* sidePaneKey(PPaneKind sidePane);
     static const char* editModeKey(PEditMode editMode);
 
     PWorld* world = nullptr;
     PNote* text = nullptr;
-    int shownSidePane = 0;
+    PPaneKind shownSidePane = PPaneKind::none;
     PEditMode shownEditMode = PEditMode::none;
 };

@@ -29,7 +29,7 @@ constexpr int third = 4, half = 6, nameLabelWidth = 4;
 } // namespace
 
 PLayerPane::PLayerPane(PPane* parentPane, int gx, int gy, int gw, int gh)
-    : PSidePane(parentPane, gx, gy, gw, gh, PContext::layerMode)
+    : PSidePane(parentPane, gx, gy, gw, gh, PPaneKind::layers)
 {
     addTitle("Layer.List", PPopup::Kind::layerPopup, PClass::layer);
     list = new PList(this, 0, listTop, -1, listRows);

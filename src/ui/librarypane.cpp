@@ -28,7 +28,7 @@ const char* const groupKeys[PLibraryPane::groupCount] = {"Popup.Group1", "Popup.
                                                          "Popup.Group5"};
 } // namespace
 
-PLibraryPane::PLibraryPane(PPane* parentPane, int gx, int gy, int gw, int gh, uint16_t mode, uint16_t classOfItems,
+PLibraryPane::PLibraryPane(PPane* parentPane, int gx, int gy, int gw, int gh, PPaneKind mode, uint16_t classOfItems,
                            const char* titleKey, const char* labelKey)
     : PSidePane(parentPane, gx, gy, gw, gh, mode), itemClass(classOfItems)
 {

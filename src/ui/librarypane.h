@@ -30,8 +30,8 @@ public:
     static constexpr int groupCount = 5;
 
     /** itemClass: clips (15) or decor (101); the keys name the list's title and the item label. */
-    PLibraryPane(PPane* parent, int x, int y, int w, int h, uint16_t paneMode, uint16_t itemClass, const char* titleKey,
-                 const char* labelKey);
+    PLibraryPane(PPane* parent, int x, int y, int w, int h, PPaneKind paneMode, uint16_t itemClass,
+                 const char* titleKey, const char* labelKey);
     ~PLibraryPane() override;
 
     void setWorld(PWorld* session, PCanvas2* pageCanvas) override;

@@ -66,7 +66,7 @@ public:
 } // namespace
 
 PPagePane::PPagePane(PPane* parentPane, int gx, int gy, int gw, int gh)
-    : PSidePane(parentPane, gx, gy, gw, gh, PContext::pageMode)
+    : PSidePane(parentPane, gx, gy, gw, gh, PPaneKind::pages)
 {
     addTitle("Page.List", PPopup::Kind::pagePopup, PClass::page);
     list = new PageList(this, 0, listTop, -1, listRows);

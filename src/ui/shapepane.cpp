@@ -128,7 +128,7 @@ PShape* PShapePane::currentShape() const
     if (context == nullptr)
         return nullptr;
     // The Pages pane edits panels: its current panel is the shape whose attributes are shown.
-    const uint16_t shownClass = context->mode == PContext::pageMode ? PClass::panel : PClass::shape;
+    const uint16_t shownClass = context->mode == PPaneKind::pages ? PClass::panel : PClass::shape;
     return static_cast<PShape*>(context->target(shownClass));
 }
 

@@ -17,7 +17,7 @@
 #include "ui/widgets/edit.h"
 #include "ui/widgets/list.h"
 
-PSidePane::PSidePane(PPane* parentPane, int gx, int gy, int gw, int gh, uint16_t mode)
+PSidePane::PSidePane(PPane* parentPane, int gx, int gy, int gw, int gh, PPaneKind mode)
     : PPane(parentPane, gx, gy, gw, gh, framed), menu(std::make_unique<PPopup>(this)), paneMode(mode)
 {
 }

@@ -50,8 +50,8 @@ public:
         doUnselect
     };
 
-    /** paneMode: the context mode of this pane (pages, layers, clips or decor). */
-    PSidePane(PPane* parent, int x, int y, int w, int h, uint16_t paneMode);
+    /** paneMode: which of the side panes this is. */
+    PSidePane(PPane* parent, int x, int y, int w, int h, PPaneKind paneMode);
     ~PSidePane() override;
 
     virtual void setWorld(PWorld* session, PCanvas2* pageCanvas);
@@ -96,7 +96,7 @@ public:
     PButton* titleButton = nullptr;
     PList* list = nullptr;
     std::unique_ptr<PPopup> menu;
-    uint16_t paneMode = 0;
+    PPaneKind paneMode = PPaneKind::none;
     std::vector<std::pair<PToggle*, PEditMode>> ring;
     std::map<PWidget*, Command> commands;
 

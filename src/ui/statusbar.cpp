@@ -56,8 +56,7 @@ bool PStatusbar::readSelection()
         const PContext& context = world->context;
         comic = context.comic();
         page = static_cast<PPage*>(context.target(PClass::page));
-        shape =
-            static_cast<PShape*>(context.target(context.mode == PContext::pageMode ? PClass::panel : PClass::shape));
+        shape = static_cast<PShape*>(context.target(context.mode == PPaneKind::pages ? PClass::panel : PClass::shape));
     }
     return comic != comicBefore || page != pageBefore || shape != shapeBefore;
 }

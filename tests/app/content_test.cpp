@@ -102,13 +102,13 @@ TEST(ContentMenus, OpenComicRules)
     {
         bool modified;
         int pages;
-        uint16_t mode;
+        PPaneKind mode;
         bool save, exportComic, tuning;
     } cases[] = {
-        {true, 1, PContext::pageMode, true, true, true},
-        {false, 1, PContext::pageMode, false, true, true},
-        {false, 0, PContext::pageMode, false, false, false},
-        {true, 2, PContext::layerMode, true, true, false},
+        {true, 1, PPaneKind::pages, true, true, true},
+        {false, 1, PPaneKind::pages, false, true, true},
+        {false, 0, PPaneKind::pages, false, false, false},
+        {true, 2, PPaneKind::layers, true, true, false},
     };
     for (const auto& c : cases)
     {

@@ -243,7 +243,7 @@ TEST(ActionHistory, ContextReturnsWithTheActionAndTheModeIsAnnounced)
     d.world.record(new PActionColor(d.world, d.curve, 0xFF00FF00u, d.curve->fillColour, true));
     d.notes.take();
 
-    d.world.context.mode = PContext::pageMode;
+    d.world.context.mode = PPaneKind::pages;
     d.world.context.setTarget(second, PClass::page);
     d.world.undo();
     // The change is reverted where it was made: the panes hear of the selection and the mode first.

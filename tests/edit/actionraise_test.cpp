@@ -101,7 +101,7 @@ TEST(ActionRaise, AnnouncesAFreshFrameInDecorMode)
 {
     TestDocument d;
     Stack stack{box(0), box(0)};
-    d.world.context.mode = PContext::decorMode;
+    d.world.context.mode = PPaneKind::decor;
     d.world.context.setTarget(d.comic, PClass::comic);
     d.world.record(new PActionLower(d.world, stack.list, stack.list.at(1)));
     EXPECT_EQ(d.notes.take(), std::vector<PNotify>{PNotify::highQualityFrame});

@@ -70,19 +70,19 @@ TEST(ContextChains, StartWhereTheLastChainOfTheModeStood)
     auto* clipB = new PClip();
     d.comic->clips.append(clipB);
     PContext c;
-    c.mode = PContext::pageMode;
+    c.mode = PPaneKind::pages;
     c.setTarget(d.comic, PClass::comic);
     c.setTarget(second, PClass::page);
-    c.mode = PContext::clipMode;
+    c.mode = PPaneKind::clips;
     c.setTarget(clipB, PClass::clip);
 
-    c.startChain(d.comic, PContext::pageMode);
+    c.startChain(d.comic, PPaneKind::pages);
     EXPECT_EQ(c.target(PClass::page), second);
-    c.startChain(d.comic, PContext::clipMode);
+    c.startChain(d.comic, PPaneKind::clips);
     EXPECT_EQ(c.target(PClass::clip), clipB);
     d.comic->pages.remove(second);
     delete second;
-    c.startChain(d.comic, PContext::layerMode); // position 1 no longer exists: the last page
+    c.startChain(d.comic, PPaneKind::layers); // position 1 no longer exists: the last page
     EXPECT_EQ(c.target(PClass::page), d.page);
     EXPECT_EQ(c.target(PClass::layer), d.layer);
     c.clear();

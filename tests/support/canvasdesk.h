@@ -28,7 +28,7 @@ struct CanvasDesk
         comic->path = tmp.path("c.plm");
         world.comics.append(comic);
         world.options = &options;
-        world.context.startChain(comic, PContext::pageMode);
+        world.context.startChain(comic, PPaneKind::pages);
         world.editMode = PEditMode::shape;
         canvas->setWorld(&world);
         draw();

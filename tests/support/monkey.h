@@ -434,7 +434,7 @@ private:
         if (!avoid.decorDeformWithoutItem)
             return false;
         auto* pane = dynamic_cast<PSidePane*>(w.parent);
-        if (pane == nullptr || pane->paneMode != PContext::decorMode)
+        if (pane == nullptr || pane->paneMode != PPaneKind::decor)
             return false;
         for (auto& [button, mode] : pane->ring)
             if (button == &w && (mode == PEditMode::deform || mode == PEditMode::deformBoth))
@@ -617,7 +617,7 @@ private:
         if (random.chance(25))
         {
             record("broadcast side pane " + std::to_string(index));
-            content->broadcast(paneShown(static_cast<uint16_t>(PContext::pageMode + index)));
+            content->broadcast(paneShown(paneAtIndex(index)));
             return;
         }
         PButton* button = content->toolbar->sideButtons[index];

@@ -12,10 +12,10 @@ struct PaneDesk : TestDocument
     PCanvas2* canvas = new PCanvas2(&root, 12, 0, -1, -1);
     TreeNotifier tree{root};
 
-    explicit PaneDesk(uint16_t sidePane)
+    explicit PaneDesk(PPaneKind sidePane)
     {
         world.notifier = &tree;
-        if (sidePane != PContext::layerMode)
+        if (sidePane != PPaneKind::layers)
             world.context.startChain(comic, sidePane);
         world.editMode = PEditMode::shape;
         canvas->setWorld(&world);

@@ -20,7 +20,7 @@ public:
         comic->path = tmp.path("comic.plm");
         world.comics.append(comic);
         static_cast<sample::Parts&>(*this) = sample::fill(*comic);
-        world.context.mode = PContext::layerMode;
+        world.context.mode = PPaneKind::layers;
         world.context.setTarget(comic, PClass::comic);
         world.context.setTarget(page, PClass::page);
         world.context.setTarget(panel, PClass::panel);

@@ -44,7 +44,7 @@ struct BrushDesk : TestDocument, PWidgetHost
         world.notifier = &tree;
         PWidgetHost::install(this);
         PDialog::scriptedRun = [](PDialog& dialog) { static_cast<PTableBrowse*>(dialog.pane)->accept(); };
-        world.context.mode = PContext::decorMode;
+        world.context.mode = PPaneKind::decor;
         world.context.setTarget(comic, PClass::comic);
         world.context.setTarget(decor, PClass::decor);
         pane->setWorld(&world);

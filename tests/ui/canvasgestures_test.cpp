@@ -131,7 +131,7 @@ struct LayerDesk : CanvasDesk
         page().panels.append(frame);
         layer = exportsample::layer(*frame, 0, 0);
         layer->shapes.append(exportsample::curve({{-1, -1}, {1, -1}, {1, 1}}, true, 0xFF000000, 0xFF0000FF));
-        world.context.startChain(comic, PContext::layerMode);
+        world.context.startChain(comic, PPaneKind::layers);
         canvas->readSelection();
         draw();
     }
@@ -141,7 +141,7 @@ struct LayerDesk : CanvasDesk
 TEST(CanvasLayers, ShapesMoveInTheirPanelsCoordinatesAndNewOnesLandAtTheCentre)
 {
     LayerDesk d;
-    ASSERT_EQ(d.canvas->selection.sidePane, PContext::layerMode);
+    ASSERT_EQ(d.canvas->selection.sidePane, PPaneKind::layers);
     auto& curve = *d.layer->shapes.get<PCurve>(0);
     const auto inside = d.screenOf(3 + 2 * 0.5f, -2 * 0.5f); // the curve's (0.5, -0.5) on the page
     d.click(inside);
@@ -169,7 +169,7 @@ TEST(CanvasDeform, AHandleDragMovesTheTargetGridOrBothAsOneStep)
     decor->contentForEdit().children.append(
         exportsample::curve({{-2, -2}, {2, -2}, {2, 2}, {-2, 2}}, true, 0xFF000000, 0xFF0000FF));
     d.comic->decor.append(decor);
-    d.world.context.startChain(d.comic, PContext::decorMode);
+    d.world.context.startChain(d.comic, PPaneKind::decor);
     d.world.editMode = PEditMode::deform;
     d.canvas->readSelection();
     d.draw();

@@ -114,7 +114,7 @@ TEST(DecorPaneDeform, WithoutADecorItemTheCanvasHasNothingToDeformAndStaysAlive)
             LibraryDesk<PDecorPane> d;
             d.world.context.clear();
             d.comic->decor.deleteAll();
-            d.world.context.startChain(d.comic, PContext::decorMode);
+            d.world.context.startChain(d.comic, PPaneKind::decor);
             d.world.broadcast(PNotify::selection);
             d.click(key);
             EXPECT_EQ(d.canvas->selection.shape, nullptr) << key;

@@ -19,7 +19,7 @@ TEST(HelpPane, ShowsWhileTheHelpSwitchIsOnWithTheSidePaneAndModeInUse)
     EXPECT_FALSE(help->isVisible());
 
     world.helpFlag = true;
-    world.context.mode = PContext::clipMode;
+    world.context.mode = PPaneKind::clips;
     world.editMode = PEditMode::marking;
     help->update();
     EXPECT_TRUE(help->isVisible());
@@ -36,14 +36,14 @@ TEST(HelpPane, ShowsWhileTheHelpSwitchIsOnWithTheSidePaneAndModeInUse)
 TEST(HelpPane, EverySidePaneAndEditModeHasItsOwnTextAndNothingElseHasOne)
 {
     std::set<std::string> keys;
-    for (int pane = PContext::pageMode; pane <= PContext::decorMode; ++pane)
+    for (PPaneKind pane : {PPaneKind::pages, PPaneKind::layers, PPaneKind::clips, PPaneKind::decor})
         keys.insert(PHelpPane::sidePaneKey(pane));
     for (int mode = 1; mode <= 7; ++mode)
         keys.insert(PHelpPane::editModeKey(static_cast<PEditMode>(mode)));
     EXPECT_EQ(keys.size(), 11u);
     EXPECT_EQ(keys.count(""), 0u);
     for (int other : {0, 24, 29})
-        EXPECT_STREQ(PHelpPane::sidePaneKey(other), "");
+        EXPECT_STREQ(PHelpPane::sidePaneKey(static_cast<PPaneKind>(other)), "");
     for (int other : {0, 8})
         EXPECT_STREQ(PHelpPane::editModeKey(static_cast<PEditMode>(other)), "");
 }

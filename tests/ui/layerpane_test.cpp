@@ -23,7 +23,7 @@ struct LayerDesk : PaneDesk
 {
     PLayerPane* pane = new PLayerPane(&root, 0, 0, 12, -1);
 
-    LayerDesk() : PaneDesk(PContext::layerMode) { pane->setWorld(&world, canvas); }
+    LayerDesk() : PaneDesk(PPaneKind::layers) { pane->setWorld(&world, canvas); }
 
     void chooseMode(PEditMode mode)
     {

@@ -18,7 +18,7 @@ struct PageDesk : PaneDesk
 {
     PPagePane* pane = new PPagePane(&root, 0, 0, 12, -1);
 
-    PageDesk() : PaneDesk(PContext::pageMode) { pane->setWorld(&world, canvas); }
+    PageDesk() : PaneDesk(PPaneKind::pages) { pane->setWorld(&world, canvas); }
 
     PButton* modeButton(PEditMode mode)
     {

@@ -162,7 +162,7 @@ TEST(ShapePaneShow, SectionsFollowTheShapeClassAndThePoint)
     EXPECT_FALSE(d.pane->title->isVisible());
 
     // The Pages pane edits panels: its current panel is shown, and a panel is always closed.
-    d.world.context.mode = PContext::pageMode;
+    d.world.context.mode = PPaneKind::pages;
     d.world.context.setTarget(d.comic, PClass::comic);
     d.world.context.setTarget(d.page, PClass::page);
     d.world.context.setTarget(d.panel, PClass::panel);

@@ -41,7 +41,7 @@ struct Bars
         comic->pages.get<PPage>(0)->panels.append(exportsample::panel(-2, -2, 2, 2, 0xFF0000FF));
         world.comics.append(comic);
         world.options = &options;
-        world.context.startChain(comic, PContext::pageMode);
+        world.context.startChain(comic, PPaneKind::pages);
         toolbar->setWorld(&world);
         statusbar->setWorld(&world);
     }
