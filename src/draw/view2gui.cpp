@@ -133,75 +133,15 @@ float PView2gui::imageOpacity(const PImage& image) const
     return std::isfinite(image.opacity) ? std::clamp(image.opacity * opacityFactor, 0.0f, 1.0f) : 1.0f;
 }
 
-juce::Image PView2gui::makeImage(juce::Image::PixelFormat format, int width, int height)
-{
-    if (width < 1 || height < 1 || width > largestSide || height > largestSide)
-        return {};
-    const size_t bytesPerPixel = format == juce::Image::RGB ? 3 : (format == juce::Image::ARGB ? 4 : 1);
-    if (static_cast<size_t>(width) * static_cast<size_t>(height) * bytesPerPixel > largestImageBytes)
-        return {};
-    juce::Image image(format, width, height, true, juce::SoftwareImageType());
-    // The library hands out an image even when its pixels could not be allocated; drawing into it would crash.
-    const juce::Image::BitmapData pixels(image, juce::Image::BitmapData::readOnly);
-    if (pixels.data == nullptr)
-        return {};
-    return image;
-}
-
-void PView2gui::setTarget(juce::Graphics* newTarget)
-{
-    target = newTarget;
-}
-
-void PView2gui::setBackBuffered(bool on)
-{
-    backBuffered = on;
-    if (!on)
-    {
-        bufferContext.reset();
-        backBuffer = {};
-    }
-}
-
-juce::Graphics* PView2gui::context() const
-{
-    return backBuffered ? bufferContext.get() : target;
-}
-
-void PView2gui::renewBufferContext()
-{
-    bufferContext.reset();
-    if (!backBuffer.isValid())
-        return;
-    bufferContext = std::make_unique<juce::Graphics>(backBuffer);
-    // Device coordinates include the viewport's corner; the buffer starts there.
-    bufferContext->addTransform(juce::AffineTransform::translation(-viewX, -viewY));
-}
-
 void PView2gui::setViewport(float vx, float vy, float vw, float vh, float panDx, float panDy, float zoomFactor)
 {
     PView2::setViewport(vx, vy, vw, vh, panDx, panDy, zoomFactor);
-    if (!backBuffered)
-        return;
-    const int w = static_cast<int>(std::ceil(viewW)), h = static_cast<int>(std::ceil(viewH));
-    if (!backBuffer.isValid() || backBuffer.getWidth() != w || backBuffer.getHeight() != h)
-    {
-        bufferContext.reset();
-        // Every frame starts by clearing to the opaque background, so the buffer needs no alpha;
-        // without it the copy to the screen is a plain copy instead of a blend (a tenth of a frame).
-        backBuffer = makeImage(juce::Image::RGB, w, h);
-    }
-    renewBufferContext();
+    drawingTarget.fitViewport(viewX, viewY, viewW, viewH);
 }
 
 void PView2gui::endFrame()
 {
-    if (!backBuffered || !backBuffer.isValid())
-        return;
-    bufferContext.reset();
-    if (target != nullptr)
-        target->drawImageAt(backBuffer, juce::roundToInt(viewX), juce::roundToInt(viewY));
-    renewBufferContext();
+    drawingTarget.endFrame();
 }
 
 uint32_t PView2gui::selectionColour() const

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "draw/guitarget.h"
 #include "draw/view2.h"
 #include "model/array.h"
 
@@ -21,23 +22,25 @@
 class PView2gui : public PView2
 {
 public:
-    /** Pictures larger than this many bytes, or wider or higher than largestSide, are not allocated. */
-    static constexpr size_t largestImageBytes = size_t(1) << 30;
-    static constexpr int largestSide = 32767;
+    static constexpr size_t largestImageBytes = PGuiTarget::largestImageBytes;
+    static constexpr int largestSide = PGuiTarget::largestSide;
 
     explicit PView2gui(POption* options = nullptr);
     ~PView2gui() override;
 
     /** A cleared image of the given size, or an invalid one when it is too large or cannot be allocated. */
-    static juce::Image makeImage(juce::Image::PixelFormat format, int width, int height);
+    static juce::Image makeImage(juce::Image::PixelFormat format, int width, int height)
+    {
+        return PGuiTarget::makeImage(format, width, height);
+    }
 
     /** The context that endFrame copies the back buffer into, or that is drawn into directly. */
-    void setTarget(juce::Graphics* target);
+    void setTarget(juce::Graphics* target) { drawingTarget.setTarget(target); }
     /** Draws into an own picture of the viewport's size, sized by setViewport. */
-    void setBackBuffered(bool on);
+    void setBackBuffered(bool on) { drawingTarget.setBackBuffered(on); }
     /** False when the back buffer is wanted but could not be allocated. */
-    bool hasBackBuffer() const { return backBuffer.isValid(); }
-    const juce::Image& getBackBuffer() const { return backBuffer; }
+    bool hasBackBuffer() const { return drawingTarget.hasBackBuffer(); }
+    const juce::Image& getBackBuffer() const { return drawingTarget.getBackBuffer(); }
 
     int kind() const override { return gui; }
     void endFrame() override;
@@ -91,8 +94,7 @@ protected:
     void drawPanelLine(PPanel& panel) override;
 
 private:
-    juce::Graphics* context() const;
-    void renewBufferContext();
+    juce::Graphics* context() const { return drawingTarget.context(); }
     bool passesFilter(const PLayer& layer) const;
     void drawLayers(PPanel& panel, PLayer* last);
     void drawLine(PCurve& curve);
@@ -107,10 +109,7 @@ private:
     uint32_t outlineColour() const;
     bool isOutput() const { return (flags & outputMode) != 0; }
 
-    juce::Graphics* target = nullptr;
-    bool backBuffered = false;
-    juce::Image backBuffer;
-    std::unique_ptr<juce::Graphics> bufferContext;
+    PGuiTarget drawingTarget;
     /** The reference image is drawn fainter than the shape's own opacity. */
     float opacityFactor = 1.0f;
 };
