@@ -1,6 +1,7 @@
 #include "edit/shapefactory.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "model/brush.h"
 #include "model/card.h"
@@ -30,6 +31,19 @@ template <class Shape> std::unique_ptr<Shape> placed(std::unique_ptr<Shape> made
     made->x = at.x;
     made->y = at.y;
     return made;
+}
+
+void takeAnchors(PCurve& curve, const PCurve::ControlList& anchors, bool closed)
+{
+    for (const auto& anchor : anchors)
+    {
+        auto* point = new PPoint(anchor.x, anchor.y);
+        point->thickness = anchor.thickness;
+        point->sharpness = anchor.sharpness;
+        curve.points.append(point);
+    }
+    curve.setClosed(closed);
+    curve.centreOrigin();
 }
 
 const PCard* cardWithArtwork(const PClip& clip)
@@ -74,6 +88,42 @@ std::unique_ptr<PPanel> PShapeFactory::panel(const Placing& at)
     made->setClosed(true);
     made->attachment = std::make_unique<PShape>();
     return placed(std::move(made), at);
+}
+
+std::unique_ptr<PCurve> PShapeFactory::drawnCurve(const PCurve::ControlList& anchors, bool closed, uint32_t lineColour,
+                                                  uint32_t fillColour)
+{
+    auto made = std::make_unique<PCurve>();
+    made->lineColour = lineColour;
+    made->fillColour = fillColour;
+    takeAnchors(*made, anchors, closed);
+    return made;
+}
+
+std::unique_ptr<PBrush> PShapeFactory::drawnBrush(const PCurve::ControlList& anchors, bool closed, const PBrush& like)
+{
+    auto made = std::make_unique<PBrush>();
+    made->copyFrom(&like);
+    made->points.deleteAll();
+    made->strokes.deleteAll();
+    made->x = made->y = made->rotation = 0;
+    made->scaleX = made->scaleY = 1;
+    made->setFlag(PFlag::selected, false);
+    takeAnchors(*made, anchors, closed);
+    return made;
+}
+
+std::unique_ptr<PPanel> PShapeFactory::panelBetween(float x1, float y1, float x2, float y2)
+{
+    const float w = std::abs(x2 - x1), h = std::abs(y2 - y1);
+    auto made = panel({(x1 + x2) / 2, (y1 + y2) / 2, 1});
+    const std::pair<float, float> corners[] = {{-w / 2, -h / 2}, {w / 2, -h / 2}, {w / 2, h / 2}, {-w / 2, h / 2}};
+    for (int i = 0; i < 4; ++i)
+    {
+        PPoint* corner = made->pointAt(i);
+        corner->x = corners[i].first, corner->y = corners[i].second;
+    }
+    return made;
 }
 
 std::unique_ptr<PText> PShapeFactory::text(const Placing& at, const juce::String& words)

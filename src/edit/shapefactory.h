@@ -4,6 +4,8 @@
 
 #include <juce_core/juce_core.h>
 
+#include "model/curve.h"
+
 class PBrush;
 class PCurve;
 class PGroup;
@@ -40,6 +42,15 @@ public:
         the caller's action, so that undo takes both away. */
     static std::unique_ptr<PPanel> panel(const Placing& at);
     static std::unique_ptr<PText> text(const Placing& at, const juce::String& words);
+    /** A line drawn by hand through anchors given in the coordinates of the list it goes into;
+        its position is their centre, so that it turns and scales about its middle. */
+    static std::unique_ptr<PCurve> drawnCurve(const PCurve::ControlList& anchors, bool closed, uint32_t lineColour,
+                                              uint32_t fillColour);
+    /** A brush stroke like `like` (kind, parameters, pattern and colours) along drawn anchors. */
+    static std::unique_ptr<PBrush> drawnBrush(const PCurve::ControlList& anchors, bool closed, const PBrush& like);
+    /** A closed rectangular panel with sharp corners between two opposite corners, with its
+        attachment; as for panel(), the caller's action adds its first layer. */
+    static std::unique_ptr<PPanel> panelBetween(float x1, float y1, float x2, float y2);
     /** The picture of a file, scaled so that its longer side is `size`; null when it cannot be loaded. */
     static std::unique_ptr<PImage> image(const Placing& at, const juce::File& file);
     /** One group holding a copy of a clip's card or a decor item's artwork; null when the item

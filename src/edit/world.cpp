@@ -214,8 +214,9 @@ bool PWorld::dropUnfitSelection()
     }
     if (shape != nullptr)
     {
+        // A line just drawn stays selected, so that the property pane shows it at once.
         const bool fits = editMode == PEditMode::attachment || editMode == PEditMode::shape ||
-                          editMode == PEditMode::point ||
+                          editMode == PEditMode::point || editMode == PEditMode::draw ||
                           (editMode == PEditMode::deform && shape->classId() == PClass::group);
         const bool notPanel =
             context.mode == PPaneKind::pages && editMode == PEditMode::point && shape->classId() != PClass::panel;

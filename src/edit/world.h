@@ -4,7 +4,8 @@
 #include <memory>
 
 #include "edit/context.h"
-#include "edit/editmode.h"
+#include "edit/drawstyle.h"
+#include "model/editmode.h"
 #include "edit/notifier.h"
 #include "model/array.h"
 #include "model/comic.h"
@@ -95,6 +96,7 @@ public:
     PNotifier* notifier = nullptr;
 
     PEditMode editMode = PEditMode::none;
+    PDrawStyle drawStyle;
     bool lockFlag = false, wallFlag = false, helpFlag = false;
 
 private:

@@ -110,6 +110,16 @@ void POption::copyFrom(const PBase* other)
     wallOpacity = o->wallOpacity;
     fontPresets = o->fontPresets;
     palette = o->palette;
+    smoothing = o->smoothing, taper = o->taper;
+}
+
+void POption::readDrawing(PStream& s)
+{
+    smoothing = defaultSmoothing, taper = true;
+    if (s.failed || !s.hasMore())
+        return;
+    smoothing = std::clamp(readFinite(s, defaultSmoothing), leastSmoothing, mostSmoothing);
+    taper = s.readBool();
 }
 
 void POption::write(PStream& s) const
@@ -140,6 +150,10 @@ void POption::write(PStream& s) const
     }
     for (uint32_t c : palette)
         s.writeUInt32(c);
+    // Later settings follow the palette: an older program stops reading before them, and a file
+    // written before them simply ends there.
+    s.writeFloat(smoothing);
+    s.writeBool(taper);
 }
 
 void POption::read(PStream& s)
@@ -171,5 +185,6 @@ void POption::read(PStream& s)
     }
     for (uint32_t& c : palette)
         c = s.readUInt32();
+    readDrawing(s);
     recompute();
 }

@@ -59,6 +59,12 @@ public:
     std::unique_ptr<PImage> wall;
     std::array<PFontSpec, presetCount> fontPresets;
     std::array<uint32_t, paletteSize> palette{};
+    /** How many screen pixels a drawn line may leave the stroke the hand made: more smooths more
+        and keeps fewer points. */
+    static constexpr float defaultSmoothing = 0.5f, leastSmoothing = 0.1f, mostSmoothing = 10.0f;
+    float smoothing = defaultSmoothing;
+    /** Drawn lines start and end thin, as a brush lifted from the paper. */
+    bool taper = true;
 
     // Not saved.
     juce::String imagesFolder;
@@ -71,6 +77,7 @@ public:
 
 private:
     void setDefaults();
+    void readDrawing(PStream& s);
 };
 
 /** Raises each channel of an HSLA colour to the next level the colour editor offers. */

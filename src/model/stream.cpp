@@ -170,6 +170,19 @@ bool PStream::readBytes(void* dest, int size)
     return refillAndRead(dest, size);
 }
 
+bool PStream::hasMore()
+{
+    if (input == nullptr)
+        return false;
+    if (readPosition < readBuffer.size())
+        return true;
+    readBuffer.resize(bufferSize);
+    readPosition = 0;
+    const int got = input->read(readBuffer.data(), static_cast<int>(bufferSize));
+    readBuffer.resize(static_cast<size_t>(std::max(got, 0)));
+    return !readBuffer.empty();
+}
+
 bool PStream::refillAndRead(void* dest, int size)
 {
     if (input != nullptr && size >= 0)

@@ -60,6 +60,9 @@ public:
     uint32_t readUInt32() { return static_cast<uint32_t>(readInt32()); }
     float readFloat();
     bool readBool();
+    /** Whether a read stream holds data beyond what was read: fields added at the end of a
+        record are read only when the file has them. */
+    bool hasMore();
 
     void writeName(const PName& name);
     void readName(PName& name);

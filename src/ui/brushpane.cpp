@@ -277,7 +277,10 @@ void PBrushPane::onChange(PWidget* source)
     if (source == kindCombo)
     {
         if (id == PClass::brush)
+        {
             changeKind(*static_cast<PBrush*>(shape));
+            world->drawStyle.rememberBrush(*static_cast<PBrush*>(shape));
+        }
         return;
     }
     const auto found = targets.find(source);
@@ -285,12 +288,18 @@ void PBrushPane::onChange(PWidget* source)
         return;
     // Hidden sections cannot be used; the checks only keep a stray report from editing the wrong shape.
     if (id == PClass::curve && holds(curveSection, source))
-        editCurve(*static_cast<PCurve*>(shape), found->second, source);
+    {
+        auto& curve = *static_cast<PCurve*>(shape);
+        editCurve(curve, found->second, source);
+        world->drawStyle.lineColour = curve.lineColour, world->drawStyle.fillColour = curve.fillColour;
+    }
     else if (id == PClass::brush)
     {
         auto& brush = *static_cast<PBrush*>(shape);
         if (const KindSection* section = sectionOf(brush.kind); section != nullptr && holds(*section, source))
             editBrush(brush, found->second, source);
+        // A brush drawn by hand next is set up like the one just edited.
+        world->drawStyle.rememberBrush(brush);
     }
 }
 
@@ -389,6 +398,7 @@ void PBrushPane::onClick(PWidget* source)
         choosePattern(brush);
     else if (source == section->clear && brush.pattern != nullptr)
         perform(new PActionPattern(*world, &brush, nullptr));
+    world->drawStyle.rememberBrush(brush);
 }
 
 void PBrushPane::choosePattern(PBrush& brush)

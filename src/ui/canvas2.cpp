@@ -51,18 +51,27 @@ void PCanvas2::renderGL(juce::OpenGLContext&)
 void PCanvas2::onMouseDown(float sx, float sy)
 {
     renderer.invalidate();
-    gestures.press(sx, sy);
+    if (drawing.draws())
+        drawing.press(sx, sy);
+    else
+        gestures.press(sx, sy);
 }
 
 void PCanvas2::onMouseDrag(float sx, float sy)
 {
-    gestures.drag(sx, sy);
+    if (drawing.isDrawing())
+        drawing.drag(sx, sy);
+    else
+        gestures.drag(sx, sy);
 }
 
 void PCanvas2::onMouseUp(float sx, float sy)
 {
     renderer.invalidate();
-    gestures.release(sx, sy);
+    if (drawing.isDrawing())
+        drawing.release(sx, sy);
+    else
+        gestures.release(sx, sy);
 }
 
 void PCanvas2::onWheel(bool up)

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "ui/canvascommands.h"
+#include "ui/canvasdrawing.h"
 #include "ui/canvasgestures.h"
 #include "ui/canvasrenderer.h"
 #include "ui/canvasselection.h"
@@ -16,7 +17,7 @@ class PWorld;
     nothing; keys arriving while a button is held are ignored.
 
     The pane holds what is shown and selected and hands each event on: frames to its renderer,
-    the mouse to its gestures, keys, popups and the add buttons to its commands.
+    the mouse to its gestures (to its drawing in Draw mode), keys, popups and the add buttons to its commands.
 
         auto* canvas = new PCanvas2(&content, 0, 0, -1, -1, options.openGLCanvas);
         canvas->setWorld(&world);   // page and selection come from the world's edit context
@@ -57,6 +58,7 @@ public:
     PCanvasRenderer renderer{*this, selection};
     PCanvasGestures gestures{*this, selection, renderer};
     PCanvasCommands commands{*this, selection, renderer};
+    PCanvasDrawing drawing{*this, selection, renderer};
 
 private:
     void repaintWith(PCanvasRenderer::Frame frame) { renderer.repaintWith(frame); }

@@ -52,7 +52,7 @@ void PCanvasCommands::onKey(PWidget* source, PKeyCommand key)
 {
     PWorld* world = selection.world;
     // A key in the middle of a drag would act on a half-made gesture.
-    if (canvas.gestures.isButtonDown() || world == nullptr)
+    if (canvas.gestures.isButtonDown() || canvas.drawing.isDrawing() || world == nullptr)
         return;
     const bool request = isRequestKey(key);
     if (selection.decorDeforming() && !request)
@@ -333,17 +333,26 @@ bool PCanvasCommands::placing(PShapeFactory::Placing& at) const
     return true;
 }
 
-void PCanvasCommands::addShape(std::unique_ptr<PShape> made)
+PShape* PCanvasCommands::addShape(std::unique_ptr<PShape> made, const char* nameKey)
 {
     renderer.invalidate();
     const auto place = selection.insertionPlace(true);
     if (made == nullptr || selection.world == nullptr || place.list == nullptr)
-        return;
+        return nullptr;
     PWorld& world = *selection.world;
+    PShape* added = made.get();
     if (made->classId() != PClass::panel)
     {
-        world.record(new PActionInsert(world, *place.list, place.owner, made.release(), -1));
-        return;
+        auto* insert = new PActionInsert(world, *place.list, place.owner, made.release(), -1);
+        if (nameKey == nullptr)
+            world.record(insert);
+        else
+        {
+            auto* named = new PActions(world, nameKey);
+            named->add(insert);
+            world.record(named);
+        }
+        return added;
     }
     // A panel comes with its first layer, as one step.
     auto* compound = new PActions(world, "Action.Panel");
@@ -351,6 +360,7 @@ void PCanvasCommands::addShape(std::unique_ptr<PShape> made)
     compound->add(new PActionInsert(world, *place.list, place.owner, newPanel, -1));
     compound->add(new PActionNew(world, newPanel->layers, new PLayer()));
     world.record(compound);
+    return added;
 }
 
 void PCanvasCommands::addCurve()

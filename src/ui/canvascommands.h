@@ -47,6 +47,10 @@ public:
     /** A copy of a clip's shown card or of a decor's artwork, as one group at the pane's centre;
         nothing when the item holds no artwork. */
     void addArtwork(const PItem& item);
+    /** Puts a made shape into the list of what is shown as one undoable step named nameKey (a
+        panel always comes with its first layer, as "Action.Panel"); the shape added, or null
+        when nothing shown takes it. */
+    PShape* addShape(std::unique_ptr<PShape> made, const char* nameKey = nullptr);
     /** Marks every shape of what is shown (marking mode). */
     void markAll();
     /** In point mode the selected point, in shape mode the selected shape. */
@@ -70,7 +74,6 @@ private:
         it is added to. False when nothing is shown that takes shapes. */
     bool placing(PShapeFactory::Placing& at) const;
     bool takesShapes() const;
-    void addShape(std::unique_ptr<PShape> made);
 
     PCanvas2& canvas;
     PCanvasSelection& selection;

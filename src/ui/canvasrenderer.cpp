@@ -239,7 +239,8 @@ void PCanvasRenderer::drawContent(PView2gui& view)
     if (selection.container == nullptr)
         return;
     const PWorld* world = selection.world;
-    if (world != nullptr && world->wallFlag && frame == Frame::withOverlay && o != nullptr && o->wall != nullptr)
+    const bool editing = frame == Frame::withOverlay || frame == Frame::withStroke;
+    if (world != nullptr && world->wallFlag && editing && o != nullptr && o->wall != nullptr)
         view.drawReferenceImage(*o->wall);
     drawShown(view);
     if (o != nullptr && o->showGrid)
@@ -252,6 +253,8 @@ void PCanvasRenderer::drawFurniture(PView2gui& view)
         drawOverlay(view);
     if (frame == Frame::withBand)
         drawBand(view);
+    if (frame == Frame::withStroke)
+        canvas.drawing.drawLive(view);
     drawBorder(view);
 }
 

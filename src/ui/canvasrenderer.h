@@ -31,7 +31,9 @@ public:
         withOverlay = 2,
         /** One frame at the finest resampling, then back to withOverlay. */
         highQuality = 3,
-        withBand = 4
+        withBand = 4,
+        /** The page as when editing, with the line or panel being drawn over it. */
+        withStroke = 5
     };
 
     /** Handles are this many pixels from their centre to their edge, whatever the zoom. */

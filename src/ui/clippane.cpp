@@ -9,6 +9,7 @@
 #include "model/comic.h"
 #include "ui/canvas2.h"
 #include "ui/shapepane.h"
+#include "ui/widgets/button.h"
 #include "ui/widgets/label.h"
 #include "ui/widgets/number.h"
 #include "ui/widgets/title.h"
@@ -29,8 +30,9 @@ PClipPane::PClipPane(PPane* parentPane, int gx, int gy, int gw, int gh)
     (new PTitle(this, 0, editTitleRow, -1, 0))->setText("Edit.Title");
     // Placed as the panel shows them, created in the order the ring tests them.
     addModeButton(0, ringRow + 1, half, "Edit.Group", PEditMode::marking);
-    addModeButton(0, ringRow, half, "Edit.Shape", PEditMode::shape);
-    addModeButton(half, ringRow, -1, "Edit.Point", PEditMode::point);
+    addModeButton(0, ringRow, third, "Edit.Draw", PEditMode::draw)->setTooltip("Edit.TipDraw");
+    addModeButton(third, ringRow, third, "Edit.Shape", PEditMode::shape);
+    addModeButton(2 * third, ringRow, -1, "Edit.Point", PEditMode::point);
     addModeButton(half, ringRow + 1, -1, "Edit.Wall", PEditMode::wallpaper);
     addCommandButton(0, addRow, half, "Edit.AddClip", Command::addClip);
     addCommandButton(half, addRow, -1, "Edit.AddCurve", Command::addCurve);

@@ -8,6 +8,7 @@
 #include "model/group.h"
 #include "ui/brushpane.h"
 #include "ui/canvas2.h"
+#include "ui/widgets/button.h"
 #include "ui/widgets/combo.h"
 #include "ui/widgets/label.h"
 #include "ui/widgets/title.h"
@@ -28,8 +29,9 @@ PDecorPane::PDecorPane(PPane* parentPane, int gx, int gy, int gw, int gh)
     (new PTitle(this, 0, editTitleRow, -1, 0))->setText("Edit.Title");
     // Placed as the panel shows them, created in the order the ring tests them.
     addModeButton(0, ringRow + 1, half, "Edit.Group", PEditMode::marking);
-    addModeButton(0, ringRow, half, "Edit.Shape", PEditMode::shape);
-    addModeButton(half, ringRow, -1, "Edit.Point", PEditMode::point);
+    addModeButton(0, ringRow, third, "Edit.Draw", PEditMode::draw)->setTooltip("Edit.TipDraw");
+    addModeButton(third, ringRow, third, "Edit.Shape", PEditMode::shape);
+    addModeButton(2 * third, ringRow, -1, "Edit.Point", PEditMode::point);
     addModeButton(half, ringRow + 1, -1, "Edit.Wall", PEditMode::wallpaper);
     addModeButton(0, ringRow + 2, half, "Edit.EditDeform", PEditMode::deformBoth);
     addModeButton(half, ringRow + 2, -1, "Edit.TestDeform", PEditMode::deform);

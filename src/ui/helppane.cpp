@@ -12,7 +12,7 @@ namespace
 const char* const sidePaneKeys[] = {"Help.Pages", "Help.Layers", "Help.Clips", "Help.Decor"};
 /** The language file names each mode's help by the mode's number. */
 const char* const editModeKeys[] = {"Help.Mode1", "Help.Mode2", "Help.Mode3", "Help.Mode4",
-                                    "Help.Mode5", "Help.Mode6", "Help.Mode7"};
+                                    "Help.Mode5", "Help.Mode6", "Help.Mode7", "Help.Mode8"};
 } // namespace
 
 PHelpPane::PHelpPane(PPane* parentPane, int gx, int gy, int gw, int gh) : PPane(parentPane, gx, gy, gw, gh, framed)
@@ -28,7 +28,7 @@ const char* PHelpPane::sidePaneKey(PPaneKind sidePane)
 
 const char* PHelpPane::editModeKey(PEditMode editMode)
 {
-    if (editMode < PEditMode::wallpaper || editMode > PEditMode::deformBoth)
+    if (editMode < PEditMode::wallpaper || editMode > PEditMode::draw)
         return "";
     return editModeKeys[static_cast<int>(editMode) - static_cast<int>(PEditMode::wallpaper)];
 }

@@ -44,11 +44,12 @@ PLayerPane::PLayerPane(PPane* parentPane, int gx, int gy, int gw, int gh)
     strokeSwitch->setTooltip("Layer.TipStroke");
     (new PTitle(this, 0, editTitleRow, -1, 0))->setText("Edit.Title");
     // Created in the order the panel shows them; the ring tests deform first, as a group decides it.
-    addModeButton(0, ringRow + 1, half, "Edit.SetDeform", PEditMode::deform);
-    addModeButton(2 * third, ringRow, -1, "Edit.Group", PEditMode::marking);
-    addModeButton(0, ringRow, third, "Edit.Shape", PEditMode::shape);
-    addModeButton(third, ringRow, third, "Edit.Point", PEditMode::point);
-    addModeButton(half, ringRow + 1, -1, "Edit.Wall", PEditMode::wallpaper);
+    addModeButton(third, ringRow + 1, third, "Edit.SetDeform", PEditMode::deform);
+    addModeButton(0, ringRow, third, "Edit.Draw", PEditMode::draw)->setTooltip("Edit.TipDraw");
+    addModeButton(0, ringRow + 1, third, "Edit.Group", PEditMode::marking);
+    addModeButton(third, ringRow, third, "Edit.Shape", PEditMode::shape);
+    addModeButton(2 * third, ringRow, -1, "Edit.Point", PEditMode::point);
+    addModeButton(2 * third, ringRow + 1, -1, "Edit.Wall", PEditMode::wallpaper);
     addCommandButton(0, addRow, half, "Edit.AddClip", Command::addClip);
     addCommandButton(half, addRow, -1, "Edit.AddDecor", Command::addDecor);
     addCommandButton(0, addRow + 1, half, "Edit.AddCurve", Command::addCurve);

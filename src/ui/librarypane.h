@@ -69,7 +69,7 @@ public:
 protected:
     /** Rows of the layout that every library pane shares; a subclass places its controls below. */
     static constexpr int listTop = 2, listRows = 4, labelRow = 6, nameRow = 7, sizeRow = 8, firstOwnRow = 9;
-    static constexpr int labelWidth = 4, fieldWidth = 4, half = 6;
+    static constexpr int labelWidth = 4, fieldWidth = 4, third = 4, half = 6;
 
     /** A new empty item of this kind for the comic. */
     virtual PItem* makeItem(const PComic& open) const = 0;

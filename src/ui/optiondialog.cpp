@@ -1,5 +1,7 @@
 #include "ui/optiondialog.h"
 
+#include <algorithm>
+
 #include "model/choicelists.h"
 #include "model/image.h"
 #include "model/option.h"
@@ -11,6 +13,7 @@
 #include "ui/widgets/dialog.h"
 #include "ui/widgets/ident.h"
 #include "ui/widgets/label.h"
+#include "ui/widgets/number.h"
 #include "ui/widgets/preview.h"
 #include "ui/widgets/slider.h"
 #include "ui/widgets/tint.h"
@@ -25,6 +28,8 @@ constexpr int previewWidth = 10, previewRows = 7, wallColumn = previewWidth + 1,
 constexpr int identWidth = 4, sliderWidth = 7, tintWidth = 2;
 /** Track speeds from 0.1 to 1: a pad that does not move at all would look broken. */
 constexpr int trackSliderKind = 1, opacitySliderKind = 0;
+/** Pixels from 0 to 10 with one decimal. */
+constexpr int smoothingKind = 9;
 /** What the wallpaper chooser offers: the image files the program reads. */
 const char* const imageFilter = "*.jpg;*.jpeg;*.png;*.gif";
 
@@ -130,6 +135,12 @@ void POptionDialog::buildMisc(PPane* page)
     exportDpi = reporting(new PCombo(page, labelWidth, 7, wideBoxWidth, 0), this);
     exportDpi->fill(PChoiceList::dpi);
     exportDpi->setTooltip("OptionMisc.TipExport");
+    label(page, 8, "OptionMisc.Smoothing");
+    smoothing = reporting(new PNumber(page, labelWidth, 8, boxWidth, 0, smoothingKind), this);
+    smoothing->setTooltip("OptionMisc.TipSmoothing");
+    taper = reporting(new PCheck(page, 0, 9, checkWidth, 0), this);
+    taper->setText("OptionMisc.Taper");
+    taper->setTooltip("OptionMisc.TipTaper");
 }
 
 void POptionDialog::buildWall(PPane* page)
@@ -210,6 +221,8 @@ void POptionDialog::load()
     angle->select(options->snapAngle);
     useInch->setOn(options->useInch);
     exportDpi->select(options->exportDpi);
+    smoothing->setValue(options->smoothing);
+    taper->setOn(options->taper);
     wallOpacity->setValue(options->wallOpacity);
     guiSize->select(options->guiSize);
     pointSize->select(options->pointSize);
@@ -235,6 +248,8 @@ void POptionDialog::store()
     options->snapAngle = codeOr(angle, options->snapAngle);
     options->useInch = inch;
     options->exportDpi = codeOr(exportDpi, options->exportDpi);
+    options->smoothing = std::clamp(smoothing->getValue(), POption::leastSmoothing, POption::mostSmoothing);
+    options->taper = taper->isOn();
     options->wallOpacity = wallOpacity->getValue();
     options->guiSize = codeOr(guiSize, options->guiSize);
     options->pointSize = codeOr(pointSize, options->pointSize);

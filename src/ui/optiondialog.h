@@ -12,6 +12,7 @@ class PCombo;
 class PIdent;
 class PImage;
 class PLabel;
+class PNumber;
 class POption;
 class PPreview;
 class PSlider;
@@ -97,6 +98,8 @@ public:
     PCombo* angle = nullptr;
     PCheck* useInch = nullptr;
     PCombo* exportDpi = nullptr;
+    PNumber* smoothing = nullptr;
+    PCheck* taper = nullptr;
     // Wall
     PPreview* wallPreview = nullptr;
     PButton* wallFile = nullptr;

@@ -20,7 +20,7 @@
 namespace
 {
 constexpr int listTop = 1, listRows = 8, labelRow = 9, nameRow = 10, editTitleRow = 11, ringRow = 12, addRow = 14,
-              shapeTop = 15, half = 6, nameLabelWidth = 4;
+              shapeTop = 15, third = 4, half = 6, nameLabelWidth = 4;
 constexpr int pictureMargin = 2, textMargin = 4, pictureLines = 3;
 /** The open comic changed wholesale: every pane reads it afresh. */
 
@@ -74,8 +74,9 @@ PPagePane::PPagePane(PPane* parentPane, int gx, int gy, int gw, int gh)
     (new PLabel(this, 0, nameRow, nameLabelWidth, 0))->setText("Field.Name");
     nameField = new PEdit(this, nameLabelWidth, nameRow, -1, 0);
     (new PTitle(this, 0, editTitleRow, -1, 0))->setText("Edit.Title");
-    addModeButton(0, ringRow, half, "Edit.Panel", PEditMode::shape);
-    addModeButton(half, ringRow, -1, "Edit.Point", PEditMode::point);
+    addModeButton(0, ringRow, third, "Edit.Draw", PEditMode::draw)->setTooltip("Edit.TipDrawPanel");
+    addModeButton(third, ringRow, third, "Edit.Panel", PEditMode::shape);
+    addModeButton(2 * third, ringRow, -1, "Edit.Point", PEditMode::point);
     addModeButton(0, ringRow + 1, half, "Edit.Layer", PEditMode::attachment);
     addModeButton(half, ringRow + 1, -1, "Edit.Wall", PEditMode::wallpaper);
     addCommandButton(0, addRow, -1, "Edit.AddPanel", Command::addPanel);

@@ -254,6 +254,8 @@ void PShapePane::changeColour(PTint* tint)
         const uint32_t old = fill ? curve->fillColour : curve->lineColour;
         if (tint->colour != old)
             perform(new PActionColor(*world, curve, tint->colour, old, fill));
+        // The next line drawn by hand takes the colour chosen last.
+        (fill ? world->drawStyle.fillColour : world->drawStyle.lineColour) = tint->colour;
     }
 }
 

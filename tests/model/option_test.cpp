@@ -45,7 +45,17 @@ TEST(OptionFile, DefaultFileHoldsEveryFieldInOrder)
         expected.emptyText().i16(50).i32(0);
     for (int i = 0; i < POption::paletteSize; ++i)
         expected.i32(0);
+    const auto withoutDrawing = expected.block();
+    expected.f32(0.5f).byte(1); // smoothing, taper
     EXPECT_EQ(savedBytes(o), bytesOf(expected.block()));
+
+    // A file saved before the drawing settings existed ends at the palette: it loads whole and
+    // the drawing settings take their defaults.
+    POption old;
+    old.smoothing = 3, old.taper = false;
+    EXPECT_EQ(old.load(zlibStream(withoutDrawing)), PLoadResult::ok);
+    EXPECT_EQ(old.smoothing, POption::defaultSmoothing);
+    EXPECT_TRUE(old.taper);
 }
 
 TEST(OptionFile, RoundTripKeepsEverySavedField)
@@ -63,6 +73,7 @@ TEST(OptionFile, RoundTripKeepsEverySavedField)
     preset.style = PFontSpec::bold | PFontSpec::underlined;
     o.setFontPreset(9, preset);
     o.palette[0] = 0x11223344, o.palette[25] = 0xFFEEDDCC;
+    o.smoothing = 2.5f, o.taper = false;
 
     // Every field holds a value of its own, so a field read into the wrong place shows up
     // as a difference when the loaded object is written again.
@@ -71,6 +82,7 @@ TEST(OptionFile, RoundTripKeepsEverySavedField)
     EXPECT_EQ(savedBytes(r), savedBytes(o));
     EXPECT_EQ(r.fontPreset(9), preset);
     EXPECT_EQ(r.wall, nullptr);
+    EXPECT_EQ(r.smoothing, 2.5f);
     EXPECT_TRUE(hasMetrics(r, 7, 3, 1)); // recomputed from the loaded GUI size
 }
 

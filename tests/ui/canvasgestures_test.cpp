@@ -115,29 +115,6 @@ TEST(CanvasPointOverlay, ButtonsSetTheSelectedPointAndASegmentPressInsertsOne)
     EXPECT_EQ(curve.points.size(), 4);
 }
 
-namespace
-{
-/** One panel, moved and doubled in size, whose layer holds a curve; the canvas shows that layer. */
-struct LayerDesk : CanvasDesk
-{
-    PLayer* layer = nullptr;
-
-    LayerDesk()
-    {
-        world.context.clear();
-        page().panels.deleteAll();
-        auto* frame = exportsample::panel(-5, -4, 5, 4, 0xFF0000FF);
-        frame->x = 3, frame->scaleX = frame->scaleY = 2;
-        page().panels.append(frame);
-        layer = exportsample::layer(*frame, 0, 0);
-        layer->shapes.append(exportsample::curve({{-1, -1}, {1, -1}, {1, 1}}, true, 0xFF000000, 0xFF0000FF));
-        world.context.startChain(comic, PPaneKind::layers);
-        canvas->readSelection();
-        draw();
-    }
-};
-} // namespace
-
 TEST(CanvasLayers, ShapesMoveInTheirPanelsCoordinatesAndNewOnesLandAtTheCentre)
 {
     LayerDesk d;

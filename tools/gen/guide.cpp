@@ -1,6 +1,7 @@
 #include "gen/guide.h"
 
 #include <cmath>
+#include <iterator>
 
 #include "gen/artwork.h"
 #include "gen/drawkit.h"
@@ -394,17 +395,19 @@ void shapePicture(PLayer& art, const PGroup& artwork, float x, float y)
 void modesPage(Sheet& s)
 {
     s.newPage(4, s.t("Guide.Modes"));
-    const float rowH = (top - headerHeight - gutter - bottom - 3 * gutter) / 4;
-    float rowTop = top - headerHeight - gutter;
     struct Row
     {
         const char* title;
         const char* text;
     };
-    const Row rows[] = {{"Edit.Shape", "Guide.ModeShape"},
+    const Row rows[] = {{"Edit.Draw", "Guide.ModeDraw"},
+                        {"Edit.Shape", "Guide.ModeShape"},
                         {"Edit.Point", "Guide.ModePoint"},
                         {"Edit.Group", "Guide.ModeMark"},
                         {"Edit.SetDeform", "Guide.ModeDeform"}};
+    constexpr float rowCount = std::size(rows);
+    const float rowH = (top - headerHeight - gutter - bottom - (rowCount - 1) * gutter) / rowCount;
+    float rowTop = top - headerHeight - gutter;
     int index = 0;
     for (const auto& row : rows)
     {
@@ -414,9 +417,15 @@ void modesPage(Sheet& s)
         paragraph(b.words(), s.t(row.text), left + 7.4f, rowTop - 1.2f, right - left - 7.9f, body());
         switch (index++)
         {
-        case 0: shapePicture(b.art(), s.decor(art::house), cx, cy - 0.3f); break;
-        case 1: pointsPicture(b.art(), cx, cy); break;
-        case 2:
+        case 0:
+            // A line drawn by hand: thick where the pen went slowly, thin at both ends.
+            b.art().shapes.append(kit::taperedLine(
+                {{cx - 2.6f, cy - 0.6f}, {cx - 1.2f, cy + 0.8f}, {cx + 0.4f, cy - 0.5f}, {cx + 2.4f, cy + 0.6f}},
+                {10, 90, 60, 10}, kit::rgb(0x2F6DB5)));
+            break;
+        case 1: shapePicture(b.art(), s.decor(art::house), cx, cy - 0.3f); break;
+        case 2: pointsPicture(b.art(), cx, cy); break;
+        case 3:
         {
             for (int k = 0; k < 3; ++k)
                 b.art().shapes.append(kit::placed(s.decor(art::flower), cx - 2.0f + 2.0f * k, cy - 0.2f, 0.45f));

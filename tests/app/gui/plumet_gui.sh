@@ -209,6 +209,46 @@ case "$case_name" in
         awk -v x="$x" -v c="$corner" 'BEGIN { r = x / (c < 0 ? -c : c); exit !(r > 3.8 && r < 4.2) }' ||
             fail "the panel is at x = $x with a corner at $corner, not moved by four half-widths"
         ;;
+    draw-freehand)
+        first_start_english
+        start "$plumet"
+        window=$(wait_ready "Untitled comic") || fail "no main window ready for input"
+        canvas_centre "$window"
+        side_click "$window" 1 12 # Pages: Draw
+        drag $((cx - 150)) $((cy - 150)) $((cx + 150)) $((cy + 150))
+        toolbar_click "$window" 1
+        side_click "$window" 1 11 # Layers: Draw
+        # A circle of 60 pixels' radius, drawn by hand in 48 moves, that ends where it began.
+        xdotool mousemove --sync $((cx + 60)) "$cy" mousedown 1
+        for ((i = 1; i <= 48; i++)); do
+            read -r x y < <(awk -v i="$i" -v cx="$cx" -v cy="$cy" \
+                'BEGIN { a = 6.2831853 * i / 48; printf "%d %d", cx + 60 * cos(a), cy + 60 * sin(a) }')
+            xdotool mousemove --sync "$x" "$y"
+        done
+        xdotool mouseup 1
+        # A Z: three straight strokes in one line, with two sharp turns.
+        z=($((cx - 50)) $((cy + 90)) $((cx + 50)) $((cy + 90)) $((cx - 50)) $((cy + 140)) $((cx + 50)) $((cy + 140)))
+        xdotool mousemove --sync "${z[0]}" "${z[1]}" mousedown 1
+        for leg in 0 2 4; do
+            for step in 1 2 3 4 5 6 7 8; do
+                xdotool mousemove --sync $((z[leg] + (z[leg + 2] - z[leg]) * step / 8)) \
+                    $((z[leg + 1] + (z[leg + 3] - z[leg + 1]) * step / 8))
+            done
+        done
+        xdotool mouseup 1
+        wait_for 10 is_ready "$window" || fail "the window is not ready after drawing"
+        import -window root "$out/$case_name.png"
+        save_by press "$window" ctrl+s || fail "Ctrl+S saved no comic"
+        close_saved "$window" || fail "the program did not end"
+        saved=$("$cli" info "$(ls "$user"/comics_*.plm | head -1)") || fail "the saved comic does not load"
+        shapes() { jq -r ".comic.pages[0].panels[0].layers[0].shapes$1" <<<"$saved"; }
+        [ "$(jq -r '.comic.pages[0].panels | length' <<<"$saved")" = 1 ] || fail "the drag on the page made no panel"
+        [ "$(shapes ' | map(select(.classId == 18)) | length')" = 2 ] || fail "the layer lacks the two drawn curves"
+        [ "$(shapes '[0].closed')" = true ] || fail "the circle is not a closed curve"
+        [ "$(shapes '[1].closed')" = false ] || fail "the Z is closed"
+        [ "$(shapes '[1].points | map(select(.sharpness == 100)) | length')" -ge 2 ] ||
+            fail "the Z has no two sharp corners"
+        ;;
     side-panes-build-a-comic)
         first_start_english
         start "$plumet"
