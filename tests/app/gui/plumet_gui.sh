@@ -209,8 +209,11 @@ case "$case_name" in
         awk -v x="$x" -v c="$corner" 'BEGIN { r = x / (c < 0 ? -c : c); exit !(r > 3.8 && r < 4.2) }' ||
             fail "the panel is at x = $x with a corner at $corner, not moved by four half-widths"
         ;;
-    draw-freehand)
+    draw-freehand | draw-freehand-opengl)
         first_start_english
+        if [ "$case_name" = draw-freehand-opengl ]; then
+            "$cli" option "$user/comics_options.opt" openGLCanvas 1 || fail "could not ask for the OpenGL canvas"
+        fi
         start "$plumet"
         window=$(wait_ready "Untitled comic") || fail "no main window ready for input"
         canvas_centre "$window"
