@@ -41,9 +41,9 @@ void PBase::clearMark()
 
 void PBase::collectInside(const PRect&, PArray&) {}
 
-void PBase::collectHits(float, float, float, int, PArray&) {}
+void PBase::collectHits(float, float, float, PEditMode, PArray&) {}
 
-bool PBase::hitTest(float, float, float, int)
+bool PBase::hitTest(float, float, float, PEditMode)
 {
     return false;
 }

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "model/editmode.h"
+
 class PStream;
 class PArray;
 struct PRect;
@@ -45,8 +47,8 @@ public:
     virtual void invalidate() {}
     virtual float sortValue() const { return 0.0f; }
     virtual void collectInside(const PRect& area, PArray& out);
-    virtual void collectHits(float x, float y, float scale, int mode, PArray& out);
-    virtual bool hitTest(float x, float y, float scale, int mode);
+    virtual void collectHits(float x, float y, float scale, PEditMode mode, PArray& out);
+    virtual bool hitTest(float x, float y, float scale, PEditMode mode);
     virtual bool isInside(const PRect& area) const;
 
     bool hasFlag(uint32_t mask) const { return (flags & mask) != 0; }

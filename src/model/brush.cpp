@@ -71,7 +71,7 @@ void PBrush::invalidate()
     strokes.deleteAll();
 }
 
-bool PBrush::hitTest(float px, float py, float scale, int mode)
+bool PBrush::hitTest(float px, float py, float scale, PEditMode mode)
 {
     if (PCurve::hitTest(px, py, scale, mode))
         return true;

@@ -33,7 +33,7 @@ public:
     void write(PStream& s) const override;
     void read(PStream& s) override;
     void invalidate() override;
-    bool hitTest(float px, float py, float scale, int mode) override;
+    bool hitTest(float px, float py, float scale, PEditMode mode) override;
     void collectShades(PArray& shades) override;
     void applyShade(PShade& shade, PArray& changed) override;
     void collectShadeUsers(PArray& shades) override;

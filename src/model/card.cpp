@@ -70,7 +70,7 @@ void PCard::collectInside(const PRect& area, PArray& out)
     collectShapesInside(shapes, area, out);
 }
 
-void PCard::collectHits(float x, float y, float scale, int mode, PArray& out)
+void PCard::collectHits(float x, float y, float scale, PEditMode mode, PArray& out)
 {
     collectShapeHits(shapes, x, y, scale, mode, out);
 }

@@ -25,7 +25,7 @@ public:
     void clearMark() override;
     void invalidate() override;
     void collectInside(const PRect& area, PArray& out) override;
-    void collectHits(float x, float y, float scale, int mode, PArray& out) override;
+    void collectHits(float x, float y, float scale, PEditMode mode, PArray& out) override;
 
     /** Gathers the fill colours of every shape, to recolour the clip. */
     void collectShades(PArray& shades);

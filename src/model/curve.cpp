@@ -382,7 +382,7 @@ void PCurve::build(PViewState& view)
         buildOutline(list, hw);
 }
 
-bool PCurve::hitTest(float px, float py, float scale, int mode)
+bool PCurve::hitTest(float px, float py, float scale, PEditMode mode)
 {
     (void) mode;
     if (!std::isfinite(px) || !std::isfinite(py))

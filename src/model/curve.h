@@ -43,7 +43,7 @@ public:
     void read(PStream& s) override;
     void clearMark() override;
     void invalidate() override;
-    bool hitTest(float px, float py, float scale, int mode) override;
+    bool hitTest(float px, float py, float scale, PEditMode mode) override;
     void setOrigin(float px, float py) override;
     void centreOrigin() override;
     void flip(bool horizontal) override;

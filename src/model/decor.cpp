@@ -79,7 +79,7 @@ void PDecor::collectInside(const PRect& area, PArray& out)
         collectShapesInside(content->children, area, out);
 }
 
-void PDecor::collectHits(float x, float y, float scale, int mode, PArray& out)
+void PDecor::collectHits(float x, float y, float scale, PEditMode mode, PArray& out)
 {
     if (content != nullptr)
         content->collectHits(x, y, scale, mode, out);

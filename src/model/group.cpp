@@ -91,7 +91,7 @@ void PGroup::invalidate()
         child->invalidate();
 }
 
-bool PGroup::hitTest(float px, float py, float scale, int mode)
+bool PGroup::hitTest(float px, float py, float scale, PEditMode mode)
 {
     if (!bounds.contains(px, py))
         return false;
@@ -105,7 +105,7 @@ bool PGroup::hitTest(float px, float py, float scale, int mode)
     return false;
 }
 
-void PGroup::collectHits(float px, float py, float scale, int mode, PArray& out)
+void PGroup::collectHits(float px, float py, float scale, PEditMode mode, PArray& out)
 {
     if (!bounds.contains(px, py))
         return;

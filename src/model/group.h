@@ -33,8 +33,8 @@ public:
     void setFlag(uint32_t mask, bool on) override;
     void clearMark() override;
     void invalidate() override;
-    void collectHits(float px, float py, float scale, int mode, PArray& out) override;
-    bool hitTest(float px, float py, float scale, int mode) override;
+    void collectHits(float px, float py, float scale, PEditMode mode, PArray& out) override;
+    bool hitTest(float px, float py, float scale, PEditMode mode) override;
     void setOrigin(float px, float py) override;
     void centreOrigin() override;
     void flip(bool horizontal) override;

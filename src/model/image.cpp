@@ -148,7 +148,7 @@ void PImage::build(PViewState& view)
     box = buildShapeBox(*this, view);
 }
 
-bool PImage::hitTest(float px, float py, float, int)
+bool PImage::hitTest(float px, float py, float, PEditMode)
 {
     return boxContains(*this, box, px, py);
 }

@@ -28,7 +28,7 @@ public:
     void write(PStream& s) const override;
     void read(PStream& s) override;
     void invalidate() override;
-    bool hitTest(float px, float py, float scale, int mode) override;
+    bool hitTest(float px, float py, float scale, PEditMode mode) override;
     void normalize() override;
     void getBounds(PRect& out, bool raw) const override;
     void build(PViewState& view) override;

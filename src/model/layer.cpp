@@ -64,7 +64,7 @@ void PLayer::collectInside(const PRect& area, PArray& out)
     collectShapesInside(shapes, area, out);
 }
 
-void PLayer::collectHits(float x, float y, float scale, int mode, PArray& out)
+void PLayer::collectHits(float x, float y, float scale, PEditMode mode, PArray& out)
 {
     collectShapeHits(shapes, x, y, scale, mode, out);
 }

@@ -23,7 +23,7 @@ public:
     void clearMark() override;
     void invalidate() override;
     void collectInside(const PRect& area, PArray& out) override;
-    void collectHits(float x, float y, float scale, int mode, PArray& out) override;
+    void collectHits(float x, float y, float scale, PEditMode mode, PArray& out) override;
     bool statusText(PName& out) const override;
     bool sortsByNumber() const override { return true; }
 

@@ -57,7 +57,7 @@ void PPage::collectInside(const PRect& area, PArray& out)
     }
 }
 
-void PPage::collectHits(float x, float y, float scale, int mode, PArray& out)
+void PPage::collectHits(float x, float y, float scale, PEditMode mode, PArray& out)
 {
     for (auto* panel : panels)
         if (panel->hitTest(x, y, scale, mode))

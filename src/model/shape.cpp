@@ -129,7 +129,7 @@ void collectShapesInside(const PArray& shapes, const PRect& area, PArray& out)
     }
 }
 
-void collectShapeHits(const PArray& shapes, float x, float y, float scale, int mode, PArray& out)
+void collectShapeHits(const PArray& shapes, float x, float y, float scale, PEditMode mode, PArray& out)
 {
     for (int i = shapes.size() - 1; i >= 0; --i)
     {

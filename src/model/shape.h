@@ -51,7 +51,7 @@ float readFinite(PStream& s, float fallback);
 /** Area and hit collection over a list of shapes, top first, writing each shape's slot:
     what layers, cards and decor content share. A group reports its own hits. */
 void collectShapesInside(const PArray& shapes, const PRect& area, PArray& out);
-void collectShapeHits(const PArray& shapes, float x, float y, float scale, int mode, PArray& out);
+void collectShapeHits(const PArray& shapes, float x, float y, float scale, PEditMode mode, PArray& out);
 
 /** True for objects of every shape class (the lists of layers and groups hold only these). */
 bool isShape(const PBase* object);

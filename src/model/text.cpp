@@ -105,7 +105,7 @@ void PText::build(PViewState& view)
     box = buildShapeBox(*this, view);
 }
 
-bool PText::hitTest(float px, float py, float, int)
+bool PText::hitTest(float px, float py, float, PEditMode)
 {
     return boxContains(*this, box, px, py);
 }

@@ -47,7 +47,7 @@ public:
     void write(PStream& s) const override;
     void read(PStream& s) override;
     void invalidate() override;
-    bool hitTest(float px, float py, float scale, int mode) override;
+    bool hitTest(float px, float py, float scale, PEditMode mode) override;
     void getBounds(PRect& out, bool raw) const override;
     void build(PViewState& view) override;
 

@@ -102,8 +102,8 @@ PHitKind PCanvasGestures::handleAt(float sx, float sy, int& index)
             if (renderer.handlePosition(handle).getDistanceFrom(at) <= PCanvasRenderer::handleReach)
                 return handle;
     const auto p = renderer.toPage(sx, sy);
-    const int mode = static_cast<int>(selection.editMode());
-    return shape->hitTest(p.x, p.y, renderer.softView.pixelsPerUnitX, mode) ? PHitKind::body : PHitKind::nothing;
+    return shape->hitTest(p.x, p.y, renderer.softView.pixelsPerUnitX, selection.editMode()) ? PHitKind::body
+                                                                                            : PHitKind::nothing;
 }
 
 PHitKind PCanvasGestures::overlayHandleAt(float sx, float sy, int& index)
@@ -143,7 +143,7 @@ std::vector<PShape*> PCanvasGestures::eligibleAt(float px, float py) const
     if (searched == nullptr)
         return eligible;
     PArray found;
-    searched->collectHits(px, py, renderer.softView.pixelsPerUnitX, static_cast<int>(mode), found);
+    searched->collectHits(px, py, renderer.softView.pixelsPerUnitX, mode, found);
     for (PBase* object : found)
     {
         if (!isShape(object) || object->hasFlag(PFlag::hidden))

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "edit/editmode.h"
 #include "edit/panekind.h"
+#include "model/editmode.h"
 #include "model/geometry.h"
 
 class PArray;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "edit/editmode.h"
+#include "model/editmode.h"
 #include "ui/widgets/pane.h"
 
 class PNote;

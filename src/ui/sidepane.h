@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "edit/editmode.h"
+#include "model/editmode.h"
 #include "ui/popup.h"
 #include "ui/widgets/pane.h"
 

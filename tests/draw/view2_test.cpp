@@ -147,6 +147,6 @@ TEST(ViewWalk, LayerShapesFollowTheirPanelsTransform)
     view.setViewport(0, 0, 200, 200, 0, 0, 1);
     view.drawPage(*comic.pages.get<PPage>(0));
     EXPECT_TRUE(isNear(square->bounds.left, 3) && isNear(square->bounds.right, 5)) << square->bounds.left;
-    EXPECT_TRUE(square->hitTest(4, 1, 1, 0));
-    EXPECT_FALSE(square->hitTest(0.5f, 0.5f, 1, 0));
+    EXPECT_TRUE(square->hitTest(4, 1, 1, PEditMode::none));
+    EXPECT_FALSE(square->hitTest(0.5f, 0.5f, 1, PEditMode::none));
 }

@@ -155,9 +155,9 @@ TEST(BrushHitTest, StrokesAreHitWhereTheGuideIsNot)
     // A ribbon 0.75 x 0.5 x 4 + 0.1 = 1.6 to each side of a guide through (0, 0.5).
     std::unique_ptr<PBrush> brush(brushOfKind(PBrushGenerator::thick, 0));
     brush->build(view);
-    EXPECT_TRUE(brush->hitTest(0, 0.5f, 1, 0));
-    EXPECT_TRUE(brush->hitTest(0, 1.5f, 1, 0));
-    EXPECT_FALSE(brush->hitTest(0, 4, 1, 0));
+    EXPECT_TRUE(brush->hitTest(0, 0.5f, 1, PEditMode::none));
+    EXPECT_TRUE(brush->hitTest(0, 1.5f, 1, PEditMode::none));
+    EXPECT_FALSE(brush->hitTest(0, 4, 1, PEditMode::none));
 }
 
 TEST(BrushShading, StrokesAreShadedAndTheBrushsOwnColoursAreNot)

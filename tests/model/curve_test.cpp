@@ -282,18 +282,18 @@ TEST(CurveHitTest, ToleranceIsATenthOverTheScale)
     PCurve line;
     addPoints(line, {{0, 0}, {4, 0}});
     line.build(view);
-    EXPECT_TRUE(line.hitTest(2, 0.05f, 1, 0));
-    EXPECT_FALSE(line.hitTest(2, 0.15f, 1, 0));
-    EXPECT_TRUE(line.hitTest(2, 0.15f, 0.5f, 0));
-    EXPECT_FALSE(line.hitTest(5, 0, 1, 0));
-    EXPECT_TRUE(line.hitTest(2, 0.05f, 0, 0)); // a zero scale does not divide by zero
+    EXPECT_TRUE(line.hitTest(2, 0.05f, 1, PEditMode::none));
+    EXPECT_FALSE(line.hitTest(2, 0.15f, 1, PEditMode::none));
+    EXPECT_TRUE(line.hitTest(2, 0.15f, 0.5f, PEditMode::none));
+    EXPECT_FALSE(line.hitTest(5, 0, 1, PEditMode::none));
+    EXPECT_TRUE(line.hitTest(2, 0.05f, 0, PEditMode::none)); // a zero scale does not divide by zero
 
     PCurve square;
     square.setClosed(true);
     addPoints(square, {{0, 0, 50, 100}, {4, 0, 50, 100}, {4, 4, 50, 100}, {0, 4, 50, 100}});
     square.build(view);
-    EXPECT_TRUE(square.hitTest(2, 2, 1, 0));
-    EXPECT_FALSE(square.hitTest(4.5f, 2, 1, 0));
+    EXPECT_TRUE(square.hitTest(2, 2, 1, PEditMode::none));
+    EXPECT_FALSE(square.hitTest(4.5f, 2, 1, PEditMode::none));
 }
 
 TEST(CurveBounds, RawOrThroughTheShapeTransform)

@@ -105,7 +105,7 @@ TEST(ImageLoad, MissingOrUnreadableFileKeepsTheStoredSizeAndDrawsAnEmptyBox)
         EXPECT_EQ(image->pixelWidth, 100);
         EXPECT_EQ(image->pixelHeight, 50);
         EXPECT_TRUE(isNear(image->bounds.right, halfWidth100)) << name;
-        EXPECT_TRUE(image->hitTest(0, 0, 1, 0)) << name;
+        EXPECT_TRUE(image->hitTest(0, 0, 1, PEditMode::none)) << name;
     }
 }
 
@@ -115,7 +115,7 @@ TEST(ImageBuild, ZeroPixelSizesAndZeroScalesGiveNoNaN)
     build(*unknown);
     EXPECT_TRUE(unknown->getBox().isEmpty());
     EXPECT_TRUE(isFinite(unknown->bounds));
-    EXPECT_FALSE(unknown->hitTest(0, 0, 1, 0));
+    EXPECT_FALSE(unknown->hitTest(0, 0, 1, PEditMode::none));
 
     auto flat = storedImage("", 100, 50);
     flat->x = 2, flat->scaleX = 0, flat->scaleY = 0;

@@ -33,7 +33,7 @@ TEST(LayerHits, TopmostFirstAndTheGroupBeforeItsChildren)
     {
         a->hit = row.aHit, b->hit = row.bHit;
         PArray out;
-        layer.collectHits(row.x, 0.5f, 1, 0, out);
+        layer.collectHits(row.x, 0.5f, 1, PEditMode::none, out);
         EXPECT_EQ(std::vector<PBase*>(out.begin(), out.end()), row.expected) << "x " << row.x;
         out.clear();
     }

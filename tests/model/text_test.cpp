@@ -88,14 +88,14 @@ TEST(TextHit, OnlyTheBuiltBoxIsHitNotTheCornersOfItsBounds)
     PText t;
     t.text.assign("A long line");
     t.x = 3, t.rotation = quarterTurn / 2;
-    EXPECT_FALSE(t.hitTest(3, 0, 1, 0)); // nothing is hit before it is built
+    EXPECT_FALSE(t.hitTest(3, 0, 1, PEditMode::none)); // nothing is hit before it is built
     build(t);
     const PRect b = t.bounds;
-    EXPECT_TRUE(t.hitTest(3, 0, 1, 0));
-    EXPECT_FALSE(t.hitTest(b.left + b.width() / 50, b.top + b.height() / 50, 1, 0));
-    EXPECT_FALSE(t.hitTest(b.right + 0.01f, 0, 1, 0));
+    EXPECT_TRUE(t.hitTest(3, 0, 1, PEditMode::none));
+    EXPECT_FALSE(t.hitTest(b.left + b.width() / 50, b.top + b.height() / 50, 1, PEditMode::none));
+    EXPECT_FALSE(t.hitTest(b.right + 0.01f, 0, 1, PEditMode::none));
     t.invalidate();
-    EXPECT_FALSE(t.hitTest(3, 0, 1, 0));
+    EXPECT_FALSE(t.hitTest(3, 0, 1, PEditMode::none));
 }
 
 TEST(TextBounds, TextInAMovedGroupIsBuiltAtBothOffsets)

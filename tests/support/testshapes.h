@@ -17,7 +17,7 @@ public:
         if (auto* t = dynamic_cast<const TestShape*>(other))
             hit = t->hit, own = t->own;
     }
-    bool hitTest(float, float, float, int) override { return hit; }
+    bool hitTest(float, float, float, PEditMode) override { return hit; }
     void getBounds(PRect& out, bool raw) const override { out = raw ? own : own.transformBounds(transform()); }
 
     bool hit = false;

@@ -2,7 +2,8 @@
 
 #include <cstdint>
 
-/** What the canvas's gestures edit; the side panes choose it and the world keeps it. */
+/** What the canvas's gestures edit; the side panes choose it, the world keeps it and the shapes' hit
+    tests are told it. */
 enum class PEditMode : uint16_t
 {
     none = 0,
@@ -17,5 +18,8 @@ enum class PEditMode : uint16_t
     /** The decor group's deform handles move its target grid... */
     deform = 6,
     /** ...or both grids, so that the artwork moves without warping. */
-    deformBoth = 7
+    deformBoth = 7,
+    /** A press, drag and release draws: a freehand line in the layers, clips and decor (a brush
+        stroke in the decor), a panel's rectangle on the page. */
+    draw = 8
 };
