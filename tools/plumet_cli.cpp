@@ -328,7 +328,7 @@ juce::String parseExport(const juce::StringArray& args, ExportRequest& request)
                  juce::StringArray{"100", "300", "600", "900"}.contains(value))
             request.dpi = value.getIntValue();
         else if (option == "--series" && takeValue(args, i, value) && (value == "ink" || value == "color"))
-            request.series = value == "ink" ? PRasterExport::inkSeries : PRasterExport::colorSeries;
+            request.series = value == "ink" ? PViewState::blackFills : PViewState::whiteFills;
         else if (option == "--image" && takeValue(args, i, value) && (value == "png" || value == "jpg"))
             request.picture = value == "jpg" ? PComicBookSettings::Picture::jpeg : PComicBookSettings::Picture::png;
         else if (option == "--uncompressed")

@@ -509,7 +509,7 @@ void PContent::exportPage(PCommand command)
     if (command == PCommand::inkSeries || command == PCommand::colourSeries)
     {
         // A picture a layer: as many pictures as the page has layers, so it shows its progress.
-        const uint32_t series = command == PCommand::inkSeries ? PRasterExport::inkSeries : PRasterExport::colorSeries;
+        const uint32_t series = command == PCommand::inkSeries ? PViewState::blackFills : PViewState::whiteFills;
         report(runExport(title,
                          [&](const PExportProgress::Callback& progress)
                          {

@@ -149,7 +149,8 @@ PResult PRasterExport::exportSeries(PComic& comic, PPage& page, const juce::File
     std::vector<std::unique_ptr<PPage>> copies;
     for (int w = 0; w < PPageFarm::workersFor(n); ++w)
         copies.emplace_back(cloneAs(page));
-    const PRasterRequest series = requestFor(Encoding::png, dpi, seriesFlag & (inkSeries | colorSeries), 0, options);
+    const PRasterRequest series =
+        requestFor(Encoding::png, dpi, seriesFlag & (PViewState::blackFills | PViewState::whiteFills), 0, options);
     const auto drawn = PPageFarm::run(
         n,
         [&](int i, int worker)

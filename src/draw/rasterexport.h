@@ -7,6 +7,7 @@
 
 #include "draw/exportprogress.h"
 #include "model/result.h"
+#include "model/viewstate.h"
 
 class PComic;
 class PPage;
@@ -16,7 +17,6 @@ class POption;
 class PRasterExport
 {
 public:
-    static constexpr uint32_t inkSeries = 0x80, colorSeries = 0x40;
     /** Pages with a side of fewer pixels than this are not exported. */
     static constexpr int smallestSide = 50;
 
@@ -32,8 +32,9 @@ public:
         file cannot be written. Never leaves a partial file. */
     static PResult exportPage(PComic& comic, PPage& page, const juce::File& file, int dpi, uint32_t extraFlags = 0,
                               int layerTag = 0, POption* options = nullptr);
-    /** The ink (inkSeries) or colour (colorSeries) PNG series: n = the largest layer tag on the page, files k = 1..n
-        named by inserting "_k" before the extension, file k showing the layers whose tag is k; none when n < 1.
+    /** The ink (seriesFlag PViewState::blackFills) or colour (PViewState::whiteFills) PNG series: n = the
+        largest layer tag on the page, files k = 1..n named by inserting "_k" before the extension, file k
+        showing the layers whose tag is k; none when n < 1.
         No file is put in place before every picture is drawn: a failure or a stop (progress hears k of n after
         each picture, in order) leaves none. The pictures are drawn on every core, each worker drawing its own
         copy of the page. written counts the files put in place. */

@@ -27,8 +27,6 @@ constexpr int lengthSamples = 32;
 constexpr double pi = 3.14159265358979323846;
 /** Below this vertical share of the normal, hanging offsets have no direction to fall in. */
 constexpr double gravityThreshold = 0.1;
-/** Pattern members with this flag are hidden in the clip editor; their stamped copies show. */
-constexpr uint32_t hiddenMember = 0x100;
 
 using Vec = PBezier::Vec<double>;
 
@@ -244,7 +242,8 @@ void placeStamp(const PCard& card, const PMatrix& stamp, PArray& strokes)
         if (member->classId() != PClass::curve || strokes.size() >= PBrushGenerator::maxStrokes)
             continue;
         auto* copy = static_cast<PCurve*>(member->clone());
-        copy->flags &= ~(hiddenMember | PFlag::selected);
+        // A pattern member hidden in the clip editor still shows in its stamped copies.
+        copy->flags &= ~(PFlag::hidden | PFlag::selected);
         copy->clearMark();
         const PMatrix placed = stamp * copy->transform();
         bool finite = isFinite(placed);

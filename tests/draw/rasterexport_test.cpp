@@ -100,7 +100,7 @@ TEST(RasterExport, SeriesWritesOnePicturePerLevelShowingThatLevelOnly)
     Comic c({1, 3});
     int written = -1;
     EXPECT_EQ(
-        PRasterExport::exportSeries(c.comic, *c.page, folder.file("ink.png"), 100, PRasterExport::inkSeries, written)
+        PRasterExport::exportSeries(c.comic, *c.page, folder.file("ink.png"), 100, PViewState::blackFills, written)
             .messageKey(),
         "");
     EXPECT_EQ(written, 3);
@@ -122,10 +122,9 @@ TEST(RasterExport, PageWithoutLevelsWritesNoSeries)
     TempFolder folder;
     Comic c({0});
     int written = -1;
-    EXPECT_EQ(
-        PRasterExport::exportSeries(c.comic, *c.page, folder.file("c.png"), 100, PRasterExport::colorSeries, written)
-            .messageKey(),
-        "");
+    EXPECT_EQ(PRasterExport::exportSeries(c.comic, *c.page, folder.file("c.png"), 100, PViewState::whiteFills, written)
+                  .messageKey(),
+              "");
     EXPECT_EQ(written, 0);
     EXPECT_TRUE(folder.fileNames().isEmpty());
 }
@@ -139,7 +138,7 @@ TEST(RasterExport, StoppedSeriesLeavesEveryOldFileAsItWas)
     ASSERT_TRUE(folder.file("ink_1.png").replaceWithText("old"));
     std::vector<std::pair<int, int>> heard;
     int written = -1;
-    EXPECT_EQ(PRasterExport::exportSeries(c.comic, *c.page, folder.file("ink.png"), 100, PRasterExport::inkSeries,
+    EXPECT_EQ(PRasterExport::exportSeries(c.comic, *c.page, folder.file("ink.png"), 100, PViewState::blackFills,
                                           written, nullptr,
                                           [&](int done, int count)
                                           {
@@ -162,13 +161,13 @@ TEST(RasterExport, SeriesPicturesEqualTheSingleExportsOfTheirLevels)
     Comic c({1, 2, 3, 2});
     int written = 0;
     ASSERT_TRUE(
-        PRasterExport::exportSeries(c.comic, *c.page, folder.file("ink.png"), 100, PRasterExport::inkSeries, written)
+        PRasterExport::exportSeries(c.comic, *c.page, folder.file("ink.png"), 100, PViewState::blackFills, written)
             .ok());
     ASSERT_EQ(written, 3);
     for (int k = 1; k <= 3; ++k)
     {
         const auto single = folder.file("single" + juce::String(k) + ".png");
-        ASSERT_TRUE(PRasterExport::exportPage(c.comic, *c.page, single, 100, PRasterExport::inkSeries, k).ok());
+        ASSERT_TRUE(PRasterExport::exportPage(c.comic, *c.page, single, 100, PViewState::blackFills, k).ok());
         EXPECT_TRUE(PRasterExport::seriesFile(folder.file("ink.png"), k).hasIdenticalContentTo(single)) << k;
     }
 }
