@@ -85,8 +85,7 @@ bool allFinite(const juce::Path& path)
 
 void expectPoint(const PCurve::Control& c, float x, float y)
 {
-    EXPECT_TRUE(isNear(c.x, x));
-    EXPECT_TRUE(isNear(c.y, y));
+    EXPECT_TRUE(isNearPoint(c.x, c.y, x, y));
 }
 
 class OpenGLView : public PView2
@@ -250,6 +249,43 @@ TEST(CurveOutline, VaryingCurveIsFilledOutlineOneSubPathPerSegment)
     for (const auto& e : elementsOf(curve.outlinePath))
         subPaths += e.type == T::startNewSubPath;
     EXPECT_EQ(subPaths, 2);
+}
+
+// Whatever the anchors, widths and corners, the filled outline covers the line it stands for:
+// every point of the centre path between its anchors lies inside it.
+TEST(CurveOutline, TheVariableWidthOutlineContainsTheCentrePath)
+{
+    Seeded random(3);
+    for (int i = 0; i < 100; ++i)
+    {
+        PView2 view;
+        view.penSetting = 100;
+        PCurve curve;
+        curve.setClosed(random.below(2) == 0);
+        double x = 0, y = 0, heading = random.between(-3.14, 3.14);
+        for (int n = 2 + random.below(5); n > 0; --n)
+        {
+            const auto thickness = static_cast<uint16_t>(random.between(20, 100));
+            addPoints(curve, {{static_cast<float>(x), static_cast<float>(y), thickness,
+                               static_cast<uint16_t>(random.below(2) * 100)}});
+            heading += random.between(-0.9, 0.9);
+            const double step = random.between(1, 3);
+            x += step * std::cos(heading), y += step * std::sin(heading);
+        }
+        curve.pointAt(0)->thickness = 10; // never a steady line
+        curve.build(view);
+        ASSERT_FALSE(curve.outlinePath.isEmpty()) << "case " << i;
+        // The centre path's own points, but for those at an anchor, where an outline ends on it.
+        for (juce::PathFlatteningIterator it(curve.centrePath, {}, 1e-3f); it.next();)
+        {
+            const juce::Point<float> p{it.x2, it.y2};
+            bool atAnAnchor = false;
+            for (PBase* a : curve.points)
+                atAnAnchor |= p.getDistanceFrom({static_cast<PPoint*>(a)->x, static_cast<PPoint*>(a)->y}) < 0.05f;
+            EXPECT_TRUE(atAnAnchor || curve.outlinePath.contains(p, 1e-4f))
+                << "case " << i << " at " << p.x << ", " << p.y;
+        }
+    }
 }
 
 TEST(CurveOutline, DegenerateInputsGiveNoNaN)

@@ -49,6 +49,40 @@ TEST(GeometryMatrix, ProductAppliesTheRightFactorFirst)
     EXPECT_TRUE(isNear(x, 4) && isNear(y, 6));
 }
 
+// Any chain of moves, turns and non-zero scales maps a point away and back onto itself, and the
+// product maps as its factors do one after the other.
+TEST(GeometryMatrix, ARandomTransformFollowedByItsInverseGivesThePointBack)
+{
+    Seeded random(20261207);
+    for (int i = 0; i < 500; ++i)
+    {
+        auto sign = [&random] { return random.below(2) == 0 ? -1.0 : 1.0; };
+        PMatrix m;
+        for (int factors = 1 + random.below(4); factors > 0; --factors)
+        {
+            const float a = static_cast<float>(random.between(-20, 20)),
+                        b = static_cast<float>(random.between(-20, 20));
+            switch (random.below(3))
+            {
+            case 0: m = PMatrix::translation(a, b) * m; break;
+            case 1: m = PMatrix::rotation(a) * m; break;
+            default:
+                m = PMatrix::scale(static_cast<float>(sign() * random.between(0.25, 4)),
+                                   static_cast<float>(sign() * random.between(0.25, 4))) *
+                    m;
+            }
+        }
+        const float px = static_cast<float>(random.between(-10, 10)), py = static_cast<float>(random.between(-10, 10));
+        float x = px, y = py;
+        m.transform(x, y);
+        ASSERT_TRUE(m.transformBack(x, y)) << "case " << i;
+        EXPECT_TRUE(isNearPoint(x, y, px, py)) << "case " << i;
+    }
+    float x = 1, y = 2;
+    EXPECT_FALSE(PMatrix::scale(0, 3).transformBack(x, y));
+    EXPECT_TRUE(x == 1 && y == 2);
+}
+
 TEST(GeometryRound, HalvesGoAwayFromZero)
 {
     const std::pair<double, int> rows[] = {{2.5, 3}, {-2.5, -3}, {1.4, 1}, {-1.6, -2}, {-0.4, 0}};
