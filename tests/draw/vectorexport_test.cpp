@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -14,6 +13,7 @@
 #include "model/brush.h"
 #include "model/card.h"
 #include "model/clip.h"
+#include "support/cli.h"
 #include "support/exportsample.h"
 #include "support/samplecomic.h"
 #include "support/testfiles.h"
@@ -22,37 +22,10 @@ namespace
 {
 const char* svgDtd = "/usr/share/xml/w3c-sgml-lib/schema/dtd/REC-SVG11-20110816/svg11.dtd";
 
-bool hasTool(const char* name)
-{
-    for (const auto& folder : juce::StringArray::fromTokens(std::getenv("PATH"), ":", ""))
-        if (juce::File(folder).getChildFile(name).existsAsFile())
-            return true;
-    return false;
-}
-
 #define REQUIRE_TOOLS(...)                                                                                             \
     for (const char* tool : {__VA_ARGS__})                                                                             \
         if (!hasTool(tool))                                                                                            \
             GTEST_FAIL() << tool << " is not installed";
-
-struct ToolResult
-{
-    int status = -1;
-    juce::String out, err;
-};
-
-/** Runs a shell command line in folder, capturing its output and its error output apart. */
-ToolResult run(const TempFolder& folder, const juce::String& command)
-{
-    const auto out = folder.file("tool.out"), err = folder.file("tool.err");
-    const juce::String line = "cd '" + folder.folder.getFullPathName() + "' && " + command + " >'" +
-                              out.getFullPathName() + "' 2>'" + err.getFullPathName() + "'";
-    ToolResult result;
-    result.status = std::system(line.toRawUTF8());
-    result.out = out.loadFileAsString();
-    result.err = err.loadFileAsString();
-    return result;
-}
 
 /** Mean difference of the colour channels of two pictures of one size, 0 to 255. */
 double meanDifference(const juce::Image& a, const juce::Image& b)
@@ -75,26 +48,24 @@ juce::Image load(const juce::File& file)
     return juce::ImageFileFormat::loadFrom(file);
 }
 
-/** A page drawn three ways at 50 dpi: the PNG export, poppler's picture of the PDF and librsvg's
-    picture of the SVG. Empty pictures when a step failed (the failure is reported). */
+/** A page drawn three ways: the PNG export, poppler's picture of the PDF and librsvg's picture of
+    the SVG. Empty pictures when a step failed (the failure is reported). */
 struct ThreeRoutes
 {
     juce::Image png, pdf, svg;
 };
 
-ThreeRoutes drawThreeWays(PComic& comic, PPage& page, const TempFolder& tmp)
+ThreeRoutes drawThreeWays(PComic& comic, PPage& page, const TempFolder& tmp, int dpi = 50)
 {
-    ThreeRoutes routes;
-    const int index = comic.pages.indexOf(&page);
-    EXPECT_TRUE(PRasterExport::exportPage(comic, page, tmp.file("page.png"), 50).ok());
-    EXPECT_TRUE(PVectorExport::exportPdf(comic, tmp.file("page.pdf"), index).ok());
+    const juce::String r(dpi);
+    EXPECT_TRUE(PRasterExport::exportPage(comic, page, tmp.file("page.png"), dpi).ok());
+    EXPECT_TRUE(PVectorExport::exportPdf(comic, tmp.file("page.pdf"), comic.pages.indexOf(&page)).ok());
     EXPECT_TRUE(PVectorExport::exportSvg(page, tmp.file("page.svg")).ok());
-    EXPECT_EQ(run(tmp, "pdftoppm -png -singlefile -r 50 page.pdf frompdf").status, 0);
-    EXPECT_EQ(run(tmp, "rsvg-convert -b white --dpi-x 50 --dpi-y 50 -o fromsvg.png page.svg").status, 0);
-    routes.png = load(tmp.file("page.png"));
-    routes.pdf = load(tmp.file("frompdf.png"));
-    routes.svg = load(tmp.file("fromsvg.png"));
-    return routes;
+    EXPECT_EQ(runIn(tmp.folder, "pdftoppm -png -singlefile -r " + r + " page.pdf frompdf").status, 0);
+    EXPECT_EQ(
+        runIn(tmp.folder, "rsvg-convert -b white --dpi-x " + r + " --dpi-y " + r + " -o fromsvg.png page.svg").status,
+        0);
+    return {load(tmp.file("page.png")), load(tmp.file("frompdf.png")), load(tmp.file("fromsvg.png"))};
 }
 
 /** The pixel of a page point of a 25.4 cm page drawn at 50 dpi (500 pixels, y down). */
@@ -130,16 +101,16 @@ TEST(VectorExport, PdfPassesQpdfAndPopplerWithPageCountAndSize)
     for (const auto& row : rows)
     {
         ASSERT_EQ(PVectorExport::exportPdf(comic, tmp.file("out.pdf"), row.page).messageKey(), "");
-        const auto check = run(tmp, "qpdf --check out.pdf");
+        const auto check = runIn(tmp.folder, "qpdf --check out.pdf");
         EXPECT_EQ(check.status, 0) << check.out << check.err;
-        const auto info = run(tmp, "pdfinfo out.pdf");
+        const auto info = runIn(tmp.folder, "pdfinfo out.pdf");
         EXPECT_TRUE(info.out.contains(row.pages)) << info.out;
         EXPECT_TRUE(info.out.contains("Page size:       720 x 720 pts")) << info.out;
         EXPECT_TRUE(info.out.contains(juce::String::fromUTF8("Title:           Caf\xc3\xa9 & (co)\n"))) << info.out;
         EXPECT_TRUE(info.out.contains("Author:          Line\nbreak\n")) << info.out;
         EXPECT_TRUE(info.out.contains("Producer:        Plumet Comics ")) << info.out;
         // Poppler repairs a broken cross-reference table quietly but for a message: none is allowed.
-        const auto render = run(tmp, "pdftoppm -r 20 -png out.pdf page");
+        const auto render = runIn(tmp.folder, "pdftoppm -r 20 -png out.pdf page");
         EXPECT_EQ(render.status, 0);
         EXPECT_EQ(render.err, "");
     }
@@ -158,10 +129,10 @@ TEST(VectorExport, SvgIsValidSvg11AndRenders)
     markup->text.assign("<b> & \"x\"");
     page.panels.get<PPanel>(0)->layerAt(0)->shapes.append(markup);
     ASSERT_EQ(PVectorExport::exportSvg(page, tmp.file("out.svg")).messageKey(), "");
-    const auto valid = run(tmp, juce::String("xmllint --noout --nonet --dtdvalid ") + svgDtd + " out.svg");
+    const auto valid = runIn(tmp.folder, juce::String("xmllint --noout --nonet --dtdvalid ") + svgDtd + " out.svg");
     EXPECT_EQ(valid.status, 0) << valid.err;
     EXPECT_EQ(valid.err, "");
-    const auto render = run(tmp, "rsvg-convert -o out.png out.svg");
+    const auto render = runIn(tmp.folder, "rsvg-convert -o out.png out.svg");
     EXPECT_EQ(render.status, 0);
     EXPECT_EQ(render.err, "");
     EXPECT_TRUE(load(tmp.file("out.png")).isValid());
@@ -175,15 +146,16 @@ TEST(VectorExport, EveryPageOfTheSampleComicGivesValidFiles)
     PComic comic;
     sample::fill(comic);
     ASSERT_TRUE(PVectorExport::exportPdf(comic, tmp.file("sample.pdf"), PVectorExport::allPages).ok());
-    const auto check = run(tmp, "qpdf --check sample.pdf");
+    const auto check = runIn(tmp.folder, "qpdf --check sample.pdf");
     EXPECT_EQ(check.status, 0) << check.out << check.err;
-    const auto render = run(tmp, "pdftoppm -r 20 -png sample.pdf page");
+    const auto render = runIn(tmp.folder, "pdftoppm -r 20 -png sample.pdf page");
     EXPECT_EQ(render.status, 0);
     EXPECT_EQ(render.err, "");
     for (int i = 0; i < comic.pages.size(); ++i)
     {
         ASSERT_TRUE(PVectorExport::exportSvg(*comic.pages.get<PPage>(i), tmp.file("sample.svg")).ok());
-        const auto valid = run(tmp, juce::String("xmllint --noout --nonet --dtdvalid ") + svgDtd + " sample.svg");
+        const auto valid =
+            runIn(tmp.folder, juce::String("xmllint --noout --nonet --dtdvalid ") + svgDtd + " sample.svg");
         EXPECT_EQ(valid.status, 0) << "page " << i + 1 << ": " << valid.err;
     }
 }
@@ -221,11 +193,11 @@ TEST(VectorExport, CompressedPdfDrawsLikeThePlainOne)
     ASSERT_TRUE(PVectorExport::exportPdf(comic, tmp.file("packed.pdf"), 0).ok());
     ASSERT_TRUE(PVectorExport::exportPdf(comic, tmp.file("plain.pdf"), 0, nullptr, plain).ok());
     EXPECT_LT(tmp.file("packed.pdf").getSize() * 4, tmp.file("plain.pdf").getSize());
-    const auto check = run(tmp, "qpdf --check packed.pdf");
+    const auto check = runIn(tmp.folder, "qpdf --check packed.pdf");
     EXPECT_EQ(check.status, 0) << check.out << check.err;
     for (const char* name : {"packed", "plain"})
     {
-        const auto render = run(tmp, juce::String("pdftoppm -png -singlefile -r 50 ") + name + ".pdf " + name);
+        const auto render = runIn(tmp.folder, juce::String("pdftoppm -png -singlefile -r 50 ") + name + ".pdf " + name);
         EXPECT_EQ(render.status, 0);
         EXPECT_EQ(render.err, "");
     }
@@ -266,27 +238,18 @@ TEST(VectorPicture, PdfAndSvgLookLikeThePngExport)
 {
     REQUIRE_TOOLS("pdftoppm", "rsvg-convert");
     constexpr double threshold = 3.0;
-    constexpr int dpi = 50, side = 500;
+    constexpr int side = 500;
     TempFolder tmp;
     ASSERT_TRUE(exportsample::writePicture(tmp.file("picture.png"), 60, 45));
     PComic comic;
     exportsample::pictureComic(comic, tmp.file("picture.png"));
-    PPage& page = *comic.pages.get<PPage>(0);
-    ASSERT_EQ(PRasterExport::exportPage(comic, page, tmp.file("page.png"), dpi).messageKey(), "");
-    ASSERT_EQ(PVectorExport::exportPdf(comic, tmp.file("page.pdf"), 0).messageKey(), "");
-    ASSERT_EQ(PVectorExport::exportSvg(page, tmp.file("page.svg")).messageKey(), "");
-    ASSERT_EQ(run(tmp, "pdftoppm -png -singlefile -r 50 page.pdf frompdf").status, 0);
-    ASSERT_EQ(run(tmp, "rsvg-convert -b white --dpi-x 50 --dpi-y 50 -o fromsvg.png page.svg").status, 0);
-
-    const juce::Image reference = load(tmp.file("page.png"));
-    ASSERT_EQ(reference.getBounds(), juce::Rectangle<int>(side, side));
+    const ThreeRoutes routes = drawThreeWays(comic, *comic.pages.get<PPage>(0), tmp);
+    ASSERT_EQ(routes.png.getBounds(), juce::Rectangle<int>(side, side));
     juce::Image blank(juce::Image::RGB, side, side, true);
     blank.clear(blank.getBounds(), juce::Colours::white);
-    const double pdf = meanDifference(reference, load(tmp.file("frompdf.png")));
-    const double svg = meanDifference(reference, load(tmp.file("fromsvg.png")));
-    EXPECT_LT(pdf, threshold);
-    EXPECT_LT(svg, threshold);
-    EXPECT_GT(meanDifference(reference, blank), 5 * threshold);
+    EXPECT_LT(meanDifference(routes.png, routes.pdf), threshold);
+    EXPECT_LT(meanDifference(routes.png, routes.svg), threshold);
+    EXPECT_GT(meanDifference(routes.png, blank), 5 * threshold);
 }
 
 namespace
@@ -444,23 +407,13 @@ TEST(VectorPicture, ThinLinesKeepTheirWidthInEveryFormat)
     PLayer* thinnest = exportsample::layer(*frame, 1, 1);
     thinnest->stroke = 0;
     thinnest->shapes.append(exportsample::curve({{-1, 0}, {1, 0}}, false, ink, 0, 19));
-    PPage& page = *comic.pages.get<PPage>(0);
-    ASSERT_TRUE(PRasterExport::exportPage(comic, page, tmp.file("page.png"), dpi).ok());
-    ASSERT_TRUE(PVectorExport::exportPdf(comic, tmp.file("page.pdf"), 0).ok());
-    ASSERT_TRUE(PVectorExport::exportSvg(page, tmp.file("page.svg")).ok());
-    ASSERT_EQ(run(tmp, "pdftoppm -png -singlefile -r 2400 page.pdf frompdf").status, 0);
-    ASSERT_EQ(run(tmp, "rsvg-convert -b white --dpi-x 2400 --dpi-y 2400 -o fromsvg.png page.svg").status, 0);
-
+    const ThreeRoutes routes = drawThreeWays(comic, *comic.pages.get<PPage>(0), tmp, dpi);
     const double expected = 0.00475 / 2.54 * dpi; // 4.49 pixels
-    const auto png = load(tmp.file("page.png")), pdf = load(tmp.file("frompdf.png")),
-               svg = load(tmp.file("fromsvg.png"));
     // librsvg's page is a whole number of millimetres (25 instead of 25.4), at the same scale.
-    for (const juce::Image* picture : {&png, &pdf, &svg})
+    for (const juce::Image* picture : {&routes.png, &routes.pdf, &routes.svg})
     {
         const int w = picture->getWidth(), h = picture->getHeight();
         ASSERT_GT(h, side * 9 / 10);
-        EXPECT_NEAR(inkDown(*picture, w / 2, h / 4, h * 3 / 4), expected, 1.0) << (picture == &png   ? "png"
-                                                                                   : picture == &pdf ? "pdf"
-                                                                                                     : "svg");
+        EXPECT_NEAR(inkDown(*picture, w / 2, h / 4, h * 3 / 4), expected, 1.0) << picture - &routes.png;
     }
 }

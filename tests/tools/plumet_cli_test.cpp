@@ -3,94 +3,21 @@
 
 #include <gtest/gtest.h>
 
-#include "model/card.h"
-#include "model/clip.h"
 #include "model/comic.h"
-#include "model/curve.h"
-#include "model/decor.h"
-#include "model/group.h"
 #include "model/image.h"
-#include "model/layer.h"
 #include "model/option.h"
 #include "model/page.h"
-#include "model/panel.h"
-#include "model/point.h"
-#include "model/text.h"
 #include "support/cli.h"
 #include "support/exportsample.h"
+#include "support/samplecomic.h"
 #include "support/testfiles.h"
-
-namespace
-{
-PCurve* makeCurve(bool closed)
-{
-    auto* curve = new PCurve();
-    curve->setClosed(closed);
-    curve->points.append(new PPoint(0, 0));
-    auto* bent = new PPoint(2, 1);
-    bent->sharpness = 100;
-    bent->variant = 3;
-    bent->thickness = 80;
-    curve->points.append(bent);
-    curve->points.append(new PPoint(4, 0));
-    curve->fillColour = 0xFF2A80C0;
-    return curve;
-}
-
-/** A comic with at least one object of every class a comic file can hold. */
-void fillComic(PComic& comic)
-{
-    comic.name.assign("Everything");
-    comic.author.assign("A. Artist");
-    comic.format = PPageFormat::a5;
-    comic.applyPageFormat();
-
-    auto* layer = new PLayer();
-    layer->name.assign("Ink");
-    layer->stroke = 25;
-    layer->shapes.append(makeCurve(false));
-    auto* text = new PText();
-    text->text.assign("Hello\nworld");
-    text->align = PText::alignRight;
-    layer->shapes.append(text);
-    auto* image = new PImage();
-    image->setFile("missing-picture.png");
-    image->flags |= PImage::byFullPath;
-    image->pixelWidth = 640;
-    image->pixelHeight = 480;
-    layer->shapes.append(image);
-    auto* group = new PGroup();
-    group->children.append(makeCurve(true));
-    group->gridTo[4].x = 0.5f;
-    layer->shapes.append(group);
-
-    auto* panel = new PPanel();
-    panel->points.append(new PPoint(0, 0));
-    panel->points.append(new PPoint(10, 0));
-    panel->points.append(new PPoint(10, 10));
-    panel->layers.append(layer);
-    auto* page = new PPage();
-    page->name.assign("One");
-    page->panels.append(panel);
-    comic.pages.append(page);
-
-    auto* clip = new PClip();
-    clip->name.assign("Tree");
-    clip->cardFor(2)->shapes.append(makeCurve(true));
-    comic.clips.append(clip);
-    auto* withContent = new PDecor();
-    withContent->contentForEdit().children.append(makeCurve(false));
-    comic.decor.append(withContent);
-    comic.decor.append(new PDecor());
-}
-} // namespace
 
 TEST(CliInfo, CopyOfAComicWithEveryClassShowsTheSameTree)
 {
     TempFolder tmp;
     PComic comic;
     comic.path = tmp.path("all.plm");
-    fillComic(comic);
+    sample::fill(comic);
     ASSERT_TRUE(comic.save());
 
     ASSERT_EQ(runCli({"copy", tmp.path("all.plm"), tmp.path("copy.plm")}).status, 0);
@@ -102,16 +29,16 @@ TEST(CliInfo, CopyOfAComicWithEveryClassShowsTheSameTree)
     const auto json = juce::JSON::parse(original.out);
     EXPECT_EQ(static_cast<int>(json["result"]), 1);
     const auto tree = json["comic"];
-    EXPECT_EQ(tree["title"].toString(), "Everything");
+    EXPECT_EQ(tree["title"].toString(), "Sample");
     EXPECT_EQ(static_cast<double>(tree["height"]), 14.8);
     const auto layer = tree["pages"][0]["panels"][0]["layers"][0];
-    EXPECT_EQ(static_cast<int>(layer["stroke"]), 25);
+    EXPECT_EQ(static_cast<int>(layer["stroke"]), 70);
     const auto shapes = layer["shapes"];
-    ASSERT_EQ(shapes.size(), 4);
-    EXPECT_EQ(static_cast<int>(shapes[0]["points"][1]["variant"]), 3);
-    EXPECT_EQ(shapes[1]["text"].toString(), "Hello\nworld");
-    EXPECT_EQ(static_cast<int>(shapes[2]["pixelWidth"]), 640);
-    EXPECT_TRUE(static_cast<bool>(shapes[3]["deformed"]));
+    ASSERT_EQ(shapes.size(), 8);
+    EXPECT_EQ(shapes[2]["text"].toString(), juce::String::fromUTF8("Hello\nw\xc3\xb6rld"));
+    EXPECT_EQ(static_cast<int>(shapes[3]["pixelWidth"]), 64);
+    EXPECT_TRUE(static_cast<bool>(shapes[5]["deformed"]));
+    EXPECT_EQ(static_cast<int>(shapes[7]["points"][1]["variant"]), 2);
     EXPECT_EQ(static_cast<int>(tree["clips"][0]["cards"][0]["cardNo"]), 2);
     EXPECT_TRUE(tree["decor"][1]["content"].isVoid());
 }

@@ -20,6 +20,7 @@
 #include "model/page.h"
 #include "model/panel.h"
 #include "model/text.h"
+#include "support/cli.h"
 #include "support/testfiles.h"
 
 namespace
@@ -29,16 +30,13 @@ const char* const suffixes[] = {"_E", "_D", "_F"};
 /** The flag that makes start-up open the comic chooser instead of a new comic. */
 constexpr uint32_t openAtStart = 0x10;
 
-/** Runs a command line in folder; its exit status, and its standard output in out. */
+/** Runs a command line in folder: its exit status, and what it wrote in out. */
 int run(const TempFolder& folder, const juce::String& command, juce::String* out = nullptr)
 {
-    const auto captured = folder.file("command.out");
-    const auto line =
-        "cd '" + folder.folder.getFullPathName() + "' && " + command + " >'" + captured.getFullPathName() + "' 2>&1";
-    const int status = std::system(line.toRawUTF8());
+    const auto result = runIn(folder.folder, command);
     if (out != nullptr)
-        *out = captured.loadFileAsString();
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        *out = result.out + result.err;
+    return result.status;
 }
 
 juce::String cli(const juce::String& arguments)
