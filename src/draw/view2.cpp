@@ -110,17 +110,18 @@ void PView2::drawBrush(PBrush& brush, bool guide)
         drawCurve(brush, guide);
         return;
     }
-    // While editing, the strokes show as thin outlines with the unfilled guide over them, so the
-    // artist sees both what was generated and what it follows.
+    // While editing, the strokes look as they print (the canvas shows the selected brush's guide);
+    // asked for, every brush shows as thin stroke outlines with the unfilled guide over them.
     const bool editing = (flags & (outputMode | simplifiedLines)) == 0;
+    const bool outlines = editing && (flags & brushOutlines) != 0;
     for (int i = 0; i < brush.strokes.size(); ++i)
     {
         PCurve* stroke = brush.strokeAt(i);
         pushShape(*stroke);
-        drawCurve(*stroke, editing);
+        drawCurve(*stroke, outlines);
         pop();
     }
-    if (!editing)
+    if (!outlines)
         return;
     const uint32_t before = flags;
     flags |= noFills;

@@ -110,16 +110,18 @@ void POption::copyFrom(const PBase* other)
     wallOpacity = o->wallOpacity;
     fontPresets = o->fontPresets;
     palette = o->palette;
-    smoothing = o->smoothing, taper = o->taper;
+    smoothing = o->smoothing, taper = o->taper, brushOutlines = o->brushOutlines;
 }
 
 void POption::readDrawing(PStream& s)
 {
-    smoothing = defaultSmoothing, taper = true;
+    smoothing = defaultSmoothing, taper = true, brushOutlines = false;
     if (s.failed || !s.hasMore())
         return;
     smoothing = std::clamp(readFinite(s, defaultSmoothing), leastSmoothing, mostSmoothing);
     taper = s.readBool();
+    if (s.hasMore())
+        brushOutlines = s.readBool();
 }
 
 void POption::write(PStream& s) const
@@ -154,6 +156,7 @@ void POption::write(PStream& s) const
     // written before them simply ends there.
     s.writeFloat(smoothing);
     s.writeBool(taper);
+    s.writeBool(brushOutlines);
 }
 
 void POption::read(PStream& s)

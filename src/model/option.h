@@ -65,6 +65,8 @@ public:
     float smoothing = defaultSmoothing;
     /** Drawn lines start and end thin, as a brush lifted from the paper. */
     bool taper = true;
+    /** The canvas shows brush strokes as outlines around their guides rather than as they print. */
+    bool brushOutlines = false;
 
     // Not saved.
     juce::String imagesFolder;

@@ -32,6 +32,8 @@ public:
     static constexpr uint32_t outputMode = 0x4;
     static constexpr uint32_t noFills = 0x8;
     static constexpr uint32_t currentOnly = 0x10;
+    /** Brush strokes as thin outlines with their guide, instead of as they print. */
+    static constexpr uint32_t brushOutlines = 0x20;
     static constexpr uint32_t whiteFills = 0x40;
     static constexpr uint32_t blackFills = 0x80;
     /** Editing looks that the canvas asks for after its edit mode: the current curve's fill

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "edit/world.h"
+#include "model/brush.h"
 #include "model/clip.h"
 #include "model/curve.h"
 #include "model/decor.h"
@@ -50,8 +51,10 @@ uint32_t PCanvasRenderer::viewFlags() const
         return 0;
     // With the wallpaper shown the fills stand aside; with the lock only the current shape is
     // drawn plainly.
+    const POption* o = canvas.getOptions();
+    const bool outlines = o != nullptr && o->brushOutlines;
     return (world->wallFlag ? PViewState::noFills : 0u) | (world->lockFlag ? PViewState::currentOnly : 0u) |
-           looksOf(world->editMode);
+           (outlines ? PViewState::brushOutlines : 0u) | looksOf(world->editMode);
 }
 
 void PCanvasRenderer::prepareView(PView2gui& view)
@@ -390,12 +393,24 @@ void PCanvasRenderer::drawOverlay(PView2gui& view)
         return;
     const POption* o = canvas.getOptions();
     const uint32_t handle = o != nullptr ? o->handleColour : opaqueBlack;
+    drawBrushGuide(view);
     if (auto overlay = pointOverlay())
         overlay->draw(view, handle, o != nullptr ? o->selectionColour1 : handle, rowsShown());
     else if (selection.decorDeforming())
         drawDeformHandles(view);
     else if (selection.placesShapes() && !screenBounds().isEmpty())
         drawShapeHandles(view);
+}
+
+void PCanvasRenderer::drawBrushGuide(PView2gui& view)
+{
+    // Brushes show as they print; the selected one shows the line its strokes follow, unless every
+    // brush shows its guide already.
+    const POption* o = canvas.getOptions();
+    if (selection.shape == nullptr || selection.shape->classId() != PClass::brush || (o != nullptr && o->brushOutlines))
+        return;
+    view.setColour(o != nullptr ? o->handleColour : opaqueBlack);
+    view.path(static_cast<PBrush*>(selection.shape)->centrePath, bandLine, &view.device);
 }
 
 void PCanvasRenderer::drawShapeHandles(PView2gui& view)

@@ -88,6 +88,7 @@ private:
     void drawMoving(PView2gui& view, PShape& moving);
     void drawHighQualityFrame();
     void drawOverlay(PView2gui& view);
+    void drawBrushGuide(PView2gui& view);
     void drawShapeHandles(PView2gui& view);
     void drawDeformHandles(PView2gui& view);
     void drawBand(PView2gui& view);

@@ -32,7 +32,8 @@ PStatusbar::PStatusbar(PPane* parentPane, int gx, int gy, int gw, int gh) : PPan
     snapSwitch = makeSwitch(this, 2, "Statusbar.Snap", "Statusbar.TipSnap");
     wallSwitch = makeSwitch(this, 3, "Statusbar.Wall", "Statusbar.TipWall");
     helpSwitch = makeSwitch(this, 4, "Statusbar.Help", nullptr);
-    optionButton = new PButton(this, 5 * switchWidth, 0, switchWidth + 1, 0);
+    outlineSwitch = makeSwitch(this, 5, "Statusbar.Outlines", "Statusbar.TipOutlines");
+    optionButton = new PButton(this, 6 * switchWidth, 0, switchWidth + 1, 0);
     optionButton->setText("Statusbar.Option");
     optionButton->setTooltip("Statusbar.TipOption");
     refresh();
@@ -74,11 +75,13 @@ void PStatusbar::refresh()
     snapSwitch->setEnabled(shown);
     wallSwitch->setEnabled(shown && hasWallpaper);
     helpSwitch->setEnabled(true);
+    outlineSwitch->setEnabled(true);
     lockSwitch->setOn(world != nullptr && world->lockFlag);
     gridSwitch->setOn(o != nullptr && o->showGrid);
     snapSwitch->setOn(o != nullptr && o->snap);
     wallSwitch->setOn(world != nullptr && world->wallFlag);
     helpSwitch->setOn(world != nullptr && world->helpFlag);
+    outlineSwitch->setOn(o != nullptr && o->brushOutlines);
 }
 
 void PStatusbar::onChange(PWidget* source)
@@ -98,6 +101,8 @@ void PStatusbar::onChange(PWidget* source)
         world->wallFlag = on;
     else if (source == helpSwitch)
         world->helpFlag = on;
+    else if (source == outlineSwitch)
+        o->brushOutlines = on, o->modified = true;
     else
         return;
     broadcast(PNotify::switchChanged);

@@ -39,7 +39,7 @@ public:
     PPage* page = nullptr;
     PShape* shape = nullptr;
     PCheck *lockSwitch = nullptr, *gridSwitch = nullptr, *snapSwitch = nullptr, *wallSwitch = nullptr,
-           *helpSwitch = nullptr;
+           *helpSwitch = nullptr, *outlineSwitch = nullptr;
     PButton* optionButton = nullptr;
 
     /** Runs the options dialog (the Options button and the Comic menu's line). */

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "draw/view2gui.h"
+#include "model/brush.h"
 #include "model/curve.h"
 #include "model/group.h"
 #include "model/layer.h"
@@ -8,6 +9,7 @@
 #include "model/panel.h"
 #include "model/point.h"
 #include "model/text.h"
+#include "support/samplecomic.h"
 #include "support/tolerance.h"
 
 #include <limits>
@@ -259,4 +261,23 @@ TEST(SoftwareView, AbsurdPicturesAreRefusedNotAllocated)
     EXPECT_FALSE(PView2gui::makeImage(juce::Image::ARGB, 30000, 30000).isValid());
     EXPECT_FALSE(PView2gui::makeImage(juce::Image::RGB, 0, 10).isValid());
     EXPECT_TRUE(PView2gui::makeImage(juce::Image::RGB, 3, 2).isValid());
+}
+
+TEST(SoftwareView, BrushesLookAsTheyPrintWhileEditingAndOutlinedOnlyWhenAsked)
+{
+    Page p;
+    auto* brush = sample::brushOfKind(PBrushGenerator::thick, 0);
+    p.layer->shapes.append(brush);
+    const auto differing = [](const juce::Image& a, const juce::Image& b)
+    {
+        int count = 0;
+        for (int y = 0; y < side; ++y)
+            for (int x = 0; x < side; ++x)
+                count += a.getPixelAt(x, y) != b.getPixelAt(x, y) ? 1 : 0;
+        return count;
+    };
+    const juce::Image printed = p.render(PView2::outputMode);
+    EXPECT_EQ(differing(p.render(0), printed), 0);
+    // Asked for, every brush shows as thin outlines with its guide.
+    EXPECT_GT(differing(p.render(PView2::brushOutlines), printed), 200);
 }

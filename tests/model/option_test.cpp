@@ -46,7 +46,7 @@ TEST(OptionFile, DefaultFileHoldsEveryFieldInOrder)
     for (int i = 0; i < POption::paletteSize; ++i)
         expected.i32(0);
     const auto withoutDrawing = expected.block();
-    expected.f32(0.5f).byte(1); // smoothing, taper
+    expected.f32(0.5f).byte(1).byte(0); // smoothing, taper, brush outlines
     EXPECT_EQ(savedBytes(o), bytesOf(expected.block()));
 
     // A file saved before the drawing settings existed ends at the palette: it loads whole and
@@ -73,7 +73,7 @@ TEST(OptionFile, RoundTripKeepsEverySavedField)
     preset.style = PFontSpec::bold | PFontSpec::underlined;
     o.setFontPreset(9, preset);
     o.palette[0] = 0x11223344, o.palette[25] = 0xFFEEDDCC;
-    o.smoothing = 2.5f, o.taper = false;
+    o.smoothing = 2.5f, o.taper = false, o.brushOutlines = true;
 
     // Every field holds a value of its own, so a field read into the wrong place shows up
     // as a difference when the loaded object is written again.

@@ -85,9 +85,9 @@ if [ "$case_name" = program ]; then
     # A first start greets the user; its button at the bottom right leads to the editor.
     close_welcome "Welcome to Plumet Comics" || fail "no welcome page at the first start, or it did not close"
     main=$(wait_ready "Untitled comic") || fail "the main window is not ready for input"
-    # The options button closes the status bar's row of five switches, each five cells of 24 pixels.
+    # The options button closes the status bar's row of six switches, each five cells of 24 pixels.
     eval "$(xdotool getwindowgeometry --shell "$main")"
-    xdotool mousemove --sync $((X + 676)) $((Y + HEIGHT - 16)) click 1
+    xdotool mousemove --sync $((X + 796)) $((Y + HEIGHT - 16)) click 1
     dialog=$(wait_ready Options) || fail "the options button opened no dialog"
     # Inside the dialog, on its cell grid: the inch check, the resolution box and OK.
     eval "$(xdotool getwindowgeometry --shell "$dialog")"
