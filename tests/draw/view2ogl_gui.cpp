@@ -10,6 +10,7 @@
 #include <functional>
 
 #include "../support/exportsample.h"
+#include "../support/samplecomic.h"
 #include "../support/testfiles.h"
 #include "draw/view2ogl.h"
 #include "ui/widgets/opane.h"
@@ -151,6 +152,9 @@ TEST(OpenGLView, SamplePageLooksAsInTheSoftwareView)
     wave->lineColour = red;
     back.shapes.append(wave);
     back.shapes.append(exportsample::curve({{-14, 2}, {-9, 2}, {-9, 6}, {-14, 6}}, true, red, blue));
+    // Brush strokes as they print: filled ribbons and areas, no guides.
+    back.shapes.append(sample::brushOfKind(PBrushGenerator::thick, -1));
+    back.shapes.append(sample::brushOfKind(PBrushGenerator::area, 1));
 
     auto drawPage = [&](PView2& view)
     {
