@@ -31,6 +31,16 @@ public:
     /** The comic as its file would hold it. */
     std::vector<uint8_t> bytes() { return savedBytes(*comic); }
 
+    /** Makes a shape of the sample (and one of its points) current and tells the panes, as a
+        click on the canvas does. */
+    void select(PShape* shape, PPoint* point = nullptr)
+    {
+        world.context.setTarget(shape, PClass::shape);
+        if (point != nullptr)
+            world.context.setTarget(point, PClass::point);
+        world.broadcast(PNotify::selection);
+    }
+
     TempFolder tmp;
     POption options;
     RecordingNotifier notes;

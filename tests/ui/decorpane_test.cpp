@@ -10,6 +10,7 @@
 #include "model/group.h"
 #include "support/librarydesk.h"
 #include "support/testfiles.h"
+#include "support/undostep.h"
 #include "ui/command.h"
 #include "ui/decorpane.h"
 #include "ui/widgets/combo.h"
@@ -49,10 +50,12 @@ TEST(DecorPaneGrid, ANewDeformationStartsAtRestAndArtworkTurnsTheCanvasToItsHand
         auto* decor = static_cast<PDecor*>(d.item());
         ASSERT_EQ(decor, d.comic->decor.get<PDecor>(row));
         const bool withArtwork = decor->content != nullptr;
-        const auto before = savedBytes(*d.comic);
-
-        d.pane->gridCombo->select(deformCode("Deform.height"));
-        d.pane->onChange(d.pane->gridCombo);
+        expectUndoStep(d.world, *d.comic,
+                       [&d]
+                       {
+                           d.pane->gridCombo->select(deformCode("Deform.height"));
+                           d.pane->onChange(d.pane->gridCombo);
+                       });
         ASSERT_NE(decor->content, nullptr);
         EXPECT_EQ(decor->content->deformMode, deformCode("Deform.height"));
         const PGroup::GridPoint rest{};
@@ -62,9 +65,6 @@ TEST(DecorPaneGrid, ANewDeformationStartsAtRestAndArtworkTurnsTheCanvasToItsHand
         EXPECT_EQ(d.pane->ringMode(), d.world.editMode);
         // With artwork, the group's handles are the ones the canvas shows.
         EXPECT_EQ(d.canvas->selection.shape, withArtwork ? decor->content.get() : nullptr);
-
-        d.world.undo();
-        EXPECT_EQ(savedBytes(*d.comic), before);
     }
 }
 

@@ -7,6 +7,7 @@
 #include "model/layer.h"
 #include "model/panel.h"
 #include "support/panedesk.h"
+#include "support/undostep.h"
 #include "ui/command.h"
 #include "ui/layerpane.h"
 #include "ui/tablebrowse.h"
@@ -59,12 +60,9 @@ TEST(LayerPaneMarks, LeavingMarkingClearsEveryMarkAndGroupingIsOneStep)
     d.curve->setFlag(PFlag::selected, true);
     d.text->setFlag(PFlag::selected, true);
     const int shapes = d.layer->shapes.size();
-    const auto before = d.bytes();
-    d.pane->run(PSidePane::Command::doGroup);
-    ASSERT_EQ(d.world.undoList.size(), 1);
+    expectUndoStep(d.world, *d.comic, [&] { d.pane->run(PSidePane::Command::doGroup); });
     EXPECT_EQ(d.layer->shapes.size(), shapes - 1);
     d.world.undo();
-    EXPECT_EQ(d.bytes(), before);
     d.pane->run(PSidePane::Command::doUnselect);
     EXPECT_EQ(d.marked(), 0);
     d.pane->run(PSidePane::Command::doGroup); // nothing marked: nothing to group
@@ -85,21 +83,17 @@ TEST(LayerPaneAdd, AddCurveInPointModeSwitchesToShapesFirst)
 TEST(LayerPaneLayer, HideStrokeAndNameAreOneStepEachAndLeaveTheShapesAlone)
 {
     LayerDesk d;
-    const auto before = d.bytes();
-    d.pane->hideCheck->setOn(true);
-    d.pane->onChange(d.pane->hideCheck);
+    auto& p = *d.pane;
+    expectUndoStep(
+        d.world, *d.comic, [&p] { p.hideCheck->setOn(true), p.onChange(p.hideCheck); }, "hide");
+    expectUndoStep(
+        d.world, *d.comic, [&p] { p.strokeSwitch->setValue(25), p.onChange(p.strokeSwitch); }, "stroke");
+    expectUndoStep(
+        d.world, *d.comic, [&p] { p.nameField->text.assign("Colours"), p.onChange(p.nameField); }, "name");
     EXPECT_TRUE(d.layer->isHidden());
     EXPECT_FALSE(d.curve->hasFlag(PFlag::hidden));
-    d.pane->strokeSwitch->setValue(25);
-    d.pane->onChange(d.pane->strokeSwitch);
     EXPECT_EQ(d.layer->stroke, 25);
-    d.pane->nameField->text.assign("Colours");
-    d.pane->onChange(d.pane->nameField);
     EXPECT_EQ(d.layer->name.toString(), "Colours");
-    EXPECT_EQ(d.world.undoList.size(), 3);
-    for (int i = 0; i < 3; ++i)
-        d.world.undo();
-    EXPECT_EQ(d.bytes(), before);
 }
 
 TEST(LayerPaneLayer, AHiddenLayerCanStillBeChosenFromTheList)

@@ -8,6 +8,7 @@
 #include "model/clip.h"
 #include "support/librarydesk.h"
 #include "support/testfiles.h"
+#include "support/undostep.h"
 #include "ui/clippane.h"
 #include "ui/command.h"
 #include "ui/decorpane.h"
@@ -88,24 +89,21 @@ TYPED_TEST(LibraryPane, PasteAndImportAddACopyUnderTheShownTabOnlyWhenThereIsOne
 TYPED_TEST(LibraryPane, RenameAndResizeAreOneUndoStepEachAndUndoRestoresTheFile)
 {
     LibraryDesk<TypeParam> d;
-    const auto before = savedBytes(*d.comic);
+    auto& p = *d.pane;
     PItem* item = d.item();
     const PName oldName = item->name;
     PShape* shape = d.canvas->shownList()->template get<PShape>(0);
     const float oldSize = sizeOf(*item), oldScale = shape->scaleX;
 
-    d.pane->nameField->setValue("Oak");
-    d.pane->onChange(d.pane->nameField);
-    d.pane->onChange(d.pane->nameField); // the same name again is no step
-    d.pane->sizeNumber->setValue(2 * oldSize);
-    d.pane->onChange(d.pane->sizeNumber);
-    EXPECT_EQ(d.world.undoList.size(), 2);
+    // The same name again is no step.
+    expectUndoStep(d.world, *d.comic,
+                   [&p] { p.nameField->setValue("Oak"), p.onChange(p.nameField), p.onChange(p.nameField); });
+    expectUndoStep(d.world, *d.comic, [&p, oldSize] { p.sizeNumber->setValue(2 * oldSize), p.onChange(p.sizeNumber); });
     EXPECT_EQ(item->name.toString(), "Oak");
     EXPECT_FLOAT_EQ(shape->scaleX, 2 * oldScale); // the artwork grows with its size
 
     d.world.undo();
     d.world.undo();
-    EXPECT_EQ(savedBytes(*d.comic), before);
     EXPECT_EQ(d.pane->nameField->text, oldName);
     EXPECT_FLOAT_EQ(d.pane->sizeNumber->getValue(), oldSize);
 }

@@ -6,6 +6,7 @@
 #include "model/image.h"
 #include "model/page.h"
 #include "support/panedesk.h"
+#include "support/undostep.h"
 #include "ui/command.h"
 #include "ui/pagepane.h"
 #include "ui/widgets/button.h"
@@ -103,17 +104,12 @@ TEST(PagePaneName, ANameTypedKeyByKeyIsOneStepThatUndoTakesBack)
     PageDesk d;
     d.world.context.setTarget(d.page, PClass::page);
     d.pane->refresh(true);
-    const auto before = d.bytes();
-    for (const char* typed : {"S", "Sp", "Splash"})
-    {
-        d.pane->nameField->text.assign(typed);
-        d.pane->onChange(d.pane->nameField);
-    }
-    ASSERT_EQ(d.world.undoList.size(), 1);
-    EXPECT_EQ(d.page->name.toString(), "Splash");
-    d.world.undo();
-    EXPECT_EQ(d.bytes(), before);
-    d.world.redo();
+    expectUndoStep(d.world, *d.comic,
+                   [&d]
+                   {
+                       for (const char* typed : {"S", "Sp", "Splash"})
+                           d.pane->nameField->text.assign(typed), d.pane->onChange(d.pane->nameField);
+                   });
     EXPECT_EQ(d.page->name.toString(), "Splash");
 }
 
@@ -133,13 +129,14 @@ TEST(PagePaneAdd, AddPanelFromPointModeSwitchesToShapesAndAddsThePanelWithItsLay
 TEST(PagePaneMenu, ExportsGoToTheContentPaneOnlyWithAPage)
 {
     PageDesk d;
-    std::vector<int> asked;
-    d.pane->exportPage = [&asked](PCommand code) { asked.push_back(menuIdOf(code)); };
+    std::vector<PCommand> asked;
+    d.pane->exportPage = [&asked](PCommand code) { asked.push_back(code); };
     d.world.context.setTarget(d.page, PClass::page);
-    for (PCommand code : {PCommand::exportJpg, PCommand::exportPng, PCommand::exportPdf, PCommand::exportSvg,
-                          PCommand::inkSeries, PCommand::colourSeries})
+    const std::vector<PCommand> exports{PCommand::exportJpg, PCommand::exportPng, PCommand::exportPdf,
+                                        PCommand::exportSvg, PCommand::inkSeries, PCommand::colourSeries};
+    for (PCommand code : exports)
         d.pane->onMenu(code);
     d.world.context.setTarget(nullptr, PClass::page);
     d.pane->onMenu(PCommand::exportPdf);
-    EXPECT_EQ(asked, (std::vector<int>{19, 20, 21, 22, 23, 24}));
+    EXPECT_EQ(asked, exports);
 }

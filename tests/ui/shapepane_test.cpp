@@ -1,5 +1,5 @@
 // The shape pane driven headless in a pane tree that hears the session: every control is one
-// undo step that undo takes back to the same saved bytes, and typed text waits for Apply.
+// undo step, and typed text waits for Apply.
 
 #include <gtest/gtest.h>
 
@@ -7,6 +7,7 @@
 
 #include "support/testdocument.h"
 #include "support/treenotifier.h"
+#include "support/undostep.h"
 #include "ui/shapepane.h"
 #include "ui/widgets/button.h"
 #include "ui/widgets/check.h"
@@ -55,14 +56,6 @@ struct ShapeDesk : TestDocument, PWidgetHost
         font = fontAnswer;
         return true;
     }
-    /** Makes a shape of the ink layer (and one of its points) current, as the canvas does. */
-    void select(PShape* shape, PPoint* point = nullptr)
-    {
-        world.context.setTarget(shape, PClass::shape);
-        if (point != nullptr)
-            world.context.setTarget(point, PClass::point);
-        world.broadcast(PNotify::selection);
-    }
     void type(const juce::String& typed)
     {
         dynamic_cast<juce::TextEditor*>(pane->textEdit->getComponent())->setText(typed, false);
@@ -105,11 +98,8 @@ TEST(ShapePaneEdit, EachControlIsOneUndoStepThatUndoTakesBack)
     {
         ShapeDesk d;
         c.select(d);
-        const auto before = d.bytes();
-        c.use(d);
-        EXPECT_EQ(d.world.undoList.size(), 1) << c.control;
-        d.world.undo();
-        EXPECT_EQ(d.bytes(), before) << c.control;
+        expectUndoStep(
+            d.world, *d.comic, [&] { c.use(d); }, c.control);
     }
 }
 
