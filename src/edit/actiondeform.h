@@ -1,33 +1,28 @@
 #pragma once
 
-#include "edit/action.h"
+#include "edit/valueaction.h"
 #include "model/group.h"
 
+/** The source and target grids of a deformed group. */
+struct PDeformGrids
+{
+    std::array<PGroup::GridPoint, PGroup::gridPoints> from{}, to{};
+
+    static PDeformGrids of(const PGroup& group);
+    void applyTo(PGroup& group) const;
+};
+
 /** The deformation grids of a group changed by dragging its handles. */
-class PActionDeform : public PAction
+class PActionDeform : public PValueAction<PGroup, PDeformGrids>
 {
 public:
-    struct Grids
-    {
-        std::array<PGroup::GridPoint, PGroup::gridPoints> from{}, to{};
-
-        static Grids of(const PGroup& group);
-        void applyTo(PGroup& group) const;
-    };
+    using Grids = PDeformGrids;
 
     /** Anything but a group is left alone. */
     PActionDeform(PWorld& world, PBase* group, const Grids& before, const Grids& after);
 
     void name(PName& out) const override { nameFrom("Action.Deform", out); }
 
-    PGroup* group = nullptr;
-    Grids before, after;
-
 protected:
-    void apply(bool redo) override;
-    void revert() override;
     void settle() override;
-
-private:
-    void place(const Grids& grids);
 };

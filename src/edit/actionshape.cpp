@@ -2,12 +2,12 @@
 
 #include "model/shape.h"
 
-PActionShape::Placement PActionShape::Placement::of(const PShape& shape)
+PPlacement PPlacement::of(const PShape& shape)
 {
     return {shape.x, shape.y, shape.scaleX, shape.scaleY, shape.rotation};
 }
 
-void PActionShape::Placement::applyTo(PShape& shape) const
+void PPlacement::applyTo(PShape& shape) const
 {
     shape.x = x;
     shape.y = y;
@@ -18,40 +18,22 @@ void PActionShape::Placement::applyTo(PShape& shape) const
 
 PActionShape::PActionShape(PWorld& w, PShape* s, const Placement& b, const Placement& a, PBase* related1,
                            PBase* related2)
-    : PAction(w), shape(isShape(s) ? s : nullptr), related{related1, related2}, before(b), after(a)
+    : PValueAction(w, isShape(s) ? s : nullptr, b, a), related{related1, related2}
 {
 }
 
 bool PActionShape::changes(const PBase* object) const
 {
-    return object != nullptr && (object == shape || object == related[0] || object == related[1]);
-}
-
-void PActionShape::place(const Placement& placement)
-{
-    if (shape == nullptr)
-        return;
-    placement.applyTo(*shape);
-    settle();
+    return object != nullptr && (object == target || object == related[0] || object == related[1]);
 }
 
 void PActionShape::settle()
 {
-    if (shape == nullptr)
+    if (target == nullptr)
         return;
-    shape->invalidate();
+    target->invalidate();
     for (auto* other : related)
         if (other != nullptr)
             other->invalidate();
     notify(PNotify::geometry);
-}
-
-void PActionShape::apply(bool)
-{
-    place(after);
-}
-
-void PActionShape::revert()
-{
-    place(before);
 }

@@ -2,11 +2,9 @@
 
 #include <algorithm>
 
-#include "edit/actioncolor.h"
 #include "edit/actionflag.h"
-#include "edit/actionfloat.h"
 #include "edit/actionpattern.h"
-#include "edit/actionshort.h"
+#include "edit/actionproperty.h"
 #include "edit/notifier.h"
 #include "edit/world.h"
 #include "model/brush.h"
@@ -38,16 +36,13 @@ template <class W> W* captioned(W* widget, const char* key)
     return widget;
 }
 
-float& parameterOf(PBrush& brush, uint16_t property)
+float& parameterOf(PBrush& brush, const PProperty<float>* property)
 {
-    switch (property)
-    {
-    case PActionFloat::density: return brush.density;
-    case PActionFloat::largeness: return brush.largeness;
-    case PActionFloat::distribute: return brush.distribute;
-    case PActionFloat::oscillate: return brush.oscillate;
-    default: return brush.thickness;
-    }
+    return property == &PProperties::density      ? brush.density
+           : property == &PProperties::largeness  ? brush.largeness
+           : property == &PProperties::distribute ? brush.distribute
+           : property == &PProperties::oscillate  ? brush.oscillate
+                                                  : brush.thickness;
 }
 
 bool holds(const PAttributePane::Section& section, const PWidget* widget)
@@ -121,7 +116,7 @@ void PBrushPane::buildKindSections()
             return i;
         };
         // Every slider but the fine line's thickness returns to the middle on a double click.
-        auto slider = [&](const char* key, uint16_t property)
+        auto slider = [&](const char* key, const PProperty<float>& property)
         {
             label(key);
             auto* sl = s.add(new PSlider(this, labelWidth, row++, fieldWidth, 0, valueSlider));
@@ -130,7 +125,7 @@ void PBrushPane::buildKindSections()
                 track->setSliderSnapsToMousePosition(false);
             if (!fine)
                 sl->setResetPosition(resetPosition);
-            targets[sl] = {Edit::parameter, property};
+            targets[sl] = {Edit::parameter, &property};
             return sl;
         };
 
@@ -157,14 +152,14 @@ void PBrushPane::buildKindSections()
             s.clear = s.add(captioned(new PButton(this, fullWidth - clearWidth, row, clearWidth, 0), "Brush.Clear"));
         ++row;
 
-        s.thickness = slider(spray ? "Brush.Scaling" : "Brush.Thickness", PActionFloat::thickness);
+        s.thickness = slider(spray ? "Brush.Scaling" : "Brush.Thickness", PProperties::thickness);
         if (thick)
-            s.largeness = slider("Brush.Largeness", PActionFloat::largeness);
+            s.largeness = slider("Brush.Largeness", PProperties::largeness);
         if (spray)
         {
-            s.density = slider("Brush.Density", PActionFloat::density);
-            s.distribute = slider("Brush.Distribute", PActionFloat::distribute);
-            s.oscillate = slider("Brush.Oscillate", PActionFloat::oscillate);
+            s.density = slider("Brush.Density", PProperties::density);
+            s.distribute = slider("Brush.Distribute", PProperties::distribute);
+            s.oscillate = slider("Brush.Oscillate", PProperties::oscillate);
         }
         if (fine)
         {
@@ -314,7 +309,8 @@ bool PBrushPane::editCurve(PCurve& curve, const Target& target, PWidget* source)
         const uint32_t old = fill ? curve.fillColour : curve.lineColour;
         const uint32_t chosen = static_cast<PTint*>(source)->colour;
         if (chosen != old)
-            perform(new PActionColor(*world, &curve, chosen, old, fill));
+            perform(new PActionProperty<uint32_t>(
+                *world, &curve, fill ? PProperties::fillColour : PProperties::lineColour, old, chosen));
         return true;
     }
     case Edit::closedFlag: switchFlag(curve, PCurve::closed, static_cast<PCheck*>(source)->isOn()); return true;
@@ -335,7 +331,7 @@ void PBrushPane::editBrush(PBrush& brush, const Target& target, PWidget* source)
         const float old = parameterOf(brush, target.property);
         const float chosen = static_cast<PSlider*>(source)->getValue();
         if (chosen != old)
-            perform(new PActionFloat(*world, &brush, old, chosen, target.property));
+            perform(new PActionProperty<float>(*world, &brush, *target.property, old, chosen));
         break;
     }
     case Edit::seed:
@@ -343,14 +339,14 @@ void PBrushPane::editBrush(PBrush& brush, const Target& target, PWidget* source)
         const auto old = static_cast<uint16_t>(brush.seed);
         const auto chosen = static_cast<uint16_t>(static_cast<PIdent*>(source)->getValue());
         if (chosen != old)
-            perform(new PActionShort(*world, &brush, PActionShort::seed, chosen, old));
+            perform(new PActionProperty<uint16_t>(*world, &brush, PProperties::seed, old, chosen));
         break;
     }
     case Edit::variant:
     {
         const auto chosen = static_cast<uint16_t>(static_cast<PIdent*>(source)->getValue());
         if (point != nullptr && chosen != point->variant)
-            perform(new PActionShort(*world, point, PActionShort::variant, chosen, point->variant));
+            perform(new PActionProperty<uint16_t>(*world, point, PProperties::variant, point->variant, chosen));
         break;
     }
     default: break;
@@ -373,7 +369,7 @@ void PBrushPane::changeKind(PBrush& brush)
     // Only an area brush keeps a closed guide here: the guide opens first, as an undo step of its own.
     if (old == PBrushGenerator::area && brush.isClosed())
         perform(new PActionFlag(*world, &brush, PCurve::closed, false, true));
-    perform(new PActionShort(*world, &brush, PActionShort::kind, chosen, old));
+    perform(new PActionProperty<uint16_t>(*world, &brush, PProperties::kind, old, chosen));
 }
 
 void PBrushPane::switchFrame()

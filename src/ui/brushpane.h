@@ -17,6 +17,7 @@ class PLabel;
 class PSlider;
 class PTint;
 class PTitle;
+template <class Value> struct PProperty;
 
 /** Every generator parameter of a brush stroke, and the frame switch of a group and the colours
     of a plain curve, for the decor pane. Each brush kind has its own section of controls; the
@@ -96,7 +97,8 @@ private:
     struct Target
     {
         Edit edit;
-        uint16_t property = 0;
+        /** The brush parameter a slider sets. */
+        const PProperty<float>* property = nullptr;
     };
 
     void buildCurveSection();

@@ -1,6 +1,6 @@
 #include "ui/decorpane.h"
 
-#include "edit/actionenum.h"
+#include "edit/actiondeformmode.h"
 #include "edit/world.h"
 #include "model/choicelists.h"
 #include "model/comic.h"
@@ -68,7 +68,7 @@ void PDecorPane::changeDeform(uint16_t deform)
     const uint16_t before = decor->content != nullptr ? decor->content->deformMode : noDeform;
     if (deform == before)
         return;
-    world->record(new PActionEnum(*world, decor, deform, before));
+    world->record(new PActionDeformMode(*world, decor, before, deform));
     if (decor->content != nullptr && !decor->content->children.isEmpty())
         changeMode(PEditMode::deformBoth);
 }

@@ -4,7 +4,7 @@
 #include "edit/actioncut.h"
 #include "edit/actionflag.h"
 #include "edit/actionnew.h"
-#include "edit/actionshort.h"
+#include "edit/actionproperty.h"
 #include "edit/world.h"
 #include "model/layer.h"
 #include "model/panel.h"
@@ -116,8 +116,8 @@ void PLayerPane::onChange(PWidget* source)
     else if (source == hideCheck && layer != nullptr)
         world->record(new PActionFlag(*world, layer, PFlag::hidden, hideCheck->isOn(), layer->isHidden()));
     else if (source == strokeSwitch && layer != nullptr)
-        world->record(new PActionShort(*world, layer, PActionShort::stroke,
-                                       static_cast<uint16_t>(strokeSwitch->getValue()), layer->stroke));
+        world->record(new PActionProperty<uint16_t>(*world, layer, PProperties::stroke, layer->stroke,
+                                                    static_cast<uint16_t>(strokeSwitch->getValue())));
     else
         (void) runCommand(source);
 }

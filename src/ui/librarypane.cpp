@@ -4,8 +4,8 @@
 
 #include "edit/actioncopy.h"
 #include "edit/actioncut.h"
-#include "edit/actionfloat.h"
 #include "edit/actionnew.h"
+#include "edit/actionresize.h"
 #include "edit/world.h"
 #include "model/comic.h"
 #include "model/item.h"
@@ -166,7 +166,7 @@ void PLibraryPane::onChange(PWidget* source)
     {
         const float before = sizeOf(*item), after = sizeNumber->getValue();
         if (after != before)
-            world->record(new PActionFloat(*world, item, before, after, PActionFloat::resize));
+            world->record(new PActionResize(*world, item, before, after));
     }
     else
         (void) runCommand(source);

@@ -1,11 +1,8 @@
 #include "ui/shapepane.h"
 
-#include "edit/actioncolor.h"
-#include "edit/actionenum.h"
 #include "edit/actionflag.h"
-#include "edit/actionfont.h"
+#include "edit/actionproperty.h"
 #include "edit/actionshade.h"
-#include "edit/actionstring.h"
 #include "edit/world.h"
 #include "model/choicelists.h"
 #include "model/curve.h"
@@ -225,14 +222,14 @@ void PShapePane::onChange(PWidget* source)
     {
         auto* text = static_cast<PText*>(shape);
         if (!(font->fontSpec == text->fontSpec))
-            perform(new PActionFont(*world, text, font->fontSpec, text->fontSpec));
+            perform(new PActionProperty<PFontSpec>(*world, text, PProperties::font, text->fontSpec, font->fontSpec));
     }
     else if (source == align && id == PClass::text)
     {
         auto* text = static_cast<PText*>(shape);
         const auto chosen = static_cast<uint16_t>(align->selectedCode());
         if (chosen != 0 && chosen != text->align)
-            perform(new PActionEnum(*world, text, chosen, text->align));
+            perform(new PActionProperty<uint16_t>(*world, text, PProperties::align, text->align, chosen));
     }
     else if (source == shades && id == PClass::group)
         changeShade();
@@ -245,7 +242,7 @@ void PShapePane::changeColour(PTint* tint)
     {
         auto* text = static_cast<PText*>(shape);
         if (tint->colour != text->colour)
-            perform(new PActionColor(*world, text, tint->colour, text->colour, false));
+            perform(new PActionProperty<uint32_t>(*world, text, PProperties::lineColour, text->colour, tint->colour));
     }
     else if (tint != textTint && isCurveClass(id))
     {
@@ -253,7 +250,8 @@ void PShapePane::changeColour(PTint* tint)
         const bool fill = tint == fillTint;
         const uint32_t old = fill ? curve->fillColour : curve->lineColour;
         if (tint->colour != old)
-            perform(new PActionColor(*world, curve, tint->colour, old, fill));
+            perform(new PActionProperty<uint32_t>(
+                *world, curve, fill ? PProperties::fillColour : PProperties::lineColour, old, tint->colour));
         // The next line drawn by hand takes the colour chosen last.
         (fill ? world->drawStyle.fillColour : world->drawStyle.lineColour) = tint->colour;
     }
@@ -292,5 +290,5 @@ void PShapePane::applyText()
     auto* text = static_cast<PText*>(shape);
     if (textEdit->text == text->text)
         return;
-    perform(new PActionString(*world, text, textEdit->text, text->text));
+    perform(new PActionProperty<PName>(*world, text, PProperties::string, text->text, textEdit->text));
 }

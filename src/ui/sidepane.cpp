@@ -1,8 +1,8 @@
 #include "ui/sidepane.h"
 
 #include "edit/actiongroup.h"
+#include "edit/actionproperty.h"
 #include "edit/actions.h"
-#include "edit/actionstring.h"
 #include "edit/actionungroup.h"
 #include "edit/world.h"
 #include "model/comic.h"
@@ -231,10 +231,10 @@ void PSidePane::rename(PItem* item, const PEdit& field)
     // The field reports every key; one name typed is one step, so keys go into the last rename
     // while it is still the newest step and names the same item.
     const int steps = world->undoList.size();
-    auto* last = steps > 0 ? dynamic_cast<PActionString*>(world->undoList.get<PBase>(steps - 1)) : nullptr;
+    auto* last = steps > 0 ? dynamic_cast<PActionProperty<PName>*>(world->undoList.get<PBase>(steps - 1)) : nullptr;
     if (last != nullptr && last == lastRename && last->target == item && world->redoList.isEmpty())
     {
-        last->newText = field.text;
+        last->after = field.text;
         item->name = field.text;
         item->invalidate();
         if (PComic* open = comic())
@@ -242,7 +242,7 @@ void PSidePane::rename(PItem* item, const PEdit& field)
         world->broadcast(PNotify::itemList);
         return;
     }
-    auto* step = new PActionString(*world, item, field.text, item->name);
+    auto* step = new PActionProperty<PName>(*world, item, PProperties::string, item->name, field.text);
     lastRename = step;
     world->record(step);
 }

@@ -3,28 +3,25 @@
 #include <functional>
 
 #include "../support/testdocument.h"
-#include "edit/actioncolor.h"
 #include "edit/actioncopy.h"
 #include "edit/actioncut.h"
 #include "edit/actiondeform.h"
+#include "edit/actiondeformmode.h"
 #include "edit/actiondel.h"
-#include "edit/actionenum.h"
 #include "edit/actionflag.h"
 #include "edit/actionflip.h"
-#include "edit/actionfloat.h"
-#include "edit/actionfont.h"
 #include "edit/actiongroup.h"
 #include "edit/actioninsert.h"
 #include "edit/actionlower.h"
 #include "edit/actionnew.h"
 #include "edit/actionpattern.h"
 #include "edit/actionpoint.h"
+#include "edit/actionproperty.h"
 #include "edit/actionremove.h"
+#include "edit/actionresize.h"
 #include "edit/actions.h"
 #include "edit/actionshade.h"
 #include "edit/actionshape.h"
-#include "edit/actionshort.h"
-#include "edit/actionstring.h"
 #include "edit/actionungroup.h"
 #include "model/shade.h"
 
@@ -73,11 +70,16 @@ PActionDeform* deformGroup(TestDocument& d)
     return new PActionDeform(d.world, d.group, PActionDeform::Grids::of(*d.group), after);
 }
 
-PActionFont* boldText(TestDocument& d)
+PAction* boldText(TestDocument& d)
 {
     PFontSpec bold = d.text->fontSpec;
     bold.style = PFontSpec::bold;
-    return new PActionFont(d.world, d.text, bold, d.text->fontSpec);
+    return new PActionProperty<PFontSpec>(d.world, d.text, PProperties::font, d.text->fontSpec, bold);
+}
+
+PAction* fillGreen(TestDocument& d, PBase* target)
+{
+    return new PActionProperty<uint32_t>(d.world, target, PProperties::fillColour, d.curve->fillColour, 0xFF00FF00u);
 }
 
 using enum PNotify;
@@ -122,8 +124,9 @@ const Row rows[] = {
      selected},
     {"Action.Copy", [](TestDocument& d) { return new PActionCopy(d.world, d.text); }, none, {clipboard}, none, false},
     {"Action.Color",
-     [](TestDocument& d) { return new PActionColor(d.world, d.text, 0xFF112233u, d.text->colour, false); }, changed,
-     changed, changed},
+     [](TestDocument& d)
+     { return new PActionProperty<uint32_t>(d.world, d.text, PProperties::lineColour, d.text->colour, 0xFF112233u); },
+     changed, changed, changed},
     {"Action.Shade", shadeGroup, changed, changed, changed},
     {"Action.Flip", [](TestDocument& d) { return new PActionFlip(d.world, d.curve, PActionFlip::diagonal); }, moved,
      moved, moved},
@@ -131,19 +134,24 @@ const Row rows[] = {
      moved, moved},
     {"Action.Lower", [](TestDocument& d) { return new PActionLower(d.world, d.layer->shapes, d.brush, true); }, moved,
      moved, moved},
-    {"Action.Text", [](TestDocument& d) { return new PActionString(d.world, d.text, PName("Bye"), d.text->text); },
+    {"Action.Text",
+     [](TestDocument& d)
+     { return new PActionProperty<PName>(d.world, d.text, PProperties::string, d.text->text, PName("Bye")); },
      changed, changed, changed},
     {"Action.Image",
-     [](TestDocument& d) { return new PActionString(d.world, d.image, PName("other.png"), d.image->file); }, changed,
-     changed, changed},
+     [](TestDocument& d)
+     { return new PActionProperty<PName>(d.world, d.image, PProperties::string, d.image->file, PName("other.png")); },
+     changed, changed, changed},
     {"Action.Font", boldText, changed, changed, changed},
-    {"Action.Align", [](TestDocument& d) { return new PActionEnum(d.world, d.text, PText::alignRight, d.text->align); },
+    {"Action.Align",
+     [](TestDocument& d)
+     { return new PActionProperty<uint16_t>(d.world, d.text, PProperties::align, d.text->align, PText::alignRight); },
      changed, changed, changed},
     {"Action.Deform",
      [](TestDocument& d)
      {
          d.decor->content->gridTo[2] = {1, 1};
-         return new PActionEnum(d.world, d.decor, 3, d.decor->content->deformMode);
+         return new PActionDeformMode(d.world, d.decor, d.decor->content->deformMode, 3);
      },
      changed, changed, changed},
     {"Action.Flag", [](TestDocument& d) { return new PActionFlag(d.world, d.curve, PCurve::closed, false, true); },
@@ -156,29 +164,35 @@ const Row rows[] = {
      },
      changed, changed, changed},
     {"Action.Variant",
-     [](TestDocument& d) { return new PActionShort(d.world, d.brush->pointAt(0), PActionShort::variant, 3, 0); },
+     [](TestDocument& d)
+     { return new PActionProperty<uint16_t>(d.world, d.brush->pointAt(0), PProperties::variant, 0, 3); },
      changed, changed, changed},
     {"Action.Stroke",
-     [](TestDocument& d) { return new PActionShort(d.world, d.layer, PActionShort::stroke, 80, d.layer->stroke); },
+     [](TestDocument& d)
+     { return new PActionProperty<uint16_t>(d.world, d.layer, PProperties::stroke, d.layer->stroke, 80); },
      changed, changed, changed},
     {"Action.Kind",
-     [](TestDocument& d) { return new PActionShort(d.world, d.brush, PActionShort::kind, 3, d.brush->kind); }, changed,
-     changed, changed},
+     [](TestDocument& d)
+     { return new PActionProperty<uint16_t>(d.world, d.brush, PProperties::kind, d.brush->kind, 3); },
+     changed, changed, changed},
     {"Action.Seed",
-     [](TestDocument& d) { return new PActionShort(d.world, d.brush, PActionShort::seed, 0xFFFF, d.brush->seed); },
+     [](TestDocument& d)
+     {
+         return new PActionProperty<uint16_t>(d.world, d.brush, PProperties::seed, static_cast<uint16_t>(d.brush->seed),
+                                              0xFFFF);
+     },
      changed, changed, changed},
     {"Action.Density",
-     [](TestDocument& d) { return new PActionFloat(d.world, d.brush, d.brush->density, 0.75f, PActionFloat::density); },
+     [](TestDocument& d)
+     { return new PActionProperty<float>(d.world, d.brush, PProperties::density, d.brush->density, 0.75f); },
      changed, changed, changed},
     {"Action.Oscillate",
      [](TestDocument& d)
-     { return new PActionFloat(d.world, d.brush, d.brush->oscillate, 0.25f, PActionFloat::oscillate); },
+     { return new PActionProperty<float>(d.world, d.brush, PProperties::oscillate, d.brush->oscillate, 0.25f); },
      changed, changed, changed},
-    {"Action.Resize",
-     [](TestDocument& d) { return new PActionFloat(d.world, d.clip, d.clip->clipSize, 20, PActionFloat::resize); },
-     changed, changed, changed},
-    {"Action.Resize",
-     [](TestDocument& d) { return new PActionFloat(d.world, d.decor, d.decor->decorSize, 5, PActionFloat::resize); },
+    {"Action.Resize", [](TestDocument& d) { return new PActionResize(d.world, d.clip, d.clip->clipSize, 20); }, changed,
+     changed, changed},
+    {"Action.Resize", [](TestDocument& d) { return new PActionResize(d.world, d.decor, d.decor->decorSize, 5); },
      changed, changed, changed},
     {"Action.Group", groupCurveAndText, selected, {selection, selection}, selected},
     {"Action.Ungroup", [](TestDocument& d) { return new PActionUngroup(d.world, d.layer->shapes, d.group); }, selected,
@@ -240,7 +254,7 @@ TEST(ActionHistory, ContextReturnsWithTheActionAndTheModeIsAnnounced)
 {
     TestDocument d;
     auto* second = d.comic->pages.get<PPage>(1);
-    d.world.record(new PActionColor(d.world, d.curve, 0xFF00FF00u, d.curve->fillColour, true));
+    d.world.record(fillGreen(d, d.curve));
     d.notes.take();
 
     d.world.context.mode = PPaneKind::pages;
@@ -259,7 +273,7 @@ TEST(ActionHistory, ActionWithoutAComicDoesNothingButStillMoves)
     d.world.context.clear();
     const auto before = d.bytes();
     d.comic->modified = false;
-    d.world.record(new PActionColor(d.world, d.curve, 0xFF00FF00u, d.curve->fillColour, true));
+    d.world.record(fillGreen(d, d.curve));
     EXPECT_EQ(d.bytes(), before);
     EXPECT_FALSE(d.comic->modified);
     d.world.undo();
@@ -270,7 +284,7 @@ TEST(ActionHistory, ActionWithoutAComicDoesNothingButStillMoves)
 TEST(ActionHistory, QuietActionsDoNotNotify)
 {
     TestDocument d;
-    auto* action = new PActionColor(d.world, d.curve, 0xFF00FF00u, d.curve->fillColour, true);
+    auto* action = fillGreen(d, d.curve);
     action->record();
     EXPECT_EQ(d.notes.take(), Codes{attribute});
     action->quiet = true;
@@ -282,8 +296,8 @@ TEST(ActionColor, LeavesGroupsAndOtherClassesAlone)
 {
     TestDocument d;
     const auto before = d.bytes();
-    d.world.record(new PActionColor(d.world, d.group, 0xFF00FF00u, 0, true));
-    d.world.record(new PActionColor(d.world, d.image, 0xFF00FF00u, 0, false));
+    d.world.record(fillGreen(d, d.group));
+    d.world.record(new PActionProperty<uint32_t>(d.world, d.image, PProperties::lineColour, 0, 0xFF00FF00u));
     EXPECT_EQ(d.bytes(), before);
     EXPECT_TRUE(d.notes.codes.empty());
 }

@@ -29,23 +29,20 @@
 #include <vector>
 
 #include "app/content.h"
-#include "edit/actioncolor.h"
 #include "edit/actioncopy.h"
 #include "edit/actiondeform.h"
-#include "edit/actionenum.h"
+#include "edit/actiondeformmode.h"
 #include "edit/actionflag.h"
 #include "edit/actionflip.h"
-#include "edit/actionfloat.h"
-#include "edit/actionfont.h"
 #include "edit/actiongroup.h"
 #include "edit/actionpattern.h"
 #include "edit/actionpoint.h"
+#include "edit/actionproperty.h"
 #include "edit/actionraise.h"
+#include "edit/actionresize.h"
 #include "edit/actions.h"
 #include "edit/actionshade.h"
 #include "edit/actionshape.h"
-#include "edit/actionshort.h"
-#include "edit/actionstring.h"
 #include "edit/actionungroup.h"
 #include "edit/listaction.h"
 #include "edit/world.h"
@@ -907,15 +904,17 @@ private:
             if (p != nullptr)
                 found.push_back(p);
         };
-        refer<PActionColor>(a, add, [](auto& x) { return std::vector<const void*>{x.target}; });
-        refer<PActionEnum>(a, add, [](auto& x) { return std::vector<const void*>{x.target}; });
+        const auto target = [](auto& x) { return std::vector<const void*>{x.target}; };
+        refer<PActionProperty<uint32_t>>(a, add, target);
+        refer<PActionProperty<PFontSpec>>(a, add, target);
+        refer<PActionProperty<PName>>(a, add, target);
+        refer<PActionProperty<uint16_t>>(a, add, target);
+        refer<PActionProperty<float>>(a, add, target);
+        refer<PActionDeformMode>(a, add, target);
+        refer<PActionResize>(a, add, target);
         refer<PActionFlag>(a, add, [](auto& x) { return std::vector<const void*>{x.target, x.owner}; });
-        refer<PActionFloat>(a, add, [](auto& x) { return std::vector<const void*>{x.target}; });
-        refer<PActionFont>(a, add, [](auto& x) { return std::vector<const void*>{x.target}; });
-        refer<PActionString>(a, add, [](auto& x) { return std::vector<const void*>{x.target}; });
-        refer<PActionShort>(a, add, [](auto& x) { return std::vector<const void*>{x.target}; });
         refer<PActionPoint>(a, add, [](auto& x) { return std::vector<const void*>{x.owner}; });
-        refer<PActionDeform>(a, add, [](auto& x) { return std::vector<const void*>{x.group}; });
+        refer<PActionDeform>(a, add, target);
         refer<PActionFlip>(a, add, [](auto& x) { return std::vector<const void*>{x.shape}; });
         refer<PActionRaise>(a, add, [](auto& x) { return std::vector<const void*>{&x.list, x.shape}; });
         refer<PActionCopy>(a, add, [](auto& x) { return std::vector<const void*>{x.object}; });
@@ -925,7 +924,7 @@ private:
         refer<PActionUngroup>(a, add, [](auto& x) { return std::vector<const void*>{&x.list, x.group}; });
         refer<PActionShape>(a, add,
                             [](auto& x) {
-                                return std::vector<const void*>{x.shape, x.related[0], x.related[1]};
+                                return std::vector<const void*>{x.target, x.related[0], x.related[1]};
                             });
         return found;
     }
@@ -993,7 +992,7 @@ private:
                                                  world->undoList.at(world->undoList.size() - 1),
                                                  world->redoList.at(world->redoList.size() - 1));
             // A name typed key by key amends its rename step in place.
-            const bool amended = dynamic_cast<const PActionString*>(std::get<2>(history)) != nullptr;
+            const bool amended = dynamic_cast<const PActionProperty<PName>*>(std::get<2>(history)) != nullptr;
             if (history == lastHistory && !restartAfterStep && !amended)
                 compare(lastSnapshot, now, "a step without an undo entry changed the comic");
             lastSnapshot = now;

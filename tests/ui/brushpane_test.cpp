@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "edit/actionfloat.h"
+#include "edit/actionproperty.h"
 #include "support/testdocument.h"
 #include "support/treenotifier.h"
 #include "support/undostep.h"
@@ -214,9 +214,9 @@ TEST(BrushPaneSlider, DoubleClickReturnsToTheMiddleAsOneStepButNotOnTheFineThick
     d.select(d.brushOfKind(PBrushGenerator::spray));
     doubleClick(*d.shown().density);
     ASSERT_EQ(d.world.undoList.size(), 1);
-    auto* action = dynamic_cast<PActionFloat*>(d.world.undoList.at(0));
+    auto* action = dynamic_cast<PActionProperty<float>*>(d.world.undoList.at(0));
     ASSERT_NE(action, nullptr);
-    EXPECT_EQ(action->property, PActionFloat::density);
+    EXPECT_EQ(action->property, &PProperties::density);
     EXPECT_FLOAT_EQ(d.brushOfKind(PBrushGenerator::spray)->density, 0.5f);
 
     d.select(d.brushOfKind(PBrushGenerator::fine));

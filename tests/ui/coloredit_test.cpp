@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "../support/testdocument.h"
-#include "edit/actioncolor.h"
+#include "edit/actionproperty.h"
 #include "ui/coloredit.h"
 #include "ui/editorhost.h"
 #include "ui/wheel.h"
@@ -82,7 +82,8 @@ public:
     }
     void onChange(PWidget*) override
     {
-        d.world.record(new PActionColor(d.world, d.curve, tint->colour, d.curve->fillColour, true));
+        d.world.record(new PActionProperty<uint32_t>(d.world, d.curve, PProperties::fillColour, d.curve->fillColour,
+                                                     tint->colour));
     }
     void onChanging(PWidget*) override { ++liveChanges; }
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "../support/testdocument.h"
-#include "edit/actionfont.h"
+#include "edit/actionproperty.h"
 #include "model/typeface.h"
 #include "ui/editorhost.h"
 #include "ui/fontedit.h"
@@ -98,7 +98,8 @@ TEST(FontEditor, AnAcceptedFontOnATextIsOneUndoEntryACancelledOneNone)
         }
         void onChange(PWidget*) override
         {
-            doc.world.record(new PActionFont(doc.world, doc.text, button->fontSpec, doc.text->fontSpec));
+            doc.world.record(new PActionProperty<PFontSpec>(doc.world, doc.text, PProperties::font, doc.text->fontSpec,
+                                                            button->fontSpec));
         }
         TestDocument& doc;
         PStyle* button = nullptr;

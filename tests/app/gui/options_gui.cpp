@@ -10,8 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "../../support/testdocument.h"
-#include "edit/actioncolor.h"
-#include "edit/actionfont.h"
+#include "edit/actionproperty.h"
 #include "model/translate.h"
 #include "ui/about.h"
 #include "ui/coloredit.h"
@@ -67,9 +66,11 @@ public:
     void onChange(PWidget* source) override
     {
         if (source == tint)
-            doc.world.record(new PActionColor(doc.world, doc.curve, tint->colour, doc.curve->fillColour, true));
+            doc.world.record(new PActionProperty<uint32_t>(doc.world, doc.curve, PProperties::fillColour,
+                                                           doc.curve->fillColour, tint->colour));
         else if (source == font)
-            doc.world.record(new PActionFont(doc.world, doc.text, font->fontSpec, doc.text->fontSpec));
+            doc.world.record(new PActionProperty<PFontSpec>(doc.world, doc.text, PProperties::font, doc.text->fontSpec,
+                                                            font->fontSpec));
     }
 
     TestDocument& doc;
