@@ -165,17 +165,10 @@ inline Monkey*& running()
     return current;
 }
 
-/** Which known faults the run steers around while they are being mended elsewhere. */
-struct Avoid
-{
-    /** The decor pane's deform modes without a current decor item. */
-    bool decorDeformWithoutItem = false;
-};
-
 class Monkey
 {
 public:
-    Monkey(uint64_t runSeed, Avoid avoidKnown = {}) : seed(runSeed), random(runSeed), avoid(avoidKnown) {}
+    explicit Monkey(uint64_t runSeed) : seed(runSeed), random(runSeed) {}
 
     /** Runs the steps and the closing checks; answers the failure report, empty when all held. */
     std::string run(int stepCount)
@@ -386,14 +379,7 @@ private:
 
     /** Every visible, enabled widget under a pane that a user could operate, but the canvas and
         links (which would open a browser). */
-    std::vector<PWidget*> operable(PPane& root)
-    {
-        std::vector<PWidget*> found;
-        collect(root, found);
-        return found;
-    }
-
-    void collect(PPane& pane, std::vector<PWidget*>& found)
+    std::vector<PWidget*> operable(PPane& pane, std::vector<PWidget*> found = {})
     {
         for (PWidget* w = pane.children; w != nullptr; w = w->next)
         {
@@ -402,10 +388,11 @@ private:
             if (auto* wheel = dynamic_cast<PWheel*>(w))
                 found.push_back(wheel);
             else if (auto* sub = dynamic_cast<PPane*>(w); sub != nullptr && sub->isPane())
-                collect(*sub, found);
+                found = operable(*sub, std::move(found));
             else if (dynamic_cast<PLink*>(w) == nullptr && operates(*w))
                 found.push_back(w);
         }
+        return found;
     }
 
     static bool operates(PWidget& w)
@@ -425,25 +412,9 @@ private:
         return kind;
     }
 
-    /** Whether a click on a mode button would run into a fault being mended elsewhere. */
-    bool avoided(PWidget& w)
-    {
-        if (!avoid.decorDeformWithoutItem)
-            return false;
-        auto* pane = dynamic_cast<PSidePane*>(w.parent);
-        if (pane == nullptr || pane->paneMode != PPaneKind::decor)
-            return false;
-        for (auto& [button, mode] : pane->ring)
-            if (button == &w && (mode == PEditMode::deform || mode == PEditMode::deformBoth))
-                return world->context.target(PClass::decor) == nullptr;
-        return false;
-    }
-
     void operate(PWidget& w, const char* indent)
     {
         std::string what = indent + label(w);
-        if (avoided(w))
-            return;
         if (auto* toggle = dynamic_cast<PToggle*>(&w))
         {
             auto* peer = dynamic_cast<juce::Button*>(toggle->getComponent());
@@ -526,17 +497,11 @@ private:
                 peer->setSelectedItemIndex(index, juce::dontSendNotification);
             combo->activate();
         }
-        else if (auto* tint = dynamic_cast<PTint*>(&w))
+        else if (dynamic_cast<PTint*>(&w) != nullptr || dynamic_cast<PIdent*>(&w) != nullptr)
         {
-            const bool rightClick = random.chance(30);
+            const bool rightClick = random.chance(dynamic_cast<PTint*>(&w) != nullptr ? 30 : 50);
             record(what + (rightClick ? " right-click" : " click"));
-            rightClick ? tint->onPopup(tint) : tint->activate();
-        }
-        else if (auto* ident = dynamic_cast<PIdent*>(&w))
-        {
-            const bool rightClick = random.chance(50);
-            record(what + (rightClick ? " right-click" : " click"));
-            rightClick ? ident->onPopup(ident) : ident->activate();
+            rightClick ? w.onPopup(&w) : w.activate();
         }
         else if (auto* track = dynamic_cast<PTrack*>(&w))
         {
@@ -637,7 +602,7 @@ private:
         std::vector<PWidget*> widgets;
         for (PPane* bar : std::initializer_list<PPane*>{content->toolbar, content->statusbar, content->viewPane})
             if (bar->isVisible())
-                collect(*bar, widgets);
+                widgets = operable(*bar, std::move(widgets));
         if (!widgets.empty())
             operate(*random.pick(widgets), "bar ");
     }
@@ -1150,7 +1115,6 @@ private:
     TempFolder tmp;
     juce::File picture;
     Random random;
-    Avoid avoid;
     AssertionWatch watch;
     Host host;
     std::unique_ptr<POption> options;

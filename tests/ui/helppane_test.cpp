@@ -32,19 +32,4 @@ TEST(HelpPane, ShowsWhileTheHelpSwitchIsOnWithTheSidePaneAndModeInUse)
     root.notifyTree(PNotify::switchChanged);
     EXPECT_FALSE(help->isVisible());
 }
-
-TEST(HelpPane, EverySidePaneAndEditModeHasItsOwnTextAndNothingElseHasOne)
-{
-    std::set<std::string> keys;
-    for (PPaneKind pane : {PPaneKind::pages, PPaneKind::layers, PPaneKind::clips, PPaneKind::decor})
-        keys.insert(PHelpPane::sidePaneKey(pane));
-    for (int mode = 1; mode <= 7; ++mode)
-        keys.insert(PHelpPane::editModeKey(static_cast<PEditMode>(mode)));
-    EXPECT_EQ(keys.size(), 11u);
-    EXPECT_EQ(keys.count(""), 0u);
-    for (int other : {0, 24, 29})
-        EXPECT_STREQ(PHelpPane::sidePaneKey(static_cast<PPaneKind>(other)), "");
-    for (int other : {0, 8})
-        EXPECT_STREQ(PHelpPane::editModeKey(static_cast<PEditMode>(other)), "");
-}
 } // namespace
