@@ -1,16 +1,13 @@
 #pragma once
 
-#include "edit/listaction.h"
+#include "edit/actionnew.h"
 
-/** An item deleted from its list; the action keeps it until the history forgets the deletion. */
-class PActionDel : public PListAction
+/** An item deleted from its list, the reverse of PActionNew; the action keeps it until the
+    history forgets the deletion. */
+class PActionDel : public PActionNew
 {
 public:
-    PActionDel(PWorld& world, PArray& list, PBase* item);
+    PActionDel(PWorld& session, PArray& items, PBase* item) : PActionNew(session, items, item, false) {}
 
     void name(PName& out) const override { nameFrom("Action.Del", out); }
-
-protected:
-    void apply(bool redo) override;
-    void revert() override;
 };

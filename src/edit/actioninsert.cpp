@@ -7,16 +7,38 @@ PActionInsert::PActionInsert(PWorld& w, PArray& l, PBase* o, PBase* obj, int ind
     position = index >= 0 && index <= l.size() ? index : l.size();
 }
 
+PActionInsert::PActionInsert(PWorld& w, PArray& l, PBase* o, PBase* obj)
+    : PListAction(w, l, o, obj, false), inserts(false)
+{
+}
+
 void PActionInsert::apply(bool)
+{
+    if (inserts)
+        enter(true);
+    else
+        leave();
+}
+
+void PActionInsert::revert()
+{
+    if (inserts)
+        leave();
+    else
+        enter(false);
+}
+
+void PActionInsert::enter(bool makeItCurrent)
 {
     if (!putBack())
         return;
     invalidateOwner();
-    makeCurrent();
+    if (makeItCurrent)
+        makeCurrent();
     notify(PNotify::selection);
 }
 
-void PActionInsert::revert()
+void PActionInsert::leave()
 {
     if (!takeOut())
         return;

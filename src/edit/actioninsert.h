@@ -3,7 +3,8 @@
 #include "edit/listaction.h"
 
 /** An object inserted into a list at a position: a control point into its curve, a pasted shape
-    into its layer. The curve, panel or brush that owns the list derives its geometry again. */
+    into its layer; or, as PActionRemove, taken out of its list. The curve, panel or brush that
+    owns the list derives its geometry again. */
 class PActionInsert : public PListAction
 {
 public:
@@ -13,6 +14,16 @@ public:
     void name(PName& out) const override { nameFrom("Action.Insert", out); }
 
 protected:
+    /** Takes object, which stands in list, out of it. */
+    PActionInsert(PWorld& world, PArray& list, PBase* owner, PBase* object);
+
     void apply(bool redo) override;
     void revert() override;
+
+private:
+    /** Puts the object in; only an insert made current what it put. */
+    void enter(bool makeItCurrent);
+    void leave();
+
+    bool inserts = true;
 };

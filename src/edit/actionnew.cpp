@@ -7,6 +7,11 @@
 
 PActionNew::PActionNew(PWorld& w, PArray& l, PBase* item) : PListAction(w, l, nullptr, item, true) {}
 
+PActionNew::PActionNew(PWorld& w, PArray& l, PBase* item, bool making)
+    : PListAction(w, l, nullptr, item, making), makes(making)
+{
+}
+
 void PActionNew::nameItem()
 {
     auto* item = dynamic_cast<PItem*>(object);
@@ -52,9 +57,25 @@ void PActionNew::placeItem()
 
 void PActionNew::apply(bool redo)
 {
+    if (makes)
+        make(redo);
+    else
+        remove();
+}
+
+void PActionNew::revert()
+{
+    if (makes)
+        unmake();
+    else
+        restore();
+}
+
+void PActionNew::make(bool again)
+{
     if (!owned)
         return;
-    if (redo)
+    if (again)
     {
         putBack();
         notify(PNotify::itemList);
@@ -69,13 +90,28 @@ void PActionNew::apply(bool redo)
     releaseLock();
 }
 
-void PActionNew::revert()
+void PActionNew::unmake()
 {
     if (!takeOut())
         return;
     notify(PNotify::geometry);
     notify(PNotify::itemList);
     releaseLock();
+}
+
+void PActionNew::remove()
+{
+    if (!takeOut())
+        return;
+    forgetInLive();
+    notify(PNotify::selection);
+}
+
+void PActionNew::restore()
+{
+    // Back where it stood, not at its stored index: that may be stale, and the undo must restore the list exactly.
+    if (putBack())
+        notify(PNotify::selection);
 }
 
 void PActionNew::releaseLock()
