@@ -24,7 +24,7 @@ public:
     void setWorld(PWorld* session, PCanvas2* pageCanvas) override;
     void onChange(PWidget* source) override;
     void onSelect(PWidget* source) override;
-    void onMenu(int code) override;
+    void onMenu(PCommand code) override;
     void onNotify(PNotify code) override;
     void setVisible(bool on) override;
 
