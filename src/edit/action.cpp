@@ -82,12 +82,6 @@ void PAction::undo()
     done = false;
 }
 
-void PAction::record()
-{
-    quiet = false;
-    world.record(this);
-}
-
 void PAction::notify(PNotify code)
 {
     if (!quiet)

@@ -6,8 +6,8 @@
 
 class PWorld;
 
-/** One undoable change. A creator fills in the before and after states and calls record(); the
-    world performs it and keeps it on its undo list. The action also remembers the edit context of
+/** One undoable change. A creator fills in the before and after states and hands it to the
+    world's record, which performs it and keeps it on its undo list. The action also remembers the edit context of
     the moment it was made, and undo and redo put that context back so the user sees the change.
 
     Concrete actions override apply and revert only; perform and undo wrap them with the steps
@@ -39,8 +39,6 @@ public:
         return false;
     }
 
-    /** Hands the action to the world, which performs it and keeps it. */
-    void record();
     /** Tells the panes, unless the action is quiet. */
     void notify(PNotify code);
 

@@ -7,33 +7,26 @@ PActionCopy::PActionCopy(PWorld& w, PBase* obj)
 {
 }
 
-PActionCopy::~PActionCopy()
-{
-    if (ownsPrevious)
-        delete previous;
-}
-
 void PActionCopy::apply(bool)
 {
-    if (object == nullptr || ownsPrevious)
+    if (object == nullptr || stored)
         return;
     previous = world.takeClipboard(kind);
-    ownsPrevious = true;
-    copy = object->clone();
-    world.putClipboard(kind, copy);
+    stored = true;
+    std::unique_ptr<PBase> made(object->clone());
+    copy = made.get();
+    world.putClipboard(kind, std::move(made));
 }
 
 void PActionCopy::revert()
 {
-    if (!ownsPrevious)
+    if (!stored)
         return;
     // The copy is deleted only when it is still the entry; the clipboard owns whatever is there.
     if (world.clipboardEntry(kind) == copy)
-        world.putClipboard(kind, previous);
-    else
-        delete previous;
+        world.putClipboard(kind, std::move(previous));
+    previous.reset();
     copy = nullptr;
-    previous = nullptr;
-    ownsPrevious = false;
+    stored = false;
     notify(PNotify::clipboard);
 }

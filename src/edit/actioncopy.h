@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "edit/action.h"
 
 /** A copy of an object put on the world's clipboard; the document does not change. The entry it
@@ -8,7 +10,6 @@ class PActionCopy : public PAction
 {
 public:
     PActionCopy(PWorld& world, PBase* object);
-    ~PActionCopy() override;
 
     void name(PName& out) const override { nameFrom("Action.Copy", out); }
 
@@ -20,7 +21,9 @@ protected:
 
 private:
     uint16_t kind = 0;
+    /** The copy this action put on the clipboard, which the clipboard owns. */
     PBase* copy = nullptr;
-    PBase* previous = nullptr;
-    bool ownsPrevious = false;
+    /** Whether the copy was made, and the entry it replaced (none when the clipboard held none). */
+    bool stored = false;
+    std::unique_ptr<PBase> previous;
 };

@@ -3,25 +3,18 @@
 #include "edit/world.h"
 
 PActionCut::PActionCut(PWorld& w, PArray& l, PBase* obj, PBase* o)
-    : PListAction(w, l, o, obj, false), kind(obj != nullptr ? obj->classId() : PClass::base)
+    : PListAction(w, l, o, obj), kind(obj != nullptr ? obj->classId() : PClass::base)
 {
-}
-
-PActionCut::~PActionCut()
-{
-    if (ownsPrevious)
-        delete previous;
 }
 
 void PActionCut::apply(bool)
 {
-    if (ownsPrevious || !takeOut())
+    if (stored || !takeOut())
         return;
     forgetInLive();
     previous = world.takeClipboard(kind);
-    ownsPrevious = true;
-    world.putClipboard(kind, object);
-    owned = false;
+    stored = true;
+    world.putClipboard(kind, std::move(held));
     invalidateOwner();
     notify(PNotify::selection);
 }
@@ -29,12 +22,11 @@ void PActionCut::apply(bool)
 void PActionCut::revert()
 {
     // Only the very object this cut stored can go back; anything else on the clipboard is left alone.
-    if (!ownsPrevious || world.clipboardEntry(kind) != object)
+    if (!stored || world.clipboardEntry(kind) != object)
         return;
-    world.takeClipboard(kind);
-    world.putClipboard(kind, previous);
-    ownsPrevious = false;
-    owned = true;
+    held = world.takeClipboard(kind);
+    world.putClipboard(kind, std::move(previous));
+    stored = false;
     putBack();
     invalidateOwner();
     notify(PNotify::selection);

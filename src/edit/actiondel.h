@@ -7,7 +7,7 @@
 class PActionDel : public PActionNew
 {
 public:
-    PActionDel(PWorld& session, PArray& items, PBase* item) : PActionNew(session, items, item, false) {}
+    PActionDel(PWorld& session, PArray& items, PBase* item) : PActionNew(session, items, item) {}
 
     void name(PName& out) const override { nameFrom("Action.Del", out); }
 };

@@ -14,23 +14,6 @@ PActionGroup::PActionGroup(PWorld& w, PArray& l) : PAction(w), list(l)
         }
 }
 
-PActionGroup::~PActionGroup()
-{
-    if (ownsDissolved)
-        deleteDissolved();
-    if (ownsGroup)
-        delete group;
-    selected.clear();
-}
-
-void PActionGroup::deleteDissolved()
-{
-    // Emptied while the new group holds their members, so deleting them deletes nothing else.
-    for (auto* shape : selected)
-        if (shape->classId() == PClass::group)
-            delete shape;
-}
-
 void PActionGroup::gather(PBase* element)
 {
     auto* shape = static_cast<PShape*>(element);
@@ -53,18 +36,23 @@ void PActionGroup::gather(PBase* element)
 
 void PActionGroup::apply(bool)
 {
-    if (selected.isEmpty() || (group != nullptr && !ownsGroup))
+    if (selected.isEmpty() || (group != nullptr && heldGroup == nullptr))
         return;
     if (group == nullptr)
-        group = new PGroup();
+    {
+        heldGroup = std::make_unique<PGroup>();
+        group = heldGroup.get();
+    }
     group->resetTransform();
     members.clear();
     for (auto* shape : selected)
         gather(shape);
     list.removeAll(selected);
-    list.append(group);
-    ownsGroup = false;
-    ownsDissolved = true;
+    list.append(heldGroup.release());
+    // Emptied while the new group holds their members, so deleting them deletes nothing else.
+    for (auto* shape : selected)
+        if (shape->classId() == PClass::group)
+            dissolved.emplace_back(static_cast<PGroup*>(shape));
     group->centreOrigin();
     group->invalidate();
     live().setTarget(group, PClass::group);
@@ -73,13 +61,13 @@ void PActionGroup::apply(bool)
 
 void PActionGroup::revert()
 {
-    if (group == nullptr || ownsGroup)
+    if (group == nullptr || heldGroup != nullptr)
         return;
     if (live().target(PClass::group) == group)
         live().setTarget(nullptr, PClass::group);
     list.remove(group);
     group->children.clear();
-    ownsGroup = true;
+    heldGroup.reset(group);
     for (auto& member : members)
     {
         member.before.applyTo(*member.shape);
@@ -89,6 +77,9 @@ void PActionGroup::revert()
     }
     for (int i = 0; i < selected.size(); ++i)
         list.insert(positions[static_cast<size_t>(i)], selected.at(i));
-    ownsDissolved = false;
+    // The list holds the marked groups again.
+    for (auto& emptied : dissolved)
+        (void) emptied.release();
+    dissolved.clear();
     notify(PNotify::selection);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "edit/actionshape.h"
@@ -15,7 +16,6 @@ class PActionGroup : public PAction
 public:
     /** Takes the shapes of list that carry the selected mark now. */
     PActionGroup(PWorld& world, PArray& list);
-    ~PActionGroup() override;
 
     void name(PName& out) const override { nameFrom("Action.Group", out); }
 
@@ -40,9 +40,10 @@ private:
     };
 
     void gather(PBase* shape);
-    void deleteDissolved();
 
     std::vector<Member> members;
-    bool ownsGroup = false;
-    bool ownsDissolved = false;
+    /** The new group while it is not in the list. */
+    std::unique_ptr<PGroup> heldGroup;
+    /** The marked groups emptied into the new one, while it stands in the list. */
+    std::vector<std::unique_ptr<PGroup>> dissolved;
 };

@@ -2,15 +2,13 @@
 
 #include "model/array.h"
 
-PActionInsert::PActionInsert(PWorld& w, PArray& l, PBase* o, PBase* obj, int index) : PListAction(w, l, o, obj, true)
+PActionInsert::PActionInsert(PWorld& w, PArray& l, PBase* o, std::unique_ptr<PBase> obj, int index)
+    : PListAction(w, l, o, std::move(obj))
 {
     position = index >= 0 && index <= l.size() ? index : l.size();
 }
 
-PActionInsert::PActionInsert(PWorld& w, PArray& l, PBase* o, PBase* obj)
-    : PListAction(w, l, o, obj, false), inserts(false)
-{
-}
+PActionInsert::PActionInsert(PWorld& w, PArray& l, PBase* o, PBase* obj) : PListAction(w, l, o, obj), inserts(false) {}
 
 void PActionInsert::apply(bool)
 {

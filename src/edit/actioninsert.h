@@ -8,8 +8,8 @@
 class PActionInsert : public PListAction
 {
 public:
-    /** Takes ownership of object; an index outside the list appends. */
-    PActionInsert(PWorld& world, PArray& list, PBase* owner, PBase* object, int index);
+    /** An index outside the list appends. */
+    PActionInsert(PWorld& world, PArray& list, PBase* owner, std::unique_ptr<PBase> object, int index);
 
     void name(PName& out) const override { nameFrom("Action.Insert", out); }
 

@@ -5,12 +5,11 @@
 #include "model/item.h"
 #include "model/translate.h"
 
-PActionNew::PActionNew(PWorld& w, PArray& l, PBase* item) : PListAction(w, l, nullptr, item, true) {}
-
-PActionNew::PActionNew(PWorld& w, PArray& l, PBase* item, bool making)
-    : PListAction(w, l, nullptr, item, making), makes(making)
+PActionNew::PActionNew(PWorld& w, PArray& l, std::unique_ptr<PBase> item) : PListAction(w, l, nullptr, std::move(item))
 {
 }
+
+PActionNew::PActionNew(PWorld& w, PArray& l, PBase* item) : PListAction(w, l, nullptr, item), makes(false) {}
 
 void PActionNew::nameItem()
 {
@@ -73,7 +72,7 @@ void PActionNew::revert()
 
 void PActionNew::make(bool again)
 {
-    if (!owned)
+    if (held == nullptr)
         return;
     if (again)
     {

@@ -9,14 +9,13 @@
 class PActionNew : public PListAction
 {
 public:
-    /** Takes ownership of item. */
-    PActionNew(PWorld& world, PArray& list, PBase* item);
+    PActionNew(PWorld& world, PArray& list, std::unique_ptr<PBase> item);
 
     void name(PName& out) const override { nameFrom("Action.New", out); }
 
 protected:
     /** Deletes item, which stands in list; the action keeps it until the history forgets it. */
-    PActionNew(PWorld& world, PArray& list, PBase* item, bool makes);
+    PActionNew(PWorld& world, PArray& list, PBase* item);
 
     void apply(bool redo) override;
     void revert() override;

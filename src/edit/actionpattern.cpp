@@ -3,9 +3,9 @@
 #include "model/brush.h"
 #include "model/clip.h"
 
-PActionPattern::PActionPattern(PWorld& w, PBase* b, PClip* newPattern)
+PActionPattern::PActionPattern(PWorld& w, PBase* b, std::unique_ptr<PClip> newPattern)
     : PAction(w), brush(b != nullptr && b->classId() == PClass::brush ? static_cast<PBrush*>(b) : nullptr),
-      spare(newPattern)
+      spare(std::move(newPattern))
 {
 }
 

@@ -12,8 +12,8 @@ class PClip;
 class PActionPattern : public PAction
 {
 public:
-    /** Takes ownership of newPattern (null removes the pattern). */
-    PActionPattern(PWorld& world, PBase* brush, PClip* newPattern);
+    /** A null newPattern removes the pattern. */
+    PActionPattern(PWorld& world, PBase* brush, std::unique_ptr<PClip> newPattern);
     ~PActionPattern() override;
 
     void name(PName& out) const override { nameFrom("Action.Pattern", out); }

@@ -13,10 +13,10 @@ PActions::~PActions()
     children.deleteAll();
 }
 
-void PActions::add(PAction* child)
+void PActions::add(std::unique_ptr<PAction> child)
 {
     if (child != nullptr)
-        children.append(child);
+        children.append(child.release());
 }
 
 bool PActions::changes(const PBase* object) const

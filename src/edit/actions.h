@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "edit/action.h"
 #include "model/array.h"
 
@@ -16,8 +18,8 @@ public:
     void undo() override;
     bool changes(const PBase* object) const override;
 
-    /** Appends a child, which the compound then owns; fill the list before recording. */
-    void add(PAction* child);
+    /** Appends a child; fill the list before recording. */
+    void add(std::unique_ptr<PAction> child);
 
     PArray children;
     PName storedName;

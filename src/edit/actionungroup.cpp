@@ -8,12 +8,6 @@ PActionUngroup::PActionUngroup(PWorld& w, PArray& l, PBase* g)
 {
 }
 
-PActionUngroup::~PActionUngroup()
-{
-    if (ownsGroup)
-        delete group;
-}
-
 void PActionUngroup::liftOut(PShape& member, const PShape& parent)
 {
     parent.transform().transform(member.x, member.y);
@@ -26,7 +20,7 @@ void PActionUngroup::liftOut(PShape& member, const PShape& parent)
 void PActionUngroup::apply(bool)
 {
     const int at = list.indexOf(group);
-    if (group == nullptr || ownsGroup || at < 0)
+    if (group == nullptr || heldGroup != nullptr || at < 0)
         return;
     position = at;
     members.clear();
@@ -39,7 +33,7 @@ void PActionUngroup::apply(bool)
     list.remove(group);
     list.insertAll(at, group->children);
     group->children.clear();
-    ownsGroup = true;
+    heldGroup.reset(group);
     if (live().target(PClass::group) == group)
         live().setTarget(nullptr, PClass::group);
     notify(PNotify::selection);
@@ -47,7 +41,7 @@ void PActionUngroup::apply(bool)
 
 void PActionUngroup::revert()
 {
-    if (!ownsGroup)
+    if (heldGroup == nullptr)
         return;
     for (auto& member : members)
     {
@@ -55,8 +49,7 @@ void PActionUngroup::revert()
         member.before.applyTo(*member.shape);
         group->children.append(member.shape);
     }
-    list.insert(position, group);
-    ownsGroup = false;
+    list.insert(position, heldGroup.release());
     group->invalidate();
     notify(PNotify::selection);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "edit/actionshape.h"
@@ -13,7 +14,6 @@ class PActionUngroup : public PAction
 {
 public:
     PActionUngroup(PWorld& world, PArray& list, PBase* group);
-    ~PActionUngroup() override;
 
     void name(PName& out) const override { nameFrom("Action.Ungroup", out); }
 
@@ -37,5 +37,6 @@ private:
 
     std::vector<Member> members;
     int position = -1;
-    bool ownsGroup = false;
+    /** The emptied group while its members stand in the list. */
+    std::unique_ptr<PGroup> heldGroup;
 };

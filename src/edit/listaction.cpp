@@ -3,26 +3,23 @@
 #include "edit/world.h"
 #include "model/array.h"
 
-PListAction::PListAction(PWorld& w, PArray& l, PBase* o, PBase* obj, bool ownedNow)
-    : PAction(w), list(l), owner(o), object(obj), owned(ownedNow && obj != nullptr)
+PListAction::PListAction(PWorld& w, PArray& l, PBase* o, PBase* obj) : PAction(w), list(l), owner(o), object(obj)
 {
     if (owner == nullptr && object != nullptr && object->classId() == PClass::point)
         owner = pointOwner();
 }
 
-PListAction::~PListAction()
+PListAction::PListAction(PWorld& w, PArray& l, PBase* o, std::unique_ptr<PBase> obj) : PListAction(w, l, o, obj.get())
 {
-    if (owned)
-        delete object;
+    held = std::move(obj);
 }
 
 bool PListAction::putBack()
 {
-    if (!owned)
+    if (held == nullptr)
         return false;
-    list.insert(position, object);
+    list.insert(position, held.release());
     position = list.indexOf(object);
-    owned = false;
     return true;
 }
 
@@ -33,7 +30,7 @@ bool PListAction::takeOut()
         return false;
     position = at;
     list.remove(object);
-    owned = true;
+    held.reset(object);
     return true;
 }
 

@@ -19,7 +19,7 @@ class PText;
     list it goes into, and `size` is how far across it is in page units.
 
         auto curve = PShapeFactory::curve({0, 0, 1.5f});
-        world.record(new PActionInsert(world, layer.shapes, &layer, curve.release(), -1));
+        world.record(std::make_unique<PActionInsert>(world, layer.shapes, &layer, std::move(curve), -1));
 */
 class PShapeFactory
 {

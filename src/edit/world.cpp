@@ -103,23 +103,25 @@ void PWorld::adoptNewComic(PComic* comic)
     comics.append(comic);
 }
 
-void PWorld::record(PAction* action)
+void PWorld::record(std::unique_ptr<PAction> action)
 {
     if (action == nullptr)
         return;
-    undoList.append(action);
+    PAction& kept = *action;
+    undoList.append(action.release());
     redoList.deleteAll();
-    action->perform(false);
+    kept.perform(false);
     autosave();
 }
 
-void PWorld::recordApplied(PAction* action)
+void PWorld::recordApplied(std::unique_ptr<PAction> action)
 {
     if (action == nullptr)
         return;
-    undoList.append(action);
+    PAction& kept = *action;
+    undoList.append(action.release());
     redoList.deleteAll();
-    action->performApplied();
+    kept.performApplied();
     autosave();
 }
 
@@ -199,7 +201,7 @@ void PWorld::recordNewPage(PComic& comic, PPage* page)
     // The action acts on the comic of the live context, so the comic that asked becomes current.
     if (context.comic() != &comic)
         context.setTarget(&comic, PClass::comic);
-    (new PActionNew(*this, comic.pages, page))->record();
+    record(std::make_unique<PActionNew>(*this, comic.pages, std::unique_ptr<PBase>(page)));
 }
 
 bool PWorld::dropUnfitSelection()
@@ -257,15 +259,15 @@ PBase* PWorld::clipboardEntry(uint16_t classId) const
     return found != clipboard.end() ? found->second.get() : nullptr;
 }
 
-PBase* PWorld::takeClipboard(uint16_t classId)
+std::unique_ptr<PBase> PWorld::takeClipboard(uint16_t classId)
 {
     const auto found = clipboard.find(clipboardKind(classId));
-    return found != clipboard.end() ? found->second.release() : nullptr;
+    return found != clipboard.end() ? std::move(found->second) : nullptr;
 }
 
-void PWorld::putClipboard(uint16_t classId, PBase* object)
+void PWorld::putClipboard(uint16_t classId, std::unique_ptr<PBase> object)
 {
     if (object != nullptr)
         object->clearMark();
-    clipboard[clipboardKind(classId)].reset(object);
+    clipboard[clipboardKind(classId)] = std::move(object);
 }

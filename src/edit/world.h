@@ -5,10 +5,10 @@
 
 #include "edit/context.h"
 #include "edit/drawstyle.h"
-#include "model/editmode.h"
 #include "edit/notifier.h"
 #include "model/array.h"
 #include "model/comic.h"
+#include "model/editmode.h"
 #include "model/pagerecorder.h"
 
 class PAction;
@@ -35,12 +35,12 @@ public:
     void adoptNewComic(PComic* comic);
     PComic* comicAt(int i) const { return comics.get<PComic>(i); }
 
-    /** Appends the action to the undo list (the world owns it from now on), deletes the redo list,
-        performs the action and saves every modified comic when the autosave interval is reached. */
-    void record(PAction* action);
+    /** Appends the action to the undo list, deletes the redo list, performs the action and saves
+        every modified comic when the autosave interval is reached. */
+    void record(std::unique_ptr<PAction> action);
     /** Like record, for an action whose after state the caller has already written into the
         document: it is kept and settled but not applied a second time. */
-    void recordApplied(PAction* action);
+    void recordApplied(std::unique_ptr<PAction> action);
     /** Moves the top of the undo list to the redo list and takes it back; nothing when empty. */
     void undo();
     /** Moves the top of the redo list back to the undo list and performs it again. */
@@ -71,11 +71,11 @@ public:
     static uint16_t clipboardKind(uint16_t classId);
     /** The clipboard entry of a kind, or null; it stays the clipboard's. */
     PBase* clipboardEntry(uint16_t classId) const;
-    /** Takes the entry of a kind off the clipboard; the caller owns it. */
-    PBase* takeClipboard(uint16_t classId);
-    /** Stores object (which the clipboard then owns, or null) as the entry of a kind, deleting
-        what was there; the stored object loses its current marks. */
-    void putClipboard(uint16_t classId, PBase* object);
+    /** Takes the entry of a kind off the clipboard. */
+    std::unique_ptr<PBase> takeClipboard(uint16_t classId);
+    /** Stores object (or nothing) as the entry of a kind, deleting what was there; the stored
+        object loses its current marks. */
+    void putClipboard(uint16_t classId, std::unique_ptr<PBase> object);
 
     /** The language whose sample comics are listed; the options' language when there are options. */
     int language() const;

@@ -99,10 +99,8 @@ bool PAttributePane::canEdit() const
            context->comic() == comic && currentShape() == shape;
 }
 
-void PAttributePane::perform(PAction* action)
+void PAttributePane::perform(std::unique_ptr<PAction> action)
 {
     if (world != nullptr)
-        world->record(action);
-    else
-        delete action;
+        world->record(std::move(action));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "ui/widgets/pane.h"
@@ -73,5 +74,5 @@ protected:
         context's current one (a shape deleted since the last refresh is never touched). */
     bool canEdit() const;
     /** Hands action to the world, which performs it and keeps it on the undo list. */
-    void perform(PAction* action);
+    void perform(std::unique_ptr<PAction> action);
 };

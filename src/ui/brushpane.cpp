@@ -309,7 +309,7 @@ bool PBrushPane::editCurve(PCurve& curve, const Target& target, PWidget* source)
         const uint32_t old = fill ? curve.fillColour : curve.lineColour;
         const uint32_t chosen = static_cast<PTint*>(source)->colour;
         if (chosen != old)
-            perform(new PActionProperty<uint32_t>(
+            perform(std::make_unique<PActionProperty<uint32_t>>(
                 *world, &curve, fill ? PProperties::fillColour : PProperties::lineColour, old, chosen));
         return true;
     }
@@ -331,7 +331,7 @@ void PBrushPane::editBrush(PBrush& brush, const Target& target, PWidget* source)
         const float old = parameterOf(brush, target.property);
         const float chosen = static_cast<PSlider*>(source)->getValue();
         if (chosen != old)
-            perform(new PActionProperty<float>(*world, &brush, *target.property, old, chosen));
+            perform(std::make_unique<PActionProperty<float>>(*world, &brush, *target.property, old, chosen));
         break;
     }
     case Edit::seed:
@@ -339,14 +339,15 @@ void PBrushPane::editBrush(PBrush& brush, const Target& target, PWidget* source)
         const auto old = static_cast<uint16_t>(brush.seed);
         const auto chosen = static_cast<uint16_t>(static_cast<PIdent*>(source)->getValue());
         if (chosen != old)
-            perform(new PActionProperty<uint16_t>(*world, &brush, PProperties::seed, old, chosen));
+            perform(std::make_unique<PActionProperty<uint16_t>>(*world, &brush, PProperties::seed, old, chosen));
         break;
     }
     case Edit::variant:
     {
         const auto chosen = static_cast<uint16_t>(static_cast<PIdent*>(source)->getValue());
         if (point != nullptr && chosen != point->variant)
-            perform(new PActionProperty<uint16_t>(*world, point, PProperties::variant, point->variant, chosen));
+            perform(std::make_unique<PActionProperty<uint16_t>>(*world, point, PProperties::variant, point->variant,
+                                                                chosen));
         break;
     }
     default: break;
@@ -357,7 +358,7 @@ void PBrushPane::switchFlag(PBase& object, uint32_t mask, bool on)
 {
     const bool was = object.hasFlag(mask);
     if (on != was)
-        perform(new PActionFlag(*world, &object, mask, on, was));
+        perform(std::make_unique<PActionFlag>(*world, &object, mask, on, was));
 }
 
 void PBrushPane::changeKind(PBrush& brush)
@@ -368,8 +369,8 @@ void PBrushPane::changeKind(PBrush& brush)
         return;
     // Only an area brush keeps a closed guide here: the guide opens first, as an undo step of its own.
     if (old == PBrushGenerator::area && brush.isClosed())
-        perform(new PActionFlag(*world, &brush, PCurve::closed, false, true));
-    perform(new PActionProperty<uint16_t>(*world, &brush, PProperties::kind, old, chosen));
+        perform(std::make_unique<PActionFlag>(*world, &brush, PCurve::closed, false, true));
+    perform(std::make_unique<PActionProperty<uint16_t>>(*world, &brush, PProperties::kind, old, chosen));
 }
 
 void PBrushPane::switchFrame()
@@ -377,7 +378,7 @@ void PBrushPane::switchFrame()
     const bool was = shape->hasFlag(PGroup::framed);
     if (clipCheck->isOn() == was)
         return;
-    perform(new PActionFlag(*world, shape, PGroup::framed, !was, was));
+    perform(std::make_unique<PActionFlag>(*world, shape, PGroup::framed, !was, was));
     // The canvas draws the group again, now with or without its clipping.
     broadcast(PNotify::highQualityFrame);
 }
@@ -393,7 +394,7 @@ void PBrushPane::onClick(PWidget* source)
     if (source == section->pattern)
         choosePattern(brush);
     else if (source == section->clear && brush.pattern != nullptr)
-        perform(new PActionPattern(*world, &brush, nullptr));
+        perform(std::make_unique<PActionPattern>(*world, &brush, nullptr));
     world->drawStyle.rememberBrush(brush);
 }
 
@@ -404,7 +405,7 @@ void PBrushPane::choosePattern(PBrush& brush)
     // The chooser ran a loop of its own: the brush must still be the one shown.
     if (clip == nullptr || !canEdit() || shape != &brush)
         return;
-    auto* copy = static_cast<PClip*>(clip->clone());
+    std::unique_ptr<PClip> copy(static_cast<PClip*>(clip->clone()));
     copy->clearMark();
-    perform(new PActionPattern(*world, &brush, copy));
+    perform(std::make_unique<PActionPattern>(*world, &brush, std::move(copy)));
 }

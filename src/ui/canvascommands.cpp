@@ -111,7 +111,7 @@ void PCanvasCommands::removeSelection()
     {
         PPoint* removed = selection.point;
         selection.point = nullptr;
-        world.record(new PActionRemove(world, static_cast<PCurve*>(shape)->points, shape, removed));
+        world.record(std::make_unique<PActionRemove>(world, static_cast<PCurve*>(shape)->points, shape, removed));
     }
     else if (mode == PEditMode::shape && shape != nullptr)
     {
@@ -119,7 +119,7 @@ void PCanvasCommands::removeSelection()
         if (place.list == nullptr)
             return;
         selection.select(nullptr, nullptr);
-        world.record(new PActionRemove(world, *place.list, place.owner, shape));
+        world.record(std::make_unique<PActionRemove>(world, *place.list, place.owner, shape));
     }
     canvas.readSelection();
     renderer.repaintWith(PCanvasRenderer::Frame::withOverlay);
@@ -224,10 +224,10 @@ void PCanvasCommands::runMenu(PCommand code)
     else if (code == PCommand::cut)
     {
         selection.select(nullptr, nullptr);
-        world.record(new PActionCut(world, *place.list, shape, place.owner));
+        world.record(std::make_unique<PActionCut>(world, *place.list, shape, place.owner));
     }
     else if (code == PCommand::copy)
-        world.record(new PActionCopy(world, shape));
+        world.record(std::make_unique<PActionCopy>(world, shape));
     else if (code == PCommand::flipD)
         mirror();
     else
@@ -242,11 +242,15 @@ void PCanvasCommands::orderOrFlip(PCommand code)
     switch (code)
     {
     case PCommand::front:
-    case PCommand::raise: world.record(new PActionRaise(world, list, shape, code == PCommand::front)); break;
+    case PCommand::raise:
+        world.record(std::make_unique<PActionRaise>(world, list, shape, code == PCommand::front));
+        break;
     case PCommand::back:
-    case PCommand::lower: world.record(new PActionLower(world, list, shape, code == PCommand::back)); break;
-    case PCommand::flipH: world.record(new PActionFlip(world, shape, PActionFlip::horizontal)); break;
-    case PCommand::flipV: world.record(new PActionFlip(world, shape, PActionFlip::vertical)); break;
+    case PCommand::lower:
+        world.record(std::make_unique<PActionLower>(world, list, shape, code == PCommand::back));
+        break;
+    case PCommand::flipH: world.record(std::make_unique<PActionFlip>(world, shape, PActionFlip::horizontal)); break;
+    case PCommand::flipV: world.record(std::make_unique<PActionFlip>(world, shape, PActionFlip::vertical)); break;
     default: break;
     }
 }
@@ -259,13 +263,13 @@ void PCanvasCommands::paste()
     const auto place = selection.insertionPlace(true);
     if (entry == nullptr || place.list == nullptr || !isShape(entry))
         return;
-    auto* copy = static_cast<PShape*>(entry->clone());
+    std::unique_ptr<PShape> copy(static_cast<PShape*>(entry->clone()));
     // At the last right click, or the pane's centre for a key; in the coordinates of the list.
     const bool fromPopup = lastPopupX != 0 || lastPopupY != 0;
     auto at = fromPopup ? renderer.toPage(lastPopupX, lastPopupY) : renderer.paneCentre();
     (void) place.parentToPage.transformBack(at.x, at.y); // a flattened panel keeps the page point
     copy->x = at.x, copy->y = at.y;
-    world.record(new PActionInsert(world, *place.list, place.owner, copy, -1));
+    world.record(std::make_unique<PActionInsert>(world, *place.list, place.owner, std::move(copy), -1));
 }
 
 void PCanvasCommands::mirror()
@@ -273,11 +277,13 @@ void PCanvasCommands::mirror()
     PWorld& world = *selection.world;
     PShape* shape = selection.shape;
     const auto place = selection.locate(shape);
-    auto* copy = static_cast<PShape*>(shape->clone());
-    auto* compound = new PActions(world, "Action.Mirror");
-    compound->add(new PActionInsert(world, *place.list, place.owner, copy, place.list->indexOf(shape) + 1));
-    compound->add(new PActionFlip(world, copy, PActionFlip::horizontal));
-    world.record(compound);
+    std::unique_ptr<PShape> made(static_cast<PShape*>(shape->clone()));
+    PShape* copy = made.get();
+    auto compound = std::make_unique<PActions>(world, "Action.Mirror");
+    compound->add(std::make_unique<PActionInsert>(world, *place.list, place.owner, std::move(made),
+                                                  place.list->indexOf(shape) + 1));
+    compound->add(std::make_unique<PActionFlip>(world, copy, PActionFlip::horizontal));
+    world.record(std::move(compound));
 }
 
 void PCanvasCommands::resetTransform()
@@ -299,8 +305,8 @@ void PCanvasCommands::resetTransform()
     if (after == before)
         return;
     PWorld& world = *selection.world;
-    world.record(new PActionShape(world, shape, before, after, selection.locate(shape).group,
-                                  mode == PEditMode::attachment ? selection.panel : nullptr));
+    world.record(std::make_unique<PActionShape>(world, shape, before, after, selection.locate(shape).group,
+                                                mode == PEditMode::attachment ? selection.panel : nullptr));
 }
 
 void PCanvasCommands::resetDeform()
@@ -311,7 +317,7 @@ void PCanvasCommands::resetDeform()
     if (before.from == after.from && before.to == after.to)
         return;
     PWorld& world = *selection.world;
-    world.record(new PActionDeform(world, group, before, after));
+    world.record(std::make_unique<PActionDeform>(world, group, before, after));
 }
 
 // ---------------------------------------------------------------- new shapes
@@ -343,23 +349,23 @@ PShape* PCanvasCommands::addShape(std::unique_ptr<PShape> made, const char* name
     PShape* added = made.get();
     if (made->classId() != PClass::panel)
     {
-        auto* insert = new PActionInsert(world, *place.list, place.owner, made.release(), -1);
+        auto insert = std::make_unique<PActionInsert>(world, *place.list, place.owner, std::move(made), -1);
         if (nameKey == nullptr)
-            world.record(insert);
+            world.record(std::move(insert));
         else
         {
-            auto* named = new PActions(world, nameKey);
-            named->add(insert);
-            world.record(named);
+            auto named = std::make_unique<PActions>(world, nameKey);
+            named->add(std::move(insert));
+            world.record(std::move(named));
         }
         return added;
     }
     // A panel comes with its first layer, as one step.
-    auto* compound = new PActions(world, "Action.Panel");
-    auto* newPanel = static_cast<PPanel*>(made.release());
-    compound->add(new PActionInsert(world, *place.list, place.owner, newPanel, -1));
-    compound->add(new PActionNew(world, newPanel->layers, new PLayer()));
-    world.record(compound);
+    auto compound = std::make_unique<PActions>(world, "Action.Panel");
+    auto& newPanel = static_cast<PPanel&>(*made);
+    compound->add(std::make_unique<PActionInsert>(world, *place.list, place.owner, std::move(made), -1));
+    compound->add(std::make_unique<PActionNew>(world, newPanel.layers, std::make_unique<PLayer>()));
+    world.record(std::move(compound));
     return added;
 }
 

@@ -114,13 +114,14 @@ PHitKind PCanvasGestures::overlayHandleAt(float sx, float sy, int& index)
     if (hit.kind != PHitKind::segment)
         return hit.kind;
     // The new point goes where the press found the chord; the drag then moves it.
-    auto* made = new PPoint(hit.x, hit.y);
+    auto made = std::make_unique<PPoint>(hit.x, hit.y);
+    PPoint* point = made.get();
     auto* curve = static_cast<PCurve*>(selection.shape);
     if (const PPoint* neighbour = curve->pointAt(std::max(0, hit.index - 1)))
         made->thickness = neighbour->thickness;
     PWorld& world = *selection.world;
-    world.record(new PActionInsert(world, curve->points, curve, made, hit.index));
-    selection.point = made;
+    world.record(std::make_unique<PActionInsert>(world, curve->points, curve, std::move(made), hit.index));
+    selection.point = point;
     return PHitKind::point;
 }
 
@@ -288,7 +289,8 @@ void PCanvasGestures::setPointValue(PHitKind button)
     else
         after.thickness = PPointOverlay::valueOf(button);
     if (after.thickness != before.thickness || after.sharpness != before.sharpness)
-        selection.world->record(new PActionPoint(*selection.world, point, before, after, selection.shape));
+        selection.world->record(
+            std::make_unique<PActionPoint>(*selection.world, point, before, after, selection.shape));
     renderer.repaintWith(PCanvasRenderer::Frame::withOverlay);
 }
 
@@ -484,8 +486,8 @@ void PCanvasGestures::finishShape(bool moved)
     const auto place = selection.locate(shape);
     const bool withPanel = selection.sidePane == PPaneKind::pages && selection.editMode() == PEditMode::attachment;
     PWorld& world = *selection.world;
-    world.recordApplied(
-        new PActionShape(world, shape, savedTransform, after, place.group, withPanel ? selection.panel : nullptr));
+    world.recordApplied(std::make_unique<PActionShape>(world, shape, savedTransform, after, place.group,
+                                                       withPanel ? selection.panel : nullptr));
     hits.clear();
 }
 
@@ -504,7 +506,7 @@ void PCanvasGestures::finishPoint(bool moved)
         return;
     }
     PWorld& world = *selection.world;
-    world.recordApplied(new PActionPoint(world, point, savedPoint, after, selection.shape));
+    world.recordApplied(std::make_unique<PActionPoint>(world, point, savedPoint, after, selection.shape));
 }
 
 void PCanvasGestures::finishDeform(bool moved)
@@ -518,7 +520,7 @@ void PCanvasGestures::finishDeform(bool moved)
         return;
     }
     PWorld& world = *selection.world;
-    world.recordApplied(new PActionDeform(world, group, savedGrids, after));
+    world.recordApplied(std::make_unique<PActionDeform>(world, group, savedGrids, after));
 }
 
 void PCanvasGestures::wheel(bool up)

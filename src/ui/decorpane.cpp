@@ -68,7 +68,7 @@ void PDecorPane::changeDeform(uint16_t deform)
     const uint16_t before = decor->content != nullptr ? decor->content->deformMode : noDeform;
     if (deform == before)
         return;
-    world->record(new PActionDeformMode(*world, decor, before, deform));
+    world->record(std::make_unique<PActionDeformMode>(*world, decor, before, deform));
     if (decor->content != nullptr && !decor->content->children.isEmpty())
         changeMode(PEditMode::deformBoth);
 }

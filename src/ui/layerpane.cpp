@@ -114,10 +114,11 @@ void PLayerPane::onChange(PWidget* source)
     if (source == nameField)
         rename(layer, *nameField);
     else if (source == hideCheck && layer != nullptr)
-        world->record(new PActionFlag(*world, layer, PFlag::hidden, hideCheck->isOn(), layer->isHidden()));
+        world->record(
+            std::make_unique<PActionFlag>(*world, layer, PFlag::hidden, hideCheck->isOn(), layer->isHidden()));
     else if (source == strokeSwitch && layer != nullptr)
-        world->record(new PActionProperty<uint16_t>(*world, layer, PProperties::stroke, layer->stroke,
-                                                    static_cast<uint16_t>(strokeSwitch->getValue())));
+        world->record(std::make_unique<PActionProperty<uint16_t>>(*world, layer, PProperties::stroke, layer->stroke,
+                                                                  static_cast<uint16_t>(strokeSwitch->getValue())));
     else
         (void) runCommand(source);
 }
@@ -170,9 +171,9 @@ void PLayerPane::onMenu(PCommand code)
     if (layer == nullptr)
         return;
     if (code == PCommand::cut)
-        world->record(new PActionCut(*world, panel->layers, layer, panel));
+        world->record(std::make_unique<PActionCut>(*world, panel->layers, layer, panel));
     else if (code == PCommand::copy)
-        world->record(new PActionCopy(*world, layer));
+        world->record(std::make_unique<PActionCopy>(*world, layer));
 }
 
 void PLayerPane::addLayer(PLayer* layer)
@@ -181,7 +182,7 @@ void PLayerPane::addLayer(PLayer* layer)
     PPanel* panel = currentPanel();
     layer->panel = panel;
     layer->index = -1;
-    world->record(new PActionNew(*world, panel->layers, layer));
+    world->record(std::make_unique<PActionNew>(*world, panel->layers, std::unique_ptr<PBase>(layer)));
 }
 
 void PLayerPane::onNotify(PNotify code)

@@ -166,7 +166,7 @@ void PLibraryPane::onChange(PWidget* source)
     {
         const float before = sizeOf(*item), after = sizeNumber->getValue();
         if (after != before)
-            world->record(new PActionResize(*world, item, before, after));
+            world->record(std::make_unique<PActionResize>(*world, item, before, after));
     }
     else
         (void) runCommand(source);
@@ -214,9 +214,9 @@ void PLibraryPane::onMenu(PCommand code)
         return;
     if (code == PCommand::cut)
         // The cut takes the item's selected shape out of the live context with it; undo brings both back.
-        world->record(new PActionCut(*world, *itemList(), item));
+        world->record(std::make_unique<PActionCut>(*world, *itemList(), item));
     else if (code == PCommand::copy)
-        world->record(new PActionCopy(*world, item));
+        world->record(std::make_unique<PActionCopy>(*world, item));
     else if (const int group = groupOfCommand(code); group >= 0)
         moveToGroup(*item, group);
     refresh();
@@ -229,7 +229,7 @@ void PLibraryPane::addItem(PItem* item)
     item->tag = static_cast<uint16_t>(shownGroup);
     item->index = -1;
     // A new item is named after its kind and number; an imported or pasted one keeps its name.
-    world->record(new PActionNew(*world, *itemList(), item));
+    world->record(std::make_unique<PActionNew>(*world, *itemList(), std::unique_ptr<PBase>(item)));
     refresh();
 }
 

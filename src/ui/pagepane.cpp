@@ -175,8 +175,8 @@ void PPagePane::onMenu(PCommand code)
         return;
     switch (code)
     {
-    case PCommand::cut: world->record(new PActionCut(*world, open->pages, page)); return;
-    case PCommand::copy: world->record(new PActionCopy(*world, page)); return;
+    case PCommand::cut: world->record(std::make_unique<PActionCut>(*world, open->pages, page)); return;
+    case PCommand::copy: world->record(std::make_unique<PActionCopy>(*world, page)); return;
     case PCommand::exportJpg:
     case PCommand::exportPng:
     case PCommand::exportPdf:

@@ -208,13 +208,13 @@ void PShapePane::onChange(PWidget* source)
     {
         auto* curve = static_cast<PCurve*>(shape);
         if (closed->isOn() != curve->isClosed())
-            perform(new PActionFlag(*world, curve, PCurve::closed, closed->isOn(), curve->isClosed()));
+            perform(std::make_unique<PActionFlag>(*world, curve, PCurve::closed, closed->isOn(), curve->isClosed()));
     }
     else if (source == skip && id == PClass::curve && point != nullptr)
     {
         const bool wasGap = point->hasFlag(PPoint::gap);
         if (skip->isOn() != wasGap)
-            perform(new PActionFlag(*world, point, PPoint::gap, skip->isOn(), wasGap, shape));
+            perform(std::make_unique<PActionFlag>(*world, point, PPoint::gap, skip->isOn(), wasGap, shape));
     }
     else if (source == lineTint || source == fillTint || source == textTint)
         changeColour(static_cast<PTint*>(source));
@@ -222,14 +222,15 @@ void PShapePane::onChange(PWidget* source)
     {
         auto* text = static_cast<PText*>(shape);
         if (!(font->fontSpec == text->fontSpec))
-            perform(new PActionProperty<PFontSpec>(*world, text, PProperties::font, text->fontSpec, font->fontSpec));
+            perform(std::make_unique<PActionProperty<PFontSpec>>(*world, text, PProperties::font, text->fontSpec,
+                                                                 font->fontSpec));
     }
     else if (source == align && id == PClass::text)
     {
         auto* text = static_cast<PText*>(shape);
         const auto chosen = static_cast<uint16_t>(align->selectedCode());
         if (chosen != 0 && chosen != text->align)
-            perform(new PActionProperty<uint16_t>(*world, text, PProperties::align, text->align, chosen));
+            perform(std::make_unique<PActionProperty<uint16_t>>(*world, text, PProperties::align, text->align, chosen));
     }
     else if (source == shades && id == PClass::group)
         changeShade();
@@ -242,7 +243,8 @@ void PShapePane::changeColour(PTint* tint)
     {
         auto* text = static_cast<PText*>(shape);
         if (tint->colour != text->colour)
-            perform(new PActionProperty<uint32_t>(*world, text, PProperties::lineColour, text->colour, tint->colour));
+            perform(std::make_unique<PActionProperty<uint32_t>>(*world, text, PProperties::lineColour, text->colour,
+                                                                tint->colour));
     }
     else if (tint != textTint && isCurveClass(id))
     {
@@ -250,7 +252,7 @@ void PShapePane::changeColour(PTint* tint)
         const bool fill = tint == fillTint;
         const uint32_t old = fill ? curve->fillColour : curve->lineColour;
         if (tint->colour != old)
-            perform(new PActionProperty<uint32_t>(
+            perform(std::make_unique<PActionProperty<uint32_t>>(
                 *world, curve, fill ? PProperties::fillColour : PProperties::lineColour, old, tint->colour));
         // The next line drawn by hand takes the colour chosen last.
         (fill ? world->drawStyle.fillColour : world->drawStyle.lineColour) = tint->colour;
@@ -275,7 +277,7 @@ void PShapePane::changeShade()
     }
     PArray pairs;
     pairs.append(new PShade(from, to));
-    perform(new PActionShade(*world, shape, pairs));
+    perform(std::make_unique<PActionShade>(*world, shape, pairs));
     pairs.deleteAll();
 }
 
@@ -290,5 +292,5 @@ void PShapePane::applyText()
     auto* text = static_cast<PText*>(shape);
     if (textEdit->text == text->text)
         return;
-    perform(new PActionProperty<PName>(*world, text, PProperties::string, text->text, textEdit->text));
+    perform(std::make_unique<PActionProperty<PName>>(*world, text, PProperties::string, text->text, textEdit->text));
 }

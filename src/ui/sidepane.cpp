@@ -204,7 +204,7 @@ void PSidePane::group(bool together)
             anyMarked = anyMarked || object->hasFlag(PFlag::selected);
         if (!anyMarked)
             return;
-        world->record(new PActionGroup(*world, *shapes));
+        world->record(std::make_unique<PActionGroup>(*world, *shapes));
     }
     else
     {
@@ -215,10 +215,10 @@ void PSidePane::group(bool together)
         if (groups.empty())
             return;
         // Several groups dissolved by one click come back by one undo.
-        auto* compound = new PActions(*world, "Action.Ungroup");
+        auto compound = std::make_unique<PActions>(*world, "Action.Ungroup");
         for (PBase* marked : groups)
-            compound->add(new PActionUngroup(*world, *shapes, marked));
-        world->record(compound);
+            compound->add(std::make_unique<PActionUngroup>(*world, *shapes, marked));
+        world->record(std::move(compound));
     }
     broadcast(PNotify::modeChanged);
     canvas->repaint();
@@ -242,9 +242,9 @@ void PSidePane::rename(PItem* item, const PEdit& field)
         world->broadcast(PNotify::itemList);
         return;
     }
-    auto* step = new PActionProperty<PName>(*world, item, PProperties::string, item->name, field.text);
-    lastRename = step;
-    world->record(step);
+    auto step = std::make_unique<PActionProperty<PName>>(*world, item, PProperties::string, item->name, field.text);
+    lastRename = step.get();
+    world->record(std::move(step));
 }
 
 PArray* PSidePane::shownList() const

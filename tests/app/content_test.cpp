@@ -329,7 +329,7 @@ struct MovedWallpaper : Session
         PActionShape::Placement moved;
         moved.x = 3;
         history = world.undoList.size();
-        world.record(new PActionShape(world, wall, {}, moved));
+        world.record(std::make_unique<PActionShape>(world, wall, PActionShape::Placement{}, moved));
     }
     ~MovedWallpaper() { PDialog::scriptedRun = nullptr; }
 

@@ -9,7 +9,7 @@ TEST(ActionCut, CutPasteUndoRedoKeepOneOwnerForEveryObject)
 {
     TestDocument d;
     PArray& shapes = d.layer->shapes;
-    d.world.record(new PActionCut(d.world, shapes, d.curve));
+    d.world.record(std::make_unique<PActionCut>(d.world, shapes, d.curve));
     EXPECT_EQ(d.world.clipboardEntry(PClass::shape), d.curve);
     EXPECT_FALSE(shapes.contains(d.curve));
     EXPECT_EQ(d.world.context.target(PClass::shape), nullptr); // the context no longer names it
@@ -17,14 +17,15 @@ TEST(ActionCut, CutPasteUndoRedoKeepOneOwnerForEveryObject)
 
     auto paste = [&]
     {
-        PBase* copy = d.world.clipboardEntry(PClass::curve)->clone();
-        d.world.record(new PActionInsert(d.world, shapes, d.layer, copy, -1));
-        return copy;
+        std::unique_ptr<PBase> copy(d.world.clipboardEntry(PClass::curve)->clone());
+        PBase* pasted = copy.get();
+        d.world.record(std::make_unique<PActionInsert>(d.world, shapes, d.layer, std::move(copy), -1));
+        return pasted;
     };
     PBase* pasted = paste();
     EXPECT_EQ(shapes.at(shapes.size() - 1), pasted);
 
-    d.world.record(new PActionCut(d.world, shapes, d.text)); // takes the curve off the clipboard
+    d.world.record(std::make_unique<PActionCut>(d.world, shapes, d.text)); // takes the curve off the clipboard
     EXPECT_EQ(d.world.clipboardEntry(PClass::shape), d.text);
     d.world.undo();
     EXPECT_EQ(d.world.clipboardEntry(PClass::shape), d.curve);
@@ -49,7 +50,7 @@ TEST(ActionCut, PointsRederiveTheirCurve)
     TestDocument d;
     PPoint* point = d.curve->pointAt(1);
     d.world.context.setTarget(point, PClass::point);
-    d.world.record(new PActionCut(d.world, d.curve->points, point));
+    d.world.record(std::make_unique<PActionCut>(d.world, d.curve->points, point));
     EXPECT_EQ(d.world.clipboardEntry(PClass::point), point);
     EXPECT_EQ(d.world.context.target(PClass::point), nullptr);
     EXPECT_EQ(d.world.context.target(PClass::curve), d.curve);
@@ -63,8 +64,8 @@ TEST(ActionCut, UndoLeavesAClipboardThatNoLongerHoldsTheCutObject)
 {
     TestDocument d;
     const int shapes = d.layer->shapes.size();
-    d.world.record(new PActionCut(d.world, d.layer->shapes, d.text));
-    d.world.putClipboard(PClass::shape, new PCurve()); // deletes the text, outside the history
+    d.world.record(std::make_unique<PActionCut>(d.world, d.layer->shapes, d.text));
+    d.world.putClipboard(PClass::shape, std::make_unique<PCurve>()); // deletes the text, outside the history
     d.world.undo();
     EXPECT_EQ(d.layer->shapes.size(), shapes - 1);
     EXPECT_EQ(d.world.clipboardEntry(PClass::shape)->classId(), PClass::curve);
@@ -75,9 +76,10 @@ TEST(ActionCut, UndoLeavesAClipboardThatNoLongerHoldsTheCutObject)
 TEST(ActionCopy, KeepsTheEntryItReplacedForUndo)
 {
     TestDocument d;
-    auto* earlier = new PText();
-    d.world.putClipboard(PClass::text, earlier);
-    d.world.record(new PActionCopy(d.world, d.curve));
+    auto made = std::make_unique<PText>();
+    PText* earlier = made.get();
+    d.world.putClipboard(PClass::text, std::move(made));
+    d.world.record(std::make_unique<PActionCopy>(d.world, d.curve));
     PBase* copy = d.world.clipboardEntry(PClass::shape);
     ASSERT_NE(copy, nullptr);
     EXPECT_NE(copy, d.curve);
@@ -86,7 +88,7 @@ TEST(ActionCopy, KeepsTheEntryItReplacedForUndo)
     d.world.undo();
     EXPECT_EQ(d.world.clipboardEntry(PClass::shape), earlier);
     d.world.redo();
-    d.world.record(new PActionCopy(d.world, d.page));
+    d.world.record(std::make_unique<PActionCopy>(d.world, d.page));
     EXPECT_EQ(d.world.clipboardEntry(PClass::page)->classId(), PClass::page);
     EXPECT_NE(d.world.clipboardEntry(PClass::shape), earlier); // kept by the first copy, freed with it
 }

@@ -17,7 +17,7 @@ TEST(ActionGroup, MarkedGroupsGiveTheirMembersSoGroupsNeverNest)
     d.curve->flags |= PFlag::selected;
     const auto before = d.bytes();
     const int top = d.layer->shapes.size() - 2;
-    d.world.record(new PActionGroup(d.world, d.layer->shapes));
+    d.world.record(std::make_unique<PActionGroup>(d.world, d.layer->shapes));
 
     ASSERT_EQ(d.layer->shapes.size(), top + 1); // the new group on top of the others
     auto* made = dynamic_cast<PGroup*>(d.layer->shapeAt(top));
@@ -48,7 +48,7 @@ TEST(ActionUngroup, MembersTakeTheGroupsPlaceWhereTheyWereDrawn)
     first->x = 1;
     const auto before = d.bytes();
     const int at = d.layer->shapes.indexOf(d.group), shapes = d.layer->shapes.size();
-    d.world.record(new PActionUngroup(d.world, d.layer->shapes, d.group));
+    d.world.record(std::make_unique<PActionUngroup>(d.world, d.layer->shapes, d.group));
     EXPECT_EQ(d.layer->shapes.size(), shapes + 1);
     EXPECT_EQ(d.layer->shapeAt(at), first);
     EXPECT_TRUE(isNear(first->x, 2));
@@ -67,7 +67,7 @@ TEST(ActionShade, ReplacementsNeverChain)
     shades.append(new PShade(blue, red));
     shades.append(new PShade(red, white));
     shades.append(new PShade(0xFF000000u, 0xFF000000u));
-    d.world.record(new PActionShade(d.world, d.group, shades));
+    d.world.record(std::make_unique<PActionShade>(d.world, d.group, shades));
     shades.deleteAll();
     EXPECT_EQ(static_cast<PCurve*>(d.group->childAt(1))->fillColour, red);
     d.world.undo();

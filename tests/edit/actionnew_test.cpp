@@ -67,10 +67,11 @@ TEST(ActionNew, IndexedItemsGoThereOthersAreAppended)
     for (const auto& row : rows)
     {
         TestDocument d;
-        auto* layer = new PLayer();
+        auto made = std::make_unique<PLayer>();
+        PLayer* layer = made.get();
         layer->index = row.index;
         layer->name.assign(row.givenName);
-        d.world.record(new PActionNew(d.world, d.panel->layers, layer));
+        d.world.record(std::make_unique<PActionNew>(d.world, d.panel->layers, std::move(made)));
         EXPECT_EQ(d.panel->layers.indexOf(layer), row.position);
         EXPECT_EQ(layer->index, row.indexAfter);
         EXPECT_EQ(layer->name.toString(), row.expectedName);
@@ -84,7 +85,7 @@ TEST(ActionNew, TurnsTheLockSwitchOff)
 {
     TestDocument d;
     d.world.lockFlag = true;
-    d.world.record(new PActionNew(d.world, d.panel->layers, new PLayer()));
+    d.world.record(std::make_unique<PActionNew>(d.world, d.panel->layers, std::make_unique<PLayer>()));
     EXPECT_FALSE(d.world.lockFlag);
     EXPECT_EQ(d.notes.take(), (std::vector<PNotify>{PNotify::selection, PNotify::switchChanged}));
     d.world.lockFlag = true;
@@ -98,7 +99,7 @@ TEST(ActionDel, RestoresTheItemWhereItStoodWhateverItsIndex)
     auto* second = new PLayer();
     second->index = 9;
     d.panel->layers.insert(1, second);
-    d.world.record(new PActionDel(d.world, d.panel->layers, second));
+    d.world.record(std::make_unique<PActionDel>(d.world, d.panel->layers, second));
     EXPECT_FALSE(d.panel->layers.contains(second));
     d.world.undo();
     EXPECT_EQ(d.panel->layers.indexOf(second), 1);

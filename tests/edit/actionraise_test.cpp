@@ -57,9 +57,9 @@ TEST(ActionRaise, FollowsTheOverlapRule)
         stack.original.assign(stack.list.begin(), stack.list.end());
         PBase* shape = stack.list.at(row.shape);
         if (row.raise)
-            d.world.record(new PActionRaise(d.world, stack.list, shape, row.toEnd));
+            d.world.record(std::make_unique<PActionRaise>(d.world, stack.list, shape, row.toEnd));
         else
-            d.world.record(new PActionLower(d.world, stack.list, shape, row.toEnd));
+            d.world.record(std::make_unique<PActionLower>(d.world, stack.list, shape, row.toEnd));
         EXPECT_EQ(stack.order(stack.list), row.expected) << row.shape << row.raise << row.toEnd;
         d.world.undo();
         EXPECT_EQ(stack.order(stack.list), "abcde");
@@ -75,7 +75,7 @@ TEST(ActionRaise, UndoReturnsPastOverlappingShapes)
     TestDocument d;
     Stack stack{box(0), box(10), box(0.5f), box(0.2f)};
     stack.original.assign(stack.list.begin(), stack.list.end());
-    d.world.record(new PActionRaise(d.world, stack.list, stack.list.at(0)));
+    d.world.record(std::make_unique<PActionRaise>(d.world, stack.list, stack.list.at(0)));
     EXPECT_EQ(stack.order(stack.list), "bcad");
     d.world.undo();
     EXPECT_EQ(stack.order(stack.list), "abcd");
@@ -88,7 +88,7 @@ TEST(ActionRaise, RedoPutsTheShapeWhereTheStepPutItThoughTheBoundsChanged)
     TestDocument d;
     Stack stack{box(0), box(0.5f), box(10), box(0.2f)};
     stack.original.assign(stack.list.begin(), stack.list.end());
-    d.world.record(new PActionLower(d.world, stack.list, stack.list.at(3)));
+    d.world.record(std::make_unique<PActionLower>(d.world, stack.list, stack.list.at(3)));
     EXPECT_EQ(stack.order(stack.list), "adbc");
     d.world.undo();
     static_cast<TestShape*>(stack.original[1])->bounds = box(30);
@@ -103,7 +103,7 @@ TEST(ActionRaise, AnnouncesAFreshFrameInDecorMode)
     Stack stack{box(0), box(0)};
     d.world.context.mode = PPaneKind::decor;
     d.world.context.setTarget(d.comic, PClass::comic);
-    d.world.record(new PActionLower(d.world, stack.list, stack.list.at(1)));
+    d.world.record(std::make_unique<PActionLower>(d.world, stack.list, stack.list.at(1)));
     EXPECT_EQ(d.notes.take(), std::vector<PNotify>{PNotify::highQualityFrame});
     d.world.clearHistory();
 }

@@ -10,7 +10,7 @@ TEST(ActionResize, ScalesTheArtworkByTheRatioOfSizes)
     TestDocument d;
     PShape* shape = d.clip->cardAt(0)->shapeAt(0);
     shape->x = 1.5f;
-    d.world.record(new PActionResize(d.world, d.clip, 10, 15));
+    d.world.record(std::make_unique<PActionResize>(d.world, d.clip, 10, 15));
     EXPECT_EQ(d.clip->clipSize, 15);
     EXPECT_TRUE(isNear(shape->x, 2.25));
     EXPECT_TRUE(isNear(shape->scaleY, 1.5));
@@ -24,7 +24,7 @@ TEST(ActionResize, FromSizeZeroNeverDividesAndUndoesExactly)
     d.decor->decorSize = 0;
     d.decor->content->gridTo[1] = {0.5f, 0};
     const auto before = d.bytes();
-    d.world.record(new PActionResize(d.world, d.decor, 0, 6));
+    d.world.record(std::make_unique<PActionResize>(d.world, d.decor, 0, 6));
     EXPECT_EQ(d.decor->decorSize, 6);
     EXPECT_TRUE(isNear(shape->x / (6 / 1.2e-7), 1, 1e-4));
     EXPECT_TRUE(std::isfinite(d.decor->content->gridTo[1].x));
@@ -39,9 +39,9 @@ TEST(ActionResize, OtherTargetsChangeNothing)
 {
     TestDocument d;
     const auto before = d.bytes();
-    d.world.record(new PActionProperty<float>(d.world, d.curve, PProperties::density, 0, 1));
-    d.world.record(new PActionResize(d.world, d.brush, 0, 1));
-    d.world.record(new PActionResize(d.world, nullptr, 0, 1));
+    d.world.record(std::make_unique<PActionProperty<float>>(d.world, d.curve, PProperties::density, 0, 1));
+    d.world.record(std::make_unique<PActionResize>(d.world, d.brush, 0, 1));
+    d.world.record(std::make_unique<PActionResize>(d.world, nullptr, 0, 1));
     EXPECT_EQ(d.bytes(), before);
     EXPECT_TRUE(d.notes.codes.empty());
     PName name;

@@ -8,11 +8,12 @@ TEST(ActionsCompound, PerformsInOrderAndUndoesInReverse)
 {
     std::vector<std::string> log;
     TestDocument d;
-    auto* all = new PActions(d.world, "Action.Panel");
+    auto compound = std::make_unique<PActions>(d.world, "Action.Panel");
+    PActions* all = compound.get();
     for (const char* tag : {"A", "B", "C"})
-        all->add(new StepAction(d.world, tag, log));
+        all->add(std::make_unique<StepAction>(d.world, tag, log));
     all->add(nullptr);
-    all->record();
+    d.world.record(std::move(compound));
     d.world.undo();
     d.world.redo();
     EXPECT_EQ(log, (std::vector<std::string>{"+A", "+B", "+C", "-C", "-B", "-A", "++A", "++B", "++C"}));

@@ -140,13 +140,13 @@ TEST(WorldHistory, RecordingAfterUndoDropsTheRedoList)
     std::vector<std::string> log;
     TestDocument d;
     for (const char* tag : {"A", "B", "C"})
-        (new StepAction(d.world, tag, log))->record();
+        d.world.record(std::make_unique<StepAction>(d.world, tag, log));
     d.world.undo();
     d.world.undo();
     EXPECT_EQ(names(d.world.undoList), "A");
     EXPECT_EQ(names(d.world.redoList), "CB");
     log.clear();
-    (new StepAction(d.world, "D", log))->record();
+    d.world.record(std::make_unique<StepAction>(d.world, "D", log));
     // The dropped actions are deleted before the new one runs.
     EXPECT_EQ(log, (std::vector<std::string>{"~C", "~B", "+D"}));
     EXPECT_EQ(names(d.world.undoList), "AD");
@@ -165,11 +165,11 @@ TEST(WorldHistory, AnAppliedActionIsKeptWithoutRunningItAgain)
 {
     std::vector<std::string> log;
     TestDocument d;
-    (new StepAction(d.world, "A", log))->record();
+    d.world.record(std::make_unique<StepAction>(d.world, "A", log));
     d.world.undo();
     log.clear();
     d.comic->modified = false;
-    d.world.recordApplied(new StepAction(d.world, "B", log));
+    d.world.recordApplied(std::make_unique<StepAction>(d.world, "B", log));
     EXPECT_EQ(log, (std::vector<std::string>{"~A"}));
     EXPECT_EQ(names(d.world.undoList), "B");
     EXPECT_TRUE(d.world.redoList.isEmpty());
@@ -189,7 +189,7 @@ TEST(WorldHistory, AutosavesAtEveryMultipleOfTheInterval)
     {
         while (d.world.undoList.size() < length)
         {
-            (new StepAction(d.world, "x", log))->record();
+            d.world.record(std::make_unique<StepAction>(d.world, "x", log));
             const int n = d.world.undoList.size();
             EXPECT_EQ(file.existsAsFile(), n == 20 || n == 40) << "after action " << n;
             file.deleteFile();
@@ -212,7 +212,7 @@ TEST(WorldHistory, NoAutosaveForIntervalsOfOneOrLess)
         TestDocument d;
         d.options.autosaveEvery = static_cast<int16_t>(every);
         for (int i = 0; i < 4; ++i)
-            (new StepAction(d.world, "x", log))->record();
+            d.world.record(std::make_unique<StepAction>(d.world, "x", log));
         EXPECT_FALSE(juce::File(d.comic->path).existsAsFile()) << every;
     }
 }
@@ -224,7 +224,7 @@ TEST(WorldHistory, FailedAutosaveIsRememberedQuietly)
     d.options.autosaveEvery = 2;
     d.comic->path = d.tmp.path("missing/comic.plm");
     for (int i = 0; i < 2; ++i)
-        (new StepAction(d.world, "x", log))->record();
+        d.world.record(std::make_unique<StepAction>(d.world, "x", log));
     EXPECT_EQ(d.world.loadFailure, d.comic);
     EXPECT_TRUE(d.notes.codes.empty());
 }
@@ -234,7 +234,7 @@ TEST(WorldHistory, NothingIsUndoableAcrossASave)
     std::vector<std::string> log;
     TestDocument d;
     for (const char* tag : {"A", "B"})
-        (new StepAction(d.world, tag, log))->record();
+        d.world.record(std::make_unique<StepAction>(d.world, tag, log));
     d.world.undo();
 
     const auto keep = d.comic->path;
@@ -253,15 +253,15 @@ TEST(WorldHistory, NothingIsUndoableAcrossASave)
 TEST(WorldClipboard, ShapesShareOneEntryAndStoringReplaces)
 {
     PWorld world;
-    auto* curve = new PCurve();
+    auto made = std::make_unique<PCurve>();
+    PCurve* curve = made.get();
     curve->flags |= PFlag::current;
-    world.putClipboard(PClass::curve, curve);
+    world.putClipboard(PClass::curve, std::move(made));
     EXPECT_FALSE(curve->hasFlag(PFlag::current));
     EXPECT_EQ(world.clipboardEntry(PClass::text), curve);
     EXPECT_EQ(world.clipboardEntry(PClass::page), nullptr);
-    world.putClipboard(PClass::text, new PText()); // deletes the curve
-    auto* taken = world.takeClipboard(PClass::group);
+    world.putClipboard(PClass::text, std::make_unique<PText>()); // deletes the curve
+    const auto taken = world.takeClipboard(PClass::group);
     EXPECT_EQ(taken->classId(), PClass::text);
     EXPECT_EQ(world.clipboardEntry(PClass::shape), nullptr);
-    delete taken;
 }

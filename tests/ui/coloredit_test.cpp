@@ -82,8 +82,8 @@ public:
     }
     void onChange(PWidget*) override
     {
-        d.world.record(new PActionProperty<uint32_t>(d.world, d.curve, PProperties::fillColour, d.curve->fillColour,
-                                                     tint->colour));
+        d.world.record(std::make_unique<PActionProperty<uint32_t>>(d.world, d.curve, PProperties::fillColour,
+                                                                   d.curve->fillColour, tint->colour));
     }
     void onChanging(PWidget*) override { ++liveChanges; }
 

@@ -98,8 +98,8 @@ TEST(FontEditor, AnAcceptedFontOnATextIsOneUndoEntryACancelledOneNone)
         }
         void onChange(PWidget*) override
         {
-            doc.world.record(new PActionProperty<PFontSpec>(doc.world, doc.text, PProperties::font, doc.text->fontSpec,
-                                                            button->fontSpec));
+            doc.world.record(std::make_unique<PActionProperty<PFontSpec>>(doc.world, doc.text, PProperties::font,
+                                                                          doc.text->fontSpec, button->fontSpec));
         }
         TestDocument& doc;
         PStyle* button = nullptr;

@@ -65,7 +65,7 @@ TEST(ToolbarUndo, FollowsTheListsAndNamesTheirActions)
     auto* panel = b.comic->pages.get<PPage>(0)->panels.get<PShape>(0);
     auto before = PActionShape::Placement::of(*panel), after = before;
     after.x = 3;
-    b.world.record(new PActionShape(b.world, panel, before, after));
+    b.world.record(std::make_unique<PActionShape>(b.world, panel, before, after));
     b.toolbar->onNotify(PNotify::geometry);
     EXPECT_TRUE(b.toolbar->undoButton->isEnabled());
     EXPECT_FALSE(b.toolbar->redoButton->isEnabled());

@@ -66,11 +66,11 @@ public:
     void onChange(PWidget* source) override
     {
         if (source == tint)
-            doc.world.record(new PActionProperty<uint32_t>(doc.world, doc.curve, PProperties::fillColour,
-                                                           doc.curve->fillColour, tint->colour));
+            doc.world.record(std::make_unique<PActionProperty<uint32_t>>(doc.world, doc.curve, PProperties::fillColour,
+                                                                         doc.curve->fillColour, tint->colour));
         else if (source == font)
-            doc.world.record(new PActionProperty<PFontSpec>(doc.world, doc.text, PProperties::font, doc.text->fontSpec,
-                                                            font->fontSpec));
+            doc.world.record(std::make_unique<PActionProperty<PFontSpec>>(doc.world, doc.text, PProperties::font,
+                                                                          doc.text->fontSpec, font->fontSpec));
     }
 
     TestDocument& doc;
