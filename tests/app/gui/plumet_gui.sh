@@ -97,6 +97,18 @@ canvas_centre() {
     cy=$((Y + HEIGHT / 2 + 23 - 3 * 24))
 }
 
+# start_on_canvas: a first start in English, with the OpenGL canvas for a case whose name ends in
+# "-opengl", and the main window ready; sets window and the canvas's centre cx, cy.
+start_on_canvas() {
+    first_start_english
+    if [[ $case_name == *-opengl ]]; then
+        "$cli" option "$user/comics_options.opt" openGLCanvas 1 || fail "could not ask for the OpenGL canvas"
+    fi
+    start "$plumet"
+    window=$(wait_ready "Untitled comic") || fail "no main window ready for input"
+    canvas_centre "$window"
+}
+
 drag() { # x1 y1 x2 y2: a press, a few moves and a release, as a hand does it
     xdotool mousemove --sync "$1" "$2" mousedown 1
     for step in 1 2 3 4; do
@@ -186,13 +198,7 @@ case "$case_name" in
         [ "$(md5sum <"$sample")" = "$before" ] || fail "No wrote the discarded edits into the sample"
         ;;
     canvas-drag-software | canvas-drag-opengl)
-        first_start_english
-        if [ "$case_name" = canvas-drag-opengl ]; then
-            "$cli" option "$user/comics_options.opt" openGLCanvas 1 || fail "could not ask for the OpenGL canvas"
-        fi
-        start "$plumet"
-        window=$(wait_ready "Untitled comic") || fail "no main window ready for input"
-        canvas_centre "$window"
+        start_on_canvas
         # A new panel, 50 pixels across, comes at the canvas's centre, selected; it is dragged
         # once it shows, as a hand would.
         before=$(window_sum "$window")
@@ -210,13 +216,7 @@ case "$case_name" in
             fail "the panel is at x = $x with a corner at $corner, not moved by four half-widths"
         ;;
     draw-freehand | draw-freehand-opengl)
-        first_start_english
-        if [ "$case_name" = draw-freehand-opengl ]; then
-            "$cli" option "$user/comics_options.opt" openGLCanvas 1 || fail "could not ask for the OpenGL canvas"
-        fi
-        start "$plumet"
-        window=$(wait_ready "Untitled comic") || fail "no main window ready for input"
-        canvas_centre "$window"
+        start_on_canvas
         side_click "$window" 1 12 # Pages: Draw
         drag $((cx - 150)) $((cy - 150)) $((cx + 150)) $((cy + 150))
         toolbar_click "$window" 1
