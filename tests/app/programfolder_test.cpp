@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "app/startup.h"
 #include "support/testfiles.h"
 
@@ -15,28 +17,25 @@ void touch(const juce::File& file)
 }
 } // namespace
 
-TEST(ProgramFolder, IsTheExecutablesFolderWhenItHoldsTheLanguageFiles)
+TEST(ProgramFolder, IsTheExecutablesFolderUnlessShareBesideBinHoldsTheLanguageFiles)
 {
-    TempFolder root;
-    touch(root.file("bin/comics_locale_E.lng"));
-    touch(root.file("share/plumet-comics/comics_locale_E.lng"));
-    EXPECT_EQ(PStartup::programFolderFor(root.file("bin")), root.file("bin"));
-}
-
-TEST(ProgramFolder, IsShareBesideBinInAnInstallation)
-{
-    TempFolder root;
-    touch(root.file("bin/plumet"));
-    touch(root.file("share/plumet-comics/comics_locale_D.lng"));
-    EXPECT_EQ(PStartup::programFolderFor(root.file("bin")), root.file("share/plumet-comics"));
-}
-
-TEST(ProgramFolder, StaysTheExecutablesFolderWhenNeitherHoldsAnything)
-{
-    // Start-up then reports the missing language file by its path beside the executable.
-    TempFolder root;
-    touch(root.file("bin/plumet"));
-    EXPECT_EQ(PStartup::programFolderFor(root.file("bin")), root.file("bin"));
+    const struct
+    {
+        std::vector<const char*> files;
+        const char* folder;
+    } rows[] = {
+        {{"bin/comics_locale_E.lng", "share/plumet-comics/comics_locale_E.lng"}, "bin"},    // a build tree
+        {{"bin/plumet", "share/plumet-comics/comics_locale_D.lng"}, "share/plumet-comics"}, // an installation
+        // Neither: start-up then reports the missing language file by its path beside the executable.
+        {{"bin/plumet"}, "bin"},
+    };
+    for (const auto& row : rows)
+    {
+        TempFolder root;
+        for (const char* file : row.files)
+            touch(root.file(file));
+        EXPECT_EQ(PStartup::programFolderFor(root.file("bin")), root.file(row.folder)) << row.folder;
+    }
 }
 
 TEST(SampleCopy, BringsTheSamplesPictureIntoTheImagesFolderWithoutReplacingTheUsers)

@@ -101,18 +101,13 @@ TEST(VectorExport, PdfPassesQpdfAndPopplerWithPageCountAndSize)
     for (const auto& row : rows)
     {
         ASSERT_EQ(PVectorExport::exportPdf(comic, tmp.file("out.pdf"), row.page).messageKey(), "");
-        const auto check = runIn(tmp.folder, "qpdf --check out.pdf");
-        EXPECT_EQ(check.status, 0) << check.out << check.err;
+        EXPECT_TRUE(isSoundPdf(tmp.folder, tmp.file("out.pdf")));
         const auto info = runIn(tmp.folder, "pdfinfo out.pdf");
         EXPECT_TRUE(info.out.contains(row.pages)) << info.out;
         EXPECT_TRUE(info.out.contains("Page size:       720 x 720 pts")) << info.out;
         EXPECT_TRUE(info.out.contains(juce::String::fromUTF8("Title:           Caf\xc3\xa9 & (co)\n"))) << info.out;
         EXPECT_TRUE(info.out.contains("Author:          Line\nbreak\n")) << info.out;
         EXPECT_TRUE(info.out.contains("Producer:        Plumet Comics ")) << info.out;
-        // Poppler repairs a broken cross-reference table quietly but for a message: none is allowed.
-        const auto render = runIn(tmp.folder, "pdftoppm -r 20 -png out.pdf page");
-        EXPECT_EQ(render.status, 0);
-        EXPECT_EQ(render.err, "");
     }
 }
 
@@ -129,9 +124,7 @@ TEST(VectorExport, SvgIsValidSvg11AndRenders)
     markup->text.assign("<b> & \"x\"");
     page.panels.get<PPanel>(0)->layerAt(0)->shapes.append(markup);
     ASSERT_EQ(PVectorExport::exportSvg(page, tmp.file("out.svg")).messageKey(), "");
-    const auto valid = runIn(tmp.folder, juce::String("xmllint --noout --nonet --dtdvalid ") + svgDtd + " out.svg");
-    EXPECT_EQ(valid.status, 0) << valid.err;
-    EXPECT_EQ(valid.err, "");
+    EXPECT_TRUE(isValidXml(tmp.folder, tmp.file("out.svg"), svgDtd));
     const auto render = runIn(tmp.folder, "rsvg-convert -o out.png out.svg");
     EXPECT_EQ(render.status, 0);
     EXPECT_EQ(render.err, "");
@@ -146,17 +139,11 @@ TEST(VectorExport, EveryPageOfTheSampleComicGivesValidFiles)
     PComic comic;
     sample::fill(comic);
     ASSERT_TRUE(PVectorExport::exportPdf(comic, tmp.file("sample.pdf"), PVectorExport::allPages).ok());
-    const auto check = runIn(tmp.folder, "qpdf --check sample.pdf");
-    EXPECT_EQ(check.status, 0) << check.out << check.err;
-    const auto render = runIn(tmp.folder, "pdftoppm -r 20 -png sample.pdf page");
-    EXPECT_EQ(render.status, 0);
-    EXPECT_EQ(render.err, "");
+    EXPECT_TRUE(isSoundPdf(tmp.folder, tmp.file("sample.pdf")));
     for (int i = 0; i < comic.pages.size(); ++i)
     {
         ASSERT_TRUE(PVectorExport::exportSvg(*comic.pages.get<PPage>(i), tmp.file("sample.svg")).ok());
-        const auto valid =
-            runIn(tmp.folder, juce::String("xmllint --noout --nonet --dtdvalid ") + svgDtd + " sample.svg");
-        EXPECT_EQ(valid.status, 0) << "page " << i + 1 << ": " << valid.err;
+        EXPECT_TRUE(isValidXml(tmp.folder, tmp.file("sample.svg"), svgDtd)) << "page " << i + 1;
     }
 }
 
@@ -193,8 +180,7 @@ TEST(VectorExport, CompressedPdfDrawsLikeThePlainOne)
     ASSERT_TRUE(PVectorExport::exportPdf(comic, tmp.file("packed.pdf"), 0).ok());
     ASSERT_TRUE(PVectorExport::exportPdf(comic, tmp.file("plain.pdf"), 0, nullptr, plain).ok());
     EXPECT_LT(tmp.file("packed.pdf").getSize() * 4, tmp.file("plain.pdf").getSize());
-    const auto check = runIn(tmp.folder, "qpdf --check packed.pdf");
-    EXPECT_EQ(check.status, 0) << check.out << check.err;
+    EXPECT_TRUE(isSoundPdf(tmp.folder, tmp.file("packed.pdf")));
     for (const char* name : {"packed", "plain"})
     {
         const auto render = runIn(tmp.folder, juce::String("pdftoppm -png -singlefile -r 50 ") + name + ".pdf " + name);

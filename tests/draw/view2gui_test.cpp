@@ -9,6 +9,7 @@
 #include "model/panel.h"
 #include "model/point.h"
 #include "model/text.h"
+#include "support/exportsample.h"
 #include "support/samplecomic.h"
 #include "support/tolerance.h"
 
@@ -20,19 +21,10 @@ constexpr uint32_t red = 0xFF00FF80, invisible = 0x00000000;
 constexpr int side = 394;                 // a 10 x 10 cm page at 100 dpi
 constexpr float pixelsPerCm = 39.370078f; // 100 dpi
 
+/** A filled square without a line. */
 PCurve* square(float l, float b, float r, float t, uint32_t fill)
 {
-    auto* curve = new PCurve();
-    for (const auto& [x, y] : {std::pair{l, b}, {r, b}, {r, t}, {l, t}})
-    {
-        auto* corner = new PPoint(x, y);
-        corner->sharpness = 100;
-        curve->points.append(corner);
-    }
-    curve->setClosed(true);
-    curve->fillColour = fill;
-    curve->lineColour = invisible;
-    return curve;
+    return exportsample::curve({{l, b}, {r, b}, {r, t}, {l, t}}, true, invisible, fill);
 }
 
 /** A 10 x 10 page with one borderless white panel of the given half side holding one layer. */
@@ -40,15 +32,9 @@ struct Page
 {
     explicit Page(float half = 5)
     {
-        auto* panel = new PPanel();
-        auto* outline = square(-half, -half, half, half, 0xFF0000FF);
-        panel->points.deepCopy(outline->points);
-        delete outline;
+        auto* panel = exportsample::panel(-half, -half, half, half, 0xFF0000FF);
         panel->lineColour = invisible;
-        layer = new PLayer();
-        layer->tag = 1;
-        panel->layers.append(layer);
-        panel->adoptLayers();
+        layer = exportsample::layer(*panel, 0, 1);
         page.panels.append(panel);
     }
 

@@ -49,6 +49,15 @@ void expectSoundStructure(const std::string& pdf, int objects)
     }
 }
 
+/** A comic of one empty A4 page. */
+void a4Page(PComic& comic)
+{
+    comic.format = PPageFormat::a4;
+    comic.applyPageFormat();
+    comic.pages.append(new PPage());
+    comic.applySettings();
+}
+
 std::string contentOf(PComic& comic)
 {
     const std::string pdf = pdfOf(comic, comic.pages.get<PPage>(0));
@@ -60,10 +69,7 @@ std::string contentOf(PComic& comic)
 TEST(PdfFile, A4PageGivesItsBoxMatrixAndSixteenObjects)
 {
     PComic comic;
-    comic.format = PPageFormat::a4;
-    comic.applyPageFormat();
-    comic.pages.append(new PPage());
-    comic.applySettings();
+    a4Page(comic);
     const std::string pdf = pdfOf(comic, comic.pages.get<PPage>(0));
     EXPECT_EQ(pdf.rfind("%PDF-1.7\r\n% Plumet Comics Output\r\n1 0 obj\r\n", 0), 0u);
     EXPECT_NE(pdf.find("/Kids [3 0 R]\r\n/Count 1\r\n"), std::string::npos);
@@ -171,10 +177,7 @@ TEST(PdfContent, ImagesAreInlineAscii85RgbAndNonFiniteNumbersPrintAsZero)
 TEST(PdfCompressed, StreamInflatesToThePlainOperatorsAndItsLengthCountsTheStoredBytes)
 {
     PComic comic;
-    comic.format = PPageFormat::a4;
-    comic.applyPageFormat();
-    comic.pages.append(new PPage());
-    comic.applySettings();
+    a4Page(comic);
     const std::string pdf = pdfOf(comic, nullptr, true);
     const std::string head = "14 0 obj\r\n<<\r\n/Length 15 0 R\r\n/Filter /FlateDecode\r\n>>\r\nstream\r\n";
     const auto start = pdf.find(head) + head.size(), end = pdf.find("\r\nendstream\r\n", start);

@@ -13,6 +13,7 @@ struct Stack
     {
         for (const auto& r : rects)
             list.append(new TestShape(false, r));
+        original.assign(list.begin(), list.end());
     }
     ~Stack() { list.deleteAll(); }
 
@@ -54,7 +55,6 @@ TEST(ActionRaise, FollowsTheOverlapRule)
     {
         TestDocument d;
         Stack stack{box(0), box(10), box(20), box(0.5f), box(40)};
-        stack.original.assign(stack.list.begin(), stack.list.end());
         PBase* shape = stack.list.at(row.shape);
         if (row.raise)
             d.world.record(std::make_unique<PActionRaise>(d.world, stack.list, shape, row.toEnd));
@@ -74,7 +74,6 @@ TEST(ActionRaise, UndoReturnsPastOverlappingShapes)
     // Raising a passes b and stops after c; lowering by the rule from there would stop after c.
     TestDocument d;
     Stack stack{box(0), box(10), box(0.5f), box(0.2f)};
-    stack.original.assign(stack.list.begin(), stack.list.end());
     d.world.record(std::make_unique<PActionRaise>(d.world, stack.list, stack.list.at(0)));
     EXPECT_EQ(stack.order(stack.list), "bcad");
     d.world.undo();
@@ -87,7 +86,6 @@ TEST(ActionRaise, RedoPutsTheShapeWhereTheStepPutItThoughTheBoundsChanged)
     // Lowering d passes c and stops under b, which it overlaps; by redo time b has moved away.
     TestDocument d;
     Stack stack{box(0), box(0.5f), box(10), box(0.2f)};
-    stack.original.assign(stack.list.begin(), stack.list.end());
     d.world.record(std::make_unique<PActionLower>(d.world, stack.list, stack.list.at(3)));
     EXPECT_EQ(stack.order(stack.list), "adbc");
     d.world.undo();

@@ -5,6 +5,8 @@
 
 #include <juce_core/juce_core.h>
 
+#include <gtest/gtest.h>
+
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -48,4 +50,28 @@ inline bool hasTool(const char* name)
         if (juce::File(folder).getChildFile(name).existsAsFile())
             return true;
     return false;
+}
+
+/** A PDF file that qpdf finds sound and that poppler draws without a word (poppler repairs a
+    broken cross-reference table quietly but for a message); the tools work in scratch. */
+inline testing::AssertionResult isSoundPdf(const juce::File& scratch, const juce::File& pdf)
+{
+    const auto check = runIn(scratch, "qpdf --check '" + pdf.getFullPathName() + "'");
+    if (check.status != 0)
+        return testing::AssertionFailure() << "qpdf: " << check.out << check.err;
+    const auto render = runIn(scratch, "pdftoppm -r 20 -png '" + pdf.getFullPathName() + "' drawn");
+    if (render.status != 0 || render.err.isNotEmpty())
+        return testing::AssertionFailure() << "pdftoppm: " << render.err;
+    return testing::AssertionSuccess();
+}
+
+/** An XML file that xmllint reads, and checks against a DTD when one is named. */
+inline testing::AssertionResult isValidXml(const juce::File& scratch, const juce::File& xml,
+                                           const juce::String& dtd = {})
+{
+    const auto valid = runIn(scratch, "xmllint --noout --nonet " + (dtd.isEmpty() ? "" : "--dtdvalid " + dtd) + " '" +
+                                          xml.getFullPathName() + "'");
+    if (valid.status != 0 || valid.err.isNotEmpty())
+        return testing::AssertionFailure() << "xmllint: " << valid.err;
+    return testing::AssertionSuccess();
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "../support/exportsample.h"
 #include "../support/testfiles.h"
 #include "model/image.h"
 #include "model/option.h"
@@ -38,11 +39,8 @@ struct Saved
 /** A small picture to use as wallpaper. */
 juce::File writePicture(const TempFolder& tmp)
 {
-    juce::Image picture(juce::Image::RGB, 8, 6, true);
-    const juce::File file(tmp.path("wall.png"));
-    juce::FileOutputStream out(file);
-    juce::PNGImageFormat().writeImageToStream(picture, out);
-    return file;
+    EXPECT_TRUE(exportsample::writePicture(tmp.file("wall.png"), 8, 6));
+    return tmp.file("wall.png");
 }
 
 TEST(OptionDialog, AcceptWritesEveryControlToTheOptionsFile)
