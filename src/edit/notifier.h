@@ -30,11 +30,11 @@ enum class PNotify : uint16_t
     itemList = 20,
     /** The options' wallpaper was replaced or cleared. */
     wallpaperChanged = 23,
-    /** A side pane was chosen; the numbers are those of the panes' PPaneKind. */
-    pagesShown = 25,
-    layersShown = 26,
-    clipsShown = 27,
-    decorShown = 28
+    /** A side pane was chosen; the numbers are those of the panes, so that each converts to the other. */
+    pagesShown = static_cast<uint16_t>(PPaneKind::pages),
+    layersShown = static_cast<uint16_t>(PPaneKind::layers),
+    clipsShown = static_cast<uint16_t>(PPaneKind::clips),
+    decorShown = static_cast<uint16_t>(PPaneKind::decor)
 };
 
 /** The notification that a side pane was chosen, and back. */
