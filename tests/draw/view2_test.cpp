@@ -15,8 +15,7 @@ namespace
 void expectDevice(const PView2& view, float px, float py, float dx, float dy)
 {
     view.mapPoint(px, py);
-    EXPECT_TRUE(isNear(px, dx));
-    EXPECT_TRUE(isNear(py, dy));
+    EXPECT_TRUE(isNearPoint(px, py, dx, dy));
 }
 } // namespace
 

@@ -85,8 +85,7 @@ struct Generated
 
 void expectAt(const PPoint& p, double x, double y)
 {
-    EXPECT_TRUE(isNear(p.x, x) && isNear(p.y, y))
-        << "(" << p.x << ", " << p.y << ") expected (" << x << ", " << y << ")";
+    EXPECT_TRUE(isNearPoint(p.x, p.y, x, y));
 }
 } // namespace
 

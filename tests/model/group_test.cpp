@@ -26,9 +26,7 @@ testing::AssertionResult childOriginAt(const PGroup& g, const PShape& child, flo
 {
     float px = child.x, py = child.y;
     g.transform().transform(px, py);
-    if (isNear(px, x) && isNear(py, y))
-        return testing::AssertionSuccess();
-    return testing::AssertionFailure() << "at (" << px << ", " << py << ")";
+    return isNearPoint(px, py, x, y);
 }
 } // namespace
 
