@@ -349,18 +349,24 @@ bool PDeform::unmap(Point p, Point& out) const
         out = p;
         return true;
     }
-    // A source point is the answer only when the forward map would send it through the same quadrilateral.
+    // A source point is an answer only when the forward map would send it through the same
+    // quadrilateral. A sector of an arch, stretched far beyond its quadrilateral, can reach the point
+    // too: of several answers the one nearest the point is the artwork's, since a warp bends the
+    // artwork rather than flinging it across the plane.
+    bool found = false;
+    double nearest = 0;
     for (int k = 0; k < quadCount; ++k)
     {
         const Homography& back = backward[static_cast<size_t>(k)];
         if (std::abs(back.denominator(p)) < epsilon)
             continue;
         const Point s = back.apply(p);
-        if (quadrilateralFor(s) == k && std::abs(forward[static_cast<size_t>(k)].denominator(s)) >= epsilon)
-        {
-            out = s;
-            return true;
-        }
+        if (quadrilateralFor(s) != k || std::abs(forward[static_cast<size_t>(k)].denominator(s)) < epsilon)
+            continue;
+        const Point d = minus(s, p);
+        const double distance = d.x * d.x + d.y * d.y;
+        if (!found || distance < nearest)
+            out = s, nearest = distance, found = true;
     }
-    return false;
+    return found;
 }

@@ -202,6 +202,31 @@ TEST(DeformStage, UnmapUndoesMapInEveryMode)
     }
 }
 
+// In the arch layouts a sector's map, stretched far beyond its quadrilateral, can reach a point
+// that another sector holds: unmap once answered with that far-away point.
+TEST(DeformStage, UnmapInAnArchFindsThePointInsideTheGroupNotAFarAwayOne)
+{
+    struct Case
+    {
+        uint16_t mode;
+        int handle;
+        PGroup::GridPoint offset;
+        Point probe;
+    };
+    for (const Case& c :
+         {Case{PDeform::archBelow, 0, {0, 0.6f}, {5, 5}}, Case{PDeform::archAbove, 4, {-0.6f, 0}, {3, 3}}})
+    {
+        auto group = sixBySix(c.mode);
+        group->gridTo[static_cast<size_t>(c.handle)] = c.offset;
+        PDeform stage;
+        ASSERT_TRUE(stage.setUp(*group, PMatrix::identity())) << c.mode;
+        Point back;
+        ASSERT_TRUE(stage.unmap(stage.map(c.probe), back)) << c.mode;
+        EXPECT_TRUE(isNear(back.x, c.probe.x) && isNear(back.y, c.probe.y))
+            << "mode " << c.mode << ": " << back.x << ", " << back.y;
+    }
+}
+
 TEST(ViewDeform, StagesWarpPageMappingUntilTheyEnd)
 {
     auto group = sixBySix(2);
