@@ -41,7 +41,8 @@ press() { # WINDOW KEY: one key into the window, once it is ready for it
     xdotool key --clearmodifiers "$2"
 }
 
-# wait_exit [SECONDS]: true when the program ended in time; its status is in $status.
+# wait_exit [SECONDS]: true when the program ended in time; its status is in $status. A sanitizer
+# build on a busy machine takes some seconds to save and end; a question asked again never ends.
 wait_exit() {
     wait_for "${1:-20}" ended
 }
@@ -61,7 +62,7 @@ click_close() {
 close_saved() {
     wait_for 10 is_ready "$1" || return 1
     click_close "$1"
-    wait_exit 10
+    wait_exit 30
 }
 
 saved() { ls "$user"/comics_*.plm >/dev/null 2>&1; }
@@ -323,7 +324,7 @@ case "$case_name" in
         wait_ready "Error" >/dev/null || fail "no Error box"
         import -window root "$out/missing-language.png"
         answer_box Error Return || fail "the Error box took no answer"
-        wait_exit 10 || fail "the program did not end after the Error box"
+        wait_exit 30 || fail "the program did not end after the Error box"
         [ "$(count_windows "Bande dessinée sans titre")" = 0 ] || fail "the main window appeared"
         ;;
     close-with-modified-comic-asks-once | question-title-bar-close-cancels)
@@ -348,7 +349,7 @@ case "$case_name" in
             click_close "$window"
         fi
         answer_box Warning Return || fail "the save question took no answer"
-        wait_exit 10 || fail "the program did not end after the answer (asked again?)"
+        wait_exit 30 || fail "the program did not end after the answer (asked again?)"
         [ "$status" = 0 ] || fail "exit status $status"
         ls "$user"/comics_*.plm >/dev/null 2>&1 || fail "Yes did not save the new comic"
         ;;
