@@ -281,7 +281,7 @@ int PContent::askSave()
         return askYesNo(question);
     if (window == nullptr)
         return answerCancel;
-    switch (window->message(PAlert::yesNoCancel, question))
+    switch (window->message(PAlert::Type::yesNoCancel, question))
     {
     case PAlert::firstButton: return answerYes;
     case PAlert::secondButton: return answerNo;
@@ -333,7 +333,7 @@ void PContent::openDocument(const char* stem)
     if (!url.getLocalFile().existsAsFile())
     {
         if (window != nullptr)
-            window->messageText(PAlert::warning,
+            window->messageText(PAlert::Type::warning,
                                 ::translate("Message.DocumentMissing") + "\n" + url.getLocalFile().getFullPathName());
         return;
     }
@@ -345,7 +345,7 @@ void PContent::setLanguage(int language)
     options->language = static_cast<int16_t>(language);
     options->modified = true;
     if (window != nullptr)
-        window->message(PAlert::info, "Message.Locale");
+        window->message(PAlert::Type::info, "Message.Locale");
 }
 
 void PContent::onMenuUpdate()

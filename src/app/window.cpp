@@ -158,12 +158,12 @@ void PWindow::menusChanged()
     peer->menuItemsChanged();
 }
 
-int16_t PWindow::message(int type, const char* key)
+int16_t PWindow::message(PAlert::Type type, const char* key)
 {
     return messageText(type, translate(key != nullptr ? key : ""));
 }
 
-int16_t PWindow::messageText(int type, const juce::String& text)
+int16_t PWindow::messageText(PAlert::Type type, const juce::String& text)
 {
     alertPane.setMessageText(text, type);
     alertPane.setBounds(alertPane.preferredSize());

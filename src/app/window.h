@@ -60,11 +60,11 @@ public:
     /** Tells the menu bar that its menus changed. */
     void menusChanged();
 
-    /** A modal message box of the given type (PAlert::Type) with the translation of key;
+    /** A modal message box of the given type with the translation of key;
         answers PAlert::firstButton, secondButton or, from a yesNoCancel box, thirdButton, which
         its title-bar button and Escape give too. */
-    int16_t message(int type, const char* key);
-    int16_t messageText(int type, const juce::String& text);
+    int16_t message(PAlert::Type type, const char* key);
+    int16_t messageText(PAlert::Type type, const juce::String& text);
     /** A modal error box with the translation of key. */
     void error(const char* key);
     void errorText(const juce::String& text);

@@ -42,7 +42,6 @@ public:
     bool hasBackBuffer() const { return drawingTarget.hasBackBuffer(); }
     const juce::Image& getBackBuffer() const { return drawingTarget.getBackBuffer(); }
 
-    int kind() const override { return gui; }
     void endFrame() override;
     void setViewport(float vx, float vy, float vw, float vh, float panDx, float panDy, float zoomFactor) override;
     void clear() override;

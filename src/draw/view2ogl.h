@@ -27,7 +27,6 @@ public:
     explicit PView2ogl(POption* options = nullptr);
     ~PView2ogl() override;
 
-    int kind() const override { return openGL; }
     /** The software view's page-to-screen set-up, then the GL viewport, projection and state. */
     void setViewport(float vx, float vy, float vw, float vh, float panDx, float panDy, float zoomFactor) override;
     void endFrame() override;

@@ -47,7 +47,6 @@ public:
     void writeFile(PComic* comic, PPage* page);
     /** True when the progress callback stopped the last writeFile: the bytes are no PDF. */
     bool wasStopped() const { return stopped; }
-    int kind() const override { return pdf; }
     void drawPage(PPage& page) override;
     void drawCurve(PCurve& curve, bool selected) override;
     void drawText(PText& text, bool selected) override;

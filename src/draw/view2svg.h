@@ -21,7 +21,6 @@ public:
     /** Sets the state every export uses: output mode, dpi 10, images upright. */
     explicit PView2svg(juce::OutputStream& target);
 
-    int kind() const override { return svg; }
     void drawPage(PPage& page) override;
     void drawCurve(PCurve& curve, bool selected) override;
     void drawText(PText& text, bool selected) override;

@@ -44,22 +44,10 @@ public:
     static constexpr uint32_t fixedGroupsSelected = 0x400;
     static constexpr uint32_t pageGuides = 0x11000000;
 
-    /** The kinds of back-end. */
-    enum Kind : int
-    {
-        none = 0,
-        gui = 1,
-        openGL = 2,
-        pdf = 3,
-        svg = 4
-    };
-
     PViewState() = default;
     virtual ~PViewState() = default;
     PViewState(const PViewState&) = delete;
     PViewState& operator=(const PViewState&) = delete;
-
-    virtual int kind() const { return none; }
 
     /** Line width in centimetres for a layer's pen setting. */
     static float penWidthFor(int penSetting);

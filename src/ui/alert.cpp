@@ -42,21 +42,21 @@ PAlert::PAlert(const POption* o) : options(o)
     };
 }
 
-const char* PAlert::titleKey(int type)
+const char* PAlert::titleKey(Type type)
 {
-    return type == info ? "Message.Info" : "Message.Warning";
+    return type == Type::info ? "Message.Info" : "Message.Warning";
 }
 
-void PAlert::setMessage(const char* key, int newType)
+void PAlert::setMessage(const char* key, Type newType)
 {
     setMessageText(translate(key != nullptr ? key : ""), newType);
 }
 
-void PAlert::setMessageText(const juce::String& text, int newType)
+void PAlert::setMessageText(const juce::String& text, Type newType)
 {
-    type = juce::jlimit(static_cast<int>(info), static_cast<int>(yesNoCancel), newType);
+    type = newType;
     textLabel.setText(text, juce::dontSendNotification);
-    const bool asks = type == yesNo || type == yesNoCancel;
+    const bool asks = type == Type::yesNo || type == Type::yesNoCancel;
     closeButton.setButtonText(translate("Text.Close"));
     acceptButton.setButtonText(translate(asks ? "Text.Yes" : "Text.Accept"));
     cancelButton.setButtonText(translate(asks ? "Text.No" : "Text.Cancel"));
@@ -65,7 +65,7 @@ void PAlert::setMessageText(const juce::String& text, int newType)
     closeButton.setVisible(!answers);
     acceptButton.setVisible(answers);
     cancelButton.setVisible(answers);
-    questionCancelButton.setVisible(type == yesNoCancel);
+    questionCancelButton.setVisible(type == Type::yesNoCancel);
     resized();
     repaint();
 }
@@ -92,7 +92,7 @@ void PAlert::resized()
     auto buttons = area.removeFromBottom(cell + unit());
     textLabel.setBounds(area);
     const int buttonWidth = cell * buttonColumns;
-    const int count = type == yesNoCancel ? 3 : 2;
+    const int count = type == Type::yesNoCancel ? 3 : 2;
     auto row = buttons.withSizeKeepingCentre(count * buttonWidth + (count - 1) * unit(), cell);
     closeButton.setBounds(row.withSizeKeepingCentre(buttonWidth, cell));
     for (auto* button : {&acceptButton, &cancelButton, &questionCancelButton})
@@ -104,5 +104,5 @@ void PAlert::resized()
 
 void PAlert::paint(juce::Graphics& g)
 {
-    g.fillAll(type == info ? infoTint : type == warning ? warningTint : questionTint);
+    g.fillAll(type == Type::info ? infoTint : type == Type::warning ? warningTint : questionTint);
 }

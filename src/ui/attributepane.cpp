@@ -23,7 +23,7 @@ void PAttributePane::Section::enable(bool on) const
 }
 
 PAttributePane::PAttributePane(PPane* parentPane, int gx, int gy, int gw, int gh)
-    : PPane(parentPane, gx, gy, gw, gh, plain)
+    : PPane(parentPane, gx, gy, gw, gh, Kind::plain)
 {
 }
 

@@ -28,7 +28,6 @@ constexpr int fullWidth = PBrushPane::columns, half = fullWidth / 2, labelWidth 
               fieldWidth = fullWidth - labelWidth;
 constexpr int tintWidth = 3, clipWidth = 5, identWidth = 4, clearWidth = 3;
 constexpr int titleRow = 0, headingRow = 1, firstKindRow = 2;
-constexpr int valueSlider = 0;
 
 template <class W> W* captioned(W* widget, const char* key)
 {
@@ -119,7 +118,7 @@ void PBrushPane::buildKindSections()
         auto slider = [&](const char* key, const PProperty<float>& property)
         {
             label(key);
-            auto* sl = s.add(new PSlider(this, labelWidth, row++, fieldWidth, 0, valueSlider));
+            auto* sl = s.add(new PSlider(this, labelWidth, row++, fieldWidth, 0, PSlider::Kind::unit));
             // A click only grabs the thumb, so that the first click of a double click edits nothing.
             if (auto* track = dynamic_cast<juce::Slider*>(sl->getComponent()))
                 track->setSliderSnapsToMousePosition(false);

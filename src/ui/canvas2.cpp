@@ -4,7 +4,7 @@
 #include "model/page.h"
 
 PCanvas2::PCanvas2(PPane* parentPane, int gx, int gy, int gw, int gh, bool openGLPane)
-    : PPane(parentPane, gx, gy, gw, gh, openGLPane ? openGL : inset)
+    : PPane(parentPane, gx, gy, gw, gh, openGLPane ? Kind::openGL : Kind::inset)
 {
     setWantsKeys(true);
 }
@@ -39,7 +39,7 @@ void PCanvas2::readSelection()
 
 void PCanvas2::paint(juce::Graphics& g)
 {
-    if (kind != openGL)
+    if (kind != Kind::openGL)
         renderer.paint(g);
 }
 

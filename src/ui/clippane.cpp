@@ -17,7 +17,6 @@
 namespace
 {
 /** Whole numbers: card numbers are 16-bit, clamped on entry. */
-constexpr int cardKind = 4;
 constexpr int variantRow = 9, editTitleRow = 10, ringRow = 11, addRow = 13, groupRow = 15, shapeTop = 17;
 } // namespace
 
@@ -26,7 +25,7 @@ PClipPane::PClipPane(PPane* parentPane, int gx, int gy, int gw, int gh)
 {
     static_assert(variantRow == firstOwnRow);
     (new PLabel(this, 0, variantRow, labelWidth, 0))->setText("Clip.Variant");
-    variantNumber = new PNumber(this, labelWidth, variantRow, fieldWidth, 0, cardKind);
+    variantNumber = new PNumber(this, labelWidth, variantRow, fieldWidth, 0, PNumber::Kind::whole);
     (new PTitle(this, 0, editTitleRow, -1, 0))->setText("Edit.Title");
     // Placed as the panel shows them, created in the order the ring tests them.
     addModeButton(0, ringRow + 1, half, "Edit.Group", PEditMode::marking);

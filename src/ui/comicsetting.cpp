@@ -20,9 +20,6 @@ constexpr int captionWidth = 5, fieldColumn = 5, numberWidth = 4, unitColumn = 9
 constexpr int titleRow = 0, authorRow = 1, formatRow = 2, rotateRow = 3, sizeRow = 4, widthRow = 5, heightRow = 6,
               marginRow = 7, noteRow = 8, buttonRow = PComicSetting::rows - 1;
 constexpr int buttonWidth = 4, fullWidth = -1;
-/** Number kinds with two decimals, which a quarter inch needs: the sides up to a metre, the margin
-    unbounded (the margin rule bounds it by the page, and it is never below 0). */
-constexpr int sideKind = 6, marginKind = 5;
 
 PLabel* caption(PPane* pane, int row, const char* key, int column = 0, int width = captionWidth)
 {
@@ -52,13 +49,14 @@ PComicSetting::PComicSetting(PComic& edited, POption* o, PPane* openedBy)
     auto* heading = new PTitle(this, 0, sizeRow, fullWidth, 0);
     heading->setText("ComicSetting.Size");
     caption(this, widthRow, "Comic.Width");
-    widthNumber = new PNumber(this, fieldColumn, widthRow, numberWidth, 0, sideKind);
+    // Two decimals, which a quarter inch needs; the margin rule bounds the margin by the page.
+    widthNumber = new PNumber(this, fieldColumn, widthRow, numberWidth, 0, PNumber::Kind::pageSide);
     widthUnit = caption(this, widthRow, "Text.cm", unitColumn, unitWidth);
     caption(this, heightRow, "Comic.Height");
-    heightNumber = new PNumber(this, fieldColumn, heightRow, numberWidth, 0, sideKind);
+    heightNumber = new PNumber(this, fieldColumn, heightRow, numberWidth, 0, PNumber::Kind::pageSide);
     heightUnit = caption(this, heightRow, "Text.cm", unitColumn, unitWidth);
     caption(this, marginRow, "Comic.Margin");
-    marginNumber = new PNumber(this, fieldColumn, marginRow, numberWidth, 0, marginKind);
+    marginNumber = new PNumber(this, fieldColumn, marginRow, numberWidth, 0, PNumber::Kind::offset);
     marginUnit = caption(this, marginRow, "Text.cm", unitColumn, unitWidth);
     marginNote = new PLabel(this, 0, noteRow, fullWidth, 0);
 

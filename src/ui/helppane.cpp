@@ -15,7 +15,8 @@ const char* const editModeKeys[] = {"Help.Mode1", "Help.Mode2", "Help.Mode3", "H
                                     "Help.Mode5", "Help.Mode6", "Help.Mode7", "Help.Mode8"};
 } // namespace
 
-PHelpPane::PHelpPane(PPane* parentPane, int gx, int gy, int gw, int gh) : PPane(parentPane, gx, gy, gw, gh, framed)
+PHelpPane::PHelpPane(PPane* parentPane, int gx, int gy, int gw, int gh)
+    : PPane(parentPane, gx, gy, gw, gh, Kind::framed)
 {
     (new PTitle(this, 0, 0, -1, 0))->setText("Help.Title");
     text = new PNote(this, 0, 1, -1, -1);

@@ -21,8 +21,6 @@
 
 namespace
 {
-/** Centimetres from 0.1 to 100 with one decimal: the size of a clip or decor. */
-constexpr int sizeKind = 8;
 constexpr int tabWidth = 2, firstTabColumn = 1;
 const char* const groupKeys[PLibraryPane::groupCount] = {"Popup.Group1", "Popup.Group2", "Popup.Group3", "Popup.Group4",
                                                          "Popup.Group5"};
@@ -48,7 +46,7 @@ PLibraryPane::PLibraryPane(PPane* parentPane, int gx, int gy, int gw, int gh, PP
     (new PLabel(this, 0, nameRow, labelWidth, 0))->setText("Field.Name");
     nameField = new PEdit(this, labelWidth, nameRow, -1, 0);
     (new PLabel(this, 0, sizeRow, labelWidth, 0))->setText("Field.Size");
-    sizeNumber = new PNumber(this, labelWidth, sizeRow, fieldWidth, 0, sizeKind);
+    sizeNumber = new PNumber(this, labelWidth, sizeRow, fieldWidth, 0, PNumber::Kind::size);
     sizeUnit = new PLabel(this, labelWidth + fieldWidth, sizeRow, -1, 0);
     sizeUnit->setText("Text.cm");
 }

@@ -26,10 +26,6 @@ constexpr int bottomRow = POptionDialog::rows - 1, buttonWidth = 4;
 constexpr int labelWidth = 12, boxWidth = 5, wideBoxWidth = 7, unitWidth = 2, checkWidth = 18, titleWidth = 20;
 constexpr int previewWidth = 10, previewRows = 7, wallColumn = previewWidth + 1, wallWidth = 8;
 constexpr int identWidth = 4, sliderWidth = 7, tintWidth = 2;
-/** Track speeds from 0.1 to 1: a pad that does not move at all would look broken. */
-constexpr int trackSliderKind = 1, opacitySliderKind = 0;
-/** Pixels from 0 to 10 with one decimal. */
-constexpr int smoothingKind = 9;
 /** What the wallpaper chooser offers: the image files the program reads. */
 const char* const imageFilter = "*.jpg;*.jpeg;*.png;*.gif";
 
@@ -91,7 +87,7 @@ POptionDialog::POptionDialog(POption* o) : PPane(columns, rows, o), chooseImage(
         if (i > 0)
             button->joinRing(*pageButtons[0]);
         pageButtons[static_cast<size_t>(i)] = button;
-        pages[static_cast<size_t>(i)] = new PPane(this, 0, 1, columns, pageRows, plain);
+        pages[static_cast<size_t>(i)] = new PPane(this, 0, 1, columns, pageRows, PPane::Kind::plain);
     }
     buildMisc(pages[misc]);
     buildWall(pages[wall]);
@@ -136,7 +132,7 @@ void POptionDialog::buildMisc(PPane* page)
     exportDpi->fill(PChoiceList::dpi);
     exportDpi->setTooltip("OptionMisc.TipExport");
     label(page, 8, "OptionMisc.Smoothing");
-    smoothing = reporting(new PNumber(page, labelWidth, 8, boxWidth, 0, smoothingKind), this);
+    smoothing = reporting(new PNumber(page, labelWidth, 8, boxWidth, 0, PNumber::Kind::smoothing), this);
     smoothing->setTooltip("OptionMisc.TipSmoothing");
     taper = reporting(new PCheck(page, 0, 9, checkWidth, 0), this);
     taper->setText("OptionMisc.Taper");
@@ -152,7 +148,7 @@ void POptionDialog::buildWall(PPane* page)
     wallClear = reporting(new PButton(page, wallColumn, 3, wallWidth, 0), this);
     wallClear->setText("OptionWall.Clear");
     (new PLabel(page, wallColumn, 5, wallWidth, 0))->setText("OptionWall.Opaque");
-    wallOpacity = reporting(new PSlider(page, wallColumn, 6, wallWidth, 0, opacitySliderKind), this);
+    wallOpacity = reporting(new PSlider(page, wallColumn, 6, wallWidth, 0, PSlider::Kind::unit), this);
 }
 
 void POptionDialog::buildGui(PPane* page)
@@ -167,7 +163,8 @@ void POptionDialog::buildGui(PPane* page)
     pointSize->fill(PChoiceList::pixel);
     pointSize->setTooltip("OptionGui.TipPoint");
     label(page, 3, "OptionGui.Track");
-    trackSpeed = reporting(new PSlider(page, labelWidth, 3, sliderWidth, 0, trackSliderKind), this);
+    // From 0.1, not 0: a pad that does not move at all would look broken.
+    trackSpeed = reporting(new PSlider(page, labelWidth, 3, sliderWidth, 0, PSlider::Kind::fraction), this);
     trackSpeed->setTooltip("OptionGui.TipTrack");
     label(page, 4, "OptionGui.Save");
     autosave = reporting(new PIdent(page, labelWidth, 4, identWidth), this);

@@ -18,7 +18,7 @@
 #include "ui/widgets/list.h"
 
 PSidePane::PSidePane(PPane* parentPane, int gx, int gy, int gw, int gh, PPaneKind mode)
-    : PPane(parentPane, gx, gy, gw, gh, framed), menu(std::make_unique<PPopup>(this)), paneMode(mode)
+    : PPane(parentPane, gx, gy, gw, gh, Kind::framed), menu(std::make_unique<PPopup>(this)), paneMode(mode)
 {
 }
 

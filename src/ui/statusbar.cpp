@@ -25,7 +25,8 @@ PCheck* makeSwitch(PPane* pane, int column, const char* key, const char* tip)
 }
 } // namespace
 
-PStatusbar::PStatusbar(PPane* parentPane, int gx, int gy, int gw, int gh) : PPane(parentPane, gx, gy, gw, gh, plain)
+PStatusbar::PStatusbar(PPane* parentPane, int gx, int gy, int gw, int gh)
+    : PPane(parentPane, gx, gy, gw, gh, Kind::plain)
 {
     lockSwitch = makeSwitch(this, 0, "Statusbar.Lock", "Statusbar.TipLock");
     gridSwitch = makeSwitch(this, 1, "Statusbar.Grid", "Statusbar.TipGrid");

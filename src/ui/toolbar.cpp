@@ -18,7 +18,7 @@ constexpr const char* sideKeys[] = {"Toolbar.Pages", "Toolbar.Layers", "Toolbar.
 constexpr PNotify sideCodes[] = {PNotify::pagesShown, PNotify::layersShown, PNotify::clipsShown, PNotify::decorShown};
 } // namespace
 
-PToolbar::PToolbar(PPane* parentPane, int gx, int gy, int gw, int gh) : PPane(parentPane, gx, gy, gw, gh, plain)
+PToolbar::PToolbar(PPane* parentPane, int gx, int gy, int gw, int gh) : PPane(parentPane, gx, gy, gw, gh, Kind::plain)
 {
     for (int i = 0; i < 4; ++i)
     {

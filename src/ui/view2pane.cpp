@@ -25,7 +25,8 @@ PButton* makeButton(PPane* pane, int row, const char* key)
 }
 } // namespace
 
-PView2Pane::PView2Pane(PPane* parentPane, int gx, int gy, int gw, int gh) : PPane(parentPane, gx, gy, gw, gh, plain)
+PView2Pane::PView2Pane(PPane* parentPane, int gx, int gy, int gw, int gh)
+    : PPane(parentPane, gx, gy, gw, gh, Kind::plain)
 {
     pad = new PTrack(this, padColumn, padRow);
     pad->setText("View2Pane.Pan");
@@ -46,7 +47,7 @@ void PView2Pane::layout()
     // The controls start level with the top of the canvas beside it, which its inset frame lowers.
     if (options != nullptr)
     {
-        insetTop = insetsForKind(inset, options->u, options->half).top;
+        insetTop = insetsForKind(Kind::inset, options->u, options->half).top;
         insetBottom = -insetTop;
     }
     PPane::layout();
@@ -99,12 +100,12 @@ void PView2Pane::onClick(PWidget* source)
     broadcast(PNotify::viewChanged);
 }
 
-void PView2Pane::onView(int code, float dx, float dy)
+void PView2Pane::onView(PTrackPhase phase, float dx, float dy)
 {
     if (world == nullptr)
         return;
     PContext& context = world->context;
-    if (code == PTrack::pressCode)
+    if (phase == PTrackPhase::press)
     {
         padStartX = context.viewX;
         padStartY = context.viewY;
@@ -112,5 +113,5 @@ void PView2Pane::onView(int code, float dx, float dy)
     }
     context.viewX = padStartX + dx * panPerPadUnit;
     context.viewY = padStartY - dy * panPerPadUnit;
-    broadcast(code == PTrack::releaseCode ? PNotify::viewChanged : PNotify::plainFrame);
+    broadcast(phase == PTrackPhase::release ? PNotify::viewChanged : PNotify::plainFrame);
 }

@@ -28,7 +28,7 @@ public:
 
     void layout() override;
     void onClick(PWidget* source) override;
-    void onView(int code, float dx, float dy) override;
+    void onView(PTrackPhase phase, float dx, float dy) override;
 
     /** Sets a new zoom and moves the pan so that the page under the zoom centre stays put. */
     void zoomTo(float newZoom);

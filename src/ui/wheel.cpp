@@ -62,7 +62,7 @@ void markCell(juce::Graphics& g, juce::Rectangle<float> area, uint32_t hsla)
 }
 } // namespace
 
-PWheel::PWheel(PPane* parentPane, int gx, int gy, int gw, int gh) : PPane(parentPane, gx, gy, gw, gh, plain) {}
+PWheel::PWheel(PPane* parentPane, int gx, int gy, int gw, int gh) : PPane(parentPane, gx, gy, gw, gh, Kind::plain) {}
 
 int PWheel::unit() const
 {

@@ -91,7 +91,6 @@ void expectPoint(const PCurve::Control& c, float x, float y)
 class OpenGLView : public PView2
 {
 public:
-    int kind() const override { return openGL; }
 };
 
 using T = juce::Path::Iterator;

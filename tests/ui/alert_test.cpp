@@ -5,7 +5,7 @@
 TEST(AlertPane, TheSaveQuestionHasYesNoAndCancelAndClosingItCancels)
 {
     PAlert pane(nullptr);
-    pane.setMessage("Message.SaveFiles", PAlert::yesNoCancel);
+    pane.setMessage("Message.SaveFiles", PAlert::Type::yesNoCancel);
     pane.setBounds(pane.preferredSize());
     EXPECT_FALSE(pane.closeButton.isVisible());
     int answer = -1;
@@ -30,10 +30,10 @@ TEST(AlertPane, TheSaveQuestionHasYesNoAndCancelAndClosingItCancels)
         EXPECT_EQ(answer, b.answer) << b.text;
     }
     // The title bar's button and Escape must not answer Yes: nothing was chosen.
-    EXPECT_EQ(PAlert::closeAnswer(PAlert::yesNoCancel), PAlert::thirdButton);
-    EXPECT_TRUE(PAlert::closeAnswers(PAlert::yesNoCancel));
+    EXPECT_EQ(PAlert::closeAnswer(PAlert::Type::yesNoCancel), PAlert::thirdButton);
+    EXPECT_TRUE(PAlert::closeAnswers(PAlert::Type::yesNoCancel));
 
     // A two-button question hides the third button.
-    pane.setMessage("Message.SaveFiles", PAlert::yesNo);
+    pane.setMessage("Message.SaveFiles", PAlert::Type::yesNo);
     EXPECT_FALSE(pane.questionCancelButton.isVisible());
 }

@@ -8,6 +8,23 @@
 
 class PWidget;
 
+/** What a dragged row carries, so that a list only takes rows of its own kind; `none` turns
+    dragging off. */
+enum class PDragKind : uint8_t
+{
+    none,
+    listRow,
+    tableRow
+};
+
+/** Where a drag on a drag pad is. */
+enum class PTrackPhase : uint8_t
+{
+    press,
+    drag,
+    release
+};
+
 namespace juce
 {
 class Component;
@@ -29,8 +46,8 @@ public:
     virtual void onChange(PWidget* source) = 0;
     /** A child list's selected item changed. */
     virtual void onSelect(PWidget* source) = 0;
-    /** A drag pad moved (code 0 start, 1 drag, 2 end) or the view changed. */
-    virtual void onView(int code, float dx, float dy) = 0;
+    /** A drag pad was pressed, dragged by (dx, dy) from where it was pressed, or released. */
+    virtual void onView(PTrackPhase phase, float dx, float dy) = 0;
     /** A live slider passes an intermediate value. */
     virtual void onChanging(PWidget* source) = 0;
     /** A right click on source (source is the handler itself when its own peer was clicked). */
@@ -54,10 +71,10 @@ public:
     virtual void onMouseUp(float x, float y) = 0;
     virtual void onWheel(bool up) = 0;
     /** Describes the rows a drag would carry: the list's drag kind, the first row and the count. */
-    virtual bool getDragInfo(int& kind, int& firstRow, int& rowCount) = 0;
-    virtual bool acceptsDrag(int kind, int firstRow, int rowCount) = 0;
-    virtual void onDragMove(PWidget* source, int kind, int firstRow, int x, int y) = 0;
-    virtual void onDragDrop(PWidget* source, int kind, int firstRow, int x, int y) = 0;
+    virtual bool getDragInfo(PDragKind& kind, int& firstRow, int& rowCount) = 0;
+    virtual bool acceptsDrag(PDragKind kind, int firstRow, int rowCount) = 0;
+    virtual void onDragMove(PWidget* source, PDragKind kind, int firstRow, int x, int y) = 0;
+    virtual void onDragDrop(PWidget* source, PDragKind kind, int firstRow, int x, int y) = 0;
     /** The rows of sourceList were reordered by the user; write the order back. */
     virtual void onReorder(PWidget* sourceList) = 0;
     virtual ~PHandler() = default;

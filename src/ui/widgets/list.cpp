@@ -177,10 +177,10 @@ bool PList::moveRow(std::vector<PItem*>& rows, int from, int insertBefore)
     return true;
 }
 
-bool PList::getDragInfo(int& kind, int& firstRow, int& count)
+bool PList::getDragInfo(PDragKind& kind, int& firstRow, int& count)
 {
     const int row = selectedRow();
-    if (dragKind == 0 || row < 0)
+    if (dragKind == PDragKind::none || row < 0)
         return false;
     kind = dragKind;
     firstRow = row;
@@ -188,9 +188,9 @@ bool PList::getDragInfo(int& kind, int& firstRow, int& count)
     return true;
 }
 
-bool PList::acceptsDrag(int kind, int firstRow, int count)
+bool PList::acceptsDrag(PDragKind kind, int firstRow, int count)
 {
-    return dragKind != 0 && kind == dragKind && count == 1 && firstRow >= 0 && firstRow < rowCount();
+    return dragKind != PDragKind::none && kind == dragKind && count == 1 && firstRow >= 0 && firstRow < rowCount();
 }
 
 void PList::setDropRow(int row)
@@ -202,7 +202,7 @@ void PList::setDropRow(int row)
         c->repaint();
 }
 
-void PList::onDragMove(PWidget* source, int kind, int firstRow, int mx, int my)
+void PList::onDragMove(PWidget* source, PDragKind kind, int firstRow, int mx, int my)
 {
     auto* box = listBox();
     if (source != this || box == nullptr || !acceptsDrag(kind, firstRow, 1))
@@ -210,7 +210,7 @@ void PList::onDragMove(PWidget* source, int kind, int firstRow, int mx, int my)
     setDropRow(box->getInsertionIndexForPosition(mx, my));
 }
 
-void PList::onDragDrop(PWidget* source, int kind, int firstRow, int mx, int my)
+void PList::onDragDrop(PWidget* source, PDragKind kind, int firstRow, int mx, int my)
 {
     auto* box = listBox();
     setDropRow(-1);

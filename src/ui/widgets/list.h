@@ -10,7 +10,7 @@ class PItem;
     `showStatus`, its status word on the right). Reports onSelect when the selected item
     changes (an item with the hidden flag counts as none), onCommand for Delete, Return
     and double click (as Return) and the other command keys, onPopup for a right click, and
-    onReorder after the user dragged a row to another place (only when `dragKind` is not 0).
+    onReorder after the user dragged a row to another place (only when `dragKind` is not `none`).
 
         auto* pages = new PList(pane, 0, 1, -1, 8);
         pages->setItems(rowsOfPages);
@@ -27,10 +27,10 @@ public:
     void layout() override;
     void refreshLook() override;
     void paint(juce::Graphics& g) override;
-    bool getDragInfo(int& kind, int& firstRow, int& rowCount) override;
-    bool acceptsDrag(int kind, int firstRow, int rowCount) override;
-    void onDragMove(PWidget* source, int kind, int firstRow, int x, int y) override;
-    void onDragDrop(PWidget* source, int kind, int firstRow, int x, int y) override;
+    bool getDragInfo(PDragKind& kind, int& firstRow, int& rowCount) override;
+    bool acceptsDrag(PDragKind kind, int firstRow, int rowCount) override;
+    void onDragMove(PWidget* source, PDragKind kind, int firstRow, int x, int y) override;
+    void onDragDrop(PWidget* source, PDragKind kind, int firstRow, int x, int y) override;
 
     /** Replaces the rows; the selected item stays selected when it is still listed. */
     void setItems(const std::vector<PItem*>& rows);
@@ -60,7 +60,7 @@ public:
     bool showStatus = false;
     /** Rows this many text lines high, for lists that show a picture beside the name. */
     int rowLines = 1;
-    int dragKind = 0;
+    PDragKind dragKind = PDragKind::none;
     PItem* cachedItem = nullptr;
     int dropRow = -1;
     /** Set while the owner changes the rows or the selection: the peer's echo is not reported. */

@@ -46,17 +46,21 @@ void NList::listBoxItemDoubleClicked(int, const juce::MouseEvent& e)
         list.command(PKeyCommand::enter);
 }
 
-juce::var NList::describeDrag(int kind, int firstRow, int rowCount)
+juce::var NList::describeDrag(PDragKind kind, int firstRow, int rowCount)
 {
-    return dragTag + ":" + juce::String(kind) + ":" + juce::String(firstRow) + ":" + juce::String(rowCount);
+    return dragTag + ":" + juce::String(static_cast<int>(kind)) + ":" + juce::String(firstRow) + ":" +
+           juce::String(rowCount);
 }
 
-bool NList::readDrag(const juce::var& description, int& kind, int& firstRow, int& rowCount)
+bool NList::readDrag(const juce::var& description, PDragKind& kind, int& firstRow, int& rowCount)
 {
     auto parts = juce::StringArray::fromTokens(description.toString(), ":", "");
     if (parts.size() != 4 || parts[0] != dragTag)
         return false;
-    kind = parts[1].getIntValue();
+    const int code = parts[1].getIntValue();
+    if (code <= static_cast<int>(PDragKind::none) || code > static_cast<int>(PDragKind::tableRow))
+        return false;
+    kind = static_cast<PDragKind>(code);
     firstRow = parts[2].getIntValue();
     rowCount = parts[3].getIntValue();
     return true;
@@ -64,7 +68,8 @@ bool NList::readDrag(const juce::var& description, int& kind, int& firstRow, int
 
 juce::var NList::getDragSourceDescription(const juce::SparseSet<int>&)
 {
-    int kind = 0, first = 0, count = 0;
+    PDragKind kind = PDragKind::none;
+    int first = 0, count = 0;
     if (!list.getDragInfo(kind, first, count))
         return {};
     return describeDrag(kind, first, count);
@@ -91,14 +96,16 @@ bool NList::keyPressed(const juce::KeyPress& key)
 
 bool NList::isInterestedInDragSource(const SourceDetails& details)
 {
-    int kind = 0, first = 0, count = 0;
+    PDragKind kind = PDragKind::none;
+    int first = 0, count = 0;
     return details.sourceComponent.get() == this && readDrag(details.description, kind, first, count) &&
            list.acceptsDrag(kind, first, count);
 }
 
 void NList::itemDragMove(const SourceDetails& details)
 {
-    int kind = 0, first = 0, count = 0;
+    PDragKind kind = PDragKind::none;
+    int first = 0, count = 0;
     if (readDrag(details.description, kind, first, count))
         list.onDragMove(&list, kind, first, details.localPosition.x, details.localPosition.y);
 }
@@ -110,7 +117,8 @@ void NList::itemDragExit(const SourceDetails&)
 
 void NList::itemDropped(const SourceDetails& details)
 {
-    int kind = 0, first = 0, count = 0;
+    PDragKind kind = PDragKind::none;
+    int first = 0, count = 0;
     if (readDrag(details.description, kind, first, count))
         list.onDragDrop(&list, kind, first, details.localPosition.x, details.localPosition.y);
 }

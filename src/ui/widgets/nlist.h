@@ -26,8 +26,8 @@ public:
     void itemDropped(const SourceDetails& details) override;
 
     /** The drag description of rows and its reading; false for a description of another kind. */
-    static juce::var describeDrag(int kind, int firstRow, int rowCount);
-    static bool readDrag(const juce::var& description, int& kind, int& firstRow, int& rowCount);
+    static juce::var describeDrag(PDragKind kind, int firstRow, int rowCount);
+    static bool readDrag(const juce::var& description, PDragKind& kind, int& firstRow, int& rowCount);
     /** The key handling shared by lists and tables: arrows move the selection, command keys
         go to the list; true when the key was used. */
     static bool forwardKey(PList& list, const juce::KeyPress& key);

@@ -52,7 +52,8 @@ void NTable::cellDoubleClicked(int, int, const juce::MouseEvent& e)
 
 juce::var NTable::getDragSourceDescription(const juce::SparseSet<int>&)
 {
-    int kind = 0, first = 0, count = 0;
+    PDragKind kind = PDragKind::none;
+    int first = 0, count = 0;
     if (!table.getDragInfo(kind, first, count))
         return {};
     return NList::describeDrag(kind, first, count);
@@ -65,14 +66,16 @@ bool NTable::keyPressed(const juce::KeyPress& key)
 
 bool NTable::isInterestedInDragSource(const SourceDetails& details)
 {
-    int kind = 0, first = 0, count = 0;
+    PDragKind kind = PDragKind::none;
+    int first = 0, count = 0;
     return details.sourceComponent.get() == this && NList::readDrag(details.description, kind, first, count) &&
            table.acceptsDrag(kind, first, count);
 }
 
 void NTable::itemDragMove(const SourceDetails& details)
 {
-    int kind = 0, first = 0, count = 0;
+    PDragKind kind = PDragKind::none;
+    int first = 0, count = 0;
     if (NList::readDrag(details.description, kind, first, count))
         table.onDragMove(&table, kind, first, details.localPosition.x, details.localPosition.y);
 }
@@ -84,7 +87,8 @@ void NTable::itemDragExit(const SourceDetails&)
 
 void NTable::itemDropped(const SourceDetails& details)
 {
-    int kind = 0, first = 0, count = 0;
+    PDragKind kind = PDragKind::none;
+    int first = 0, count = 0;
     if (NList::readDrag(details.description, kind, first, count))
         table.onDragDrop(&table, kind, first, details.localPosition.x, details.localPosition.y);
 }

@@ -15,26 +15,27 @@ constexpr const char* signedDigits = "0123456789.,-";
 constexpr const char* unsignedDigits = "0123456789.,";
 } // namespace
 
-PNumber::PNumber(PPane* parentPane, int gx, int gy, int gw, int bitFlags, int numberKind)
+PNumber::PNumber(PPane* parentPane, int gx, int gy, int gw, int bitFlags, Kind numberKind)
     : PControl(parentPane, gx, gy, gw, bitFlags), kind(numberKind)
 {
     install(std::make_unique<NNumber>(*this));
     show();
 }
 
-PNumber::Range PNumber::rangeOf(int k)
+PNumber::Range PNumber::rangeOf(Kind k)
 {
     switch (k)
     {
-    case 2: return {-pi, pi, 2, signedDigits};
-    case 4: return {-unbounded, unbounded, 0, "0123456789"};
-    case 5: return {-unbounded, unbounded, 2, signedDigits};
-    case 6: return {0.01, 100, 2, unsignedDigits};
-    case 7: return {0.1, 100000, 2, unsignedDigits};
-    case 8: return {0.1, 100, 1, unsignedDigits};
-    case 9: return {0, 10, 1, unsignedDigits};
-    default: return {-unbounded, unbounded, 3, signedDigits};
+    case Kind::angle: return {-pi, pi, 2, signedDigits};
+    case Kind::whole: return {-unbounded, unbounded, 0, "0123456789"};
+    case Kind::offset: return {-unbounded, unbounded, 2, signedDigits};
+    case Kind::pageSide: return {0.01, 100, 2, unsignedDigits};
+    case Kind::length: return {0.1, 100000, 2, unsignedDigits};
+    case Kind::size: return {0.1, 100, 1, unsignedDigits};
+    case Kind::smoothing: return {0, 10, 1, unsignedDigits};
+    case Kind::plain: break;
     }
+    return {-unbounded, unbounded, 3, signedDigits};
 }
 
 double PNumber::parse(const juce::String& text)

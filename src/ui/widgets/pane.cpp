@@ -21,8 +21,8 @@ std::pair<juce::Colour, juce::Colour> messageGradient(int style)
 }
 } // namespace
 
-PPane::PPane(PPane* parentPane, int gx, int gy, int gw, int gh, uint16_t paneKind)
-    : PWidget(parentPane, gx, gy, gw, gh), kind(paneKind), isGL(paneKind == openGL ? 1 : 0)
+PPane::PPane(PPane* parentPane, int gx, int gy, int gw, int gh, Kind paneKind)
+    : PWidget(parentPane, gx, gy, gw, gh), kind(paneKind), isGL(paneKind == Kind::openGL ? 1 : 0)
 {
     if (parent != nullptr)
     {
@@ -52,7 +52,7 @@ PPane::~PPane()
 
 void PPane::createPeer()
 {
-    if (kind == openGL)
+    if (kind == Kind::openGL)
     {
         auto surface = std::make_unique<OPane>(*this);
         glComponent = surface.get();
@@ -66,15 +66,15 @@ void PPane::createPeer()
     }
 }
 
-PPane::Insets PPane::insetsForKind(uint16_t paneKind, int u, int half)
+PPane::Insets PPane::insetsForKind(Kind paneKind, int u, int half)
 {
     const int g = u;
     switch (paneKind)
     {
-    case framed: return {g, g + 2, -2 * g, -2 - 3 * g};
-    case openGL:
-    case inset: return {2 * g - 1, half + 2 * g, half - 4 * g, -half - 5 * g};
-    case borderless: return {0, -2, 0, 0};
+    case Kind::framed: return {g, g + 2, -2 * g, -2 - 3 * g};
+    case Kind::openGL:
+    case Kind::inset: return {2 * g - 1, half + 2 * g, half - 4 * g, -half - 5 * g};
+    case Kind::borderless: return {0, -2, 0, 0};
     default: return {};
     }
 }
@@ -114,7 +114,7 @@ juce::Component* PPane::getComponent() const
 void PPane::paint(juce::Graphics& g)
 {
     auto* c = getComponent();
-    if (c == nullptr || kind == openGL)
+    if (c == nullptr || kind == Kind::openGL)
         return;
     auto area = c->getLocalBounds().toFloat();
     const int look = effectiveStyle();
@@ -127,7 +127,7 @@ void PPane::paint(juce::Graphics& g)
         g.drawRect(area, frameWidth);
         return;
     }
-    if (kind == framed)
+    if (kind == Kind::framed)
     {
         auto body =
             area.withTrimmedRight(static_cast<float>(shadowSize)).withTrimmedBottom(static_cast<float>(shadowSize));
@@ -141,7 +141,7 @@ void PPane::paint(juce::Graphics& g)
     }
     g.setColour(lightColour());
     g.fillRect(area);
-    if (kind == inset)
+    if (kind == Kind::inset)
     {
         // A sunken edge: dark above and left, light below and right.
         g.setColour(darkColour().darker(0.3f));

@@ -10,20 +10,27 @@ class PRequests;
 
 /** A widget that contains widgets: the unit of layout and of notification. A pane owns its
     children (the most recently created first) and shows them on its own peer, a plain
-    component or, for kind 2, an OpenGL surface.
+    component or, for `Kind::openGL`, an OpenGL surface.
 
         PPane root(20, 12, &options);          // a dialog's or window's root pane
-        auto* box = new PPane(&root, 0, 0, 10, -1, PPane::framed);
+        auto* box = new PPane(&root, 0, 0, 10, -1, PPane::Kind::framed);
         box->broadcast(PNotify::selection);    // every visible pane of the tree hears it
 */
 class PPane : public PWidget
 {
 public:
-    /** Pane kinds; any other value is a plain pane. */
-    static constexpr uint16_t plain = 0, framed = 1, openGL = 2, inset = 3, borderless = 5;
+    /** How a pane shows: its peer (a plain component or an OpenGL surface) and its frame. */
+    enum class Kind : uint8_t
+    {
+        plain,
+        framed,
+        openGL,
+        inset,
+        borderless
+    };
 
     /** A child pane on parent's grid; takes its options and style from parent. */
-    PPane(PPane* parent, int x, int y, int w, int h, uint16_t kind);
+    PPane(PPane* parent, int x, int y, int w, int h, Kind kind);
     /** A root pane of w x h cells: style 4, a plain peer, enabled and visible. */
     PPane(int w, int h, POption* options);
     /** Deletes the children, head first, then the peer. */
@@ -57,11 +64,11 @@ public:
     juce::Point<int> gridPixelSize() const;
 
     /** The corrections a pane of a kind adds to its grid bounds, for unit u and half u/2. */
-    static Insets insetsForKind(uint16_t kind, int u, int half);
+    static Insets insetsForKind(Kind kind, int u, int half);
     /** The peer bounds of a pane from its grid box, its insets and the unit u. */
     static Box paneBounds(const Box& grid, const Insets& insets, int u);
 
-    uint16_t kind = plain;
+    Kind kind = Kind::plain;
     uint8_t isGL = 0;
     uint8_t spareState = 0;
     NPane* component = nullptr;

@@ -9,25 +9,26 @@ namespace
 {
 constexpr float pi = 3.14159265358979f;
 
-void rangeOf(int kind, float& low, float& high)
+void rangeOf(PSlider::Kind kind, float& low, float& high)
 {
     switch (kind)
     {
-    case 1: low = 0.1f, high = 1.0f; return;
-    case 2: low = -pi, high = pi; return;
-    case 3: low = -pi / 2, high = pi / 2; return;
-    default: low = 0.0f, high = 1.0f; return;
+    case PSlider::Kind::fraction: low = 0.1f, high = 1.0f; return;
+    case PSlider::Kind::turn: low = -pi, high = pi; return;
+    case PSlider::Kind::halfTurn: low = -pi / 2, high = pi / 2; return;
+    case PSlider::Kind::unit: break;
     }
+    low = 0.0f, high = 1.0f;
 }
 } // namespace
 
-PSlider::PSlider(PPane* parentPane, int gx, int gy, int gw, int bitFlags, int sliderKind)
+PSlider::PSlider(PPane* parentPane, int gx, int gy, int gw, int bitFlags, Kind sliderKind)
     : PControl(parentPane, gx, gy, gw, bitFlags), kind(sliderKind)
 {
     install(std::make_unique<NSlider>(*this));
 }
 
-float PSlider::valueFor(int sliderKind, int position)
+float PSlider::valueFor(Kind sliderKind, int position)
 {
     float low, high;
     rangeOf(sliderKind, low, high);
@@ -35,7 +36,7 @@ float PSlider::valueFor(int sliderKind, int position)
     return low + (high - low) * static_cast<float>(p) / static_cast<float>(highestPosition);
 }
 
-int PSlider::positionFor(int sliderKind, float value)
+int PSlider::positionFor(Kind sliderKind, float value)
 {
     float low, high;
     rangeOf(sliderKind, low, high);

@@ -2,15 +2,27 @@
 
 #include "ui/widgets/control.h"
 
-/** A slider with positions 0-100 that stand for values by kind: 0 gives 0 ... 1, 1 gives
-    0.1 ... 1, 2 gives -pi ... pi, 3 gives -pi/2 ... pi/2. Reports onChange with the final
+/** A slider with positions 0-100 that stand for values by kind. Reports onChange with the final
     position; with `live` set, each position during a drag goes to the owner's onChanging. */
 class PSlider : public PControl
 {
 public:
     static constexpr int lowestPosition = 0, highestPosition = 100;
 
-    PSlider(PPane* parent, int x, int y, int w, int flags, int kind);
+    /** The values the positions stand for. */
+    enum class Kind : uint8_t
+    {
+        /** 0 ... 1 */
+        unit,
+        /** 0.1 ... 1 */
+        fraction,
+        /** -pi ... pi */
+        turn,
+        /** -pi/2 ... pi/2 */
+        halfTurn
+    };
+
+    PSlider(PPane* parent, int x, int y, int w, int flags, Kind kind);
 
     void activate() override;
     void refreshLook() override;
@@ -26,10 +38,10 @@ public:
     /** Called by the peer during a drag. */
     void reportChanging();
 
-    static float valueFor(int kind, int position);
-    static int positionFor(int kind, float value);
+    static float valueFor(Kind kind, int position);
+    static int positionFor(Kind kind, float value);
 
-    int kind;
+    Kind kind;
     bool live = false;
     int cachedPosition = 0;
 };

@@ -37,13 +37,13 @@ bool PTrack::lockEnabled() const
     return o != nullptr && o->lockCursor && getComponent() != nullptr && getComponent()->isShowing();
 }
 
-void PTrack::report(int code)
+void PTrack::report(PTrackPhase phase)
 {
     auto* o = getOptions();
     const float speed = o != nullptr ? o->trackSpeed : POption::defaultTrackSpeed;
     if (owner != nullptr)
         // Up counts positive, as on the page, so that a pan follows the pointer both ways.
-        owner->onView(code, unitsForPixels(offset.x, speed), unitsForPixels(-offset.y, speed));
+        owner->onView(phase, unitsForPixels(offset.x, speed), unitsForPixels(-offset.y, speed));
 }
 
 void PTrack::onMouseDown(float mx, float my)
@@ -53,7 +53,7 @@ void PTrack::onMouseDown(float mx, float my)
     offset = {};
     if (locked)
         getComponent()->setMouseCursor(juce::MouseCursor::NoCursor);
-    report(pressCode);
+    report(PTrackPhase::press);
 }
 
 void PTrack::onMouseDrag(float mx, float my)
@@ -66,7 +66,7 @@ void PTrack::onMouseDrag(float mx, float my)
     }
     else
         offset = juce::Point<float>(mx, my) - start;
-    report(dragCode);
+    report(PTrackPhase::drag);
 }
 
 void PTrack::onMouseUp(float mx, float my)
@@ -76,5 +76,5 @@ void PTrack::onMouseUp(float mx, float my)
     else if (auto* c = getComponent())
         c->setMouseCursor(juce::MouseCursor::NormalCursor);
     locked = false;
-    report(releaseCode);
+    report(PTrackPhase::release);
 }

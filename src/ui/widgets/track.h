@@ -3,14 +3,12 @@
 #include "ui/widgets/control.h"
 
 /** A drag pad of 2 x 2 cells. Dragging it reports the offset from where the drag began to
-    the owner's onView: code 0 at the press, 1 while dragging, 2 at the release, in units
+    the owner's onView at the press, while dragging and at the release, in units
     of pixels x trackSpeed / 50, right and up positive. With the options' cursor lock the
     pointer is held in place, so that the pad can be dragged without limit. */
 class PTrack : public PControl
 {
 public:
-    static constexpr int pressCode = 0, dragCode = 1, releaseCode = 2;
-
     PTrack(PPane* parent, int x, int y);
 
     void layout() override;
@@ -24,7 +22,7 @@ public:
     static float unitsForPixels(float pixels, float speed);
 
 private:
-    void report(int code);
+    void report(PTrackPhase phase);
     bool lockEnabled() const;
 
     juce::Point<float> start, offset;

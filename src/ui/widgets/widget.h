@@ -56,7 +56,7 @@ public:
     void onClick(PWidget*) override {}
     void onChange(PWidget*) override {}
     void onSelect(PWidget*) override {}
-    void onView(int, float, float) override {}
+    void onView(PTrackPhase, float, float) override {}
     void onChanging(PWidget*) override {}
     void onPopup(PWidget*) override {}
     void onMenu(PCommand) override {}
@@ -73,10 +73,10 @@ public:
     void onMouseDrag(float, float) override {}
     void onMouseUp(float, float) override {}
     void onWheel(bool) override {}
-    bool getDragInfo(int&, int&, int&) override { return false; }
-    bool acceptsDrag(int, int, int) override { return false; }
-    void onDragMove(PWidget*, int, int, int, int) override {}
-    void onDragDrop(PWidget*, int, int, int, int) override {}
+    bool getDragInfo(PDragKind&, int&, int&) override { return false; }
+    bool acceptsDrag(PDragKind, int, int) override { return false; }
+    void onDragMove(PWidget*, PDragKind, int, int, int) override {}
+    void onDragDrop(PWidget*, PDragKind, int, int, int) override {}
     void onReorder(PWidget*) override {}
     int getWidth() const override;
     int getHeight() const override;

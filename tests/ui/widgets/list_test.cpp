@@ -82,16 +82,17 @@ TEST(ListSelection, OwnerChangesAreNotReported)
 TEST(ListDrag, OnlyRowsOfTheSameListAndKind)
 {
     Rows r;
-    int kind = 0, first = 0, count = 0;
+    PDragKind kind = PDragKind::none;
+    int first = 0, count = 0;
     r.list->selectRow(1);
     EXPECT_FALSE(r.list->getDragInfo(kind, first, count)) << "drag is off by default";
-    r.list->dragKind = 3;
+    r.list->dragKind = PDragKind::listRow;
     ASSERT_TRUE(r.list->getDragInfo(kind, first, count));
-    EXPECT_EQ(kind, 3);
+    EXPECT_EQ(kind, PDragKind::listRow);
     EXPECT_EQ(first, 1);
     EXPECT_EQ(count, 1);
-    EXPECT_TRUE(r.list->acceptsDrag(3, 1, 1));
-    EXPECT_FALSE(r.list->acceptsDrag(4, 1, 1));
-    EXPECT_FALSE(r.list->acceptsDrag(3, 9, 1));
+    EXPECT_TRUE(r.list->acceptsDrag(PDragKind::listRow, 1, 1));
+    EXPECT_FALSE(r.list->acceptsDrag(PDragKind::tableRow, 1, 1));
+    EXPECT_FALSE(r.list->acceptsDrag(PDragKind::listRow, 9, 1));
 }
 } // namespace

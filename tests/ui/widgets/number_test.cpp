@@ -11,7 +11,7 @@ struct Field
     RecordingPane root{&options};
     PNumber* number;
 
-    explicit Field(int kind) : number(named(new PNumber(&root, 0, 0, 3, 0, kind), "N")) {}
+    explicit Field(PNumber::Kind kind) : number(named(new PNumber(&root, 0, 0, 3, 0, kind), "N")) {}
     juce::String shown() const { return dynamic_cast<juce::Label*>(number->getComponent())->getText(); }
     void type(const juce::String& text)
     {
@@ -24,29 +24,36 @@ TEST(NumberEntry, TypedValuesAreParsedClampedAndShownByKind)
 {
     struct Case
     {
-        int kind;
+        PNumber::Kind kind;
         const char* typed;
         float stored;
         const char* shown;
     };
+    using K = PNumber::Kind;
     const Case cases[] = {
-        {8, "250", 100.0f, "100.0"},        {8, "12,34", 12.34f, "12.3"},     {9, "-3", 0.0f, "0.0"},
-        {7, "123456", 100000, "100000.00"}, {2, "-4", -3.14159265f, "-3.14"}, {4, "41.6", 41.6f, "42"},
-        {0, "1.23456", 1.23456f, "1.235"},  {8, "abc", 0.1f, "0.1"},          {5, "", 0.0f, "0.00"},
+        {K::size, "250", 100.0f, "100.0"},
+        {K::size, "12,34", 12.34f, "12.3"},
+        {K::smoothing, "-3", 0.0f, "0.0"},
+        {K::length, "123456", 100000, "100000.00"},
+        {K::angle, "-4", -3.14159265f, "-3.14"},
+        {K::whole, "41.6", 41.6f, "42"},
+        {K::plain, "1.23456", 1.23456f, "1.235"},
+        {K::size, "abc", 0.1f, "0.1"},
+        {K::offset, "", 0.0f, "0.00"},
     };
     for (const auto& c : cases)
     {
         Field f(c.kind);
         f.number->setValue(1.0f);
         f.type(c.typed);
-        EXPECT_FLOAT_EQ(f.number->getValue(), c.stored) << "kind " << c.kind << " typed " << c.typed;
-        EXPECT_EQ(f.shown(), c.shown) << "kind " << c.kind << " typed " << c.typed;
+        EXPECT_FLOAT_EQ(f.number->getValue(), c.stored) << "kind " << static_cast<int>(c.kind) << " typed " << c.typed;
+        EXPECT_EQ(f.shown(), c.shown) << "kind " << static_cast<int>(c.kind) << " typed " << c.typed;
     }
 }
 
 TEST(NumberEntry, ReportsOnlyWhenTheHeldValueChanges)
 {
-    Field f(8);
+    Field f(PNumber::Kind::size);
     f.number->setValue(100.0f);
     f.type("250"); // clamped to the 100 it holds already
     f.type("50");
@@ -56,7 +63,7 @@ TEST(NumberEntry, ReportsOnlyWhenTheHeldValueChanges)
 
 TEST(NumberEntry, LengthsInInchesAreStoredInCentimetres)
 {
-    Field f(7);
+    Field f(PNumber::Kind::length);
     f.number->inches = true;
     f.type("1");
     EXPECT_NEAR(f.number->getValue(), 2.54f, 1e-4f);
@@ -67,7 +74,7 @@ TEST(NumberEntry, LengthsInInchesAreStoredInCentimetres)
 
 TEST(NumberEntry, HugeWholeNumbersShowWithoutOverflow)
 {
-    Field f(4);
+    Field f(PNumber::Kind::whole);
     f.type("99999999999");
     EXPECT_EQ(f.shown(), "99999997952") << "the nearest float, not a wrapped int";
     f.type("999999999999999999999999999999999999999999");

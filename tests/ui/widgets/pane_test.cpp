@@ -12,10 +12,10 @@ TEST(PaneBounds, ChildPaneTakesItsGridBoxWithInsets)
 {
     POption options;
     RecordingPane root(&options, 20, 12); // 486 x 294
-    auto* framed = new PPane(&root, 2, 1, 3, 1, PPane::framed);
+    auto* framed = new PPane(&root, 2, 1, 3, 1, PPane::Kind::framed);
     // Grid box (54, 30, 66, 18); insets (6, 8, -12, -20); then -u+1 and +2u-2.
     EXPECT_EQ(framed->getComponent()->getBounds(), juce::Rectangle<int>(55, 33, 64, 8));
-    auto* plain = new PPane(&root, 0, 0, -1, -1, PPane::plain);
+    auto* plain = new PPane(&root, 0, 0, -1, -1, PPane::Kind::plain);
     EXPECT_EQ(plain->getComponent()->getBounds(), juce::Rectangle<int>(1, 1, 484, 292));
 }
 
@@ -23,7 +23,7 @@ TEST(PaneBounds, FollowTheParentsSize)
 {
     POption options;
     RecordingPane root(&options, 20, 12);
-    auto* right = new PPane(&root, -4, 0, -1, 2, PPane::plain);
+    auto* right = new PPane(&root, -4, 0, -1, 2, PPane::Kind::plain);
     root.getComponent()->setSize(606, 294);
     EXPECT_EQ(right->getComponent()->getRight(), 606 - 1);
 }
@@ -32,14 +32,14 @@ TEST(PaneKinds, OpenGLPaneHasOnlyTheSurfacePeer)
 {
     POption options;
     RecordingPane root(&options);
-    auto* gl = new PPane(&root, 0, 0, 4, 4, PPane::openGL);
+    auto* gl = new PPane(&root, 0, 0, 4, 4, PPane::Kind::openGL);
     EXPECT_EQ(gl->isGL, 1);
     EXPECT_EQ(gl->component, nullptr);
     ASSERT_NE(gl->glComponent, nullptr);
     EXPECT_EQ(gl->getComponent(), gl->glComponent);
     EXPECT_TRUE(gl->isPane());
     EXPECT_FALSE(gl->glComponent->context.isAttached()) << "nothing attaches before the surface is on screen";
-    auto* plain = new PPane(&root, 0, 0, 4, 4, PPane::inset);
+    auto* plain = new PPane(&root, 0, 0, 4, 4, PPane::Kind::inset);
     EXPECT_EQ(plain->isGL, 0);
     EXPECT_EQ(plain->glComponent, nullptr);
 }
@@ -104,7 +104,7 @@ TEST(PaneRequests, TheFourKeysAskTheRootOnceAndTellNoPane)
 {
     POption options;
     AnsweringRoot root(&options);
-    auto* leaf = new PPane(new PPane(&root, 0, 0, 4, 4, PPane::plain), 0, 0, 2, 2, PPane::plain);
+    auto* leaf = new PPane(new PPane(&root, 0, 0, 4, 4, PPane::Kind::plain), 0, 0, 2, 2, PPane::Kind::plain);
     // Ctrl+S, Ctrl+Z, Ctrl+Y and F1 as the key table codes them; a pane's other keys ask nothing.
     for (auto key : {PKeyCommand::save, PKeyCommand::undo, PKeyCommand::redo, PKeyCommand::help, PKeyCommand::cut,
                      PKeyCommand::home})
@@ -114,7 +114,7 @@ TEST(PaneRequests, TheFourKeysAskTheRootOnceAndTellNoPane)
 
     // A tree whose root cannot answer (a dialog's, a test's) asks nobody and does not fail.
     RecordingPane plainRoot(&options);
-    auto* child = new PPane(&plainRoot, 0, 0, 2, 2, PPane::plain);
+    auto* child = new PPane(&plainRoot, 0, 0, 2, 2, PPane::Kind::plain);
     EXPECT_EQ(child->requests(), nullptr);
     child->onCommand(child, PKeyCommand::save);
     EXPECT_TRUE(plainRoot.log.empty());
@@ -124,8 +124,8 @@ TEST(PaneTree, FindsWindowAndDialogUpTheParents)
 {
     POption options;
     RecordingPane root(&options);
-    auto* mid = new PPane(&root, 0, 0, 4, 4, PPane::plain);
-    auto* leaf = new PPane(mid, 0, 0, 2, 2, PPane::plain);
+    auto* mid = new PPane(&root, 0, 0, 4, 4, PPane::Kind::plain);
+    auto* leaf = new PPane(mid, 0, 0, 2, 2, PPane::Kind::plain);
     EXPECT_EQ(leaf->findWindow(), nullptr);
     EXPECT_EQ(leaf->findDialog(), nullptr);
     EXPECT_EQ(leaf->options, &options) << "options come from the parent";

@@ -37,7 +37,7 @@ class ListeningPane : public PPane
 {
 public:
     ListeningPane(PPane* parentPane, std::string paneName, std::vector<std::string>& sharedLog)
-        : PPane(parentPane, 0, 0, 4, 4, PPane::plain), name(std::move(paneName)), log(sharedLog)
+        : PPane(parentPane, 0, 0, 4, 4, PPane::Kind::plain), name(std::move(paneName)), log(sharedLog)
     {
     }
     void onNotify(PNotify code) override { log.push_back(name + " notify " + std::to_string(static_cast<int>(code))); }

@@ -13,28 +13,33 @@ TEST(SliderKinds, MapPositionsToTheirRanges)
 {
     struct Case
     {
-        int kind, position;
+        PSlider::Kind kind;
+        int position;
         float value;
     };
-    const Case cases[] = {{0, 0, 0.0f},    {0, 50, 0.5f},   {0, 100, 1.0f}, {1, 0, 0.1f},
-                          {1, 100, 1.0f},  {2, 0, -pi},     {2, 50, 0.0f},  {2, 100, pi},
-                          {3, 0, -pi / 2}, {3, 75, pi / 4}, {0, 150, 1.0f}, {0, -20, 0.0f}};
+    using K = PSlider::Kind;
+    const Case cases[] = {{K::unit, 0, 0.0f},        {K::unit, 50, 0.5f},      {K::unit, 100, 1.0f},
+                          {K::fraction, 0, 0.1f},    {K::fraction, 100, 1.0f}, {K::turn, 0, -pi},
+                          {K::turn, 50, 0.0f},       {K::turn, 100, pi},       {K::halfTurn, 0, -pi / 2},
+                          {K::halfTurn, 75, pi / 4}, {K::unit, 150, 1.0f},     {K::unit, -20, 0.0f}};
     for (const auto& c : cases)
     {
-        EXPECT_NEAR(PSlider::valueFor(c.kind, c.position), c.value, 1e-5f) << c.kind << " at " << c.position;
+        EXPECT_NEAR(PSlider::valueFor(c.kind, c.position), c.value, 1e-5f)
+            << static_cast<int>(c.kind) << " at " << c.position;
         if (c.position >= 0 && c.position <= 100)
         {
-            EXPECT_EQ(PSlider::positionFor(c.kind, c.value), c.position) << c.kind << " of " << c.value;
+            EXPECT_EQ(PSlider::positionFor(c.kind, c.value), c.position)
+                << static_cast<int>(c.kind) << " of " << c.value;
         }
     }
-    EXPECT_EQ(PSlider::positionFor(0, std::nanf("")), 0);
+    EXPECT_EQ(PSlider::positionFor(PSlider::Kind::unit, std::nanf("")), 0);
 }
 
 TEST(SliderReports, FinalPositionsOnlyWhenTheyDiffer)
 {
     POption options;
     RecordingPane root(&options);
-    auto* slider = named(new PSlider(&root, 0, 0, 5, 0, 0), "S");
+    auto* slider = named(new PSlider(&root, 0, 0, 5, 0, PSlider::Kind::unit), "S");
     slider->setValue(0.3f);
     auto* peer = dynamic_cast<juce::Slider*>(slider->getComponent());
     EXPECT_EQ(peer->getValue(), 30.0);

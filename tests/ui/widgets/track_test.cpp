@@ -10,7 +10,10 @@ class ViewPane : public RecordingPane
 {
 public:
     using RecordingPane::RecordingPane;
-    void onView(int code, float dx, float dy) override { views.push_back({static_cast<float>(code), dx, dy}); }
+    void onView(PTrackPhase phase, float dx, float dy) override
+    {
+        views.push_back({static_cast<float>(phase), dx, dy});
+    }
     std::vector<std::vector<float>> views;
 };
 

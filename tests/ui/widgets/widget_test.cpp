@@ -57,7 +57,7 @@ TEST(WidgetStyle, InheritsFromTheNearestParentWithAStyle)
 {
     POption options;
     RecordingPane root(&options);
-    auto* inner = new PPane(&root, 0, 0, 5, 5, PPane::plain);
+    auto* inner = new PPane(&root, 0, 0, 5, 5, PPane::Kind::plain);
     auto* b = new PButton(inner, 0, 0, 1, 0);
     EXPECT_EQ(b->effectiveStyle(), 4);
     inner->style = 2;
