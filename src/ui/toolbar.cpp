@@ -24,7 +24,7 @@ PToolbar::PToolbar(PPane* parentPane, int gx, int gy, int gw, int gh) : PPane(pa
     {
         // Each button shows the colour of the pane it opens.
         auto* button = sideButtons[i] = new PButton(this, i * sideWidth, 0, sideWidth, 0);
-        button->style = static_cast<uint16_t>(i);
+        button->style = static_cast<Style>(i);
         button->setText(sideKeys[i]);
     }
     undoButton = new PButton(this, undoColumn, 0, actionWidth, 0);

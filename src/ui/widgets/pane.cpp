@@ -11,14 +11,6 @@ namespace
 {
 constexpr float frameWidth = 1.0f;
 constexpr int shadowSize = 3;
-
-/** The two ends of the gradient behind a message box: 6 information, 7 and 8 warnings. */
-std::pair<juce::Colour, juce::Colour> messageGradient(int style)
-{
-    if (style == 6)
-        return {juce::Colour(0xffeef4fb), juce::Colour(0xffc9daf0)};
-    return {juce::Colour(0xfffcf5e3), juce::Colour(0xfff0d9a2)};
-}
 } // namespace
 
 PPane::PPane(PPane* parentPane, int gx, int gy, int gw, int gh, Kind paneKind)
@@ -36,7 +28,7 @@ PPane::PPane(PPane* parentPane, int gx, int gy, int gw, int gh, Kind paneKind)
 
 PPane::PPane(int gw, int gh, POption* paneOptions) : PWidget(nullptr, 0, 0, gw, gh), options(paneOptions)
 {
-    style = styleSidePane;
+    style = Style::sidePane;
     createPeer();
     const auto size = gridPixelSize();
     component->setSize(size.x, size.y);
@@ -117,16 +109,6 @@ void PPane::paint(juce::Graphics& g)
     if (c == nullptr || kind == Kind::openGL)
         return;
     auto area = c->getLocalBounds().toFloat();
-    const int look = effectiveStyle();
-    if (look >= 6 && look <= 8)
-    {
-        const auto [top, bottom] = messageGradient(look);
-        g.setGradientFill(juce::ColourGradient(top, 0, 0, bottom, 0, area.getHeight(), false));
-        g.fillRect(area);
-        g.setColour(bottom.darker(0.4f));
-        g.drawRect(area, frameWidth);
-        return;
-    }
     if (kind == Kind::framed)
     {
         auto body =

@@ -114,21 +114,21 @@ POption* PWidget::getOptions() const
     return parent != nullptr ? parent->getOptions() : nullptr;
 }
 
-int PWidget::effectiveStyle() const
+PWidget::Style PWidget::effectiveStyle() const
 {
     for (const PWidget* p = this; p != nullptr; p = p->parent)
-        if (p->style != styleInherit)
+        if (p->style != Style::inherit)
             return p->style;
-    return styleSidePane;
+    return Style::sidePane;
 }
 
-int PWidget::colourEntry(int styleCode, int sidePane)
+int PWidget::colourEntry(Style styleCode, int sidePane)
 {
-    if (styleCode >= 1 && styleCode <= 3)
-        return styleCode;
-    if (styleCode == styleSidePane && sidePane >= 0 && sidePane <= 3)
-        return sidePane;
-    return 0;
+    if (styleCode == Style::sidePane)
+        return sidePane >= 0 && sidePane <= static_cast<int>(Style::decor) ? sidePane : 0;
+    if (styleCode == Style::inherit)
+        return 0;
+    return static_cast<int>(styleCode);
 }
 
 juce::Colour PWidget::tableColour(const POption& options, int entry, bool dark)

@@ -19,9 +19,17 @@ class POption;
 class PWidget : public PHandler
 {
 public:
-    /** Look codes; 5 inherits the parent's. */
-    static constexpr uint16_t styleInherit = 5;
-    static constexpr uint16_t styleSidePane = 4;
+    /** Which colours a widget takes: those of one side pane (the colour-table entries 0-3, in
+        the order of the panes' buttons), those of the side pane in use, or its parent's. */
+    enum class Style : uint8_t
+    {
+        pages,
+        layers,
+        clips,
+        decor,
+        sidePane,
+        inherit
+    };
 
     /** A rectangle in the parent's pixels; the size may come out negative before clamping. */
     struct Box
@@ -92,8 +100,9 @@ public:
 
     /** The options of the nearest pane (null when there is none). */
     virtual POption* getOptions() const;
-    /** The style after inheritance: the first style other than 5 up the parents, else 4. */
-    int effectiveStyle() const;
+    /** The style after inheritance: the first style other than `inherit` up the parents, else
+        `sidePane`. */
+    Style effectiveStyle() const;
     juce::Colour lightColour() const;
     juce::Colour darkColour() const;
     /** A readable text colour on the light colour. */
@@ -107,8 +116,8 @@ public:
     void reportEnter();
     void reportLeave();
 
-    /** The colour-table entry (0-3) a style takes: 1-3 their own, 4 the side pane's, else 0. */
-    static int colourEntry(int style, int sidePane);
+    /** The colour-table entry (0-3) a style takes: a pane's own, or for `sidePane` the one in use. */
+    static int colourEntry(Style style, int sidePane);
     /** The light (or dark) colour of a table entry as a drawing colour. */
     static juce::Colour tableColour(const POption& options, int entry, bool dark);
     static float fontHeight(FontRole role, int guiSize);
@@ -119,7 +128,7 @@ public:
     PWidget* next = nullptr;
     PPane* parent = nullptr;
     PHandler* owner = nullptr;
-    uint16_t style = styleInherit;
+    Style style = Style::inherit;
     int32_t x = 0, y = 0, w = 0, h = 0;
     int32_t insetLeft = 0, insetTop = 0, insetRight = 0, insetBottom = 0;
     std::unique_ptr<juce::Component> peer;

@@ -59,12 +59,12 @@ TEST(WidgetStyle, InheritsFromTheNearestParentWithAStyle)
     RecordingPane root(&options);
     auto* inner = new PPane(&root, 0, 0, 5, 5, PPane::Kind::plain);
     auto* b = new PButton(inner, 0, 0, 1, 0);
-    EXPECT_EQ(b->effectiveStyle(), 4);
-    inner->style = 2;
-    EXPECT_EQ(b->effectiveStyle(), 2);
-    inner->style = PWidget::styleInherit;
-    root.style = PWidget::styleInherit;
-    EXPECT_EQ(b->effectiveStyle(), 4) << "nothing up the tree: the side pane's look";
+    EXPECT_EQ(b->effectiveStyle(), PWidget::Style::sidePane);
+    inner->style = PWidget::Style::clips;
+    EXPECT_EQ(b->effectiveStyle(), PWidget::Style::clips);
+    inner->style = PWidget::Style::inherit;
+    root.style = PWidget::Style::inherit;
+    EXPECT_EQ(b->effectiveStyle(), PWidget::Style::sidePane) << "nothing up the tree: the side pane's look";
 }
 
 TEST(WidgetTree, ChildrenRunFromTheNewestAndUnlinkWhenDeleted)
