@@ -133,6 +133,18 @@ void PView2::drawShape(PShape& shape)
 {
     if (&shape == leftOut)
         return;
+    const bool top = shapeDepth == 0;
+    if (top && !beginTopShape(shape))
+        return;
+    ++shapeDepth;
+    drawShapeByClass(shape);
+    --shapeDepth;
+    if (top)
+        endTopShape(shape);
+}
+
+void PView2::drawShapeByClass(PShape& shape)
+{
     const bool selected = isSelectedLook(shape);
     switch (shape.classId())
     {

@@ -135,10 +135,22 @@ protected:
     virtual void fillPanel(PPanel& panel) { (void) panel; }
     virtual void drawPanelLine(PPanel& panel) { (void) panel; }
 
+    /** Called around each shape at the top of the walk (a layer's, a clip card's, the decor's);
+        a false answer from beginTopShape passes the shape over. */
+    virtual bool beginTopShape(const PShape& shape)
+    {
+        (void) shape;
+        return true;
+    }
+    virtual void endTopShape(const PShape& shape) { (void) shape; }
+
     /** Members of a group drawn with the selected look take it on. */
     bool inheritedSelected = false;
 
 private:
     void drawGroupMembers(PGroup& group, bool warped);
     void drawFramedMembers(PGroup& group, PCurve& frame);
+    void drawShapeByClass(PShape& shape);
+    /** How deep the walk is in groups: 0 for the shapes at its top. */
+    int shapeDepth = 0;
 };

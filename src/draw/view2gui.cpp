@@ -187,8 +187,40 @@ void PView2gui::squareMarker(float cx, float cy, float halfSide, float lineWidth
     rectangle(cx - halfSide, cy - halfSide, 2 * halfSide, 2 * halfSide, lineWidth);
 }
 
+void PView2gui::addInk(const juce::Rectangle<float>& box, float lineWidth)
+{
+    if (!inkingTop)
+        return;
+    // Half the line beyond the outline, and a pixel or two of antialiasing beyond that.
+    constexpr float antialiasing = 2;
+    const auto widened = box.expanded(std::max(0.0f, lineWidth) / 2 + antialiasing);
+    ink = inked ? ink.getUnion(widened) : widened;
+    inked = true;
+}
+
+bool PView2gui::beginTopShape(const PShape& shape)
+{
+    if (redrawArea != nullptr && knownInk != nullptr)
+    {
+        const auto known = knownInk->find(&shape);
+        if (known != knownInk->end() && !redrawArea->intersects(known->second))
+            return false;
+    }
+    inkingTop = inkLog != nullptr;
+    inked = false;
+    return true;
+}
+
+void PView2gui::endTopShape(const PShape& shape)
+{
+    if (inkLog != nullptr)
+        inkLog->push_back({&shape, inked ? ink.getSmallestIntegerContainer() : juce::Rectangle<int>()});
+    inkingTop = false;
+}
+
 void PView2gui::circle(float cx, float cy, float radius, float lineWidth)
 {
+    addInk({cx - radius, cy - radius, 2 * radius, 2 * radius}, lineWidth);
     auto* g = context();
     if (g == nullptr)
         return;
@@ -200,12 +232,14 @@ void PView2gui::circle(float cx, float cy, float radius, float lineWidth)
 
 void PView2gui::line(float x1, float y1, float x2, float y2, float width)
 {
+    addInk(juce::Rectangle<float>(juce::Point<float>(x1, y1), juce::Point<float>(x2, y2)), width);
     if (auto* g = context())
         g->drawLine(x1, y1, x2, y2, width);
 }
 
 void PView2gui::rectangle(float rx, float ry, float rw, float rh, float lineWidth)
 {
+    addInk({rx, ry, rw, rh}, lineWidth);
     auto* g = context();
     if (g == nullptr)
         return;
@@ -217,6 +251,7 @@ void PView2gui::rectangle(float rx, float ry, float rw, float rh, float lineWidt
 
 void PView2gui::roundedRectangle(float rx, float ry, float rw, float rh, float corner, float lineWidth)
 {
+    addInk({rx, ry, rw, rh}, lineWidth);
     auto* g = context();
     if (g == nullptr)
         return;
@@ -228,6 +263,8 @@ void PView2gui::roundedRectangle(float rx, float ry, float rw, float rh, float c
 
 void PView2gui::drawImageShape(PImage& image, const PMatrix* matrix)
 {
+    if (matrix != nullptr && image.hasImage())
+        addInk(image.getImage().getBounds().toFloat().transformedBy(affineOf(*matrix)), 0);
     auto* g = context();
     if (g == nullptr || !image.hasImage())
         return;
@@ -242,17 +279,27 @@ void PView2gui::drawImageShape(PImage& image, const PMatrix* matrix)
 
 void PView2gui::drawBitmap(const juce::Image& image, const PMatrix& matrix)
 {
+    if (image.isValid())
+        addInk(image.getBounds().toFloat().transformedBy(affineOf(matrix)), 0);
     if (auto* g = context(); g != nullptr && image.isValid())
         g->drawImageTransformed(image, affineOf(matrix));
 }
 
 void PView2gui::path(const juce::Path& p, float lineWidth, const PMatrix* matrix)
 {
-    auto* g = context();
-    if (g == nullptr || p.isEmpty())
+    if (p.isEmpty())
         return;
     const juce::AffineTransform transform = matrix != nullptr ? affineOf(*matrix) : juce::AffineTransform();
     if (!isDrawable(p, transform))
+        return;
+    if (inkingTop)
+    {
+        const float scale =
+            std::max(std::hypot(transform.mat00, transform.mat10), std::hypot(transform.mat01, transform.mat11));
+        addInk(p.getBoundsTransformed(transform), isFiniteWidth(lineWidth) ? lineWidth * scale : 0);
+    }
+    auto* g = context();
+    if (g == nullptr)
         return;
     if (lineWidth <= 0)
         g->fillPath(p, transform);
@@ -393,7 +440,7 @@ bool PView2gui::beginClip(const juce::Path& pagePath)
 {
     auto* g = context();
     if (g == nullptr)
-        return false;
+        return measuring;
     g->saveState();
     // An outline beyond the rasteriser's reach clips everything away.
     const juce::AffineTransform transform = affineOf(device);

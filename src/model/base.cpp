@@ -17,7 +17,8 @@ void PBase::write(PStream& s) const
         s.writeInt16(PStreamTag::object);
         s.writeInt16(id);
     }
-    s.writeInt32(static_cast<int32_t>(flags & PFlag::saved));
+    // A fingerprint also sees the flags that change only the look, such as the selection.
+    s.writeInt32(static_cast<int32_t>(s.isFingerprint() ? flags : flags & PFlag::saved));
 }
 
 void PBase::read(PStream& s)

@@ -150,6 +150,14 @@ bool PStream::close()
 
 void PStream::writeBytes(const void* source, size_t size)
 {
+    if (hashing)
+    {
+        // FNV-1a: a fingerprint runs on every edit, so it must be cheap, not secure.
+        const auto* bytes = static_cast<const uint8_t*>(source);
+        for (size_t i = 0; i < size; ++i)
+            hash = (hash ^ bytes[i]) * 0x100000001b3ull;
+        return;
+    }
     if (output == nullptr || writing == nullptr)
         return;
     auto& pending = writing->pending;
@@ -291,8 +299,24 @@ void PStream::readName(PName& value)
         value.assign(units, length);
 }
 
+uint64_t PStream::fingerprint(const PBase& object, const Opaque& opaque)
+{
+    PStream s;
+    s.hashing = true;
+    s.hash = 0xcbf29ce484222325ull;
+    s.opaqueObjects = opaque;
+    object.write(s);
+    return s.hash;
+}
+
 void PStream::writeObject(const PBase* child)
 {
+    if (hashing && child != nullptr && opaqueObjects && opaqueObjects(child))
+    {
+        const auto address = reinterpret_cast<uintptr_t>(child);
+        writeBytes(&address, sizeof address);
+        return;
+    }
     if (child != nullptr)
     {
         child->write(*this);
@@ -345,7 +369,7 @@ void PStream::writeList(const PArray& list)
     writeInt16(PStreamTag::listBegin);
     writeInt32(list.size());
     for (PBase* element : list)
-        element->write(*this);
+        writeObject(element);
     writeInt16(PStreamTag::listEnd);
 }
 

@@ -2,6 +2,7 @@
 
 #include <juce_core/juce_core.h>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -45,6 +46,16 @@ public:
     [[nodiscard]] PLoadResult openForRead(const juce::String& path);
     /** Reads from an already opened raw (compressed) stream: used for data that is not a file. */
     [[nodiscard]] PLoadResult openForRead(std::unique_ptr<juce::InputStream> compressed);
+    /** Objects that a fingerprint takes by identity rather than by content. */
+    using Opaque = std::function<bool(const PBase*)>;
+    /** A hash of everything object would write, runtime flags included, without writing it:
+        equal fingerprints mean the object draws the same. Objects that `opaque` accepts count
+        only by their address, so that a container's own state can be told apart from its
+        children's. */
+    static uint64_t fingerprint(const PBase& object, const Opaque& opaque = {});
+    /** Whether this stream only hashes what is written (see fingerprint). */
+    bool isFingerprint() const { return hashing; }
+
     /** Ends the operation; for a write, answers whether the file was completely written and put in place. */
     [[nodiscard]] bool close();
 
@@ -93,6 +104,9 @@ private:
     std::vector<uint8_t> readBuffer;
     size_t readPosition = 0;
     int depth = 0;
+    bool hashing = false;
+    uint64_t hash = 0;
+    Opaque opaqueObjects;
 
     bool readBytes(void* dest, int size);
     bool refillAndRead(void* dest, int size);

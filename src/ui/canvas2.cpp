@@ -127,6 +127,8 @@ void PCanvas2::onNotify(PNotify code)
     case PNotify::lookChanged:
     case PNotify::wallpaperChanged:
         // A new or cleared wallpaper: the old one may be about to go, so nothing may hold it.
+        // Colours, the wallpaper's opacity and the like are not part of the shapes.
+        renderer.invalidateAll();
         readSelection();
         break;
     case PNotify::plainFrame: repaintWith(PCanvasRenderer::Frame::plain); return;

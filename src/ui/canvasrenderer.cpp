@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "edit/world.h"
 #include "model/brush.h"
@@ -15,6 +18,7 @@
 #include "model/page.h"
 #include "model/panel.h"
 #include "model/point.h"
+#include "model/stream.h"
 #include "ui/canvas2.h"
 #include "ui/pointoverlay.h"
 
@@ -24,6 +28,7 @@ constexpr float frameWidth = 3;
 constexpr float bandLine = 1;
 constexpr int16_t canvasDpi = 100;
 constexpr uint32_t opaqueBlack = 0xFF000000u;
+constexpr uint32_t opaqueWhite = 0xFF0000FFu;
 
 /** The editing look of each mode; the screen view knows looks, not modes. */
 uint32_t looksOf(PEditMode mode)
@@ -143,8 +148,7 @@ void PCanvasRenderer::paint(juce::Graphics& g)
     }
     // The page is kept as a picture; a drag redraws only the shape it moves over it.
     PShape* moving = canvas.gestures.movingShape();
-    if (!pictureFits(moving))
-        drawPicture(moving);
+    refreshPicture(moving);
     g.drawImageAt(pagePicture, 0, 0);
     softView.setTarget(&g);
     if (moving != nullptr)
@@ -153,11 +157,51 @@ void PCanvasRenderer::paint(juce::Graphics& g)
     softView.setTarget(nullptr);
 }
 
-bool PCanvasRenderer::pictureFits(const PShape* moving) const
+bool PCanvasRenderer::wallShown() const
 {
-    return pictureValid && pagePicture.getWidth() == canvas.getWidth() &&
-           pagePicture.getHeight() == canvas.getHeight() && picturedDevice == softView.device &&
-           picturedLeftOut == moving && picturedFlags == softView.flags && picturedFrame == frame;
+    const POption* o = canvas.getOptions();
+    const PWorld* world = selection.world;
+    const bool editing = frame == Frame::withOverlay || frame == Frame::withStroke || frame == Frame::withBand;
+    return world != nullptr && world->wallFlag && editing && o != nullptr && o->wall != nullptr;
+}
+
+PCanvasRenderer::PictureKey PCanvasRenderer::pictureKey() const
+{
+    const POption* o = canvas.getOptions();
+    PictureKey key;
+    key.width = canvas.getWidth(), key.height = canvas.getHeight();
+    key.device = softView.device;
+    key.flags = softView.flags;
+    key.container = selection.container;
+    key.pane = selection.sidePane;
+    if (const PPage* page = selection.page)
+        key.page = page, key.pageWidth = page->width, key.pageHeight = page->height;
+    key.wallShown = wallShown();
+    key.wall = key.wallShown ? o->wall.get() : nullptr;
+    key.grid = o != nullptr && o->showGrid;
+    return key;
+}
+
+void PCanvasRenderer::refreshPicture(const PShape* moving)
+{
+    const PictureKey key = pictureKey();
+    const bool sized = pagePicture.getWidth() == key.width && pagePicture.getHeight() == key.height;
+    if (pictureValid && sized && !pictureScaled && key == pictured)
+    {
+        if ((pictureChecked && moving == picturedLeftOut) || redrawChanges(moving))
+            return;
+    }
+    else if (pictureValid && sized && !pictureScaled && pictured.device.m[0] != key.device.m[0])
+    {
+        PictureKey zoomedFrom = pictured;
+        zoomedFrom.device = key.device;
+        if (zoomedFrom == key && picturedLeftOut == moving)
+        {
+            drawScaledPicture(key);
+            return;
+        }
+    }
+    drawPicture(moving);
 }
 
 void PCanvasRenderer::drawPicture(const PShape* moving)
@@ -170,13 +214,183 @@ void PCanvasRenderer::drawPicture(const PShape* moving)
     juce::Graphics pictureContext(pagePicture);
     softView.setTarget(&pictureContext);
     softView.leftOut = moving;
+    picturedInk.clear();
+    softView.inkLog = &picturedInk;
     softView.clear();
     drawContent(softView);
+    softView.inkLog = nullptr;
     softView.leftOut = nullptr;
     softView.setTarget(nullptr);
-    pictureValid = true;
-    picturedDevice = softView.device, picturedLeftOut = moving, picturedFlags = softView.flags;
-    picturedFrame = frame;
+    picturedPrints = fingerprints(picturedInk);
+    picturedRest = restFingerprint(picturedInk, moving);
+    pictureValid = pictureChecked = true;
+    pictureScaled = false;
+    ++fullPictures;
+    pictured = pictureKey();
+    picturedLeftOut = moving;
+}
+
+void PCanvasRenderer::drawScaledPicture(const PictureKey& key)
+{
+    // The old picture, moved from the old view to the new one: the artist sees the zoom at once,
+    // and the sharp picture follows as soon as the message loop comes back.
+    const auto affine = [](const PMatrix& d)
+    { return juce::AffineTransform(d.m[0], d.m[3], d.m[6], d.m[1], d.m[4], d.m[7]); };
+    const auto oldToNew = affine(pictured.device).inverted().followedBy(affine(key.device));
+    juce::Image scaled = PView2gui::makeImage(juce::Image::RGB, key.width, key.height);
+    if (!scaled.isValid())
+        return drawPicture(picturedLeftOut);
+    {
+        const POption* o = canvas.getOptions();
+        juce::Graphics g(scaled);
+        g.fillAll(juce::Colour(hslaToArgb(o != nullptr ? o->groundColour : opaqueWhite)));
+        g.setImageResamplingQuality(juce::Graphics::lowResamplingQuality);
+        g.drawImageTransformed(pagePicture, oldToNew);
+    }
+    pagePicture = scaled;
+    pictured.device = key.device;
+    pictureScaled = true;
+    if (auto* c = canvas.getComponent())
+        juce::MessageManager::callAsync(
+            [safe = juce::Component::SafePointer<juce::Component>(c)]
+            {
+                if (safe != nullptr)
+                    safe->repaint();
+            });
+}
+
+void PCanvasRenderer::measureShapes(std::vector<PView2gui::Inked>& inked, const PShape* moving)
+{
+    if (selection.container == nullptr)
+        return;
+    softView.setTarget(nullptr);
+    softView.measuring = true;
+    softView.leftOut = moving;
+    softView.inkLog = &inked;
+    drawShown(softView);
+    softView.inkLog = nullptr;
+    softView.leftOut = nullptr;
+    softView.measuring = false;
+}
+
+std::vector<uint64_t> PCanvasRenderer::fingerprints(const std::vector<PView2gui::Inked>& inked) const
+{
+    std::vector<uint64_t> prints;
+    prints.reserve(inked.size());
+    for (const auto& i : inked)
+        prints.push_back(PStream::fingerprint(*i.shape));
+    return prints;
+}
+
+uint64_t PCanvasRenderer::restFingerprint(const std::vector<PView2gui::Inked>& inked, const PShape* moving) const
+{
+    if (selection.container == nullptr)
+        return 0;
+    // The shapes count by address only: a change to one of them is found and redrawn on its own.
+    std::unordered_set<const PBase*> shapes{moving};
+    for (const auto& i : inked)
+        shapes.insert(i.shape);
+    return PStream::fingerprint(*selection.container, [&shapes](const PBase* b) { return shapes.count(b) != 0; });
+}
+
+juce::RectangleList<int> PCanvasRenderer::changedArea(const std::vector<PView2gui::Inked>& now,
+                                                      const std::vector<uint64_t>& nowPrints, bool& orderKept) const
+{
+    std::unordered_map<const PShape*, size_t> before;
+    for (size_t i = 0; i < picturedInk.size(); ++i)
+        before.emplace(picturedInk[i].shape, i);
+    juce::RectangleList<int> area;
+    orderKept = true;
+    size_t lastBefore = 0;
+    bool first = true;
+    for (size_t i = 0; i < now.size(); ++i)
+    {
+        const auto found = before.find(now[i].shape);
+        if (found == before.end())
+        {
+            area.add(now[i].box);
+            continue;
+        }
+        const size_t j = found->second;
+        // Shapes that kept their places keep their order: one that moved up or down the stack
+        // changes the picture wherever it overlaps another, so that is drawn in full.
+        if (!first && j < lastBefore)
+            orderKept = false;
+        lastBefore = j, first = false;
+        if (nowPrints[i] != picturedPrints[j] || now[i].box != picturedInk[j].box)
+            area.add(now[i].box), area.add(picturedInk[j].box);
+        before.erase(found);
+    }
+    for (const auto& [shape, j] : before)
+        area.add(picturedInk[j].box);
+    return area;
+}
+
+bool PCanvasRenderer::redrawInScratch(const juce::RectangleList<int>& area,
+                                      const std::unordered_map<const PShape*, juce::Rectangle<int>>& inkOf,
+                                      const PShape* moving)
+{
+    // Drawn unclipped, as in a full frame, and copied where needed: the library's rasteriser
+    // rounds translucent edges differently at the border of a clip, which would leave seams.
+    if (scratch.getBounds() != pagePicture.getBounds())
+        scratch = PView2gui::makeImage(juce::Image::RGB, pagePicture.getWidth(), pagePicture.getHeight());
+    if (!scratch.isValid())
+        return false;
+    juce::Graphics scratchContext(scratch);
+    softView.setTarget(&scratchContext);
+    softView.leftOut = moving;
+    softView.redrawArea = &area;
+    softView.knownInk = &inkOf;
+    softView.clear();
+    drawContent(softView);
+    softView.knownInk = nullptr;
+    softView.redrawArea = nullptr;
+    softView.leftOut = nullptr;
+    softView.setTarget(nullptr);
+    return true;
+}
+
+void PCanvasRenderer::copyFromScratch(const juce::RectangleList<int>& area)
+{
+    const juce::Image::BitmapData from(scratch, juce::Image::BitmapData::readOnly);
+    juce::Image::BitmapData to(pagePicture, juce::Image::BitmapData::writeOnly);
+    for (const auto& r : area)
+        for (int y = r.getY(); y < r.getBottom(); ++y)
+            std::memcpy(to.getPixelPointer(r.getX(), y), from.getPixelPointer(r.getX(), y),
+                        static_cast<size_t>(r.getWidth() * from.pixelStride));
+}
+
+bool PCanvasRenderer::redrawChanges(const PShape* moving)
+{
+    std::vector<PView2gui::Inked> now;
+    measureShapes(now, moving);
+    if (restFingerprint(now, moving) != picturedRest)
+        return false;
+    const auto prints = fingerprints(now);
+    bool orderKept = true;
+    juce::RectangleList<int> area = changedArea(now, prints, orderKept);
+    area.clipTo(pagePicture.getBounds());
+    const auto whole = pagePicture.getBounds();
+    // Past half the canvas a full frame costs about as much and is simpler.
+    if (!orderKept ||
+        area.getBounds().getWidth() * area.getBounds().getHeight() > whole.getWidth() * whole.getHeight() / 2)
+        return false;
+    if (!area.isEmpty())
+    {
+        std::unordered_map<const PShape*, juce::Rectangle<int>> inkOf;
+        for (const auto& i : now)
+            inkOf.emplace(i.shape, i.box);
+        if (!redrawInScratch(area, inkOf, moving))
+            return false;
+        copyFromScratch(area);
+    }
+    if (!area.isEmpty())
+        ++partialPictures;
+    picturedInk = std::move(now);
+    picturedPrints = prints;
+    picturedLeftOut = moving;
+    pictureChecked = true;
+    return true;
 }
 
 void PCanvasRenderer::drawMoving(PView2gui& view, PShape& moving)

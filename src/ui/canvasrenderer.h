@@ -1,10 +1,12 @@
 #pragma once
 
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 #include "draw/view2gui.h"
 #include "draw/view2ogl.h"
+#include "edit/panekind.h"
 #include "ui/hitkind.h"
 
 class PCanvas2;
@@ -13,7 +15,8 @@ class PPointOverlay;
 class PShape;
 
 /** Draws the canvas's frames through the software or the OpenGL view, keeps the page as a
-    picture so that a drag redraws only the shape it moves, and maps between pane pixels and page
+    picture so that a drag redraws only the shape it moves and an edit only where the changed
+    shapes were and are, and maps between pane pixels and page
     units for the gestures and commands. Handles are placed here, so that what a press hits is
     what the frame showed.
 
@@ -49,8 +52,11 @@ public:
     /** Sets the software view, which every gesture converts through, up for the pane's size,
         zoom and pan. */
     void prepare() { prepareView(softView); }
+    /** Something may have changed: the next frame looks for changed shapes and redraws where
+        they were and are. */
+    void invalidate() { pictureChecked = false; }
     /** The page is drawn again in full next time. */
-    void invalidate() { pictureValid = false; }
+    void invalidateAll() { pictureValid = false; }
     void repaintWith(Frame next);
 
     juce::Point<float> toPage(float sx, float sy) const;
@@ -74,6 +80,12 @@ public:
     /** The page as last drawn, without the furniture and without the shape a drag moves. */
     juce::Image pagePicture;
     bool pictureValid = false;
+    /** Whether the picture is known to show the document as it is (see invalidate). */
+    bool pictureChecked = false;
+    /** Whether the last picture was a scaled copy, shown until the sharp one is drawn. */
+    bool pictureScaled = false;
+    /** How often the picture was drawn in full, and how often only where shapes changed. */
+    int fullPictures = 0, partialPictures = 0;
 
 private:
     void prepareView(PView2gui& view);
@@ -83,8 +95,37 @@ private:
     void drawContent(PView2gui& view);
     void drawFurniture(PView2gui& view);
     void drawShown(PView2gui& view);
-    bool pictureFits(const PShape* moving) const;
+    /** What the page picture depends on besides the shapes: when it differs, all is redrawn. */
+    struct PictureKey
+    {
+        int width = 0, height = 0;
+        PMatrix device;
+        uint32_t flags = 0;
+        const void* container = nullptr;
+        const void* page = nullptr;
+        float pageWidth = 0, pageHeight = 0;
+        const void* wall = nullptr;
+        bool wallShown = false, grid = false;
+        PPaneKind pane = PPaneKind::none;
+        bool operator==(const PictureKey& other) const = default;
+    };
+    PictureKey pictureKey() const;
+    bool wallShown() const;
+    void refreshPicture(const PShape* moving);
     void drawPicture(const PShape* moving);
+    /** Shows the old picture moved and scaled to the new zoom at once, and asks for the sharp one. */
+    void drawScaledPicture(const PictureKey& key);
+    /** Redraws where the shapes changed since the picture was drawn; false when it cannot. */
+    bool redrawChanges(const PShape* moving);
+    /** The shapes the page is drawn from, where they ink, and their fingerprints. */
+    void measureShapes(std::vector<PView2gui::Inked>& inked, const PShape* moving);
+    std::vector<uint64_t> fingerprints(const std::vector<PView2gui::Inked>& inked) const;
+    uint64_t restFingerprint(const std::vector<PView2gui::Inked>& inked, const PShape* moving) const;
+    bool redrawInScratch(const juce::RectangleList<int>& area,
+                         const std::unordered_map<const PShape*, juce::Rectangle<int>>& inkOf, const PShape* moving);
+    void copyFromScratch(const juce::RectangleList<int>& area);
+    juce::RectangleList<int> changedArea(const std::vector<PView2gui::Inked>& now,
+                                         const std::vector<uint64_t>& nowPrints, bool& orderKept) const;
     void drawMoving(PView2gui& view, PShape& moving);
     void drawHighQualityFrame();
     void drawOverlay(PView2gui& view);
@@ -97,8 +138,11 @@ private:
 
     PCanvas2& canvas;
     PCanvasSelection& selection;
-    PMatrix picturedDevice;
+    /** Where a partial redraw is drawn before its changed area is copied into the picture. */
+    juce::Image scratch;
+    PictureKey pictured;
     const PShape* picturedLeftOut = nullptr;
-    uint32_t picturedFlags = 0;
-    Frame picturedFrame = Frame::plain;
+    std::vector<PView2gui::Inked> picturedInk;
+    std::vector<uint64_t> picturedPrints;
+    uint64_t picturedRest = 0;
 };

@@ -1,7 +1,10 @@
-// The kept page picture: a drag draws only the moving shape over it.
+// The kept page picture: a drag draws only the moving shape over it, an edit only where it changed.
 
 #include <gtest/gtest.h>
 
+#include "edit/actionproperty.h"
+#include "model/curve.h"
+#include "model/point.h"
 #include "support/canvasdesk.h"
 
 TEST(CanvasPicture, ADragFrameOverTheKeptPictureEqualsAFullFrame)
@@ -30,4 +33,106 @@ TEST(CanvasPicture, ADragFrameOverTheKeptPictureEqualsAFullFrame)
         for (int x = 0; x < whole.getWidth(); ++x)
             differing += dragged.getPixelAt(x, y) != whole.getPixelAt(x, y) ? 1 : 0;
     EXPECT_EQ(differing, 0);
+}
+
+namespace
+{
+int differingPixels(const juce::Image& a, const juce::Image& b)
+{
+    int differing = 0;
+    for (int y = 0; y < a.getHeight(); ++y)
+        for (int x = 0; x < a.getWidth(); ++x)
+            differing += a.getPixelAt(x, y) != b.getPixelAt(x, y) ? 1 : 0;
+    return differing;
+}
+
+/** The picture comic's panel (curves, a text, a picture, a warped group) in the Layers pane. */
+struct ArtDesk : CanvasDesk
+{
+    ArtDesk()
+    {
+        world.context.clear();
+        comic->pages.deleteAll();
+        const auto picture = tmp.file("p.png");
+        EXPECT_TRUE(exportsample::writePicture(picture, 40, 30));
+        exportsample::pictureComic(*comic, picture);
+        world.context.startChain(comic, PPaneKind::layers);
+        canvas->readSelection();
+        draw();
+    }
+    juce::Image frame()
+    {
+        juce::Image picture(juce::Image::RGB, canvas->getWidth(), canvas->getHeight(), true);
+        juce::Graphics g(picture);
+        canvas->paint(g);
+        return picture;
+    }
+    /** Frames the last change partly, then in full, and counts the pixels where they differ. */
+    int partialAgainstFull()
+    {
+        const auto partial = frame();
+        canvas->renderer.invalidateAll();
+        return differingPixels(partial, frame());
+    }
+};
+} // namespace
+
+TEST(CanvasPicture, AnEditRedrawsOnlyWhereItChangedAndLooksExactlyLikeAFullFrame)
+{
+    ArtDesk d;
+    PLayer* layer = d.canvas->selection.layer();
+    ASSERT_NE(layer, nullptr);
+    auto* shape = layer->shapes.get<PShape>(0);
+    const int fullBefore = d.canvas->renderer.fullPictures;
+    const auto at =
+        d.screenOf((shape->bounds.left + shape->bounds.right) / 2, (shape->bounds.top + shape->bounds.bottom) / 2);
+    d.click(at);
+    ASSERT_EQ(d.canvas->selection.shape, shape);
+    const float x = shape->x;
+    d.canvas->onMouseDown(at.x, at.y);
+    d.canvas->onMouseDrag(at.x + 30, at.y + 12);
+    d.frame();
+    d.canvas->onMouseUp(at.x + 30, at.y + 12);
+    ASSERT_NE(shape->x, x);
+    EXPECT_EQ(d.partialAgainstFull(), 0) << "a move";
+
+    PCurve* curve = nullptr;
+    for (PBase* b : layer->shapes)
+        if (b->classId() == PClass::curve && curve == nullptr)
+            curve = static_cast<PCurve*>(b);
+    ASSERT_NE(curve, nullptr);
+    d.world.record(std::make_unique<PActionProperty<uint32_t>>(d.world, curve, PProperties::fillColour,
+                                                               curve->fillColour, 0xFF80FF80u));
+    d.canvas->onNotify(PNotify::selection);
+    EXPECT_EQ(d.partialAgainstFull(), 0) << "a colour change";
+
+    d.world.undo();
+    d.canvas->onNotify(PNotify::selection);
+    EXPECT_EQ(d.partialAgainstFull(), 0) << "an undo";
+
+    auto* point = static_cast<PPoint*>(curve->points.at(1));
+    point->x += 1.5f, point->y -= 0.7f;
+    curve->invalidate();
+    d.canvas->onNotify(PNotify::selection);
+    EXPECT_EQ(d.partialAgainstFull(), 0) << "a point drag";
+
+    // Each full frame above is the one the comparison asked for; the edits themselves were partial.
+    EXPECT_GE(d.canvas->renderer.partialPictures, 5);
+    EXPECT_EQ(d.canvas->renderer.fullPictures - fullBefore, 4) << "only the comparisons drew in full";
+}
+
+TEST(CanvasPicture, AZoomStepShowsTheOldPictureScaledAtOnceAndThenTheSharpOne)
+{
+    ArtDesk d;
+    const auto before = d.frame();
+    const int full = d.canvas->renderer.fullPictures;
+    d.canvas->onWheel(true);
+    const auto scaled = d.frame();
+    EXPECT_TRUE(d.canvas->renderer.pictureScaled);
+    EXPECT_EQ(d.canvas->renderer.fullPictures, full);
+    EXPECT_GT(differingPixels(scaled, before), scaled.getWidth()) << "the zoom shows at once";
+    d.frame();
+    EXPECT_FALSE(d.canvas->renderer.pictureScaled);
+    EXPECT_EQ(d.canvas->renderer.fullPictures, full + 1);
+    EXPECT_EQ(d.partialAgainstFull(), 0);
 }
