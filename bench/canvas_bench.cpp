@@ -43,9 +43,10 @@ struct CanvasOnBusyPage
         canvas->setWorld(&world);
         if (openGL)
             return;
-        // The panel the view fits is measured as drawn from the second frame on.
-        canvas->paint(g);
-        canvas->paint(g);
+        // The panel the view fits is measured as drawn from the second frame on, which shows the
+        // first one scaled to the fit; the third is sharp.
+        for (int i = 0; i < 3; ++i)
+            canvas->paint(g);
     }
     ~CanvasOnBusyPage() { world.context.clear(); }
 
@@ -164,12 +165,53 @@ struct GLCanvasOnBusyPage : CanvasOnBusyPage
     const char* problem = nullptr;
 };
 
+/** Pointer steps along a line, back to its start every hundred pixels. */
+float nextStep(float step)
+{
+    return step > 100 ? 0 : step + 1;
+}
+
 void canvasFrameFromScratch(benchmark::State& state)
 {
     CanvasOnBusyPage c;
     for (auto _ : state)
     {
-        c.canvas->renderer.invalidate();
+        c.canvas->renderer.invalidateAll();
+        c.canvas->paint(c.g);
+    }
+}
+
+/** The frame after an edit moved one curve: the canvas finds the change and redraws where the
+    curve was and is. */
+void canvasFrameAfterMove(benchmark::State& state)
+{
+    CanvasOnBusyPage c;
+    auto* curve = c.busy.page->panels.get<PPanel>(0)->layerAt(0)->shapes.get<PCurve>(500);
+    float step = 0;
+    for (auto _ : state)
+    {
+        step = nextStep(step);
+        curve->x = step / 100;
+        curve->invalidate();
+        c.canvas->onNotify(PNotify::selection);
+        c.canvas->paint(c.g);
+    }
+    if (c.canvas->renderer.partialPictures == 0)
+        state.SkipWithError("every frame was drawn in full");
+}
+
+/** A zoom step, in and out in turn: the frame that shows the old picture scaled. */
+void canvasZoomScaledFrame(benchmark::State& state)
+{
+    CanvasOnBusyPage c;
+    bool in = true;
+    for (auto _ : state)
+    {
+        state.PauseTiming();
+        c.canvas->paint(c.g); // the sharp picture of the last step
+        state.ResumeTiming();
+        c.canvas->onWheel(in);
+        in = !in;
         c.canvas->paint(c.g);
     }
 }
@@ -190,12 +232,6 @@ bool grabCurve(CanvasOnBusyPage& c, juce::Point<float> at)
         return false;
     c.canvas->onMouseDown(at.x, at.y);
     return true;
-}
-
-/** Pointer steps along a line, back to its start every hundred pixels. */
-float nextStep(float step)
-{
-    return step > 100 ? 0 : step + 1;
 }
 
 void canvasDragFrame(benchmark::State& state)
@@ -271,6 +307,8 @@ juce::JUCEApplicationBase* noApplication()
 
 BENCHMARK(canvasFrameFromScratch)->Unit(benchmark::kMillisecond);
 BENCHMARK(canvasFrameOverKeptPage)->Unit(benchmark::kMillisecond);
+BENCHMARK(canvasFrameAfterMove)->Unit(benchmark::kMillisecond);
+BENCHMARK(canvasZoomScaledFrame)->Unit(benchmark::kMillisecond);
 BENCHMARK(canvasDragFrame)->Unit(benchmark::kMillisecond);
 BENCHMARK(canvasPick)->Unit(benchmark::kMicrosecond);
 BENCHMARK(glCanvasFrame)->UseManualTime()->Unit(benchmark::kMillisecond);
