@@ -246,7 +246,8 @@ void PView2ogl::setViewport(float vx, float vy, float vw, float vh, float panDx,
     // The library renders a high-density display at its own pixels; device pixels stay the page's unit.
     const auto* context = juce::OpenGLContext::getCurrentContext();
     pixelScale = context != nullptr ? static_cast<float>(context->getRenderingScale()) : 1.0f;
-    glViewport(0, 0, roundHalfAway(viewW * pixelScale), roundHalfAway(viewH * pixelScale));
+    surfaceWidth = roundHalfAway(viewW * pixelScale), surfaceHeight = roundHalfAway(viewH * pixelScale);
+    glViewport(0, 0, surfaceWidth, surfaceHeight);
     // The library's own drawing may have left a shader or another texture in place.
     glUseProgram(0);
     glActiveTexture(GL_TEXTURE0);
@@ -576,4 +577,83 @@ void PView2ogl::blit(const juce::Image& source)
     glPixelZoom(1, 1);
     glEnable(GL_BLEND);
     passInside(openClips.size());
+}
+
+juce::Rectangle<int> PView2ogl::toSurface(const juce::Rectangle<int>& area) const
+{
+    const auto scaled = area.toFloat().translated(-viewX, -viewY) * pixelScale;
+    const auto box = scaled.getSmallestIntegerContainer();
+    return {box.getX(), surfaceHeight - box.getBottom(), box.getWidth(), box.getHeight()};
+}
+
+bool PView2ogl::hasKeptFrame() const
+{
+    return keptTexture != 0 && keptContext == juce::OpenGLContext::getCurrentContext() && keptWidth == surfaceWidth &&
+           keptHeight == surfaceHeight;
+}
+
+void PView2ogl::keepFrame(const juce::Rectangle<int>& area)
+{
+    const auto* context = juce::OpenGLContext::getCurrentContext();
+    if (context == nullptr || surfaceWidth <= 0 || surfaceHeight <= 0)
+        return;
+    if (keptContext != context)
+        keptTexture = 0; // the old context took its textures with it
+    keptContext = context;
+    if (keptTexture == 0)
+        glGenTextures(1, &keptTexture);
+    glBindTexture(GL_TEXTURE_2D, keptTexture);
+    if (keptWidth != surfaceWidth || keptHeight != surfaceHeight)
+    {
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+        glCopyTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 0, 0, surfaceWidth, surfaceHeight, 0);
+        keptWidth = surfaceWidth, keptHeight = surfaceHeight;
+    }
+    else
+    {
+        const auto s = toSurface(area).getIntersection({surfaceWidth, surfaceHeight});
+        if (!s.isEmpty())
+            glCopyTexSubImage2D(GL_TEXTURE_2D, 0, s.getX(), s.getY(), s.getX(), s.getY(), s.getWidth(), s.getHeight());
+    }
+    glBindTexture(GL_TEXTURE_2D, 0);
+}
+
+void PView2ogl::drawKeptFrame(const PMatrix& placement)
+{
+    if (keptTexture == 0)
+        return;
+    // A copy, not a blend, pixel for pixel where the placement is the identity.
+    glDisable(GL_BLEND);
+    passInside(0);
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, keptTexture);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+    loadMatrix(&placement);
+    glBegin(GL_QUADS);
+    glTexCoord2f(0, 1), glVertex2f(viewX, viewY);
+    glTexCoord2f(1, 1), glVertex2f(viewX + viewW, viewY);
+    glTexCoord2f(1, 0), glVertex2f(viewX + viewW, viewY + viewH);
+    glTexCoord2f(0, 0), glVertex2f(viewX, viewY + viewH);
+    glEnd();
+    loadMatrix(nullptr);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    glDisable(GL_TEXTURE_2D);
+    glEnable(GL_BLEND);
+    passInside(openClips.size());
+    applyColour();
+}
+
+void PView2ogl::beginScissor(const juce::Rectangle<int>& area)
+{
+    const auto s = toSurface(area);
+    glEnable(GL_SCISSOR_TEST);
+    glScissor(s.getX(), s.getY(), s.getWidth(), s.getHeight());
+}
+
+void PView2ogl::endScissor()
+{
+    glDisable(GL_SCISSOR_TEST);
 }

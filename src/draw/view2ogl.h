@@ -47,6 +47,17 @@ public:
     /** Copies a software-drawn picture of the frame's size into the frame (the high-quality frame). */
     void blit(const juce::Image& picture);
 
+    /** Keeps the frame's pixels in an area (device pixels) in a texture of the frame's size, so
+        that later frames can start from them instead of drawing the page again. */
+    void keepFrame(const juce::Rectangle<int>& area);
+    /** Whether a kept frame of this frame's size exists in the current context. */
+    bool hasKeptFrame() const;
+    /** Draws the kept frame as it was taken, or moved and scaled by a device-to-device matrix. */
+    void drawKeptFrame(const PMatrix& placement);
+    /** Narrows drawing, clearing included, to an area in device pixels until endScissor. */
+    void beginScissor(const juce::Rectangle<int>& area);
+    void endScissor();
+
 protected:
     bool isDrawing() const override { return true; }
     bool beginClip(const juce::Path& pagePath) override;
@@ -66,4 +77,12 @@ private:
     float colour[4] = {0, 0, 0, 1};
     /** Device pixels to surface pixels (above 1 on a high-density display). */
     float pixelScale = 1;
+    /** The frame's size in surface pixels. */
+    int surfaceWidth = 0, surfaceHeight = 0;
+    /** The kept frame's texture, its size, and the context it lives in (it goes with that). */
+    unsigned int keptTexture = 0;
+    int keptWidth = 0, keptHeight = 0;
+    const void* keptContext = nullptr;
+    /** An area in device pixels as surface pixels counted from the bottom left, as GL counts. */
+    juce::Rectangle<int> toSurface(const juce::Rectangle<int>& area) const;
 };

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <unordered_map>
-#include <unordered_set>
 
 #include "edit/world.h"
 #include "model/brush.h"
@@ -29,6 +27,20 @@ constexpr float bandLine = 1;
 constexpr int16_t canvasDpi = 100;
 constexpr uint32_t opaqueBlack = 0xFF000000u;
 constexpr uint32_t opaqueWhite = 0xFF0000FFu;
+
+juce::AffineTransform affineOf(const PMatrix& m)
+{
+    return {m.m[0], m.m[3], m.m[6], m.m[1], m.m[4], m.m[7]};
+}
+
+PMatrix inverseOf(const PMatrix& m)
+{
+    const auto a = affineOf(m).inverted();
+    PMatrix inverse;
+    inverse.m[0] = a.mat00, inverse.m[3] = a.mat01, inverse.m[6] = a.mat02;
+    inverse.m[1] = a.mat10, inverse.m[4] = a.mat11, inverse.m[7] = a.mat12;
+    return inverse;
+}
 
 /** The editing look of each mode; the screen view knows looks, not modes. */
 uint32_t looksOf(PEditMode mode)
@@ -143,7 +155,7 @@ void PCanvasRenderer::paint(juce::Graphics& g)
         drawFrame(softView);
         softView.setTarget(nullptr);
         frame = Frame::withOverlay;
-        pictureValid = false;
+        picture.invalidateAll();
         return;
     }
     // The page is kept as a picture; a drag redraws only the shape it moves over it.
@@ -165,10 +177,10 @@ bool PCanvasRenderer::wallShown() const
     return world != nullptr && world->wallFlag && editing && o != nullptr && o->wall != nullptr;
 }
 
-PCanvasRenderer::PictureKey PCanvasRenderer::pictureKey() const
+PCanvasPicture::Key PCanvasRenderer::pictureKey() const
 {
     const POption* o = canvas.getOptions();
-    PictureKey key;
+    PCanvasPicture::Key key;
     key.width = canvas.getWidth(), key.height = canvas.getHeight();
     key.device = softView.device;
     key.flags = softView.flags;
@@ -182,24 +194,30 @@ PCanvasRenderer::PictureKey PCanvasRenderer::pictureKey() const
     return key;
 }
 
+PCanvasPicture::Plan PCanvasRenderer::planPicture(const PShape* moving, bool kept)
+{
+    return picture.plan(
+        pictureKey(), kept, moving, [this, moving](PCanvasPicture::Inked& inked) { measureShapes(inked, moving); },
+        selection.container);
+}
+
 void PCanvasRenderer::refreshPicture(const PShape* moving)
 {
-    const PictureKey key = pictureKey();
-    const bool sized = pagePicture.getWidth() == key.width && pagePicture.getHeight() == key.height;
-    if (pictureValid && sized && !pictureScaled && key == pictured)
+    const bool kept = pagePicture.getWidth() == canvas.getWidth() && pagePicture.getHeight() == canvas.getHeight();
+    auto plan = planPicture(moving, kept);
+    switch (plan.redraw)
     {
-        if ((pictureChecked && moving == picturedLeftOut) || redrawChanges(moving))
-            return;
-    }
-    else if (pictureValid && sized && !pictureScaled && pictured.device.m[0] != key.device.m[0])
-    {
-        PictureKey zoomedFrom = pictured;
-        zoomedFrom.device = key.device;
-        if (zoomedFrom == key && picturedLeftOut == moving)
+    case PCanvasPicture::Redraw::nothing: picture.takeRedrawn(std::move(plan), moving); return;
+    case PCanvasPicture::Redraw::scaled: drawScaledPicture(); return;
+    case PCanvasPicture::Redraw::area:
+        if (redrawInScratch(plan, moving))
         {
-            drawScaledPicture(key);
+            copyFromScratch(plan.area);
+            picture.takeRedrawn(std::move(plan), moving);
             return;
         }
+        break;
+    case PCanvasPicture::Redraw::everything: break;
     }
     drawPicture(moving);
 }
@@ -214,42 +232,38 @@ void PCanvasRenderer::drawPicture(const PShape* moving)
     juce::Graphics pictureContext(pagePicture);
     softView.setTarget(&pictureContext);
     softView.leftOut = moving;
-    picturedInk.clear();
-    softView.inkLog = &picturedInk;
+    PCanvasPicture::Inked inked;
+    softView.inkLog = &inked;
     softView.clear();
     drawContent(softView);
     softView.inkLog = nullptr;
     softView.leftOut = nullptr;
     softView.setTarget(nullptr);
-    picturedPrints = fingerprints(picturedInk);
-    picturedRest = restFingerprint(picturedInk, moving);
-    pictureValid = pictureChecked = true;
-    pictureScaled = false;
-    ++fullPictures;
-    pictured = pictureKey();
-    picturedLeftOut = moving;
+    picture.takeDrawn(pictureKey(), std::move(inked), moving, selection.container);
 }
 
-void PCanvasRenderer::drawScaledPicture(const PictureKey& key)
+void PCanvasRenderer::drawScaledPicture()
 {
     // The old picture, moved from the old view to the new one: the artist sees the zoom at once,
     // and the sharp picture follows as soon as the message loop comes back.
-    const auto affine = [](const PMatrix& d)
-    { return juce::AffineTransform(d.m[0], d.m[3], d.m[6], d.m[1], d.m[4], d.m[7]); };
-    const auto oldToNew = affine(pictured.device).inverted().followedBy(affine(key.device));
+    const auto key = pictureKey();
     juce::Image scaled = PView2gui::makeImage(juce::Image::RGB, key.width, key.height);
     if (!scaled.isValid())
-        return drawPicture(picturedLeftOut);
+        return drawPicture(picture.leftOut);
     {
         const POption* o = canvas.getOptions();
         juce::Graphics g(scaled);
         g.fillAll(juce::Colour(hslaToArgb(o != nullptr ? o->groundColour : opaqueWhite)));
         g.setImageResamplingQuality(juce::Graphics::lowResamplingQuality);
-        g.drawImageTransformed(pagePicture, oldToNew);
+        g.drawImageTransformed(pagePicture, affineOf(picture.key.device).inverted().followedBy(affineOf(key.device)));
     }
     pagePicture = scaled;
-    pictured.device = key.device;
-    pictureScaled = true;
+    picture.takeScaled(key);
+    askForSharpFrame();
+}
+
+void PCanvasRenderer::askForSharpFrame()
+{
     if (auto* c = canvas.getComponent())
         juce::MessageManager::callAsync(
             [safe = juce::Component::SafePointer<juce::Component>(c)]
@@ -259,7 +273,7 @@ void PCanvasRenderer::drawScaledPicture(const PictureKey& key)
             });
 }
 
-void PCanvasRenderer::measureShapes(std::vector<PView2gui::Inked>& inked, const PShape* moving)
+void PCanvasRenderer::measureShapes(PCanvasPicture::Inked& inked, const PShape* moving)
 {
     if (selection.container == nullptr)
         return;
@@ -273,62 +287,19 @@ void PCanvasRenderer::measureShapes(std::vector<PView2gui::Inked>& inked, const 
     softView.measuring = false;
 }
 
-std::vector<uint64_t> PCanvasRenderer::fingerprints(const std::vector<PView2gui::Inked>& inked) const
+void PCanvasRenderer::drawContentIn(PView2gui& view, const PCanvasPicture::Plan& plan, const PShape* moving)
 {
-    std::vector<uint64_t> prints;
-    prints.reserve(inked.size());
-    for (const auto& i : inked)
-        prints.push_back(PStream::fingerprint(*i.shape));
-    return prints;
+    view.leftOut = moving;
+    view.redrawArea = &plan.area;
+    view.knownInk = &plan.inkOf;
+    view.clear();
+    drawContent(view);
+    view.knownInk = nullptr;
+    view.redrawArea = nullptr;
+    view.leftOut = nullptr;
 }
 
-uint64_t PCanvasRenderer::restFingerprint(const std::vector<PView2gui::Inked>& inked, const PShape* moving) const
-{
-    if (selection.container == nullptr)
-        return 0;
-    // The shapes count by address only: a change to one of them is found and redrawn on its own.
-    std::unordered_set<const PBase*> shapes{moving};
-    for (const auto& i : inked)
-        shapes.insert(i.shape);
-    return PStream::fingerprint(*selection.container, [&shapes](const PBase* b) { return shapes.count(b) != 0; });
-}
-
-juce::RectangleList<int> PCanvasRenderer::changedArea(const std::vector<PView2gui::Inked>& now,
-                                                      const std::vector<uint64_t>& nowPrints, bool& orderKept) const
-{
-    std::unordered_map<const PShape*, size_t> before;
-    for (size_t i = 0; i < picturedInk.size(); ++i)
-        before.emplace(picturedInk[i].shape, i);
-    juce::RectangleList<int> area;
-    orderKept = true;
-    size_t lastBefore = 0;
-    bool first = true;
-    for (size_t i = 0; i < now.size(); ++i)
-    {
-        const auto found = before.find(now[i].shape);
-        if (found == before.end())
-        {
-            area.add(now[i].box);
-            continue;
-        }
-        const size_t j = found->second;
-        // Shapes that kept their places keep their order: one that moved up or down the stack
-        // changes the picture wherever it overlaps another, so that is drawn in full.
-        if (!first && j < lastBefore)
-            orderKept = false;
-        lastBefore = j, first = false;
-        if (nowPrints[i] != picturedPrints[j] || now[i].box != picturedInk[j].box)
-            area.add(now[i].box), area.add(picturedInk[j].box);
-        before.erase(found);
-    }
-    for (const auto& [shape, j] : before)
-        area.add(picturedInk[j].box);
-    return area;
-}
-
-bool PCanvasRenderer::redrawInScratch(const juce::RectangleList<int>& area,
-                                      const std::unordered_map<const PShape*, juce::Rectangle<int>>& inkOf,
-                                      const PShape* moving)
+bool PCanvasRenderer::redrawInScratch(const PCanvasPicture::Plan& plan, const PShape* moving)
 {
     // Drawn unclipped, as in a full frame, and copied where needed: the library's rasteriser
     // rounds translucent edges differently at the border of a clip, which would leave seams.
@@ -338,14 +309,7 @@ bool PCanvasRenderer::redrawInScratch(const juce::RectangleList<int>& area,
         return false;
     juce::Graphics scratchContext(scratch);
     softView.setTarget(&scratchContext);
-    softView.leftOut = moving;
-    softView.redrawArea = &area;
-    softView.knownInk = &inkOf;
-    softView.clear();
-    drawContent(softView);
-    softView.knownInk = nullptr;
-    softView.redrawArea = nullptr;
-    softView.leftOut = nullptr;
+    drawContentIn(softView, plan, moving);
     softView.setTarget(nullptr);
     return true;
 }
@@ -358,39 +322,6 @@ void PCanvasRenderer::copyFromScratch(const juce::RectangleList<int>& area)
         for (int y = r.getY(); y < r.getBottom(); ++y)
             std::memcpy(to.getPixelPointer(r.getX(), y), from.getPixelPointer(r.getX(), y),
                         static_cast<size_t>(r.getWidth() * from.pixelStride));
-}
-
-bool PCanvasRenderer::redrawChanges(const PShape* moving)
-{
-    std::vector<PView2gui::Inked> now;
-    measureShapes(now, moving);
-    if (restFingerprint(now, moving) != picturedRest)
-        return false;
-    const auto prints = fingerprints(now);
-    bool orderKept = true;
-    juce::RectangleList<int> area = changedArea(now, prints, orderKept);
-    area.clipTo(pagePicture.getBounds());
-    const auto whole = pagePicture.getBounds();
-    // Past half the canvas a full frame costs about as much and is simpler.
-    if (!orderKept ||
-        area.getBounds().getWidth() * area.getBounds().getHeight() > whole.getWidth() * whole.getHeight() / 2)
-        return false;
-    if (!area.isEmpty())
-    {
-        std::unordered_map<const PShape*, juce::Rectangle<int>> inkOf;
-        for (const auto& i : now)
-            inkOf.emplace(i.shape, i.box);
-        if (!redrawInScratch(area, inkOf, moving))
-            return false;
-        copyFromScratch(area);
-    }
-    if (!area.isEmpty())
-        ++partialPictures;
-    picturedInk = std::move(now);
-    picturedPrints = prints;
-    picturedLeftOut = moving;
-    pictureChecked = true;
-    return true;
 }
 
 void PCanvasRenderer::drawMoving(PView2gui& view, PShape& moving)
@@ -419,8 +350,57 @@ void PCanvasRenderer::renderGL()
     }
     glView.options = canvas.getOptions();
     prepareView(glView);
-    drawFrame(glView);
+    // Changes are found through the software view, which maps the page as the GL view does.
+    prepareView(softView);
+    PShape* moving = canvas.gestures.movingShape();
+    renderKeptGL(moving);
+    if (moving != nullptr)
+        drawMoving(glView, *moving);
+    drawFurniture(glView);
     glView.endFrame();
+}
+
+void PCanvasRenderer::renderKeptGL(const PShape* moving)
+{
+    // The page is kept as a texture, as the software canvas keeps its picture.
+    const auto key = pictureKey();
+    const juce::Rectangle<int> whole(key.width, key.height);
+    auto plan = planPicture(moving, glView.hasKeptFrame());
+    switch (plan.redraw)
+    {
+    case PCanvasPicture::Redraw::nothing:
+        glView.drawKeptFrame({});
+        picture.takeRedrawn(std::move(plan), moving);
+        return;
+    case PCanvasPicture::Redraw::scaled:
+        glView.clear();
+        glView.drawKeptFrame(key.device * inverseOf(picture.key.device));
+        picture.takeScaled(key);
+        askForSharpFrame();
+        return;
+    case PCanvasPicture::Redraw::area:
+    {
+        // The scissor is one box, so every shape inking into the box is drawn again.
+        const auto box = plan.area.getBounds();
+        plan.area = juce::RectangleList<int>(box);
+        glView.drawKeptFrame({});
+        glView.beginScissor(box);
+        drawContentIn(glView, plan, moving);
+        glView.endScissor();
+        glView.keepFrame(box);
+        picture.takeRedrawn(std::move(plan), moving);
+        return;
+    }
+    case PCanvasPicture::Redraw::everything: break;
+    }
+    glView.leftOut = moving;
+    glView.clear();
+    drawContent(glView);
+    glView.leftOut = nullptr;
+    glView.keepFrame(whole);
+    PCanvasPicture::Inked inked;
+    measureShapes(inked, moving);
+    picture.takeDrawn(key, std::move(inked), moving, selection.container);
 }
 
 void PCanvasRenderer::drawHighQualityFrame()

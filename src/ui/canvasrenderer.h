@@ -1,12 +1,11 @@
 #pragma once
 
 #include <memory>
-#include <unordered_map>
 #include <vector>
 
 #include "draw/view2gui.h"
 #include "draw/view2ogl.h"
-#include "edit/panekind.h"
+#include "ui/canvaspicture.h"
 #include "ui/hitkind.h"
 
 class PCanvas2;
@@ -54,9 +53,9 @@ public:
     void prepare() { prepareView(softView); }
     /** Something may have changed: the next frame looks for changed shapes and redraws where
         they were and are. */
-    void invalidate() { pictureChecked = false; }
+    void invalidate() { picture.invalidate(); }
     /** The page is drawn again in full next time. */
-    void invalidateAll() { pictureValid = false; }
+    void invalidateAll() { picture.invalidateAll(); }
     void repaintWith(Frame next);
 
     juce::Point<float> toPage(float sx, float sy) const;
@@ -79,13 +78,8 @@ public:
     PView2ogl glView;
     /** The page as last drawn, without the furniture and without the shape a drag moves. */
     juce::Image pagePicture;
-    bool pictureValid = false;
-    /** Whether the picture is known to show the document as it is (see invalidate). */
-    bool pictureChecked = false;
-    /** Whether the last picture was a scaled copy, shown until the sharp one is drawn. */
-    bool pictureScaled = false;
-    /** How often the picture was drawn in full, and how often only where shapes changed. */
-    int fullPictures = 0, partialPictures = 0;
+    /** What the kept picture (or, in the OpenGL canvas, the kept texture) shows. */
+    PCanvasPicture picture;
 
 private:
     void prepareView(PView2gui& view);
@@ -95,37 +89,21 @@ private:
     void drawContent(PView2gui& view);
     void drawFurniture(PView2gui& view);
     void drawShown(PView2gui& view);
-    /** What the page picture depends on besides the shapes: when it differs, all is redrawn. */
-    struct PictureKey
-    {
-        int width = 0, height = 0;
-        PMatrix device;
-        uint32_t flags = 0;
-        const void* container = nullptr;
-        const void* page = nullptr;
-        float pageWidth = 0, pageHeight = 0;
-        const void* wall = nullptr;
-        bool wallShown = false, grid = false;
-        PPaneKind pane = PPaneKind::none;
-        bool operator==(const PictureKey& other) const = default;
-    };
-    PictureKey pictureKey() const;
+    PCanvasPicture::Key pictureKey() const;
     bool wallShown() const;
+    PCanvasPicture::Plan planPicture(const PShape* moving, bool kept);
     void refreshPicture(const PShape* moving);
     void drawPicture(const PShape* moving);
     /** Shows the old picture moved and scaled to the new zoom at once, and asks for the sharp one. */
-    void drawScaledPicture(const PictureKey& key);
-    /** Redraws where the shapes changed since the picture was drawn; false when it cannot. */
-    bool redrawChanges(const PShape* moving);
-    /** The shapes the page is drawn from, where they ink, and their fingerprints. */
-    void measureShapes(std::vector<PView2gui::Inked>& inked, const PShape* moving);
-    std::vector<uint64_t> fingerprints(const std::vector<PView2gui::Inked>& inked) const;
-    uint64_t restFingerprint(const std::vector<PView2gui::Inked>& inked, const PShape* moving) const;
-    bool redrawInScratch(const juce::RectangleList<int>& area,
-                         const std::unordered_map<const PShape*, juce::Rectangle<int>>& inkOf, const PShape* moving);
+    void drawScaledPicture();
+    void askForSharpFrame();
+    /** Walks the shown shapes without painting, noting where each inks. */
+    void measureShapes(PCanvasPicture::Inked& inked, const PShape* moving);
+    /** The page's content where a plan says, the shapes outside its area passed over. */
+    void drawContentIn(PView2gui& view, const PCanvasPicture::Plan& plan, const PShape* moving);
+    bool redrawInScratch(const PCanvasPicture::Plan& plan, const PShape* moving);
     void copyFromScratch(const juce::RectangleList<int>& area);
-    juce::RectangleList<int> changedArea(const std::vector<PView2gui::Inked>& now,
-                                         const std::vector<uint64_t>& nowPrints, bool& orderKept) const;
+    void renderKeptGL(const PShape* moving);
     void drawMoving(PView2gui& view, PShape& moving);
     void drawHighQualityFrame();
     void drawOverlay(PView2gui& view);
@@ -140,9 +118,4 @@ private:
     PCanvasSelection& selection;
     /** Where a partial redraw is drawn before its changed area is copied into the picture. */
     juce::Image scratch;
-    PictureKey pictured;
-    const PShape* picturedLeftOut = nullptr;
-    std::vector<PView2gui::Inked> picturedInk;
-    std::vector<uint64_t> picturedPrints;
-    uint64_t picturedRest = 0;
 };

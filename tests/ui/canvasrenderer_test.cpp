@@ -83,7 +83,7 @@ TEST(CanvasPicture, AnEditRedrawsOnlyWhereItChangedAndLooksExactlyLikeAFullFrame
     PLayer* layer = d.canvas->selection.layer();
     ASSERT_NE(layer, nullptr);
     auto* shape = layer->shapes.get<PShape>(0);
-    const int fullBefore = d.canvas->renderer.fullPictures;
+    const int fullBefore = d.canvas->renderer.picture.fullPictures;
     const auto at =
         d.screenOf((shape->bounds.left + shape->bounds.right) / 2, (shape->bounds.top + shape->bounds.bottom) / 2);
     d.click(at);
@@ -117,22 +117,22 @@ TEST(CanvasPicture, AnEditRedrawsOnlyWhereItChangedAndLooksExactlyLikeAFullFrame
     EXPECT_EQ(d.partialAgainstFull(), 0) << "a point drag";
 
     // Each full frame above is the one the comparison asked for; the edits themselves were partial.
-    EXPECT_GE(d.canvas->renderer.partialPictures, 5);
-    EXPECT_EQ(d.canvas->renderer.fullPictures - fullBefore, 4) << "only the comparisons drew in full";
+    EXPECT_GE(d.canvas->renderer.picture.partialPictures, 5);
+    EXPECT_EQ(d.canvas->renderer.picture.fullPictures - fullBefore, 4) << "only the comparisons drew in full";
 }
 
 TEST(CanvasPicture, AZoomStepShowsTheOldPictureScaledAtOnceAndThenTheSharpOne)
 {
     ArtDesk d;
     const auto before = d.frame();
-    const int full = d.canvas->renderer.fullPictures;
+    const int full = d.canvas->renderer.picture.fullPictures;
     d.canvas->onWheel(true);
     const auto scaled = d.frame();
-    EXPECT_TRUE(d.canvas->renderer.pictureScaled);
-    EXPECT_EQ(d.canvas->renderer.fullPictures, full);
+    EXPECT_TRUE(d.canvas->renderer.picture.scaled);
+    EXPECT_EQ(d.canvas->renderer.picture.fullPictures, full);
     EXPECT_GT(differingPixels(scaled, before), scaled.getWidth()) << "the zoom shows at once";
     d.frame();
-    EXPECT_FALSE(d.canvas->renderer.pictureScaled);
-    EXPECT_EQ(d.canvas->renderer.fullPictures, full + 1);
+    EXPECT_FALSE(d.canvas->renderer.picture.scaled);
+    EXPECT_EQ(d.canvas->renderer.picture.fullPictures, full + 1);
     EXPECT_EQ(d.partialAgainstFull(), 0);
 }
