@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "draw/rasterexport.h"
 #include "edit/actionproperty.h"
 #include "model/curve.h"
 #include "model/point.h"
@@ -135,4 +136,52 @@ TEST(CanvasPicture, AZoomStepShowsTheOldPictureScaledAtOnceAndThenTheSharpOne)
     EXPECT_FALSE(d.canvas->renderer.picture.scaled);
     EXPECT_EQ(d.canvas->renderer.picture.fullPictures, full + 1);
     EXPECT_EQ(d.partialAgainstFull(), 0);
+}
+
+TEST(CanvasPicture, TheSamplePageOnTheCanvasLooksAsItsPngExport)
+{
+    CanvasDesk d;
+    d.world.context.clear();
+    d.world.comics.deleteAll();
+    d.comic = new PComic();
+    const juce::File shipped = juce::File(PLUMET_SHIPPED_DIR).getChildFile("sample_comic_E.plm");
+    ASSERT_EQ(d.comic->load(shipped.getFullPathName()), PLoadResult::ok);
+    d.world.comics.append(d.comic);
+    d.world.context.startChain(d.comic, PPaneKind::pages);
+    d.canvas->readSelection();
+    d.draw();
+    // The canvas zoomed so that a centimetre is as many pixels as in the export.
+    constexpr int dpi = 40;
+    PContext& view = d.world.context;
+    view.viewScale *= (dpi / 2.54f) / d.canvas->renderer.softView.pixelsPerUnitX;
+    d.draw();
+    // And panned so that the page's corner falls on a whole pixel, as in the export.
+    const PPage& page = d.page();
+    const auto cornerNow = [&d, &page]
+    {
+        d.draw();
+        return d.screenOf(-page.width / 2, page.height / 2);
+    };
+    const auto at = cornerNow();
+    view.viewX += 1, view.viewY += 1;
+    const auto perPan = cornerNow() - at;
+    ASSERT_NE(perPan.x, 0.0f);
+    ASSERT_NE(perPan.y, 0.0f);
+    view.viewX += (std::ceil(at.x) - at.x) / perPan.x - 1;
+    view.viewY += (std::ceil(at.y) - at.y) / perPan.y - 1;
+    const auto corner = cornerNow();
+    const auto exported = PRasterExport::render(*d.comic, d.page(), dpi, 0, 0, &d.options);
+    const juce::Image& canvas = d.canvas->renderer.pagePicture;
+    const int left = juce::roundToInt(corner.x), top = juce::roundToInt(corner.y);
+    double sum = 0;
+    int count = 0;
+    for (int y = 0; y < exported.getHeight(); ++y)
+        for (int x = 0; x < exported.getWidth(); ++x)
+        {
+            const auto a = exported.getPixelAt(x, y), b = canvas.getPixelAt(left + x, top + y);
+            sum += std::abs(a.getRed() - b.getRed()) + std::abs(a.getGreen() - b.getGreen()) +
+                   std::abs(a.getBlue() - b.getBlue());
+            count += 3;
+        }
+    EXPECT_LT(sum / count, 4.0) << "mean difference of a channel, of 255";
 }
