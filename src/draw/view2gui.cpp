@@ -292,12 +292,9 @@ void PView2gui::path(const juce::Path& p, float lineWidth, const PMatrix* matrix
     const juce::AffineTransform transform = matrix != nullptr ? affineOf(*matrix) : juce::AffineTransform();
     if (!isDrawable(p, transform))
         return;
+    // A stroke's width is in device pixels, whatever the transform.
     if (inkingTop)
-    {
-        const float scale =
-            std::max(std::hypot(transform.mat00, transform.mat10), std::hypot(transform.mat01, transform.mat11));
-        addInk(p.getBoundsTransformed(transform), isFiniteWidth(lineWidth) ? lineWidth * scale : 0);
-    }
+        addInk(p.getBoundsTransformed(transform), isFiniteWidth(lineWidth) ? lineWidth : 0);
     auto* g = context();
     if (g == nullptr)
         return;
@@ -554,6 +551,19 @@ void PView2gui::drawSimplified(PCurve& curve, bool selected)
         strokeIn(curve.centrePath, selected ? selectionColour() : curve.lineColour, thinLine);
 }
 
+void PView2gui::fillVaryingLine(PCurve& curve)
+{
+    fillIn(curve.outlinePath, curve.lineColour);
+}
+
+float PView2gui::widestLinePixels(const PCurve& curve) const
+{
+    float thickest = 0;
+    for (const PBase* p : curve.points)
+        thickest = std::max(thickest, static_cast<float>(static_cast<const PPoint*>(p)->thickness / percent));
+    return penWidth() * thickest * std::abs(pixelsPerUnitX);
+}
+
 void PView2gui::drawLine(PCurve& curve)
 {
     if (!isOutput() && curve.hasFlag(PFlag::selected))
@@ -565,7 +575,7 @@ void PView2gui::drawLine(PCurve& curve)
         return;
     if (curve.lineVaries())
     {
-        fillIn(curve.outlinePath, curve.lineColour);
+        fillVaryingLine(curve);
         return;
     }
     const float thickness = curve.points.isEmpty() ? 0.0f : static_cast<float>(curve.pointAt(0)->thickness / percent);

@@ -109,6 +109,10 @@ protected:
     void endClip() override;
     void fillPanel(PPanel& panel) override;
     void drawPanelLine(PPanel& panel) override;
+    /** The outline of a line whose width varies along it. */
+    virtual void fillVaryingLine(PCurve& curve);
+    /** How wide a curve's line is at its thickest, in device pixels. */
+    float widestLinePixels(const PCurve& curve) const;
     bool beginTopShape(const PShape& shape) override;
     void endTopShape(const PShape& shape) override;
 

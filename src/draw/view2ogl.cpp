@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 
+#include "model/curve.h"
 #include "model/image.h"
 #include "model/option.h"
 
@@ -656,4 +657,20 @@ void PView2ogl::beginScissor(const juce::Rectangle<int>& area)
 void PView2ogl::endScissor()
 {
     glDisable(GL_SCISSOR_TEST);
+}
+
+void PView2ogl::fillVaryingLine(PCurve& curve)
+{
+    // GL fills are not antialiased: an outline thinner than a pixel falls between pixel centres
+    // and vanishes. A hairline along the centre, as faint as the line is thin, keeps it in sight
+    // where the software view shows a faint line; the outline covers it where the line is wider.
+    const float widest = widestLinePixels(curve);
+    if (widest < 1.5f && alphaOf(curve.lineColour) != 0)
+    {
+        const float share = std::clamp(widest, 0.25f, 1.0f);
+        const auto alpha = static_cast<uint32_t>(static_cast<float>(alphaOf(curve.lineColour)) * share);
+        setColour((curve.lineColour & 0x00FFFFFFu) | (alpha << 24));
+        path(curve.centrePath, 1.0f, &device);
+    }
+    PView2gui::fillVaryingLine(curve);
 }

@@ -60,6 +60,7 @@ public:
 
 protected:
     bool isDrawing() const override { return true; }
+    void fillVaryingLine(PCurve& curve) override;
     bool beginClip(const juce::Path& pagePath) override;
     void endClip() override;
 

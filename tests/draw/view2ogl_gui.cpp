@@ -253,3 +253,35 @@ TEST(OpenGLView, BlitShowsThePictureUpright)
                                {side / 8, side - 1}})
         EXPECT_EQ(frame.getPixelAt(x, y), picture.getPixelAt(x, y)) << x << ", " << y;
 }
+
+TEST(OpenGLView, ALineThinnerThanAPixelStaysInSight)
+{
+    // A line whose width varies between a tenth and a half of a pixel at this scale.
+    std::unique_ptr<PCurve> line(exportsample::curve({{-10, -8}, {0, 2}, {10, -6}}, false, 0xFF000000, 0, 40));
+    line->pointAt(0)->thickness = 8;
+    auto draw = [&line](PView2& view)
+    {
+        view.clear();
+        view.drawShape(*line);
+    };
+    const juce::Image expected = software(draw);
+    Surface surface;
+    const juce::Image frame = surface.render(draw);
+    ASSERT_TRUE(frame.isValid()) << "no GL frame";
+    keep(expected, "thin-software"), keep(frame, "thin-opengl");
+    int inked = 0, samples = 0;
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x)
+            if (expected.getPixelAt(x, y).getBrightness() < 0.9f)
+            {
+                ++samples;
+                for (int dy = -1; dy <= 1; ++dy)
+                    if (frame.getPixelAt(x, y + dy).getBrightness() < 0.9f)
+                    {
+                        ++inked;
+                        break;
+                    }
+            }
+    ASSERT_GT(samples, 100) << "the software view shows the line";
+    EXPECT_GT(inked, samples / 2) << "where the software view shows the line faintly, so does GL";
+}
