@@ -181,6 +181,18 @@ void canvasFrameFromScratch(benchmark::State& state)
     }
 }
 
+/** The first frame of a page: its geometry is built, and the page drawn, from nothing. */
+void canvasFirstFrame(benchmark::State& state)
+{
+    CanvasOnBusyPage c;
+    for (auto _ : state)
+    {
+        c.busy.page->invalidate();
+        c.canvas->renderer.invalidateAll();
+        c.canvas->paint(c.g);
+    }
+}
+
 /** The frame after an edit moved one curve: the canvas finds the change and redraws where the
     curve was and is. */
 void canvasFrameAfterMove(benchmark::State& state)
@@ -276,6 +288,22 @@ void glCanvasFrameFromScratch(benchmark::State& state)
     }
 }
 
+void glCanvasFirstFrame(benchmark::State& state)
+{
+    GLCanvasOnBusyPage c;
+    if (c.problem != nullptr)
+    {
+        state.SkipWithError(c.problem);
+        return;
+    }
+    for (auto _ : state)
+    {
+        c.busy.page->invalidate();
+        c.canvas->renderer.invalidateAll();
+        state.SetIterationTime(c.frame());
+    }
+}
+
 /** A frame over the kept texture: the furniture is all that is drawn. */
 void glCanvasFrameOverTexture(benchmark::State& state)
 {
@@ -345,11 +373,13 @@ juce::JUCEApplicationBase* noApplication()
 
 BENCHMARK(canvasFrameFromScratch)->Unit(benchmark::kMillisecond);
 BENCHMARK(canvasFrameOverKeptPage)->Unit(benchmark::kMillisecond);
+BENCHMARK(canvasFirstFrame)->Unit(benchmark::kMillisecond);
 BENCHMARK(canvasFrameAfterMove)->Unit(benchmark::kMillisecond);
 BENCHMARK(canvasZoomScaledFrame)->Unit(benchmark::kMillisecond);
 BENCHMARK(canvasDragFrame)->Unit(benchmark::kMillisecond);
 BENCHMARK(canvasPick)->Unit(benchmark::kMicrosecond);
 BENCHMARK(glCanvasFrameFromScratch)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(glCanvasFirstFrame)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(glCanvasFrameOverTexture)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(glCanvasFrameAfterMove)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(glCanvasDragFrame)->UseManualTime()->Unit(benchmark::kMillisecond);
