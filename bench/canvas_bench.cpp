@@ -304,6 +304,24 @@ void glCanvasFirstFrame(benchmark::State& state)
     }
 }
 
+void glCanvasZoomScaledFrame(benchmark::State& state)
+{
+    GLCanvasOnBusyPage c;
+    if (c.problem != nullptr)
+    {
+        state.SkipWithError(c.problem);
+        return;
+    }
+    bool in = true;
+    for (auto _ : state)
+    {
+        c.frame(); // the sharp texture of the last step, not timed
+        c.canvas->onWheel(in);
+        in = !in;
+        state.SetIterationTime(c.frame());
+    }
+}
+
 /** A frame over the kept texture: the furniture is all that is drawn. */
 void glCanvasFrameOverTexture(benchmark::State& state)
 {
@@ -380,6 +398,7 @@ BENCHMARK(canvasDragFrame)->Unit(benchmark::kMillisecond);
 BENCHMARK(canvasPick)->Unit(benchmark::kMicrosecond);
 BENCHMARK(glCanvasFrameFromScratch)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(glCanvasFirstFrame)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(glCanvasZoomScaledFrame)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(glCanvasFrameOverTexture)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(glCanvasFrameAfterMove)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(glCanvasDragFrame)->UseManualTime()->Unit(benchmark::kMillisecond);
