@@ -94,10 +94,13 @@ TEST(RasterExport, ReadOnlyTargetKeepsItsOldContents)
     EXPECT_EQ(folder.fileNames(), juce::StringArray({"page.png"}));
 }
 
-TEST(RasterExport, SeriesWritesOnePicturePerLevelShowingThatLevelOnly)
+// The series is drawn on every core from copies of the page: one picture per level, showing that
+// level only, each the very file that a single export of that level gives. A page without
+// levels writes none.
+TEST(RasterExport, SeriesWritesOnePicturePerLevelEqualToItsSingleExport)
 {
     TempFolder folder;
-    Comic c({1, 3});
+    Comic c({1, 3, 2, 2});
     int written = -1;
     EXPECT_EQ(
         PRasterExport::exportSeries(c.comic, *c.page, folder.file("ink.png"), 100, PViewState::blackFills, written)
@@ -115,18 +118,21 @@ TEST(RasterExport, SeriesWritesOnePicturePerLevelShowingThatLevelOnly)
     EXPECT_EQ(first.getPixelAt(right, 197).getARGB(), 0xFFFFFFFFu);
     EXPECT_EQ(second.getPixelAt(left, 197).getARGB(), 0xFFFFFFFFu);
     EXPECT_EQ(third.getPixelAt(right, 197).getARGB(), 0xFF000000u);
-}
+    for (int k = 1; k <= 3; ++k)
+    {
+        const auto single = folder.file("single" + juce::String(k) + ".png");
+        ASSERT_TRUE(PRasterExport::exportPage(c.comic, *c.page, single, 100, PViewState::blackFills, k).ok());
+        EXPECT_TRUE(PRasterExport::seriesFile(folder.file("ink.png"), k).hasIdenticalContentTo(single)) << k;
+    }
 
-TEST(RasterExport, PageWithoutLevelsWritesNoSeries)
-{
-    TempFolder folder;
-    Comic c({0});
-    int written = -1;
-    EXPECT_EQ(PRasterExport::exportSeries(c.comic, *c.page, folder.file("c.png"), 100, PViewState::whiteFills, written)
+    TempFolder none;
+    Comic untagged({0});
+    EXPECT_EQ(PRasterExport::exportSeries(untagged.comic, *untagged.page, none.file("c.png"), 100,
+                                          PViewState::whiteFills, written)
                   .messageKey(),
               "");
     EXPECT_EQ(written, 0);
-    EXPECT_TRUE(folder.fileNames().isEmpty());
+    EXPECT_TRUE(none.fileNames().isEmpty());
 }
 
 // A series is put in place whole or not at all: stopped after its second picture, the first
@@ -151,25 +157,6 @@ TEST(RasterExport, StoppedSeriesLeavesEveryOldFileAsItWas)
     EXPECT_EQ(written, 0);
     EXPECT_EQ(folder.file("ink_1.png").loadFileAsString(), "old");
     EXPECT_EQ(folder.fileNames(), juce::StringArray("ink_1.png"));
-}
-
-// The series is drawn on every core from copies of the page; each picture must be the very file
-// that a single export of that level gives.
-TEST(RasterExport, SeriesPicturesEqualTheSingleExportsOfTheirLevels)
-{
-    TempFolder folder;
-    Comic c({1, 2, 3, 2});
-    int written = 0;
-    ASSERT_TRUE(
-        PRasterExport::exportSeries(c.comic, *c.page, folder.file("ink.png"), 100, PViewState::blackFills, written)
-            .ok());
-    ASSERT_EQ(written, 3);
-    for (int k = 1; k <= 3; ++k)
-    {
-        const auto single = folder.file("single" + juce::String(k) + ".png");
-        ASSERT_TRUE(PRasterExport::exportPage(c.comic, *c.page, single, 100, PViewState::blackFills, k).ok());
-        EXPECT_TRUE(PRasterExport::seriesFile(folder.file("ink.png"), k).hasIdenticalContentTo(single)) << k;
-    }
 }
 
 // Pages with text, brushes and deformed groups drawn side by side on all cores give the files

@@ -60,34 +60,30 @@ TEST(FileWalk, NestedGroupsAndBrushStrokesReachTheFile)
     EXPECT_EQ(countOf(withBrush, "<path"), countOf(withoutBrush, "<path") + static_cast<size_t>(brush->strokes.size()));
 }
 
-TEST(FileWalk, FramedGroupDrawsItsFrameAndClipsTheRestToIt)
+// A framed group draws its closed curve as the frame and clips the rest to it; a group holding a
+// panel clips its curves to the panel.
+TEST(FileWalk, FramedGroupsAndGroupsHoldingAPanelClipTheirCurves)
 {
-    PComic comic;
-    PLayer& layer = exportsample::layerOnPage(comic);
-    auto* framed = new PGroup();
-    framed->setFlag(PGroup::framed, true);
-    framed->children.append(exportsample::curve({{-1, 1}, {3, 1}}, false, 0xFF000000, 0)); // open: not a frame
-    framed->children.append(exportsample::curve({{0, 0}, {2, 0}, {2, 2}}, true, 0xFF000000, 0));
-    layer.shapes.append(framed);
-    const std::string svg = svgOf(*comic.pages.get<PPage>(0));
-    const auto frame = svg.find("d=\" M 0.000 0.000");
-    const auto clip = svg.find("<g clip-path=\"url(#panel2)\">");
-    const auto clipped = svg.find("d=\" M -1.000 1.000 L 3.000 1.000\"");
-    ASSERT_NE(clip, std::string::npos);
-    EXPECT_LT(frame, clip);
-    EXPECT_LT(clip, clipped);
-    EXPECT_NE(clipped, std::string::npos);
-}
-
-TEST(FileWalk, GroupHoldingAPanelClipsItsCurvesToThePanel)
-{
-    PComic comic;
-    PLayer& layer = exportsample::layerOnPage(comic);
-    auto* framed = new PGroup();
-    framed->children.append(exportsample::panel(0, 0, 2, 2, 0xFF0000FF));
-    framed->children.append(exportsample::curve({{-1, 1}, {3, 1}}, false, 0xFF000000, 0));
-    layer.shapes.append(framed);
-    const std::string svg = svgOf(*comic.pages.get<PPage>(0));
-    EXPECT_TRUE(has(svg, "<g clip-path=\"url(#panel2)\">\r\n\r\n<path\r\n"));
-    EXPECT_TRUE(has(svg, "d=\" M -1.000 1.000 L 3.000 1.000\""));
+    for (const bool byPanel : {false, true})
+    {
+        PComic comic;
+        PLayer& layer = exportsample::layerOnPage(comic);
+        auto* group = new PGroup();
+        group->setFlag(PGroup::framed, !byPanel);
+        auto* line = exportsample::curve({{-1, 1}, {3, 1}}, false, 0xFF000000, 0); // open: not a frame
+        if (byPanel)
+            group->children.append(exportsample::panel(0, 0, 2, 2, 0xFF0000FF));
+        group->children.append(line);
+        if (!byPanel)
+            group->children.append(exportsample::curve({{0, 0}, {2, 0}, {2, 2}}, true, 0xFF000000, 0));
+        layer.shapes.append(group);
+        const std::string svg = svgOf(*comic.pages.get<PPage>(0));
+        const auto frame = svg.find("d=\" M 0.000 0.000");
+        const auto clip = svg.find("<g clip-path=\"url(#panel2)\">");
+        const auto clipped = svg.find("d=\" M -1.000 1.000 L 3.000 1.000\"");
+        ASSERT_NE(clip, std::string::npos) << byPanel;
+        EXPECT_TRUE(byPanel ? has(svg, "<g clip-path=\"url(#panel2)\">\r\n\r\n<path\r\n") : frame < clip);
+        EXPECT_LT(clip, clipped) << byPanel;
+        EXPECT_NE(clipped, std::string::npos) << byPanel;
+    }
 }
