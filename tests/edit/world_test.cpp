@@ -202,18 +202,14 @@ TEST(WorldHistory, AutosavesAtEveryMultipleOfTheInterval)
     recordUpTo(20);
     EXPECT_FALSE(d.comic->modified);
     EXPECT_EQ(d.world.undoList.size(), 20); // autosave keeps the history
-}
 
-TEST(WorldHistory, NoAutosaveForIntervalsOfOneOrLess)
-{
-    for (int every : {0, 1})
+    for (int every : {0, 1}) // intervals of one or less never save
     {
-        std::vector<std::string> log;
-        TestDocument d;
-        d.options.autosaveEvery = static_cast<int16_t>(every);
+        TestDocument quiet;
+        quiet.options.autosaveEvery = static_cast<int16_t>(every);
         for (int i = 0; i < 4; ++i)
-            d.world.record(std::make_unique<StepAction>(d.world, "x", log));
-        EXPECT_FALSE(juce::File(d.comic->path).existsAsFile()) << every;
+            quiet.world.record(std::make_unique<StepAction>(quiet.world, "x", log));
+        EXPECT_FALSE(juce::File(quiet.comic->path).existsAsFile()) << every;
     }
 }
 

@@ -13,15 +13,26 @@ bool writeAll(PSafeFile& out, const char* text)
 }
 } // namespace
 
-TEST(SafeFile, CommitReplacesTheTargetAndLeavesNoTemporary)
+// Until the commit the old file stands; the commit replaces it. Neither leaves a temporary behind.
+TEST(SafeFile, CommitReplacesTheTargetAndDroppingKeepsItLeavingNoTemporary)
 {
-    TempFolder folder;
-    const auto target = folder.file("page.svg");
-    ASSERT_TRUE(target.replaceWithText("old"));
-    PSafeFile out(target);
-    ASSERT_TRUE(writeAll(out, "new"));
-    EXPECT_EQ(target.loadFileAsString(), "new");
-    EXPECT_EQ(folder.folder.getNumberOfChildFiles(juce::File::findFiles), 1);
+    for (const bool commit : {false, true})
+    {
+        TempFolder folder;
+        const auto target = folder.file("page.svg");
+        ASSERT_TRUE(target.replaceWithText("old"));
+        {
+            PSafeFile out(target);
+            ASSERT_TRUE(out.open());
+            out.stream().writeText("new", false, false, nullptr);
+            if (commit)
+            {
+                ASSERT_TRUE(out.commit());
+            }
+        }
+        EXPECT_EQ(target.loadFileAsString(), commit ? "new" : "old");
+        EXPECT_EQ(folder.folder.getNumberOfChildFiles(juce::File::findFiles), 1);
+    }
 }
 
 TEST(SafeFile, TheNextSaveRemovesWhatAKilledSaveLeft)
@@ -38,20 +49,6 @@ TEST(SafeFile, TheNextSaveRemovesWhatAKilledSaveLeft)
     ASSERT_TRUE(writeAll(out, "whole"));
     EXPECT_FALSE(left.exists());
     EXPECT_TRUE(other.exists()) << "another file's save is not this one's business";
-}
-
-TEST(SafeFile, DroppedWithoutCommitKeepsTheOldFile)
-{
-    TempFolder folder;
-    const auto target = folder.file("page.pdf");
-    ASSERT_TRUE(target.replaceWithText("old"));
-    {
-        PSafeFile out(target);
-        ASSERT_TRUE(out.open());
-        out.stream().writeText("half a pa", false, false, nullptr);
-    }
-    EXPECT_EQ(target.loadFileAsString(), "old");
-    EXPECT_EQ(folder.folder.getNumberOfChildFiles(juce::File::findFiles), 1);
 }
 
 TEST(SafeFile, RefusesProtectedFilesFoldersAndMissingFolders)
