@@ -1,10 +1,13 @@
 // The file writers print every number through one formatter and count every byte themselves:
-// PDF offsets are only right if the count is, and viewers reject "nan".
+// PDF offsets are only right if the count is, and viewers reject "nan". Inline images are
+// ASCII85: a wrong group, or a z in a short tail, corrupts the picture.
 
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <vector>
 
+#include "draw/ascii85.h"
 #include "draw/vectorout.h"
 
 TEST(VectorNumber, PrintsAsPrintfWithNonFiniteAsZero)
@@ -50,4 +53,23 @@ TEST(VectorPath, QuadraticsBecomeCubicsAndCloseReturnsToStart)
         EXPECT_FLOAT_EQ(items[1].p[i], first[i]) << i;
     EXPECT_EQ(items[2].kind, PVectorOut::PathItem::close);
     EXPECT_FLOAT_EQ(items.back().p[1], -2);
+}
+
+TEST(Ascii85, GroupsEncodeAsTheStandardSays)
+{
+    const struct
+    {
+        std::vector<uint8_t> bytes;
+        const char* text;
+    } rows[] = {{{0, 0, 0, 0}, "z"},
+                {{0, 0, 0}, "!!!!"},
+                {{0}, "!!"},
+                {{'M', 'a', 'n', ' '}, "9jqo^"},
+                {{255, 255, 255, 255}, "s8W-!"},
+                {{0, 0, 0, 0, 0}, "z!!"},
+                {{0, 0, 0, 1}, "!!!!\""},
+                {{'.'}, "/c"},
+                {{}, ""}};
+    for (const auto& row : rows)
+        EXPECT_EQ(PAscii85::encode(row.bytes.data(), row.bytes.size()), row.text) << row.text;
 }

@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include "model/card.h"
 #include "model/clip.h"
 #include "model/comic.h"
 #include "model/shape.h"
 #include "support/testfiles.h"
+#include "support/testshapes.h"
 
 namespace
 {
@@ -81,4 +85,20 @@ TEST(ClipFile, ForeignObjectsInItsListsMakeTheFileDamaged)
     EXPECT_NE(loadClipFile([](StreamBytes& b)
                            { b.object(PClass::card).i32(0).i16(3).listBegin(1).object(PClass::page).i32(0); }),
               PLoadResult::ok);
+}
+
+TEST(CardScale, MultipliesPositionsAndScalesOnlyForAUsableFactor)
+{
+    PCard card;
+    auto* a = new TestShape();
+    a->x = 1, a->y = -2, a->scaleX = 0.5f, a->scaleY = 3, a->rotation = 0.3f;
+    card.shapes.append(a);
+    for (float ignored : {0.0f, -1.0f, 1e-8f, std::numeric_limits<float>::infinity(), std::nanf("")})
+    {
+        card.scaleBy(ignored);
+        EXPECT_TRUE(a->x == 1 && a->scaleY == 3) << ignored;
+    }
+    card.scaleBy(2);
+    EXPECT_TRUE(a->x == 2 && a->y == -4 && a->scaleX == 1 && a->scaleY == 6);
+    EXPECT_EQ(a->rotation, 0.3f);
 }
