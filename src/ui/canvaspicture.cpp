@@ -30,6 +30,7 @@ PCanvasPicture::Plan PCanvasPicture::plan(const Key& next, bool kept, const PSha
 void PCanvasPicture::findChanges(Plan& plan, const PShape* moving, const Measure& measure, const PBase* container) const
 {
     measure(plan.now);
+    plan.measured = true;
     if (restFingerprint(plan.now, moving, container) != rest)
         return;
     plan.prints = fingerprints(plan.now);
@@ -61,8 +62,11 @@ void PCanvasPicture::takeRedrawn(Plan&& plan, const PShape* moving)
 {
     if (plan.redraw == Redraw::area)
         ++partialPictures;
-    inked = std::move(plan.now);
-    prints = std::move(plan.prints);
+    if (plan.measured)
+    {
+        inked = std::move(plan.now);
+        prints = std::move(plan.prints);
+    }
     leftOut = moving;
     checked = true;
 }

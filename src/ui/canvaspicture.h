@@ -56,6 +56,8 @@ public:
         Inked now;
         std::unordered_map<const PShape*, juce::Rectangle<int>> inkOf;
         std::vector<uint64_t> prints;
+        /** Whether the shapes were walked: a plan that found the picture checked did not. */
+        bool measured = false;
     };
 
     /** What the next frame redraws, given its key, whether a kept picture of its size exists

@@ -73,7 +73,9 @@ struct ArtDesk : CanvasDesk
     {
         const auto partial = frame();
         canvas->renderer.invalidateAll();
-        return differingPixels(partial, frame());
+        const int differing = differingPixels(partial, frame());
+        frame(); // a repaint with nothing changed, before the next edit
+        return differing;
     }
 };
 } // namespace
