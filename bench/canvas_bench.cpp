@@ -273,14 +273,19 @@ void canvasPick(benchmark::State& state)
     }
 }
 
+/** False, with the reason given to the benchmark, when the OpenGL canvas could not come up. */
+bool usable(const GLCanvasOnBusyPage& c, benchmark::State& state)
+{
+    if (c.problem != nullptr)
+        state.SkipWithError(c.problem);
+    return c.problem == nullptr;
+}
+
 void glCanvasFrameFromScratch(benchmark::State& state)
 {
     GLCanvasOnBusyPage c;
-    if (c.problem != nullptr)
-    {
-        state.SkipWithError(c.problem);
+    if (!usable(c, state))
         return;
-    }
     for (auto _ : state)
     {
         c.canvas->renderer.invalidateAll();
@@ -291,11 +296,8 @@ void glCanvasFrameFromScratch(benchmark::State& state)
 void glCanvasFirstFrame(benchmark::State& state)
 {
     GLCanvasOnBusyPage c;
-    if (c.problem != nullptr)
-    {
-        state.SkipWithError(c.problem);
+    if (!usable(c, state))
         return;
-    }
     for (auto _ : state)
     {
         c.busy.page->invalidate();
@@ -307,11 +309,8 @@ void glCanvasFirstFrame(benchmark::State& state)
 void glCanvasZoomScaledFrame(benchmark::State& state)
 {
     GLCanvasOnBusyPage c;
-    if (c.problem != nullptr)
-    {
-        state.SkipWithError(c.problem);
+    if (!usable(c, state))
         return;
-    }
     bool in = true;
     for (auto _ : state)
     {
@@ -326,11 +325,8 @@ void glCanvasZoomScaledFrame(benchmark::State& state)
 void glCanvasFrameOverTexture(benchmark::State& state)
 {
     GLCanvasOnBusyPage c;
-    if (c.problem != nullptr)
-    {
-        state.SkipWithError(c.problem);
+    if (!usable(c, state))
         return;
-    }
     for (auto _ : state)
         state.SetIterationTime(c.frame());
 }
@@ -338,11 +334,8 @@ void glCanvasFrameOverTexture(benchmark::State& state)
 void glCanvasFrameAfterMove(benchmark::State& state)
 {
     GLCanvasOnBusyPage c;
-    if (c.problem != nullptr)
-    {
-        state.SkipWithError(c.problem);
+    if (!usable(c, state))
         return;
-    }
     auto* curve = c.busy.page->panels.get<PPanel>(0)->layerAt(0)->shapes.get<PCurve>(500);
     float step = 0;
     for (auto _ : state)
@@ -360,11 +353,8 @@ void glCanvasFrameAfterMove(benchmark::State& state)
 void glCanvasDragFrame(benchmark::State& state)
 {
     GLCanvasOnBusyPage c;
-    if (c.problem != nullptr)
-    {
-        state.SkipWithError(c.problem);
+    if (!usable(c, state))
         return;
-    }
     const auto at = c.onCurve(500);
     if (!grabCurve(c, at))
     {

@@ -5,14 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include "../support/curveedits.h"
 #include "../support/exportsample.h"
 #include "../support/testfiles.h"
-#include "edit/actionproperty.h"
 #include "edit/world.h"
-#include "model/curve.h"
 #include "model/layer.h"
 #include "model/option.h"
-#include "model/point.h"
 #include "ui/canvas2.h"
 #include "ui/widgets/opane.h"
 
@@ -100,35 +98,14 @@ TEST(GLCanvasPicture, AnEditRedrawsOnlyWhereItChangedAndLooksExactlyLikeAFullFra
         d.frame();
     PLayer* layer = d.canvas->selection.layer();
     ASSERT_NE(layer, nullptr);
-    PCurve* curve = nullptr;
-    for (PBase* b : layer->shapes)
-        if (b->classId() == PClass::curve && curve == nullptr)
-            curve = static_cast<PCurve*>(b);
+    PCurve* curve = firstCurve(*layer);
     ASSERT_NE(curve, nullptr);
     // Reading the selection marks the current shapes, which the first frame after it redraws.
     d.canvas->onNotify(PNotify::selection);
     d.frame();
     const int fullBefore = d.canvas->renderer.picture.fullPictures;
-
-    curve->x += 1.2f;
-    curve->invalidate();
-    d.canvas->onNotify(PNotify::selection);
-    EXPECT_EQ(d.partialAgainstFull(), 0) << "a move";
-
-    d.world.record(std::make_unique<PActionProperty<uint32_t>>(d.world, curve, PProperties::fillColour,
-                                                               curve->fillColour, 0xFF80FF80u));
-    d.canvas->onNotify(PNotify::selection);
-    EXPECT_EQ(d.partialAgainstFull(), 0) << "a colour change";
-
-    d.world.undo();
-    d.canvas->onNotify(PNotify::selection);
-    EXPECT_EQ(d.partialAgainstFull(), 0) << "an undo";
-
-    auto* point = static_cast<PPoint*>(curve->points.at(1));
-    point->x += 1.5f, point->y -= 0.7f;
-    curve->invalidate();
-    d.canvas->onNotify(PNotify::selection);
-    EXPECT_EQ(d.partialAgainstFull(), 0) << "a point drag";
+    editCurveFourWays(d.world, *d.canvas, *curve,
+                      [&d](const char* what) { EXPECT_EQ(d.partialAgainstFull(), 0) << what; });
 
     EXPECT_GE(d.canvas->renderer.picture.partialPictures, 4);
     EXPECT_EQ(d.canvas->renderer.picture.fullPictures - fullBefore, 4) << "only the comparisons drew in full";

@@ -3,10 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "draw/rasterexport.h"
-#include "edit/actionproperty.h"
-#include "model/curve.h"
-#include "model/point.h"
 #include "support/canvasdesk.h"
+#include "support/curveedits.h"
 
 TEST(CanvasPicture, ADragFrameOverTheKeptPictureEqualsAFullFrame)
 {
@@ -97,31 +95,16 @@ TEST(CanvasPicture, AnEditRedrawsOnlyWhereItChangedAndLooksExactlyLikeAFullFrame
     d.frame();
     d.canvas->onMouseUp(at.x + 30, at.y + 12);
     ASSERT_NE(shape->x, x);
-    EXPECT_EQ(d.partialAgainstFull(), 0) << "a move";
+    EXPECT_EQ(d.partialAgainstFull(), 0) << "a drag";
 
-    PCurve* curve = nullptr;
-    for (PBase* b : layer->shapes)
-        if (b->classId() == PClass::curve && curve == nullptr)
-            curve = static_cast<PCurve*>(b);
+    PCurve* curve = firstCurve(*layer);
     ASSERT_NE(curve, nullptr);
-    d.world.record(std::make_unique<PActionProperty<uint32_t>>(d.world, curve, PProperties::fillColour,
-                                                               curve->fillColour, 0xFF80FF80u));
-    d.canvas->onNotify(PNotify::selection);
-    EXPECT_EQ(d.partialAgainstFull(), 0) << "a colour change";
-
-    d.world.undo();
-    d.canvas->onNotify(PNotify::selection);
-    EXPECT_EQ(d.partialAgainstFull(), 0) << "an undo";
-
-    auto* point = static_cast<PPoint*>(curve->points.at(1));
-    point->x += 1.5f, point->y -= 0.7f;
-    curve->invalidate();
-    d.canvas->onNotify(PNotify::selection);
-    EXPECT_EQ(d.partialAgainstFull(), 0) << "a point drag";
+    editCurveFourWays(d.world, *d.canvas, *curve,
+                      [&d](const char* what) { EXPECT_EQ(d.partialAgainstFull(), 0) << what; });
 
     // Each full frame above is the one the comparison asked for; the edits themselves were partial.
-    EXPECT_GE(d.canvas->renderer.picture.partialPictures, 5);
-    EXPECT_EQ(d.canvas->renderer.picture.fullPictures - fullBefore, 4) << "only the comparisons drew in full";
+    EXPECT_GE(d.canvas->renderer.picture.partialPictures, 6);
+    EXPECT_EQ(d.canvas->renderer.picture.fullPictures - fullBefore, 5) << "only the comparisons drew in full";
 }
 
 TEST(CanvasPicture, AZoomStepShowsTheOldPictureScaledAtOnceAndThenTheSharpOne)
