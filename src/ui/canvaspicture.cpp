@@ -1,7 +1,9 @@
 #include "ui/canvaspicture.h"
 
+#include <cstring>
 #include <unordered_set>
 
+#include "model/page.h"
 #include "model/shape.h"
 #include "model/stream.h"
 
@@ -128,4 +130,62 @@ juce::RectangleList<int> PCanvasPicture::changedArea(const Inked& now, const std
     for (const auto& [shape, j] : before)
         area.add(inked[j].box);
     return area;
+}
+
+namespace
+{
+juce::AffineTransform affineOf(const PMatrix& m)
+{
+    return {m.m[0], m.m[3], m.m[6], m.m[1], m.m[4], m.m[7]};
+}
+} // namespace
+
+juce::Image PCanvasPicture::scaledCopy(const juce::Image& picture, const Key& from, const Key& to, uint32_t ground)
+{
+    juce::Image scaled = PView2gui::makeImage(juce::Image::RGB, to.width, to.height);
+    if (!scaled.isValid())
+        return scaled;
+    juce::Graphics g(scaled);
+    g.fillAll(juce::Colour(ground));
+    g.setImageResamplingQuality(juce::Graphics::lowResamplingQuality);
+    g.drawImageTransformed(picture, affineOf(from.device).inverted().followedBy(affineOf(to.device)));
+    return scaled;
+}
+
+void PCanvasPicture::copyArea(const juce::Image& from, juce::Image& to, const juce::RectangleList<int>& area)
+{
+    const juce::Image::BitmapData source(from, juce::Image::BitmapData::readOnly);
+    juce::Image::BitmapData target(to, juce::Image::BitmapData::writeOnly);
+    juce::RectangleList<int> inside(area);
+    inside.clipTo(from.getBounds().getIntersection(to.getBounds()));
+    for (const auto& r : inside)
+        for (int y = r.getY(); y < r.getBottom(); ++y)
+            std::memcpy(target.getPixelPointer(r.getX(), y), source.getPixelPointer(r.getX(), y),
+                        static_cast<size_t>(r.getWidth() * source.pixelStride));
+}
+
+PCanvasPicture::Key PCanvasPicture::keyOf(juce::Point<int> size, const PViewState& view, const void* container,
+                                          PPaneKind pane, const PPage* page, const void* wall, bool grid)
+{
+    Key key;
+    key.width = size.x, key.height = size.y;
+    key.device = view.device;
+    key.flags = view.flags;
+    key.container = container;
+    key.pane = pane;
+    if (page != nullptr)
+        key.page = page, key.pageWidth = page->width, key.pageHeight = page->height;
+    key.wallShown = wall != nullptr;
+    key.wall = wall;
+    key.grid = grid;
+    return key;
+}
+
+PMatrix PCanvasPicture::placement(const Key& from, const Key& to)
+{
+    const auto a = affineOf(from.device).inverted().followedBy(affineOf(to.device));
+    PMatrix m;
+    m.m[0] = a.mat00, m.m[3] = a.mat01, m.m[6] = a.mat02;
+    m.m[1] = a.mat10, m.m[4] = a.mat11, m.m[7] = a.mat12;
+    return m;
 }

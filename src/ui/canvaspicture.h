@@ -9,6 +9,7 @@
 #include "edit/panekind.h"
 
 class PBase;
+class PPage;
 class PShape;
 
 /** What the canvas's kept page picture (a picture in the software canvas, a texture in the
@@ -69,6 +70,18 @@ public:
     void takeRedrawn(Plan&& plan, const PShape* moving);
     /** The picture now holds the old one scaled to key's view, until the sharp one is drawn. */
     void takeScaled(const Key& key);
+
+    /** The key of a picture of a size, drawn by a view, of the shown container; the page is the
+        one shown around it, the wall the wallpaper when it is shown. */
+    static Key keyOf(juce::Point<int> size, const PViewState& view, const void* container, PPaneKind pane,
+                     const PPage* page, const void* wall, bool grid);
+    /** What moves a picture taken under `from` to where it shows under `to`. */
+    static PMatrix placement(const Key& from, const Key& to);
+    /** The picture as it looked under the key `from`, moved and scaled to `to`, on the ground
+        colour; invalid when it cannot be allocated. */
+    static juce::Image scaledCopy(const juce::Image& picture, const Key& from, const Key& to, uint32_t ground);
+    /** Copies an area of one picture into another of the same size and format. */
+    static void copyArea(const juce::Image& from, juce::Image& to, const juce::RectangleList<int>& area);
 
     /** Something may have changed: the next plan looks for changed shapes. */
     void invalidate() { checked = false; }

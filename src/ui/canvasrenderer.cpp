@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 
 #include "edit/world.h"
 #include "model/brush.h"
@@ -27,20 +26,6 @@ constexpr float bandLine = 1;
 constexpr int16_t canvasDpi = 100;
 constexpr uint32_t opaqueBlack = 0xFF000000u;
 constexpr uint32_t opaqueWhite = 0xFF0000FFu;
-
-juce::AffineTransform affineOf(const PMatrix& m)
-{
-    return {m.m[0], m.m[3], m.m[6], m.m[1], m.m[4], m.m[7]};
-}
-
-PMatrix inverseOf(const PMatrix& m)
-{
-    const auto a = affineOf(m).inverted();
-    PMatrix inverse;
-    inverse.m[0] = a.mat00, inverse.m[3] = a.mat01, inverse.m[6] = a.mat02;
-    inverse.m[1] = a.mat10, inverse.m[4] = a.mat11, inverse.m[7] = a.mat12;
-    return inverse;
-}
 
 /** The editing look of each mode; the screen view knows looks, not modes. */
 uint32_t looksOf(PEditMode mode)
@@ -180,18 +165,10 @@ bool PCanvasRenderer::wallShown() const
 PCanvasPicture::Key PCanvasRenderer::pictureKey() const
 {
     const POption* o = canvas.getOptions();
-    PCanvasPicture::Key key;
-    key.width = canvas.getWidth(), key.height = canvas.getHeight();
-    key.device = softView.device;
-    key.flags = softView.flags;
-    key.container = selection.container;
-    key.pane = selection.sidePane;
-    if (const PPage* page = selection.page)
-        key.page = page, key.pageWidth = page->width, key.pageHeight = page->height;
-    key.wallShown = wallShown();
-    key.wall = key.wallShown ? o->wall.get() : nullptr;
-    key.grid = o != nullptr && o->showGrid;
-    return key;
+    const bool wall = wallShown();
+    return PCanvasPicture::keyOf({canvas.getWidth(), canvas.getHeight()}, softView, selection.container,
+                                 selection.sidePane, selection.page, wall ? o->wall.get() : nullptr,
+                                 o != nullptr && o->showGrid);
 }
 
 PCanvasPicture::Plan PCanvasRenderer::planPicture(const PShape* moving, bool kept)
@@ -212,7 +189,7 @@ void PCanvasRenderer::refreshPicture(const PShape* moving)
     case PCanvasPicture::Redraw::area:
         if (redrawInScratch(plan, moving))
         {
-            copyFromScratch(plan.area);
+            PCanvasPicture::copyArea(scratch, pagePicture, plan.area);
             picture.takeRedrawn(std::move(plan), moving);
             return;
         }
@@ -247,16 +224,11 @@ void PCanvasRenderer::drawScaledPicture()
     // The old picture, moved from the old view to the new one: the artist sees the zoom at once,
     // and the sharp picture follows as soon as the message loop comes back.
     const auto key = pictureKey();
-    juce::Image scaled = PView2gui::makeImage(juce::Image::RGB, key.width, key.height);
+    const POption* o = canvas.getOptions();
+    juce::Image scaled = PCanvasPicture::scaledCopy(pagePicture, picture.key, key,
+                                                    hslaToArgb(o != nullptr ? o->groundColour : opaqueWhite));
     if (!scaled.isValid())
         return drawPicture(picture.leftOut);
-    {
-        const POption* o = canvas.getOptions();
-        juce::Graphics g(scaled);
-        g.fillAll(juce::Colour(hslaToArgb(o != nullptr ? o->groundColour : opaqueWhite)));
-        g.setImageResamplingQuality(juce::Graphics::lowResamplingQuality);
-        g.drawImageTransformed(pagePicture, affineOf(picture.key.device).inverted().followedBy(affineOf(key.device)));
-    }
     pagePicture = scaled;
     picture.takeScaled(key);
     askForSharpFrame();
@@ -314,16 +286,6 @@ bool PCanvasRenderer::redrawInScratch(const PCanvasPicture::Plan& plan, const PS
     return true;
 }
 
-void PCanvasRenderer::copyFromScratch(const juce::RectangleList<int>& area)
-{
-    const juce::Image::BitmapData from(scratch, juce::Image::BitmapData::readOnly);
-    juce::Image::BitmapData to(pagePicture, juce::Image::BitmapData::writeOnly);
-    for (const auto& r : area)
-        for (int y = r.getY(); y < r.getBottom(); ++y)
-            std::memcpy(to.getPixelPointer(r.getX(), y), from.getPixelPointer(r.getX(), y),
-                        static_cast<size_t>(r.getWidth() * from.pixelStride));
-}
-
 void PCanvasRenderer::drawMoving(PView2gui& view, PShape& moving)
 {
     view.resetMatrices();
@@ -374,7 +336,7 @@ void PCanvasRenderer::renderKeptGL(const PShape* moving)
         return;
     case PCanvasPicture::Redraw::scaled:
         glView.clear();
-        glView.drawKeptFrame(key.device * inverseOf(picture.key.device));
+        glView.drawKeptFrame(PCanvasPicture::placement(picture.key, key));
         picture.takeScaled(key);
         askForSharpFrame();
         return;

@@ -102,7 +102,6 @@ private:
     /** The page's content where a plan says, the shapes outside its area passed over. */
     void drawContentIn(PView2gui& view, const PCanvasPicture::Plan& plan, const PShape* moving);
     bool redrawInScratch(const PCanvasPicture::Plan& plan, const PShape* moving);
-    void copyFromScratch(const juce::RectangleList<int>& area);
     void renderKeptGL(const PShape* moving);
     void drawMoving(PView2gui& view, PShape& moving);
     void drawHighQualityFrame();
