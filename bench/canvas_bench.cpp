@@ -43,9 +43,8 @@ struct CanvasOnBusyPage
         canvas->setWorld(&world);
         if (openGL)
             return;
-        // The panel the view fits is measured as drawn from the second frame on, which shows the
-        // first one scaled to the fit; the third is sharp.
-        for (int i = 0; i < 3; ++i)
+        // The panel the view fits is measured as drawn from the second frame on.
+        for (int i = 0; i < 2; ++i)
             canvas->paint(g);
     }
     ~CanvasOnBusyPage() { world.context.clear(); }

@@ -77,6 +77,7 @@ void PCanvas2::onMouseUp(float sx, float sy)
 void PCanvas2::onWheel(bool up)
 {
     renderer.invalidate();
+    renderer.picture.zoomed();
     gestures.wheel(up);
 }
 
@@ -124,6 +125,7 @@ void PCanvas2::onNotify(PNotify code)
         renderer.needsFit = selection.container != nullptr;
         break;
     case PNotify::viewChanging: return; // the software and this GL view need no preparing
+    case PNotify::viewChanged: renderer.picture.zoomed(); break;
     case PNotify::lookChanged:
     case PNotify::wallpaperChanged:
         // A new or cleared wallpaper: the old one may be about to go, so nothing may hold it.

@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <unordered_set>
+#include <utility>
 
 #include "model/page.h"
 #include "model/shape.h"
@@ -11,6 +12,7 @@ PCanvasPicture::Plan PCanvasPicture::plan(const Key& next, bool kept, const PSha
                                           const PBase* container)
 {
     Plan plan;
+    const bool zoomAsked = std::exchange(zoomStep, false);
     if (!valid || !kept || scaled)
         return plan;
     if (next == key)
@@ -21,10 +23,11 @@ PCanvasPicture::Plan PCanvasPicture::plan(const Key& next, bool kept, const PSha
             findChanges(plan, moving, measure, container);
         return plan;
     }
-    // A zoom step alone shows the old picture scaled at once; a pan or anything else draws anew.
+    // A zoom step alone shows the old picture scaled at once; a pan, the fit of a page just
+    // opened or anything else draws anew.
     Key zoomedFrom = key;
     zoomedFrom.device = next.device;
-    if (zoomedFrom == next && moving == leftOut && key.device.m[0] != next.device.m[0])
+    if (zoomAsked && zoomedFrom == next && moving == leftOut && key.device.m[0] != next.device.m[0])
         plan.redraw = Redraw::scaled;
     return plan;
 }

@@ -87,6 +87,8 @@ public:
     void invalidate() { checked = false; }
     /** The next plan redraws everything. */
     void invalidateAll() { valid = false; }
+    /** The artist zoomed: the next plan may show the old picture scaled first. */
+    void zoomed() { zoomStep = true; }
 
     Key key;
     bool valid = false;
@@ -107,5 +109,6 @@ private:
 
     Inked inked;
     std::vector<uint64_t> prints;
+    bool zoomStep = false;
     uint64_t rest = 0;
 };

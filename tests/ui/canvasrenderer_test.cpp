@@ -111,6 +111,7 @@ TEST(CanvasPicture, AZoomStepShowsTheOldPictureScaledAtOnceAndThenTheSharpOne)
 {
     ArtDesk d;
     const auto before = d.frame();
+    EXPECT_FALSE(d.canvas->renderer.picture.scaled) << "fitting a page just opened is drawn sharp";
     const int full = d.canvas->renderer.picture.fullPictures;
     d.canvas->onWheel(true);
     const auto scaled = d.frame();
