@@ -53,6 +53,7 @@ eval "$(xdotool getwindowgeometry --shell "$main")"
 # The program's own title bar (minimise, maximise, close) stays out of reach: closing is the
 # script's to do, and a minimised window would take no more input.
 left=$X top=$((Y + 26)) width=$WIDTH height=$((HEIGHT - 26))
+startX=$X startY=$Y
 
 # in_time: fails the test, with its report, once the run has overrun its time by more than the
 # slowest answers could explain; the test's own time limit would end it without a word.
@@ -167,8 +168,15 @@ cp "$steps" "$out/monkey-steps.txt"
 grep -E "stays after|took" "$steps"
 import -window root "$out/monkey-end.png" 2>/dev/null
 
-# The script closes the program: the close button, and No to the save question if it comes.
+# The script closes the program: the close button, and No to the save question if it comes. The
+# window may have been moved on the way (seed 27611 left its close button beyond the screen's
+# edge), so it goes back to where it started first.
 eval "$(xdotool getwindowgeometry --shell "$main")"
+if [ "$X" != "$startX" ] || [ "$Y" != "$startY" ]; then
+    echo "the main window was moved to $X $Y" >>"$out/monkey-steps.txt"
+    xdotool windowmove --sync "$main" "$startX" "$startY"
+    eval "$(xdotool getwindowgeometry --shell "$main")"
+fi
 xdotool mousemove --sync $((X + WIDTH - 17)) $((Y + 13)) click 1
 if question=$(wait_ready Warning 10); then
     eval "$(xdotool getwindowgeometry --shell "$question")"
