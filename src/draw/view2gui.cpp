@@ -187,40 +187,19 @@ void PView2gui::squareMarker(float cx, float cy, float halfSide, float lineWidth
     rectangle(cx - halfSide, cy - halfSide, 2 * halfSide, 2 * halfSide, lineWidth);
 }
 
-void PView2gui::addInk(const juce::Rectangle<float>& box, float lineWidth)
-{
-    if (!inkingTop)
-        return;
-    // Half the line beyond the outline, and a pixel or two of antialiasing beyond that.
-    constexpr float antialiasing = 2;
-    const auto widened = box.expanded(std::max(0.0f, lineWidth) / 2 + antialiasing);
-    ink = inked ? ink.getUnion(widened) : widened;
-    inked = true;
-}
-
 bool PView2gui::beginTopShape(const PShape& shape)
 {
-    if (redrawArea != nullptr && knownInk != nullptr)
-    {
-        const auto known = knownInk->find(&shape);
-        if (known != knownInk->end() && !redrawArea->intersects(known->second))
-            return false;
-    }
-    inkingTop = inkLog != nullptr;
-    inked = false;
-    return true;
+    return ink.begin(shape);
 }
 
 void PView2gui::endTopShape(const PShape& shape)
 {
-    if (inkLog != nullptr)
-        inkLog->push_back({&shape, inked ? ink.getSmallestIntegerContainer() : juce::Rectangle<int>()});
-    inkingTop = false;
+    ink.end(shape);
 }
 
 void PView2gui::circle(float cx, float cy, float radius, float lineWidth)
 {
-    addInk({cx - radius, cy - radius, 2 * radius, 2 * radius}, lineWidth);
+    ink.add({cx - radius, cy - radius, 2 * radius, 2 * radius}, lineWidth);
     auto* g = context();
     if (g == nullptr)
         return;
@@ -232,14 +211,14 @@ void PView2gui::circle(float cx, float cy, float radius, float lineWidth)
 
 void PView2gui::line(float x1, float y1, float x2, float y2, float width)
 {
-    addInk(juce::Rectangle<float>(juce::Point<float>(x1, y1), juce::Point<float>(x2, y2)), width);
+    ink.add(juce::Rectangle<float>(juce::Point<float>(x1, y1), juce::Point<float>(x2, y2)), width);
     if (auto* g = context())
         g->drawLine(x1, y1, x2, y2, width);
 }
 
 void PView2gui::rectangle(float rx, float ry, float rw, float rh, float lineWidth)
 {
-    addInk({rx, ry, rw, rh}, lineWidth);
+    ink.add({rx, ry, rw, rh}, lineWidth);
     auto* g = context();
     if (g == nullptr)
         return;
@@ -251,7 +230,7 @@ void PView2gui::rectangle(float rx, float ry, float rw, float rh, float lineWidt
 
 void PView2gui::roundedRectangle(float rx, float ry, float rw, float rh, float corner, float lineWidth)
 {
-    addInk({rx, ry, rw, rh}, lineWidth);
+    ink.add({rx, ry, rw, rh}, lineWidth);
     auto* g = context();
     if (g == nullptr)
         return;
@@ -264,7 +243,7 @@ void PView2gui::roundedRectangle(float rx, float ry, float rw, float rh, float c
 void PView2gui::drawImageShape(PImage& image, const PMatrix* matrix)
 {
     if (matrix != nullptr && image.hasImage())
-        addInk(image.getImage().getBounds().toFloat().transformedBy(affineOf(*matrix)), 0);
+        ink.add(image.getImage().getBounds().toFloat().transformedBy(affineOf(*matrix)), 0);
     auto* g = context();
     if (g == nullptr || !image.hasImage())
         return;
@@ -280,7 +259,7 @@ void PView2gui::drawImageShape(PImage& image, const PMatrix* matrix)
 void PView2gui::drawBitmap(const juce::Image& image, const PMatrix& matrix)
 {
     if (image.isValid())
-        addInk(image.getBounds().toFloat().transformedBy(affineOf(matrix)), 0);
+        ink.add(image.getBounds().toFloat().transformedBy(affineOf(matrix)), 0);
     if (auto* g = context(); g != nullptr && image.isValid())
         g->drawImageTransformed(image, affineOf(matrix));
 }
@@ -293,8 +272,8 @@ void PView2gui::path(const juce::Path& p, float lineWidth, const PMatrix* matrix
     if (!isDrawable(p, transform))
         return;
     // A stroke's width is in device pixels, whatever the transform.
-    if (inkingTop)
-        addInk(p.getBoundsTransformed(transform), isFiniteWidth(lineWidth) ? lineWidth : 0);
+    if (ink.isNoting())
+        ink.add(p.getBoundsTransformed(transform), isFiniteWidth(lineWidth) ? lineWidth : 0);
     auto* g = context();
     if (g == nullptr)
         return;

@@ -1,10 +1,9 @@
 #pragma once
 
 #include <memory>
-#include <unordered_map>
-#include <vector>
 
 #include "draw/guitarget.h"
+#include "draw/inklog.h"
 #include "draw/view2.h"
 #include "model/array.h"
 
@@ -77,21 +76,11 @@ public:
     /** Only layers with this tag are drawn; 0 draws every layer. */
     int layerFilter = 0;
 
-    /** A shape at the top of the walk and the pixels it may have touched, so that a canvas can
-        redraw only where a changed shape was and is. */
-    struct Inked
-    {
-        const PShape* shape;
-        juce::Rectangle<int> box;
-    };
-    /** While set, every shape at the top of the walk is noted here, in drawing order. */
-    std::vector<Inked>* inkLog = nullptr;
+    using Inked = PInkLog::Inked;
+    /** Where the top shapes of the walk ink, and which a redraw passes over. */
+    PInkLog ink;
     /** While set, the walk paints nothing and only fills the ink log. */
     bool measuring = false;
-    /** While set, shapes at the top of the walk whose ink (looked up in `knownInk`) misses
-        this area are passed over: nothing they draw could show through its clip. */
-    const juce::RectangleList<int>* redrawArea = nullptr;
-    const std::unordered_map<const PShape*, juce::Rectangle<int>>* knownInk = nullptr;
 
 protected:
     /** True while there is something to draw on; the text and overlay code skip their work otherwise. */
@@ -131,14 +120,8 @@ private:
     uint32_t highlightColour() const;
     uint32_t outlineColour() const;
     bool isOutput() const { return (flags & outputMode) != 0; }
-    /** Widens the ink of the shape being drawn by a box in device pixels, a line of the given
-        width around it included. */
-    void addInk(const juce::Rectangle<float>& box, float lineWidth);
 
     PGuiTarget drawingTarget;
     /** The reference image is drawn fainter than the shape's own opacity. */
     float opacityFactor = 1.0f;
-    juce::Rectangle<float> ink;
-    bool inked = false;
-    bool inkingTop = false;
 };

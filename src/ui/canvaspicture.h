@@ -46,7 +46,7 @@ public:
         everything,
         scaled
     };
-    using Inked = std::vector<PView2gui::Inked>;
+    using Inked = PInkLog::List;
     /** Walks the shown shapes without painting, leaving out the moving one, into the ink log. */
     using Measure = std::function<void(Inked&)>;
     struct Plan

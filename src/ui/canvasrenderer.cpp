@@ -210,10 +210,10 @@ void PCanvasRenderer::drawPicture(const PShape* moving)
     softView.setTarget(&pictureContext);
     softView.leftOut = moving;
     PCanvasPicture::Inked inked;
-    softView.inkLog = &inked;
+    softView.ink.log = &inked;
     softView.clear();
     drawContent(softView);
-    softView.inkLog = nullptr;
+    softView.ink.log = nullptr;
     softView.leftOut = nullptr;
     softView.setTarget(nullptr);
     picture.takeDrawn(pictureKey(), std::move(inked), moving, selection.container);
@@ -252,9 +252,9 @@ void PCanvasRenderer::measureShapes(PCanvasPicture::Inked& inked, const PShape* 
     softView.setTarget(nullptr);
     softView.measuring = true;
     softView.leftOut = moving;
-    softView.inkLog = &inked;
+    softView.ink.log = &inked;
     drawShown(softView);
-    softView.inkLog = nullptr;
+    softView.ink.log = nullptr;
     softView.leftOut = nullptr;
     softView.measuring = false;
 }
@@ -262,12 +262,12 @@ void PCanvasRenderer::measureShapes(PCanvasPicture::Inked& inked, const PShape* 
 void PCanvasRenderer::drawContentIn(PView2gui& view, const PCanvasPicture::Plan& plan, const PShape* moving)
 {
     view.leftOut = moving;
-    view.redrawArea = &plan.area;
-    view.knownInk = &plan.inkOf;
+    view.ink.redrawArea = &plan.area;
+    view.ink.knownInk = &plan.inkOf;
     view.clear();
     drawContent(view);
-    view.knownInk = nullptr;
-    view.redrawArea = nullptr;
+    view.ink.knownInk = nullptr;
+    view.ink.redrawArea = nullptr;
     view.leftOut = nullptr;
 }
 
